@@ -1,0 +1,26 @@
+#pragma once
+
+// Failures are values: a calculation that cannot go on returns a Fault naming the field and
+// what went wrong, and only the form turns it into a Turkish message for the user.
+
+#include "app/fieldid.h"
+
+#include <QString>
+
+enum class FaultKind {
+    NotANumber,       // the field's text is not a number
+    DivisionByZero,   // x ÷ 0
+    InvalidOperation, // 0 ÷ 0, the square root of a negative number
+    Overflow,         // a result too large for a double
+    InvalidAngle,     // degrees-and-minutes notation with 60 minutes or more
+};
+
+struct Fault {
+    FieldId field;
+    FaultKind kind;
+
+    friend bool operator==(const Fault&, const Fault&) = default;
+};
+
+// The message shown for a fault, naming the field by its caption.
+QString faultMessage(const Fault& fault);

@@ -1,0 +1,35 @@
+#pragma once
+
+// The rules by which a field's text becomes a number and a number becomes a field's text.
+// Every number in the program lives as field text between two steps of a calculation, so
+// these few functions fix what the user can type and what the window shows. The locale is
+// always handed in: the program passes the user's regional format, the tests pin theirs.
+
+#include <QLocale>
+#include <QString>
+
+#include <optional>
+
+namespace FieldValues {
+
+// True exactly when the text has length 0; a text of blanks is not empty.
+bool isEmpty(const QString& text);
+
+// A plain decimal number in the locale's format, blanks around it allowed: sign, digits, the
+// decimal separator, digits, an optional exponent. Group separators are refused. Where the
+// locale's decimal separator is a comma, a point is taken as one too ("1.5" is 1.5, never 15).
+// No value for anything else, including "nan", "inf" and numbers too large for a double.
+std::optional<double> readNumber(const QString& text, const QLocale& locale);
+
+// x (finite) in the shortest form with at most 15 significant digits, the locale's decimal
+// separator, no grouping, no trailing zeros, never "-0".
+QString writeNumber(double x, const QLocale& locale);
+
+// x rounded to two decimals as it reads with 15 significant digits, halves to the even
+// neighbour: 0.125 → 0.12, 0.375 → 0.38, 2.675 → 2.68.
+double round2(double x);
+
+// The integer part, towards zero.
+double truncate(double x);
+
+} // namespace FieldValues

@@ -1,0 +1,85 @@
+#include "app/formstate.h"
+
+#include "app/fieldvalues.h"
+#include "calc/wormdrive.h"
+
+FormState::FormState(const QLocale& locale, MessageSink& messages, QObject* parent)
+    : QObject(parent)
+    , m_locale(locale)
+    , m_messages(messages) {}
+
+void FormState::setText(FieldId field, const QString& text) {
+    QString& current = m_texts.at(indexOf(field));
+    if (current == text) {
+        return;
+    }
+    current = text;
+    emit textChanged(field, text);
+}
+
+void FormState::setEnabled(ButtonId button, bool enabled) {
+    bool& current = m_enabled.at(indexOf(button));
+    if (current == enabled) {
+        return;
+    }
+    current = enabled;
+    emit enabledChanged(button, enabled);
+}
+
+void FormState::showMessage(const QString& text) {
+    m_messages.showMessage(text);
+}
+
+bool FormState::isEmpty(FieldId field) const {
+    return FieldValues::isEmpty(getText(field));
+}
+
+CheckedNumber FormState::number(FieldId field) const {
+    if (const auto value = FieldValues::readNumber(getText(field), m_locale)) {
+        return *value;
+    }
+    return CheckedNumber::notANumber(field);
+}
+
+void FormState::setNumber(FieldId field, double value) {
+    setText(field, FieldValues::writeNumber(value, m_locale));
+}
+
+bool FormState::store(FieldId field, const CheckedNumber& value) {
+    if (!check(field, value)) {
+        return false;
+    }
+    setNumber(field, value.value());
+    return true;
+}
+
+bool FormState::check(FieldId field, const CheckedNumber& value) {
+    if (const auto fault = value.faultFor(field)) {
+        report(*fault);
+        return false;
+    }
+    return true;
+}
+
+void FormState::report(const Fault& fault) {
+    showMessage(faultMessage(fault));
+}
+
+void FormState::Form_Load() {
+    setEnabled(ButtonId::Command1, false);
+    setEnabled(ButtonId::Command2, false);
+}
+
+void FormState::click(ButtonId button) {
+    if (!isEnabled(button)) {
+        return;
+    }
+    switch (button) {
+    case ButtonId::HESAPLA:
+        HESAPLA_Click(*this);
+        break;
+    case ButtonId::Command2:
+    case ButtonId::Command1:
+        break;
+    }
+}

@@ -1,0 +1,82 @@
+#include "calc/wormdrive.h"
+
+#include "app/fieldvalues.h"
+#include "app/formstate.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+// The wheel's face angle is 90°, so its width is taken over half of it.
+const double sinHalfFaceAngle = std::sin(45.0 * std::numbers::pi / 180.0);
+
+} // namespace
+
+// Every operand is read back from the text that an earlier step wrote, so each result is
+// computed from exactly what the user sees in the window.
+void HESAPLA_Click(FormState& form) {
+    using F = FieldId;
+    const auto n = [&form](FieldId field) { return form.number(field); };
+
+    if (form.isEmpty(F::m_t)) {
+        form.showMessage(QStringLiteral("Modül için 1.5,3, 4.5 veya 6 girin "));
+        return;
+    }
+    if (form.isEmpty(F::Z2_t)) {
+        form.showMessage(QStringLiteral("Diş sayısı için sayı girin."));
+        return;
+    }
+    if (!form.store(F::d2_t, n(F::Z2_t) * n(F::m_t))) {
+        return;
+    }
+    if (!form.store(F::da2_t, (n(F::Z2_t) + 2) * n(F::m_t))) {
+        return;
+    }
+    if (!form.store(F::df2_t, n(F::d2_t) - n(F::m_t) * 2.335)) {
+        return;
+    }
+    if (!form.store(F::h2_t, (n(F::da2_t) - n(F::df2_t)) / 2)) {
+        return;
+    }
+    if (form.isEmpty(F::da1_t)) {
+        form.showMessage(QStringLiteral("Vidanın diş üstü çapı için sayı girin."));
+        return;
+    }
+    if (!form.store(F::d1_t, n(F::da1_t) - (n(F::m_t) + n(F::m_t)))) {
+        return;
+    }
+    const CheckedNumber wormRootFactor = CheckedNumber(26) / 6;
+    if (!form.store(F::df1_t, n(F::da1_t) - n(F::m_t) * wormRootFactor)) {
+        return;
+    }
+    if (!form.store(F::h1_t, (n(F::da1_t) - n(F::df1_t)) / 2)) {
+        return;
+    }
+    const CheckedNumber rootZ2 = n(F::Z2_t).apply([](double z) { return std::sqrt(z); });
+    if (!form.store(F::L_t, (n(F::m_t) + n(F::m_t)) * (rootZ2 + 1))) {
+        return;
+    }
+    if (!form.store(F::P_t, n(F::m_t) * 3.14)) {
+        return;
+    }
+    const CheckedNumber slant = n(F::d1_t) * sinHalfFaceAngle;
+    if (!form.check(F::ba_t, slant) || !form.store(F::ba_t, n(F::P_t) * 0.25 + slant)) {
+        return;
+    }
+    if (!form.store(F::ba_t, n(F::ba_t).apply(FieldValues::round2))) {
+        return;
+    }
+    const CheckedNumber halfD1 = n(F::d1_t) / 2;
+    if (!form.check(F::A_t, halfD1) || !form.store(F::A_t, halfD1 + n(F::d2_t) / 2)) {
+        return;
+    }
+    if (form.isEmpty(F::N1_t)) {
+        form.showMessage(QStringLiteral("Giriş deviri için sayı girin."));
+        return;
+    }
+    if (!form.store(F::N2_t, n(F::N1_t) / n(F::Z2_t))) {
+        return;
+    }
+    form.setEnabled(ButtonId::Command2, true);
+}

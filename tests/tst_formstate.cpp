@@ -1,0 +1,111 @@
+#include "app/formstate.h"
+
+#include "recordingsink.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+const QLocale point(QLocale::English, QLocale::UnitedStates);
+
+void typeFirstSection(FormState& form) {
+    form.setText(FieldId::m_t, QStringLiteral("3"));
+    form.setText(FieldId::Z2_t, QStringLiteral("36"));
+    form.setText(FieldId::da1_t, QStringLiteral("66"));
+    form.setText(FieldId::N1_t, QStringLiteral("1440"));
+}
+} // namespace
+
+class TestFormState : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startsEmptyWithOnlyHesaplaEnabled();
+    void clickOnDisabledButtonDoesNothing_data();
+    void clickOnDisabledButtonDoesNothing();
+    void completeRunEnablesCommand2AndALaterStopKeepsIt();
+    void changesAreSignalledOnce();
+};
+
+void TestFormState::startsEmptyWithOnlyHesaplaEnabled() {
+    RecordingSink sink;
+    FormState form(point, sink);
+    form.Form_Load();
+    for (const FieldId field : allFields) {
+        QVERIFY2(form.getText(field).isEmpty(), qPrintable(fieldName(field)));
+    }
+    QVERIFY(form.isEnabled(ButtonId::HESAPLA));
+    QVERIFY(!form.isEnabled(ButtonId::Command2));
+    QVERIFY(!form.isEnabled(ButtonId::Command1));
+    QVERIFY(sink.messages.isEmpty());
+}
+
+void TestFormState::clickOnDisabledButtonDoesNothing_data() {
+    QTest::addColumn<ButtonId>("button");
+    QTest::newRow("Command2") << ButtonId::Command2;
+    QTest::newRow("Command1") << ButtonId::Command1;
+}
+
+// With every input typed, a click on a disabled button must neither compute nor complain.
+void TestFormState::clickOnDisabledButtonDoesNothing() {
+    QFETCH(ButtonId, button);
+    RecordingSink sink;
+    FormState form(point, sink);
+    form.Form_Load();
+    typeFirstSection(form);
+    form.setText(FieldId::d2_t, QStringLiteral("108"));
+    form.setText(FieldId::AÇI_t, QStringLiteral("3"));
+    form.setText(FieldId::GD_t, QStringLiteral("48"));
+    const QStringList before = fieldTexts(form);
+
+    form.click(button);
+
+    QCOMPARE(fieldTexts(form), before);
+    QVERIFY(sink.messages.isEmpty());
+    QVERIFY(!form.isEnabled(ButtonId::Command2));
+    QVERIFY(!form.isEnabled(ButtonId::Command1));
+}
+
+void TestFormState::completeRunEnablesCommand2AndALaterStopKeepsIt() {
+    RecordingSink sink;
+    FormState form(point, sink);
+    form.Form_Load();
+    typeFirstSection(form);
+    form.setText(FieldId::N1_t, QString());
+    form.click(ButtonId::HESAPLA);
+    QVERIFY(!form.isEnabled(ButtonId::Command2));
+
+    form.setText(FieldId::N1_t, QStringLiteral("1440"));
+    form.click(ButtonId::HESAPLA);
+    QVERIFY(form.isEnabled(ButtonId::Command2));
+
+    form.setText(FieldId::m_t, QString());
+    form.click(ButtonId::HESAPLA);
+    QCOMPARE(sink.messages.size(), 2);
+    QVERIFY(form.isEnabled(ButtonId::Command2));
+    QVERIFY(!form.isEnabled(ButtonId::Command1));
+}
+
+// The window mirrors the model through these signals, so a change that is not signalled
+// would leave a stale widget, and one signalled twice would echo back into the model.
+void TestFormState::changesAreSignalledOnce() {
+    RecordingSink sink;
+    FormState form(point, sink);
+    QSignalSpy texts(&form, &FormState::textChanged);
+    QSignalSpy flags(&form, &FormState::enabledChanged);
+
+    form.setText(FieldId::AÇI_t, QStringLiteral("3"));
+    form.setText(FieldId::AÇI_t, QStringLiteral("3"));
+    form.Form_Load();
+    form.Form_Load();
+
+    QCOMPARE(texts.size(), 1);
+    QCOMPARE(texts.at(0).at(0).value<FieldId>(), FieldId::AÇI_t);
+    QCOMPARE(texts.at(0).at(1).toString(), QStringLiteral("3"));
+    QCOMPARE(flags.size(), 2);
+    QCOMPARE(flags.at(0).at(0).value<ButtonId>(), ButtonId::Command1);
+    QCOMPARE(flags.at(1).at(0).value<ButtonId>(), ButtonId::Command2);
+}
+
+QTEST_GUILESS_MAIN(TestFormState)
+#include "tst_formstate.moc"
