@@ -1,6 +1,8 @@
 #include "app/formstate.h"
 
 #include "app/fieldvalues.h"
+#include "calc/changegears.h"
+#include "calc/hobangles.h"
 #include "calc/wormdrive.h"
 
 FormState::FormState(const QLocale& locale, MessageSink& messages, QObject* parent)
@@ -79,7 +81,10 @@ void FormState::click(ButtonId button) {
         HESAPLA_Click(*this);
         break;
     case ButtonId::Command2:
+        Command2_Click(*this);
+        break;
     case ButtonId::Command1:
+        Command1_Click(*this);
         break;
     }
 }

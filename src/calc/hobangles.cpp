@@ -1,0 +1,92 @@
+#include "calc/hobangles.h"
+
+#include "app/decimal15.h"
+#include "app/fieldvalues.h"
+#include "app/formstate.h"
+
+#include <QLocale>
+
+#include <cmath>
+#include <optional>
+
+namespace {
+
+constexpr double degreesPerRadian = 57.29578;
+constexpr double minutesPerDegree = 60;
+
+// The angle in minutes, or nothing when its minutes part is 60 or more. The minutes are the
+// first two decimals of the notation as it reads with 15 digits, and any further decimals are
+// fractions of a minute: 3.355 is 3° 35.5′.
+std::optional<double> toMinutes(double notation) {
+    const Decimal15 decimal = Decimal15::fromDouble(notation);
+    QByteArray fraction = decimal.fractionDigits();
+    fraction.append(QByteArray(qMax<qsizetype>(0, 2 - fraction.size()), '0'));
+    fraction.insert(2, '.');
+    const QLocale c = QLocale::c();
+    const double minutes = c.toDouble(QLatin1String(fraction));
+    if (minutes >= minutesPerDegree) {
+        return std::nullopt;
+    }
+    const double degrees = c.toDouble(QLatin1String(decimal.integerDigits()));
+    const double total = degrees * minutesPerDegree + minutes;
+    return decimal.isNegative() ? -total : total;
+}
+
+// Minutes back to the notation, the sign in front of the whole angle.
+double fromMinutes(double minutes) {
+    const double magnitude = Decimal15::fromDouble(std::abs(minutes)).toDouble();
+    const double degrees = std::floor(magnitude / minutesPerDegree);
+    double notation = degrees + (magnitude - degrees * minutesPerDegree) / 100;
+    // A fraction of a minute just below 60 can round up to 60 in 15 digits: carry it.
+    if (!toMinutes(notation)) {
+        notation = degrees + 1;
+    }
+    return std::signbit(minutes) ? -notation : notation;
+}
+
+} // namespace
+
+void Command2_Click(FormState& form) {
+    using F = FieldId;
+    const auto n = [&form](FieldId field) { return form.number(field); };
+
+    if (form.isEmpty(F::AÇI_t)) {
+        form.showMessage(QStringLiteral("Azdırma bıçağının üzerinde yazan açıyı girin !"));
+        return;
+    }
+    FormValues& v = form.values();
+    const CheckedNumber tangent = n(F::m_t) / n(F::d2_t);
+    if (!form.check(F::AASAĞ_t, tangent)) {
+        return;
+    }
+    v.angleDeg = std::atan(tangent.value());
+    v.angleDeg = v.angleDeg * degreesPerRadian;
+    v.angleDeg = FieldValues::round2(v.angleDeg);
+    v.angleWhole = FieldValues::truncate(v.angleDeg);
+    v.angleFrac = v.angleDeg - v.angleWhole;
+    v.angleDM = v.angleWhole + (v.angleFrac * minutesPerDegree) / 100;
+    v.angleDM = FieldValues::round2(v.angleDM);
+
+    const CheckedNumber hob = n(F::AÇI_t);
+    if (!form.check(F::AÇI_t, hob)) {
+        return;
+    }
+    const std::optional<double> hobMinutes = toMinutes(hob.value());
+    if (!hobMinutes) {
+        form.report({F::AÇI_t, FaultKind::InvalidAngle});
+        return;
+    }
+    // Its minutes are at most 0.99 × 60 ÷ 100 rounded, so always below 60.
+    const CheckedNumber leadMinutes = *toMinutes(v.angleDM);
+    const CheckedNumber right = CheckedNumber(*hobMinutes) - leadMinutes;
+    if (!form.check(F::AASAĞ_t, right)) {
+        return;
+    }
+    form.setNumber(F::AASAĞ_t, fromMinutes(right.value()));
+    const CheckedNumber left = CheckedNumber(*hobMinutes) + leadMinutes;
+    if (!form.check(F::AASOL_t, left)) {
+        return;
+    }
+    form.setNumber(F::AASOL_t, fromMinutes(left.value()));
+    form.setEnabled(ButtonId::Command1, true);
+}

@@ -1,0 +1,169 @@
+#include "app/formstate.h"
+#include "calc/changegears.h"
+
+#include "recordingsink.h"
+
+#include <QTest>
+
+namespace {
+const QLocale point(QLocale::English, QLocale::UnitedStates);
+const QLocale comma(QLocale::Turkish, QLocale::Turkey);
+const QString notInList = QStringLiteral("bu dişli listede yok");
+
+// A form whose second section is done: Z2 as given, Command1 enabled.
+struct Fixture {
+    Fixture(const QLocale& locale, const QString& z2)
+        : form(locale, sink) {
+        form.Form_Load();
+        form.setText(FieldId::Z2_t, z2);
+        form.setText(FieldId::KS_t, QStringLiteral("old"));
+        form.setText(FieldId::ÇD_t, QStringLiteral("old"));
+        form.setEnabled(ButtonId::Command2, true);
+        form.setEnabled(ButtonId::Command1, true);
+    }
+    RecordingSink sink;
+    FormState form;
+};
+} // namespace
+
+class TestChangeGears : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyGearOfTheSetPasses_data();
+    void everyGearOfTheSetPasses();
+    void coefficientAndOutputGear_data();
+    void coefficientAndOutputGear();
+    void refusedWithoutWriting_data();
+    void refusedWithoutWriting();
+    void toothCountFailsAfterTheCoefficient();
+};
+
+void TestChangeGears::everyGearOfTheSetPasses_data() {
+    QTest::addColumn<int>("teeth");
+    QTest::addColumn<bool>("inSet");
+    for (int teeth = -2; teeth <= 100; ++teeth) {
+        const bool inSet =
+            std::find(changeGearSet.begin(), changeGearSet.end(), teeth) != changeGearSet.end();
+        QTest::addRow("%d teeth", teeth) << teeth << inSet;
+    }
+}
+
+// The whole neighbourhood of the set, through the click: a gear passes exactly when it is in
+// the machine's set, and a refused one writes nothing.
+void TestChangeGears::everyGearOfTheSetPasses() {
+    QFETCH(int, teeth);
+    QFETCH(bool, inSet);
+    Fixture f(point, QStringLiteral("36"));
+    f.form.setText(FieldId::GD_t, point.toString(teeth));
+
+    f.form.click(ButtonId::Command1);
+
+    if (inSet) {
+        QCOMPARE(f.sink.messages, QStringList());
+        QCOMPARE(f.form.values().gearCount, teeth);
+        // The output gear is formed from the coefficient's 15-digit text.
+        const QString coefficient = point.toString(teeth / 24.0, 'g', 15);
+        QCOMPARE(f.form.getText(FieldId::KS_t), coefficient);
+        QCOMPARE(f.form.getText(FieldId::ÇD_t),
+                 point.toString(point.toDouble(coefficient) * 36, 'g', 15));
+    } else {
+        QCOMPARE(f.sink.messages, QStringList{notInList});
+        QCOMPARE(f.form.getText(FieldId::KS_t), QStringLiteral("old"));
+        QCOMPARE(f.form.getText(FieldId::ÇD_t), QStringLiteral("old"));
+    }
+}
+
+void TestChangeGears::coefficientAndOutputGear_data() {
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("gear");
+    QTest::addColumn<QString>("coefficient");
+    QTest::addColumn<QString>("outputGear");
+    QTest::newRow("48") << point << "48"
+                        << "2"
+                        << "72";
+    QTest::newRow("24") << point << "24"
+                        << "1"
+                        << "36";
+    QTest::newRow("20, from the 15-digit coefficient") << point << "20"
+                                                       << "0.833333333333333"
+                                                       << "30";
+    QTest::newRow("comma, 20") << comma << "20"
+                               << "0,833333333333333"
+                               << "30";
+    QTest::newRow("comma, 42") << comma << "42"
+                               << "1,75"
+                               << "63";
+    QTest::newRow("comma, whole typed with a decimal") << comma << "48,0"
+                                                       << "2"
+                                                       << "72";
+    QTest::newRow("written as an exponent") << point << "2.4e1"
+                                            << "1"
+                                            << "36";
+}
+
+void TestChangeGears::coefficientAndOutputGear() {
+    QFETCH(QLocale, locale);
+    QFETCH(QString, gear);
+    QFETCH(QString, coefficient);
+    QFETCH(QString, outputGear);
+    Fixture f(locale, QStringLiteral("36"));
+    f.form.setText(FieldId::GD_t, gear);
+
+    f.form.click(ButtonId::Command1);
+
+    QCOMPARE(f.sink.messages, QStringList());
+    QCOMPARE(f.form.getText(FieldId::KS_t), coefficient);
+    QCOMPARE(f.form.getText(FieldId::ÇD_t), outputGear);
+    QVERIFY(f.form.isEnabled(ButtonId::Command1));
+}
+
+void TestChangeGears::refusedWithoutWriting_data() {
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("gear");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("empty") << point << ""
+                           << "Listedeki dişlileri sıarasıyla buraya yazın!";
+    QTest::newRow("zero") << point << "0" << notInList;
+    QTest::newRow("negative of a gear") << point << "-24" << notInList;
+    QTest::newRow("fraction rounding to a gear") << point << "19.5" << notInList;
+    QTest::newRow("comma, fraction") << comma << "19,5" << notInList;
+    QTest::newRow("21") << point << "21" << notInList;
+    QTest::newRow("60") << point << "60" << notInList;
+    QTest::newRow("97") << point << "97" << notInList;
+    QTest::newRow("beyond 16 bits") << point << "40000" << notInList;
+    QTest::newRow("huge") << point << "1e300" << notInList;
+    QTest::newRow("not a number") << comma << "yirmi"
+                                  << "«GİRİŞ DİŞLİSİ (GD)» alanındaki değer bir sayı değil.";
+    QTest::newRow("blanks") << point << "  "
+                            << "«GİRİŞ DİŞLİSİ (GD)» alanındaki değer bir sayı değil.";
+}
+
+void TestChangeGears::refusedWithoutWriting() {
+    QFETCH(QLocale, locale);
+    QFETCH(QString, gear);
+    QFETCH(QString, message);
+    Fixture f(locale, QStringLiteral("36"));
+    f.form.setText(FieldId::GD_t, gear);
+    const QStringList before = fieldTexts(f.form);
+
+    f.form.click(ButtonId::Command1);
+
+    QCOMPARE(f.sink.messages, QStringList{message});
+    QCOMPARE(fieldTexts(f.form), before);
+}
+
+void TestChangeGears::toothCountFailsAfterTheCoefficient() {
+    Fixture f(comma, QStringLiteral("otuz altı"));
+    f.form.setText(FieldId::GD_t, QStringLiteral("48"));
+
+    f.form.click(ButtonId::Command1);
+
+    QCOMPARE(f.sink.messages, QStringList{QStringLiteral(
+                                  "«DİŞLİ DİŞ SAYISI (Z2)» alanındaki değer bir sayı değil.")});
+    QCOMPARE(f.form.getText(FieldId::KS_t), QStringLiteral("2"));
+    QCOMPARE(f.form.getText(FieldId::ÇD_t), QStringLiteral("old"));
+}
+
+QTEST_GUILESS_MAIN(TestChangeGears)
+#include "tst_changegears.moc"
