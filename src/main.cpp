@@ -1,6 +1,13 @@
-#include <QTextStream>
+#include "ui/firstframeprobe.h"
+#include "ui/mainwindow.h"
 
-int main() {
-    QTextStream(stderr) << "ZORVANDI: the window is not built yet; run the tests instead.\n";
-    return 1;
+#include <QApplication>
+#include <QLocale>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    MainWindow window(QLocale::system());
+    FirstFrameProbe::installIfRequested(window);
+    window.show();
+    return QApplication::exec();
 }

@@ -1,0 +1,374 @@
+#include "ui/mainwindow.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStyle>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+#include <optional>
+
+namespace {
+
+const QLocale point(QLocale::English, QLocale::UnitedStates);
+const QLocale comma(QLocale::Turkish, QLocale::Turkey);
+
+struct Box {
+    QString title;
+    QString text;
+    int buttons = 0;
+};
+
+QString s(const char* text) {
+    return QString::fromUtf8(text);
+}
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void startState();
+    void captionsFitTheirLabels();
+    void resultsFitTheirFields();
+    void labelColours_data();
+    void labelColours();
+    void fieldsAnnounceTheirCaptions();
+    void buttonsDescribeTheirSection();
+    void tabWalksInputsAndEnabledButtons();
+    void firstSectionByHand_data();
+    void firstSectionByHand();
+    void missingInputShowsItsBox();
+    void typoShowsABoxAndTheProgramGoesOn();
+    void clickOnDisabledButtonDoesNothing();
+    void textSetByAnyRouteIsRead();
+    void editedOutputIsUsedByTheNextSection();
+    void wholeRunByHand_data();
+    void wholeRunByHand();
+
+private:
+    void open(const QLocale& locale);
+    QLineEdit* field(FieldId id) const { return m_window->field(id); }
+    QPushButton* button(ButtonId id) const { return m_window->button(id); }
+    void type(FieldId id, const QString& text);
+    // Clicks the button and closes the modal box it opens, if any.
+    std::optional<Box> clickAndCloseBox(ButtonId id);
+
+    std::unique_ptr<MainWindow> m_window;
+};
+
+void TestMainWindow::init() {
+    open(point);
+}
+
+void TestMainWindow::cleanup() {
+    m_window.reset();
+}
+
+void TestMainWindow::open(const QLocale& locale) {
+    m_window = std::make_unique<MainWindow>(locale);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+}
+
+void TestMainWindow::type(FieldId id, const QString& text) {
+    QTest::mouseClick(field(id), Qt::LeftButton);
+    QTest::keyClicks(field(id), text);
+}
+
+std::optional<Box> TestMainWindow::clickAndCloseBox(ButtonId id) {
+    std::optional<Box> seen;
+    QObject guard; // cancels the timer if no box opened
+    QTimer::singleShot(0, &guard, [&seen] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            seen = Box{box->windowTitle(), box->text(), int(box->buttons().size())};
+            box->accept();
+        }
+    });
+    QTest::mouseClick(button(id), Qt::LeftButton);
+    return seen;
+}
+
+void TestMainWindow::startState() {
+    QCOMPARE(m_window->windowTitle(),
+             s("SONSUZ REDÜKTÖR DİŞLİSİ-VİDASI VE AZDIRMA TEZGAHI HESABI"));
+    QCOMPARE(m_window->size(), QSize(619, 619));
+    QVERIFY(button(ButtonId::HESAPLA)->isEnabled());
+    QVERIFY(!button(ButtonId::Command2)->isEnabled());
+    QVERIFY(!button(ButtonId::Command1)->isEnabled());
+    for (const FieldId id : allFields) {
+        QVERIFY2(field(id)->text().isEmpty(), qPrintable(fieldName(id)));
+        QCOMPARE(field(id)->objectName(), fieldName(id));
+    }
+    QCOMPARE(QApplication::focusWidget(), field(FieldId::m_t));
+    for (const ButtonId id : allButtons) {
+        QCOMPARE(button(id)->text(), s("HESAPLA"));
+    }
+}
+
+void TestMainWindow::captionsFitTheirLabels() {
+    const QList<QLabel*> labels = m_window->findChildren<QLabel*>();
+    QCOMPARE(labels.size(), 22);
+    for (const QLabel* label : labels) {
+        const QFontMetrics metrics(label->font());
+        QVERIFY2(metrics.horizontalAdvance(label->text()) <= label->width(),
+                 qPrintable(label->text()));
+        QVERIFY2(metrics.height() <= label->height(), qPrintable(label->text()));
+    }
+}
+
+// Fifteen significant digits with a sign and a separator, in the widest digit.
+void TestMainWindow::resultsFitTheirFields() {
+    const int frame = m_window->style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+    constexpr int textMargin = 2; // QLineEdit's own margin on each side of the text
+    for (const FieldId id : allFields) {
+        const QLineEdit* edit = field(id);
+        const QFontMetrics metrics(edit->font());
+        int widest = 0;
+        for (const char* text :
+             {"-0,888888888888888", "-0.888888888888888", "-0,444444444444444"}) {
+            widest = qMax(widest, metrics.horizontalAdvance(s(text)));
+        }
+        QVERIFY2(widest + 2 * (frame + textMargin) <= edit->width(), qPrintable(fieldName(id)));
+        QVERIFY2(metrics.height() + 2 * frame <= edit->height(), qPrintable(fieldName(id)));
+    }
+}
+
+void TestMainWindow::labelColours_data() {
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QColor>("colour");
+    const QColor yellow(255, 255, 0), cyan(128, 255, 255), orange(255, 192, 128),
+        pink(255, 128, 255), green(128, 255, 128);
+    for (const char* name : {"MODÜL", "DİŞSAYISI", "Label1", "Label12", "Label17", "Label14"}) {
+        QTest::newRow(name) << s(name) << yellow;
+    }
+    for (const char* name : {"Label2", "Label3", "Label4", "Label5", "Label6"}) {
+        QTest::newRow(name) << s(name) << cyan;
+    }
+    for (const char* name : {"Label7", "Label8", "Label9", "Label10", "Label13"}) {
+        QTest::newRow(name) << s(name) << orange;
+    }
+    for (const char* name : {"Label11", "Label16"}) {
+        QTest::newRow(name) << s(name) << pink;
+    }
+    for (const char* name : {"Label15", "Label18", "Label19", "Label20"}) {
+        QTest::newRow(name) << s(name) << green;
+    }
+}
+
+// Read from what the window draws, not from the palette it was given.
+void TestMainWindow::labelColours() {
+    QFETCH(QString, label);
+    QFETCH(QColor, colour);
+    const auto* widget = m_window->findChild<QLabel*>(label);
+    QVERIFY(widget);
+    const QImage grab = m_window->grab().toImage();
+    const QPoint corner = widget->geometry().topLeft() + QPoint(1, 1);
+    QCOMPARE(grab.pixelColor(corner * grab.devicePixelRatio()), colour);
+}
+
+void TestMainWindow::fieldsAnnounceTheirCaptions() {
+    for (const FieldId id : allFields) {
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(field(id));
+        QVERIFY(accessible);
+        QCOMPARE(accessible->text(QAccessible::Name), fieldCaption(id));
+    }
+}
+
+void TestMainWindow::buttonsDescribeTheirSection() {
+    const QStringList sections = {s("Birinci bölüm"), s("İkinci bölüm"), s("Üçüncü bölüm")};
+    for (const ButtonId id : allButtons) {
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(button(id));
+        QVERIFY(accessible);
+        QVERIFY2(accessible->text(QAccessible::Description).startsWith(sections[indexOf(id)]),
+                 qPrintable(buttonName(id)));
+    }
+}
+
+void TestMainWindow::tabWalksInputsAndEnabledButtons() {
+    const auto walk = [] {
+        QStringList names;
+        for (int i = 0; i < 10; ++i) {
+            names.append(QApplication::focusWidget()->objectName());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        return names;
+    };
+    field(FieldId::m_t)->setFocus();
+    QCOMPARE(walk(), (QStringList{s("m_t"), s("Z2_t"), s("da1_t"), s("N1_t"), s("GD_t"), s("AÇI_t"),
+                                  s("HESAPLA"), s("m_t"), s("Z2_t"), s("da1_t")}));
+
+    m_window->form().setEnabled(ButtonId::Command2, true);
+    m_window->form().setEnabled(ButtonId::Command1, true);
+    field(FieldId::m_t)->setFocus();
+    QCOMPARE(walk(), (QStringList{s("m_t"), s("Z2_t"), s("da1_t"), s("N1_t"), s("GD_t"), s("AÇI_t"),
+                                  s("HESAPLA"), s("Command1"), s("Command2"), s("m_t")}));
+}
+
+void TestMainWindow::firstSectionByHand_data() {
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("module");
+    QTest::addColumn<QStringList>("results");
+    QTest::newRow("comma locale") << comma << s("3")
+                                  << QStringList{"108", "114", "100,995", "6,5025", "44,78", "60",
+                                                 "53",  "6,5", "42",      "9,42",   "84",    "40"};
+    QTest::newRow("comma locale, module typed with a point")
+        << comma << s("1.5") << QStringList{"54",   "57",   "50,4975", "3,25125", "45,73", "63",
+                                            "59,5", "3,25", "21",      "4,71",    "58,5",  "40"};
+    QTest::newRow("point locale") << point << s("3")
+                                  << QStringList{"108", "114", "100.995", "6.5025", "44.78", "60",
+                                                 "53",  "6.5", "42",      "9.42",   "84",    "40"};
+}
+
+void TestMainWindow::firstSectionByHand() {
+    QFETCH(QLocale, locale);
+    QFETCH(QString, module);
+    QFETCH(QStringList, results);
+    open(locale);
+    type(FieldId::m_t, module);
+    type(FieldId::Z2_t, s("36"));
+    type(FieldId::da1_t, s("66"));
+    type(FieldId::N1_t, s("1440"));
+
+    QCOMPARE(clickAndCloseBox(ButtonId::HESAPLA), std::nullopt);
+
+    const QList<FieldId> outputs = {FieldId::d2_t, FieldId::da2_t, FieldId::df2_t, FieldId::h2_t,
+                                    FieldId::ba_t, FieldId::d1_t,  FieldId::df1_t, FieldId::h1_t,
+                                    FieldId::L_t,  FieldId::P_t,   FieldId::A_t,   FieldId::N2_t};
+    for (int i = 0; i < outputs.size(); ++i) {
+        QCOMPARE(field(outputs[i])->text(), results[i]);
+    }
+    QVERIFY(button(ButtonId::Command2)->isEnabled());
+    QVERIFY(!button(ButtonId::Command1)->isEnabled());
+}
+
+void TestMainWindow::missingInputShowsItsBox() {
+    type(FieldId::m_t, s("3"));
+    type(FieldId::Z2_t, s("36"));
+
+    const std::optional<Box> box = clickAndCloseBox(ButtonId::HESAPLA);
+
+    QVERIFY(box);
+    QCOMPARE(box->title, s("ZORVANDI"));
+    QCOMPARE(box->text, s("Vidanın diş üstü çapı için sayı girin."));
+    QCOMPARE(box->buttons, 1);
+    QCOMPARE(field(FieldId::d2_t)->text(), s("108"));
+    QCOMPARE(field(FieldId::h2_t)->text(), s("6.5025"));
+    QVERIFY(field(FieldId::d1_t)->text().isEmpty());
+    QVERIFY(!button(ButtonId::Command2)->isEnabled());
+}
+
+void TestMainWindow::typoShowsABoxAndTheProgramGoesOn() {
+    type(FieldId::m_t, s("3"));
+    type(FieldId::Z2_t, s("3x6"));
+    type(FieldId::da1_t, s("66"));
+    type(FieldId::N1_t, s("1440"));
+
+    const std::optional<Box> box = clickAndCloseBox(ButtonId::HESAPLA);
+    QVERIFY(box);
+    QCOMPARE(box->text, s("«DİŞLİ DİŞ SAYISI (Z2)» alanındaki değer bir sayı değil."));
+    QVERIFY(field(FieldId::d2_t)->text().isEmpty());
+
+    // The user mends the typo and goes on.
+    field(FieldId::Z2_t)->clear();
+    type(FieldId::Z2_t, s("36"));
+    QCOMPARE(clickAndCloseBox(ButtonId::HESAPLA), std::nullopt);
+    QCOMPARE(field(FieldId::N2_t)->text(), s("40"));
+}
+
+void TestMainWindow::clickOnDisabledButtonDoesNothing() {
+    type(FieldId::AÇI_t, s("3"));
+    type(FieldId::GD_t, s("48"));
+    QCOMPARE(clickAndCloseBox(ButtonId::Command2), std::nullopt);
+    QCOMPARE(clickAndCloseBox(ButtonId::Command1), std::nullopt);
+    QVERIFY(field(FieldId::AASAĞ_t)->text().isEmpty());
+    QVERIFY(field(FieldId::KS_t)->text().isEmpty());
+}
+
+// Pasted, or set by an accessibility client: the calculation reads what the field shows.
+void TestMainWindow::textSetByAnyRouteIsRead() {
+    field(FieldId::m_t)->setText(s("3"));
+    field(FieldId::Z2_t)->insert(s("36"));
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(field(FieldId::da1_t));
+    accessible->setText(QAccessible::Value, s("66"));
+    QCOMPARE(field(FieldId::da1_t)->text(), s("66"));
+    type(FieldId::N1_t, s("1440"));
+
+    QCOMPARE(clickAndCloseBox(ButtonId::HESAPLA), std::nullopt);
+    QCOMPARE(field(FieldId::A_t)->text(), s("84"));
+}
+
+void TestMainWindow::editedOutputIsUsedByTheNextSection() {
+    type(FieldId::m_t, s("3"));
+    type(FieldId::Z2_t, s("36"));
+    QVERIFY(clickAndCloseBox(ButtonId::HESAPLA)); // stops at the tip diameter
+    m_window->form().setEnabled(ButtonId::Command2, true);
+    QTest::mouseClick(field(FieldId::d2_t), Qt::LeftButton);
+    QTest::keyClick(field(FieldId::d2_t), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(field(FieldId::d2_t), s("54"));
+    QCOMPARE(field(FieldId::d2_t)->text(), s("54"));
+    type(FieldId::AÇI_t, s("3"));
+
+    QCOMPARE(clickAndCloseBox(ButtonId::Command2), std::nullopt);
+
+    // atan(3 / 54) is 3.18°, so 3° 11′ on either side of 3° 00′.
+    QCOMPARE(field(FieldId::AASAĞ_t)->text(), s("-0.11"));
+    QCOMPARE(field(FieldId::AASOL_t)->text(), s("6.11"));
+}
+
+void TestMainWindow::wholeRunByHand_data() {
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("hobAngle");
+    QTest::addColumn<QStringList>("angles");
+    QTest::addColumn<QStringList>("gears");
+    QTest::newRow("comma locale") << comma << s("3") << QStringList{"1,25", "4,35"}
+                                  << QStringList{"20", "0,833333333333333", "30"};
+    QTest::newRow("point locale") << point << s("2.5") << QStringList{"1.15", "4.25"}
+                                  << QStringList{"48", "2", "72"};
+}
+
+// The Overview's typical run: the three sections in turn, each opening the next.
+void TestMainWindow::wholeRunByHand() {
+    QFETCH(QLocale, locale);
+    QFETCH(QString, hobAngle);
+    QFETCH(QStringList, angles);
+    QFETCH(QStringList, gears);
+    open(locale);
+    type(FieldId::m_t, s("3"));
+    type(FieldId::Z2_t, s("36"));
+    type(FieldId::da1_t, s("66"));
+    type(FieldId::N1_t, s("1440"));
+    QCOMPARE(clickAndCloseBox(ButtonId::HESAPLA), std::nullopt);
+
+    type(FieldId::AÇI_t, hobAngle);
+    QCOMPARE(clickAndCloseBox(ButtonId::Command2), std::nullopt);
+    QCOMPARE(field(FieldId::AASAĞ_t)->text(), angles[0]);
+    QCOMPARE(field(FieldId::AASOL_t)->text(), angles[1]);
+    QVERIFY(button(ButtonId::Command1)->isEnabled());
+
+    type(FieldId::GD_t, s("21"));
+    const std::optional<Box> refused = clickAndCloseBox(ButtonId::Command1);
+    QVERIFY(refused);
+    QCOMPARE(refused->text, s("bu dişli listede yok"));
+    QVERIFY(field(FieldId::KS_t)->text().isEmpty());
+
+    field(FieldId::GD_t)->clear();
+    type(FieldId::GD_t, gears[0]);
+    QCOMPARE(clickAndCloseBox(ButtonId::Command1), std::nullopt);
+    QCOMPARE(field(FieldId::KS_t)->text(), gears[1]);
+    QCOMPARE(field(FieldId::ÇD_t)->text(), gears[2]);
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
