@@ -1,15 +1,20 @@
 #include "ui/mainwindow.h"
 
 #include "ui_mainwindow.h"
+#include "zorvandi.xpm"
 
+#include <QApplication>
 #include <QMessageBox>
 
 MainWindow::MainWindow(const QLocale& locale, QWidget* parent)
     : QWidget(parent)
     , m_ui(std::make_unique<Ui::MainWindow>())
     , m_form(locale, *this) {
+    applyFormFont();
     m_ui->setupUi(this);
-    setWindowIcon(QIcon(QStringLiteral(":/zorvandi/zorvandi-32.png")));
+    // XPM is read by QImage itself; a PNG would load the image-format plugins first, which
+    // costs the start-up more than the whole form.
+    setWindowIcon(QIcon(QPixmap::fromImage(QImage(zorvandiIcon))));
 
     // In FieldId order.
     m_fields = {m_ui->m_t,     m_ui->Z2_t, m_ui->da1_t, m_ui->N1_t, m_ui->da2_t, m_ui->d2_t,
@@ -17,7 +22,7 @@ MainWindow::MainWindow(const QLocale& locale, QWidget* parent)
                 m_ui->L_t,     m_ui->P_t,  m_ui->A_t,   m_ui->N2_t, m_ui->AÇI_t, m_ui->AASAĞ_t,
                 m_ui->AASOL_t, m_ui->GD_t, m_ui->ÇD_t,  m_ui->KS_t};
     m_buttons = {m_ui->HESAPLA, m_ui->Command2, m_ui->Command1};
-    applyFonts();
+    applyOutputFont();
 
     // textChanged, not textEdited: a text that reaches a field by any route (typed, pasted,
     // set by an accessibility client) is the text the calculation reads.
@@ -39,6 +44,7 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::showMessage(const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("ZORVANDI"), text, QMessageBox::Ok, this);
+    box.setFont(QApplication::font()); // a message is read, not fitted into the form's grid
     box.exec();
 }
 
@@ -54,19 +60,21 @@ void MainWindow::showEnabled(ButtonId id, bool enabled) {
 }
 
 // The form is laid out in pixels, so its fonts are sized in pixels too: a caption then fits
-// its label at any screen resolution. Designer only knows point sizes, hence this is code.
-void MainWindow::applyFonts() {
-    QFont caption(QStringLiteral("Liberation Sans"));
-    caption.setPixelSize(10);
-    QFont input = caption;
-    input.setPixelSize(11);
-    QFont output = caption;
-    output.setBold(true);
+// its label at any screen resolution (Designer only knows point sizes, hence this is code).
+// It is set before the controls are made, so they are born with it and start-up matches and
+// loads no font but this one and its bold face.
+void MainWindow::applyFormFont() {
+    QFont form(QStringLiteral("Liberation Sans"));
+    form.setPixelSize(10);
+    setFont(form);
+}
 
-    for (QLabel* label : findChildren<QLabel*>()) {
-        label->setFont(caption);
-    }
+void MainWindow::applyOutputFont() {
+    QFont output = font();
+    output.setBold(true);
     for (const FieldId id : allFields) {
-        field(id)->setFont(isInputField(id) ? input : output);
+        if (!isInputField(id)) {
+            field(id)->setFont(output);
+        }
     }
 }

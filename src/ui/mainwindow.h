@@ -37,7 +37,8 @@ public:
 private:
     void showText(FieldId field, const QString& text);
     void showEnabled(ButtonId button, bool enabled);
-    void applyFonts();
+    void applyFormFont();
+    void applyOutputFont();
 
     std::unique_ptr<Ui::MainWindow> m_ui;
     FormState m_form;

@@ -1,0 +1,97 @@
+// Start-up budget: the time from exec to the first drawn frame of the program's window and
+// its peak resident memory at that moment, against a bare Qt window built in the same tree,
+// over interleaved runs. Needs an X display: run it under xvfb-run.
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+struct Sample {
+    double milliseconds = 0;
+    double megabytes = 0;
+};
+
+long long monotonicNanoseconds() {
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
+}
+
+bool runOnce(const char* program, Sample& sample) {
+    int out[2];
+    if (pipe(out) != 0) {
+        return false;
+    }
+    const long long start = monotonicNanoseconds();
+    const pid_t child = fork();
+    if (child == 0) {
+        dup2(out[1], STDOUT_FILENO);
+        close(out[0]);
+        close(out[1]);
+        setenv("ZORVANDI_FIRST_FRAME_PROBE", "1", 1);
+        setenv("QT_QPA_PLATFORM", "xcb", 1);
+        execl(program, program, static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(out[1]);
+    std::string text;
+    char buffer[256];
+    for (ssize_t n; (n = read(out[0], buffer, sizeof buffer)) > 0;) {
+        text.append(buffer, static_cast<size_t>(n));
+    }
+    close(out[0]);
+    int status = 0;
+    waitpid(child, &status, 0);
+    long long frameAt = 0;
+    long long rssKb = 0;
+    if (std::sscanf(text.c_str(), "first-frame-ns %lld peak-rss-kb %lld", &frameAt, &rssKb) != 2) {
+        std::fprintf(stderr, "%s reported no first frame (is DISPLAY set?)\n", program);
+        return false;
+    }
+    sample.milliseconds = double(frameAt - start) / 1e6;
+    sample.megabytes = double(rssKb) / 1024.0;
+    return true;
+}
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    const int runs = argc > 1 ? std::atoi(argv[1]) : 21;
+    const char* programs[2] = {ZORVANDI_PROGRAM, BARE_WINDOW_PROGRAM};
+    std::vector<double> ms[2];
+    std::vector<double> mb[2];
+    for (int i = -1; i < runs; ++i) { // the first round only warms the caches
+        for (int p = 0; p < 2; ++p) {
+            Sample sample;
+            if (!runOnce(programs[p], sample)) {
+                return 1;
+            }
+            if (i >= 0) {
+                ms[p].push_back(sample.milliseconds);
+                mb[p].push_back(sample.megabytes);
+            }
+        }
+    }
+    const double appMs = median(ms[0]);
+    const double bareMs = median(ms[1]);
+    const double appMb = median(mb[0]);
+    const double bareMb = median(mb[1]);
+    std::printf("start-up to first frame, median of %d interleaved runs\n", runs);
+    std::printf("  zorvandi     %7.1f ms  %6.1f MB peak resident\n", appMs, appMb);
+    std::printf("  bare window  %7.1f ms  %6.1f MB peak resident\n", bareMs, bareMb);
+    std::printf("  ratio        %7.3f     %6.3f        (targets: at most 1.10 each)\n",
+                appMs / bareMs, appMb / bareMb);
+    return 0;
+}
