@@ -3,6 +3,7 @@
 // over interleaved runs. Needs an X display: run it under xvfb-run.
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -25,8 +26,8 @@ long long monotonicNanoseconds() {
 }
 
 bool runOnce(const char* program, Sample& sample) {
-    int out[2];
-    if (pipe(out) != 0) {
+    std::array<int, 2> out{};
+    if (pipe(out.data()) != 0) {
         return false;
     }
     const long long start = monotonicNanoseconds();
@@ -42,9 +43,9 @@ bool runOnce(const char* program, Sample& sample) {
     }
     close(out[1]);
     std::string text;
-    char buffer[256];
-    for (ssize_t n; (n = read(out[0], buffer, sizeof buffer)) > 0;) {
-        text.append(buffer, static_cast<size_t>(n));
+    std::array<char, 256> buffer{};
+    for (ssize_t n = 0; (n = read(out[0], buffer.data(), buffer.size())) > 0;) {
+        text.append(buffer.data(), static_cast<size_t>(n));
     }
     close(out[0]);
     int status = 0;
@@ -69,18 +70,18 @@ double median(std::vector<double> values) {
 
 int main(int argc, char* argv[]) {
     const int runs = argc > 1 ? std::atoi(argv[1]) : 21;
-    const char* programs[2] = {ZORVANDI_PROGRAM, BARE_WINDOW_PROGRAM};
-    std::vector<double> ms[2];
-    std::vector<double> mb[2];
+    const std::array<const char*, 2> programs = {ZORVANDI_PROGRAM, BARE_WINDOW_PROGRAM};
+    std::array<std::vector<double>, 2> ms;
+    std::array<std::vector<double>, 2> mb;
     for (int i = -1; i < runs; ++i) { // the first round only warms the caches
-        for (int p = 0; p < 2; ++p) {
+        for (std::size_t p = 0; p < programs.size(); ++p) {
             Sample sample;
-            if (!runOnce(programs[p], sample)) {
+            if (!runOnce(programs.at(p), sample)) {
                 return 1;
             }
             if (i >= 0) {
-                ms[p].push_back(sample.milliseconds);
-                mb[p].push_back(sample.megabytes);
+                ms.at(p).push_back(sample.milliseconds);
+                mb.at(p).push_back(sample.megabytes);
             }
         }
     }

@@ -2,6 +2,7 @@
 
 #include <QTest>
 
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -52,13 +53,14 @@ void TestFieldValues::readNumber_data() {
     QTest::addColumn<bool>("isNumber");
     QTest::addColumn<double>("value");
 
-    const struct {
+    struct Row {
         const char* name;
         const char* text;
         bool pointOk;
         bool commaOk;
         double value;
-    } rows[] = {
+    };
+    const auto rows = std::to_array<Row>({
         {"whole", "36", true, true, 36},
         {"point decimal", "1.5", true, true, 1.5},
         {"point with trailing zeros is never thousands", "1.500", true, true, 1.5},
@@ -84,7 +86,7 @@ void TestFieldValues::readNumber_data() {
         {"two points", "1.2.3", false, false, 0},
         {"arabic-indic digits", "\u0661\u0662", false, false, 0},
         {"fullwidth digits", "\uff11\uff12", false, false, 0},
-    };
+    });
     for (const auto& row : rows) {
         const double pointValue = row.pointOk ? row.value : 0;
         const double commaValue = row.commaOk ? row.value : 0;
@@ -139,7 +141,8 @@ void TestFieldValues::writeNumber() {
 void TestFieldValues::writeThenReadIsTheSameNumber_data() {
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<double>("value");
-    const double values[] = {0.25, 1e15, 1.5e20, -3.25e-7, 123456.789012345, 5e-324, 1.7e308};
+    const auto values =
+        std::to_array({0.25, 1e15, 1.5e20, -3.25e-7, 123456.789012345, 5e-324, 1.7e308});
     for (const double v : values) {
         QTest::addRow("point, %g", v) << point << v;
         QTest::addRow("comma, %g", v) << comma << v;

@@ -148,8 +148,11 @@ void TestMainWindow::resultsFitTheirFields() {
 void TestMainWindow::labelColours_data() {
     QTest::addColumn<QString>("label");
     QTest::addColumn<QColor>("colour");
-    const QColor yellow(255, 255, 0), cyan(128, 255, 255), orange(255, 192, 128),
-        pink(255, 128, 255), green(128, 255, 128);
+    const QColor yellow(255, 255, 0);
+    const QColor cyan(128, 255, 255);
+    const QColor orange(255, 192, 128);
+    const QColor pink(255, 128, 255);
+    const QColor green(128, 255, 128);
     for (const char* name : {"MODÜL", "DİŞSAYISI", "Label1", "Label12", "Label17", "Label14"}) {
         QTest::newRow(name) << s(name) << yellow;
     }

@@ -1,7 +1,7 @@
 #include "app/fault.h"
 
 QString faultMessage(const Fault& fault) {
-    const QString field = QStringLiteral("«%1»").arg(fieldCaption(fault.field));
+    QString field = QStringLiteral("«%1»").arg(fieldCaption(fault.field));
     switch (fault.kind) {
     case FaultKind::NotANumber:
         return QStringLiteral("%1 alanındaki değer bir sayı değil.").arg(field);

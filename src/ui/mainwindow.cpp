@@ -48,14 +48,14 @@ void MainWindow::showMessage(const QString& text) {
     box.exec();
 }
 
-void MainWindow::showText(FieldId id, const QString& text) {
+void MainWindow::showText(FieldId id, const QString& text) const {
     QLineEdit* edit = field(id);
     if (edit->text() != text) {
         edit->setText(text);
     }
 }
 
-void MainWindow::showEnabled(ButtonId id, bool enabled) {
+void MainWindow::showEnabled(ButtonId id, bool enabled) const {
     button(id)->setEnabled(enabled);
 }
 

@@ -35,8 +35,8 @@ public:
     void showMessage(const QString& text) override;
 
 private:
-    void showText(FieldId field, const QString& text);
-    void showEnabled(ButtonId button, bool enabled);
+    void showText(FieldId id, const QString& text) const;
+    void showEnabled(ButtonId id, bool enabled) const;
     void applyFormFont();
     void applyOutputFont();
 
