@@ -1,0 +1,164 @@
+// libFuzzer target over the headless form: the input chooses the locale, the texts of all 22
+// fields and a sequence of clicks (enabled or not) and edits, and every click is checked
+// against what a user must be able to rely on, whatever was typed.
+//
+// Input, line by line: the first byte of line 0 chooses the locale (odd: Turkish, comma;
+// even: English, point); lines 1 to 22 are the field texts in FieldId order; line 23 is the
+// script, one byte an action: byte % 4 of 0, 1, 2 clicks HESAPLA, Command2, Command1, and 3
+// applies the next of the lines after it as an edit (its first byte % 22 chooses the field,
+// the rest is the text).
+
+#include "app/fieldvalues.h"
+#include "app/formstate.h"
+
+#include <QByteArrayList>
+#include <QList>
+#include <QString>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+class CountingSink final : public MessageSink {
+public:
+    void showMessage(const QString& /*text*/) override { ++count; }
+    int count = 0;
+};
+
+[[noreturn]] void fail(const char* what, FieldId field = FieldId::m_t) {
+    std::fprintf(stderr, "invariant broken: %s (%s)\n", what, qPrintable(fieldName(field)));
+    std::abort();
+}
+
+// The fields each button's calculation writes, in the order it writes them.
+QList<FieldId> writeOrder(ButtonId button) {
+    using F = FieldId;
+    switch (button) {
+    case ButtonId::HESAPLA:
+        return {F::d2_t, F::da2_t, F::df2_t, F::h2_t, F::d1_t, F::df1_t,
+                F::h1_t, F::L_t,   F::P_t,   F::ba_t, F::A_t,  F::N2_t};
+    case ButtonId::Command2:
+        return {F::AASAĞ_t, F::AASOL_t};
+    case ButtonId::Command1:
+        return {F::KS_t, F::ÇD_t};
+    }
+    return {};
+}
+
+ButtonId enabledByCompleteRun(ButtonId button) {
+    return button == ButtonId::HESAPLA ? ButtonId::Command2 : ButtonId::Command1;
+}
+
+void checkedClick(FormState& form, CountingSink& sink, ButtonId button) {
+    std::array<QString, fieldCount> before;
+    for (const FieldId field : allFields) {
+        before.at(indexOf(field)) = form.getText(field);
+    }
+    std::array<bool, buttonCount> wasEnabled{};
+    for (const ButtonId b : allButtons) {
+        wasEnabled.at(indexOf(b)) = form.isEnabled(b);
+    }
+    QList<FieldId> changed;
+    const auto connection = QObject::connect(
+        &form, &FormState::textChanged,
+        [&changed](FieldId field, const QString& /*text*/) { changed.append(field); });
+    const int messagesBefore = sink.count;
+
+    form.click(button);
+
+    QObject::disconnect(connection);
+    const int messages = sink.count - messagesBefore;
+    if (messages > 1) {
+        fail("more than one message for one click");
+    }
+    for (const ButtonId b : allButtons) {
+        if (wasEnabled.at(indexOf(b)) && !form.isEnabled(b)) {
+            fail("a button was disabled");
+        }
+    }
+    if (!wasEnabled.at(indexOf(button))) {
+        bool flagsKept = true;
+        for (const ButtonId b : allButtons) {
+            flagsKept = flagsKept && form.isEnabled(b) == wasEnabled.at(indexOf(b));
+        }
+        if (messages != 0 || !changed.isEmpty() || !flagsKept) {
+            fail("a click on a disabled button did something");
+        }
+        return;
+    }
+
+    // Every field written holds a number that reads back, and the writes follow the steps.
+    const QList<FieldId> order = writeOrder(button);
+    qsizetype lastStep = -1;
+    for (const FieldId field : changed) {
+        const qsizetype step = order.indexOf(field);
+        if (step < 0) {
+            fail("a field the calculation does not own changed", field);
+        }
+        if (step < lastStep) {
+            fail("fields written out of order", field);
+        }
+        lastStep = step;
+        const QString text = form.getText(field);
+        if (text.isEmpty() || text.contains(QLatin1String("nan"), Qt::CaseInsensitive) ||
+            text.contains(QLatin1String("inf"), Qt::CaseInsensitive)) {
+            fail("a field was written empty, nan or inf", field);
+        }
+        if (!FieldValues::readNumber(text, form.locale())) {
+            fail("a written field does not read back as a number", field);
+        }
+    }
+
+    const ButtonId next = enabledByCompleteRun(button);
+    const bool opened = !wasEnabled.at(indexOf(next)) && form.isEnabled(next);
+    if (messages == 1) {
+        if (opened) {
+            fail("a stopped click enabled the next section");
+        }
+        return;
+    }
+    // A complete run: every output it owns holds a number, and the next section is open
+    // (Command1 opens nothing).
+    for (const FieldId field : order) {
+        if (!FieldValues::readNumber(form.getText(field), form.locale())) {
+            fail("a complete run left an output without a number", field);
+        }
+    }
+    if (button != ButtonId::Command1 && !form.isEnabled(next)) {
+        fail("a complete run did not enable the next section");
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const QByteArrayList lines =
+        QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size)).split('\n');
+    const bool commaLocale = !lines.isEmpty() && !lines[0].isEmpty() && (lines[0][0] & 1);
+    const QLocale locale = commaLocale ? QLocale(QLocale::Turkish, QLocale::Turkey)
+                                       : QLocale(QLocale::English, QLocale::UnitedStates);
+    CountingSink sink;
+    FormState form(locale, sink);
+    form.Form_Load();
+    for (std::size_t i = 0; i < fieldCount; ++i) {
+        form.setText(allFields.at(i), QString::fromUtf8(lines.value(qsizetype(i) + 1)));
+    }
+
+    const QByteArray script = lines.value(qsizetype(fieldCount) + 1);
+    qsizetype nextEdit = qsizetype(fieldCount) + 2;
+    for (const char action : script) {
+        const int kind = static_cast<unsigned char>(action) % 4;
+        if (kind < 3) {
+            checkedClick(form, sink, allButtons.at(std::size_t(kind)));
+        } else if (nextEdit < lines.size()) {
+            const QByteArray edit = lines[nextEdit++];
+            if (!edit.isEmpty()) {
+                const auto field = allFields.at(static_cast<unsigned char>(edit[0]) % fieldCount);
+                form.setText(field, QString::fromUtf8(edit.mid(1)));
+            }
+        }
+    }
+    return 0;
+}
