@@ -1,13 +1,11 @@
 #include "app/formstate.h"
 #include "calc/changegears.h"
 
-#include "recordingsink.h"
+#include "formtesting.h"
 
 #include <QTest>
 
 namespace {
-const QLocale point(QLocale::English, QLocale::UnitedStates);
-const QLocale comma(QLocale::Turkish, QLocale::Turkey);
 const QString notInList = QStringLiteral("bu dişli listede yok");
 
 // A form whose second section is done: Z2 as given, Command1 enabled.

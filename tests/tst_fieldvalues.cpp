@@ -1,5 +1,7 @@
 #include "app/fieldvalues.h"
 
+#include "formtesting.h"
+
 #include <QTest>
 
 #include <array>
@@ -7,11 +9,6 @@
 #include <limits>
 
 using namespace FieldValues;
-
-namespace {
-const QLocale point(QLocale::English, QLocale::UnitedStates);
-const QLocale comma(QLocale::Turkish, QLocale::Turkey);
-} // namespace
 
 class TestFieldValues : public QObject {
     Q_OBJECT

@@ -1,13 +1,11 @@
 #include "app/formstate.h"
 
-#include "recordingsink.h"
+#include "formtesting.h"
 
 #include <QSignalSpy>
 #include <QTest>
 
 namespace {
-const QLocale point(QLocale::English, QLocale::UnitedStates);
-
 void typeFirstSection(FormState& form) {
     form.setText(FieldId::m_t, QStringLiteral("3"));
     form.setText(FieldId::Z2_t, QStringLiteral("36"));

@@ -1,13 +1,10 @@
 #include "app/formstate.h"
 
-#include "recordingsink.h"
+#include "formtesting.h"
 
 #include <QTest>
 
 namespace {
-const QLocale point(QLocale::English, QLocale::UnitedStates);
-const QLocale comma(QLocale::Turkish, QLocale::Turkey);
-
 // A form whose first section is done: m and d2 as given, Command2 enabled.
 struct Fixture {
     Fixture(const QLocale& locale, const QString& m, const QString& d2)

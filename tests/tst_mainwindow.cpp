@@ -1,5 +1,7 @@
 #include "ui/mainwindow.h"
 
+#include "formtesting.h"
+
 #include <QAccessible>
 #include <QApplication>
 #include <QLabel>
@@ -14,10 +16,6 @@
 #include <optional>
 
 namespace {
-
-const QLocale point(QLocale::English, QLocale::UnitedStates);
-const QLocale comma(QLocale::Turkish, QLocale::Turkey);
-
 struct Box {
     QString title;
     QString text;

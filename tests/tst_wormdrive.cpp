@@ -1,13 +1,10 @@
 #include "app/formstate.h"
 
-#include "recordingsink.h"
+#include "formtesting.h"
 
 #include <QTest>
 
 namespace {
-const QLocale point(QLocale::English, QLocale::UnitedStates);
-const QLocale comma(QLocale::Turkish, QLocale::Turkey);
-
 using Texts = QMap<FieldId, QString>;
 
 const QList<FieldId> outputs = {FieldId::d2_t, FieldId::da2_t, FieldId::df2_t, FieldId::h2_t,
