@@ -339,7 +339,7 @@ void TestMainWindow::wholeRunByHand_data() {
                                   << QStringList{"48", "2", "72"};
 }
 
-// The Overview's typical run: the three sections in turn, each opening the next.
+// A typical run: the three sections in turn, each opening the next.
 void TestMainWindow::wholeRunByHand() {
     QFETCH(QLocale, locale);
     QFETCH(QString, hobAngle);
