@@ -2,11 +2,12 @@
 // its peak resident memory at that moment, against a bare Qt window built in the same tree,
 // over interleaved runs. Needs an X display: run it under xvfb-run.
 
+#include "ui/firstframeprobe.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -19,18 +20,12 @@ struct Sample {
     double megabytes = 0;
 };
 
-long long monotonicNanoseconds() {
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
-}
-
 bool runOnce(const char* program, Sample& sample) {
     std::array<int, 2> out{};
     if (pipe(out.data()) != 0) {
         return false;
     }
-    const long long start = monotonicNanoseconds();
+    const long long start = FirstFrameProbe::monotonicNanoseconds();
     const pid_t child = fork();
     if (child == 0) {
         dup2(out[1], STDOUT_FILENO);

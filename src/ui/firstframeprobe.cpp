@@ -7,15 +7,8 @@
 #include <QWidget>
 
 #include <cstdio>
-#include <ctime>
 
 namespace {
-
-long long monotonicNanoseconds() {
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
-}
 
 // VmHWM: the peak resident set size, in kB.
 long long peakResidentKb() {
@@ -43,8 +36,8 @@ protected:
             // The frame is flushed to the window system right after the paint events of this
             // pass, so report from the next turn of the event loop.
             QTimer::singleShot(0, this, [] {
-                std::printf("first-frame-ns %lld peak-rss-kb %lld\n", monotonicNanoseconds(),
-                            peakResidentKb());
+                std::printf("first-frame-ns %lld peak-rss-kb %lld\n",
+                            FirstFrameProbe::monotonicNanoseconds(), peakResidentKb());
                 std::fflush(stdout);
                 QCoreApplication::quit();
             });
