@@ -5,13 +5,15 @@
 #include <QTest>
 
 namespace {
-// A form whose first section is done: m and d2 as given, Command2 enabled.
+// A form whose first section is done: m and d1 as given, Command2 enabled. d2 holds the value
+// that the first section writes for m = 3 and Z2 = 36, so that reading it instead of d1 shows.
 struct Fixture {
-    Fixture(const QLocale& locale, const QString& m, const QString& d2)
+    Fixture(const QLocale& locale, const QString& m, const QString& d1)
         : form(locale, sink) {
         form.Form_Load();
         form.setText(FieldId::m_t, m);
-        form.setText(FieldId::d2_t, d2);
+        form.setText(FieldId::d1_t, d1);
+        form.setText(FieldId::d2_t, QStringLiteral("108"));
         form.setEnabled(ButtonId::Command2, true);
     }
     RecordingSink sink;
@@ -33,52 +35,74 @@ private slots:
 
 void TestHobAngles::swivelAnglesCarryMinutes_data() {
     QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("d1");
     QTest::addColumn<QString>("hobAngle");
     QTest::addColumn<QString>("right");
     QTest::addColumn<QString>("left");
 
-    // With m = 3 and d2 = 108 the lead angle is 1° 35′.
-    QTest::newRow("3° minus borrows a degree") << point << "3"
-                                               << "1.25"
-                                               << "4.35";
-    QTest::newRow("2° 50′") << point << "2.5"
-                            << "1.15"
-                            << "4.25";
-    QTest::newRow("3° 50′ carries into degrees") << point << "3.5"
-                                                 << "2.15"
-                                                 << "5.25";
-    QTest::newRow("1°, right goes negative") << point << "1"
-                                             << "-0.35"
-                                             << "2.35";
-    QTest::newRow("fraction of a minute kept") << point << "3.355"
-                                               << "2.005"
-                                               << "5.105";
-    QTest::newRow("negative hob angle") << point << "-1.3"
-                                        << "-3.05"
-                                        << "0.05";
-    QTest::newRow("equal angles give zero") << point << "1.35"
+    // With m = 3 and d1 = 60 the worm's lead angle is 2.86°, that is 2° 52′.
+    QTest::newRow("3°, right is 8′") << point << "60"
+                                     << "3"
+                                     << "0.08"
+                                     << "5.52";
+    QTest::newRow("2° 50′, right goes negative") << point << "60"
+                                                 << "2.5"
+                                                 << "-0.02"
+                                                 << "5.42";
+    QTest::newRow("3° 50′ carries into degrees") << point << "60"
+                                                 << "3.5"
+                                                 << "0.58"
+                                                 << "6.42";
+    QTest::newRow("1° borrows a degree") << point << "60"
+                                         << "1"
+                                         << "-1.52"
+                                         << "3.52";
+    QTest::newRow("fraction of a minute kept") << point << "60"
+                                               << "3.355"
+                                               << "0.435"
+                                               << "6.275";
+    QTest::newRow("negative hob angle") << point << "60"
+                                        << "-1.3"
+                                        << "-4.22"
+                                        << "1.22";
+    QTest::newRow("equal angles give zero") << point << "60"
+                                            << "2.52"
                                             << "0"
-                                            << "3.1";
-    QTest::newRow("comma, typed with comma") << comma << "2,5"
-                                             << "1,15"
-                                             << "4,25";
-    QTest::newRow("comma, typed with point") << comma << "3.5"
-                                             << "2,15"
-                                             << "5,25";
-    QTest::newRow("comma, whole") << comma << "3"
-                                  << "1,25"
-                                  << "4,35";
-    QTest::newRow("blanks around") << point << " 3 "
-                                   << "1.25"
-                                   << "4.35";
+                                            << "5.44";
+    // d1 and d2 (108) differ in sign, then in order: reading d2 would give 1.25 and 4.35.
+    QTest::newRow("negative d1 turns the lead angle") << point << "-60"
+                                                      << "3"
+                                                      << "5.52"
+                                                      << "0.08";
+    QTest::newRow("d1 larger than d2") << point << "216"
+                                       << "3"
+                                       << "2.12"
+                                       << "3.48";
+    QTest::newRow("comma, typed with comma") << comma << "60"
+                                             << "2,5"
+                                             << "-0,02"
+                                             << "5,42";
+    QTest::newRow("comma, typed with point") << comma << "60"
+                                             << "3.5"
+                                             << "0,58"
+                                             << "6,42";
+    QTest::newRow("comma, whole") << comma << "60"
+                                  << "3"
+                                  << "0,08"
+                                  << "5,52";
+    QTest::newRow("blanks around") << point << "60"
+                                   << " 3 "
+                                   << "0.08"
+                                   << "5.52";
 }
 
 void TestHobAngles::swivelAnglesCarryMinutes() {
     QFETCH(QLocale, locale);
+    QFETCH(QString, d1);
     QFETCH(QString, hobAngle);
     QFETCH(QString, right);
     QFETCH(QString, left);
-    Fixture f(locale, QStringLiteral("3"), QStringLiteral("108"));
+    Fixture f(locale, QStringLiteral("3"), d1);
     f.form.setText(FieldId::AÇI_t, hobAngle);
 
     f.form.click(ButtonId::Command2);
@@ -90,75 +114,75 @@ void TestHobAngles::swivelAnglesCarryMinutes() {
 }
 
 void TestHobAngles::keepsTheFormValues() {
-    Fixture f(point, QStringLiteral("3"), QStringLiteral("108"));
+    Fixture f(point, QStringLiteral("3"), QStringLiteral("60"));
     f.form.setText(FieldId::AÇI_t, QStringLiteral("3"));
     f.form.click(ButtonId::Command2);
-    QCOMPARE(f.form.values().angleDeg, 1.59);
-    QCOMPARE(f.form.values().angleWhole, 1.0);
-    QCOMPARE(f.form.values().angleDM, 1.35);
+    QCOMPARE(f.form.values().angleDeg, 2.86);
+    QCOMPARE(f.form.values().angleWhole, 2.0);
+    QCOMPARE(f.form.values().angleDM, 2.52);
 }
 
 void TestHobAngles::negativeModuleNegatesTheLeadAngle() {
-    Fixture f(point, QStringLiteral("-3"), QStringLiteral("108"));
+    Fixture f(point, QStringLiteral("-3"), QStringLiteral("60"));
     f.form.setText(FieldId::AÇI_t, QStringLiteral("3"));
     f.form.click(ButtonId::Command2);
-    QCOMPARE(f.form.values().angleDeg, -1.59);
-    QCOMPARE(f.form.values().angleWhole, -1.0);
-    QCOMPARE(f.form.values().angleDM, -1.35);
-    QCOMPARE(f.form.getText(FieldId::AASAĞ_t), QStringLiteral("4.35"));
-    QCOMPARE(f.form.getText(FieldId::AASOL_t), QStringLiteral("1.25"));
+    QCOMPARE(f.form.values().angleDeg, -2.86);
+    QCOMPARE(f.form.values().angleWhole, -2.0);
+    QCOMPARE(f.form.values().angleDM, -2.52);
+    QCOMPARE(f.form.getText(FieldId::AASAĞ_t), QStringLiteral("5.52"));
+    QCOMPARE(f.form.getText(FieldId::AASOL_t), QStringLiteral("0.08"));
 }
 
 void TestHobAngles::stopsWithoutWriting_data() {
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<QString>("m");
-    QTest::addColumn<QString>("d2");
+    QTest::addColumn<QString>("d1");
     QTest::addColumn<QString>("hobAngle");
     QTest::addColumn<QString>("message");
 
     QTest::newRow("empty hob angle") << point << "3"
-                                     << "108"
+                                     << "60"
                                      << ""
                                      << "Azdırma bıçağının üzerinde yazan açıyı girin !";
-    QTest::newRow("d2 of zero") << point << "3"
+    QTest::newRow("d1 of zero") << point << "3"
                                 << "0"
                                 << "3"
                                 << "«AZDIRMA AÇISI (SAĞ)» hesaplanamadı: sıfıra bölme";
-    QTest::newRow("module and d2 of zero") << comma << "0"
+    QTest::newRow("module and d1 of zero") << comma << "0"
                                            << "0"
                                            << "3"
                                            << "«AZDIRMA AÇISI (SAĞ)» hesaplanamadı: tanımsız işlem";
     QTest::newRow("empty module is not a number") << point << ""
-                                                  << "108"
+                                                  << "60"
                                                   << "3"
                                                   << "«MODÜL (m)» alanındaki değer bir sayı değil.";
-    QTest::newRow("d2 not a number")
+    QTest::newRow("d1 not a number")
         << comma << "3"
         << "yüz"
         << "3"
-        << "«DİŞLİ BÖLÜM DAİRESİ (d2)» alanındaki değer bir sayı değil.";
+        << "«VİDA BÖLÜM DAİRESİ (d1)» alanındaki değer bir sayı değil.";
     QTest::newRow("hob angle not a number")
         << point << "3"
-        << "108"
+        << "60"
         << "3°"
         << "«AZDIRMA BIÇAK AÇISI (AÇI)» alanındaki değer bir sayı değil.";
     QTest::newRow("75 minutes")
         << point << "3"
-        << "108"
+        << "60"
         << "3.75"
         << "«AZDIRMA BIÇAK AÇISI (AÇI)» geçerli bir açı değil: dakika 60'tan küçük olmalı.";
     QTest::newRow("60 minutes, comma")
         << comma << "3"
-        << "108"
+        << "60"
         << "10,6"
         << "«AZDIRMA BIÇAK AÇISI (AÇI)» geçerli bir açı değil: dakika 60'tan küçük olmalı.";
     QTest::newRow("negative, 99 minutes")
         << point << "3"
-        << "108"
+        << "60"
         << "-0.99"
         << "«AZDIRMA BIÇAK AÇISI (AÇI)» geçerli bir açı değil: dakika 60'tan küçük olmalı.";
     QTest::newRow("hob angle too large") << point << "3"
-                                         << "108"
+                                         << "60"
                                          << "1.7e308"
                                          << "«AZDIRMA AÇISI (SAĞ)» hesaplanamadı: sonuç çok büyük";
 }
@@ -166,10 +190,10 @@ void TestHobAngles::stopsWithoutWriting_data() {
 void TestHobAngles::stopsWithoutWriting() {
     QFETCH(QLocale, locale);
     QFETCH(QString, m);
-    QFETCH(QString, d2);
+    QFETCH(QString, d1);
     QFETCH(QString, hobAngle);
     QFETCH(QString, message);
-    Fixture f(locale, m, d2);
+    Fixture f(locale, m, d1);
     f.form.setText(FieldId::AÇI_t, hobAngle);
     f.form.setText(FieldId::AASAĞ_t, QStringLiteral("old"));
     f.form.setText(FieldId::AASOL_t, QStringLiteral("old"));

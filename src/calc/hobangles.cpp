@@ -55,7 +55,9 @@ void Command2_Click(FormState& form) {
         return;
     }
     FormValues& v = form.values();
-    const CheckedNumber tangent = n(F::m_t) / n(F::d2_t);
+    // The wheel's teeth lie at the worm's lead angle, tan γ = z1 × m ÷ d1 for the single-start
+    // worm; the wheel's own diameter would make it atan(1 ÷ Z2), the same for every worm.
+    const CheckedNumber tangent = n(F::m_t) / n(F::d1_t);
     if (!form.check(F::AASAĞ_t, tangent)) {
         return;
     }
