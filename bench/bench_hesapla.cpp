@@ -1,7 +1,8 @@
 // One complete HESAPLA click on the headless model, in a comma locale, timed over many
 // batches; prints the median time a click and its ratio to the 20 µs budget.
 
-#include "app/formstate.h"
+#include "flow/workflow.h"
+#include "model/formstate.h"
 
 #include <QLocale>
 
@@ -27,6 +28,7 @@ int main() {
 
     SilentSink sink;
     FormState form(QLocale(QLocale::Turkish, QLocale::Turkey), sink);
+    Workflow flow(form);
     form.Form_Load();
     form.setText(FieldId::m_t, QStringLiteral("4,5"));
     form.setText(FieldId::Z2_t, QStringLiteral("41"));
@@ -37,7 +39,7 @@ int main() {
     for (int b = 0; b < batches; ++b) {
         const auto start = std::chrono::steady_clock::now();
         for (int i = 0; i < clicksPerBatch; ++i) {
-            form.click(ButtonId::HESAPLA);
+            flow.click(ButtonId::HESAPLA);
         }
         const std::chrono::duration<double, std::micro> took =
             std::chrono::steady_clock::now() - start;

@@ -3,7 +3,7 @@
 // What the form tests share: the two locales they pin, a message sink that records instead
 // of opening a box, and a snapshot of all field texts.
 
-#include "app/formstate.h"
+#include "model/formstate.h"
 
 #include <QLocale>
 #include <QStringList>

@@ -1,6 +1,7 @@
-#include "app/formstate.h"
 #include "calc/changegears.h"
+#include "model/formstate.h"
 
+#include "flow/workflow.h"
 #include "formtesting.h"
 
 #include <QTest>
@@ -21,6 +22,7 @@ struct Fixture {
     }
     RecordingSink sink;
     FormState form;
+    Workflow flow{form};
 };
 } // namespace
 
@@ -55,7 +57,7 @@ void TestChangeGears::everyGearOfTheSetPasses() {
     Fixture f(point, QStringLiteral("36"));
     f.form.setText(FieldId::GD_t, point.toString(teeth));
 
-    f.form.click(ButtonId::Command1);
+    f.flow.click(ButtonId::Command1);
 
     if (inSet) {
         QCOMPARE(f.sink.messages, QStringList());
@@ -108,7 +110,7 @@ void TestChangeGears::coefficientAndOutputGear() {
     Fixture f(locale, QStringLiteral("36"));
     f.form.setText(FieldId::GD_t, gear);
 
-    f.form.click(ButtonId::Command1);
+    f.flow.click(ButtonId::Command1);
 
     QCOMPARE(f.sink.messages, QStringList());
     QCOMPARE(f.form.getText(FieldId::KS_t), coefficient);
@@ -145,7 +147,7 @@ void TestChangeGears::refusedWithoutWriting() {
     f.form.setText(FieldId::GD_t, gear);
     const QStringList before = fieldTexts(f.form);
 
-    f.form.click(ButtonId::Command1);
+    f.flow.click(ButtonId::Command1);
 
     QCOMPARE(f.sink.messages, QStringList{message});
     QCOMPARE(fieldTexts(f.form), before);
@@ -155,7 +157,7 @@ void TestChangeGears::toothCountFailsAfterTheCoefficient() {
     Fixture f(comma, QStringLiteral("otuz altı"));
     f.form.setText(FieldId::GD_t, QStringLiteral("48"));
 
-    f.form.click(ButtonId::Command1);
+    f.flow.click(ButtonId::Command1);
 
     QCOMPARE(f.sink.messages, QStringList{QStringLiteral(
                                   "«DİŞLİ DİŞ SAYISI (Z2)» alanındaki değer bir sayı değil.")});

@@ -1,4 +1,4 @@
-#include "app/fieldvalues.h"
+#include "model/fieldvalues.h"
 
 #include "formtesting.h"
 

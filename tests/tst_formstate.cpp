@@ -1,4 +1,5 @@
-#include "app/formstate.h"
+#include "flow/workflow.h"
+#include "model/formstate.h"
 
 #include "formtesting.h"
 
@@ -28,6 +29,7 @@ private slots:
 void TestFormState::startsEmptyWithOnlyHesaplaEnabled() {
     RecordingSink sink;
     FormState form(point, sink);
+    Workflow flow(form);
     form.Form_Load();
     for (const FieldId field : allFields) {
         QVERIFY2(form.getText(field).isEmpty(), qPrintable(fieldName(field)));
@@ -49,6 +51,7 @@ void TestFormState::clickOnDisabledButtonDoesNothing() {
     QFETCH(ButtonId, button);
     RecordingSink sink;
     FormState form(point, sink);
+    Workflow flow(form);
     form.Form_Load();
     typeFirstSection(form);
     form.setText(FieldId::d2_t, QStringLiteral("108"));
@@ -56,7 +59,7 @@ void TestFormState::clickOnDisabledButtonDoesNothing() {
     form.setText(FieldId::GD_t, QStringLiteral("48"));
     const QStringList before = fieldTexts(form);
 
-    form.click(button);
+    flow.click(button);
 
     QCOMPARE(fieldTexts(form), before);
     QVERIFY(sink.messages.isEmpty());
@@ -67,18 +70,19 @@ void TestFormState::clickOnDisabledButtonDoesNothing() {
 void TestFormState::completeRunEnablesCommand2AndALaterStopKeepsIt() {
     RecordingSink sink;
     FormState form(point, sink);
+    Workflow flow(form);
     form.Form_Load();
     typeFirstSection(form);
     form.setText(FieldId::N1_t, QString());
-    form.click(ButtonId::HESAPLA);
+    flow.click(ButtonId::HESAPLA);
     QVERIFY(!form.isEnabled(ButtonId::Command2));
 
     form.setText(FieldId::N1_t, QStringLiteral("1440"));
-    form.click(ButtonId::HESAPLA);
+    flow.click(ButtonId::HESAPLA);
     QVERIFY(form.isEnabled(ButtonId::Command2));
 
     form.setText(FieldId::m_t, QString());
-    form.click(ButtonId::HESAPLA);
+    flow.click(ButtonId::HESAPLA);
     QCOMPARE(sink.messages.size(), 2);
     QVERIFY(form.isEnabled(ButtonId::Command2));
     QVERIFY(!form.isEnabled(ButtonId::Command1));
@@ -89,6 +93,7 @@ void TestFormState::completeRunEnablesCommand2AndALaterStopKeepsIt() {
 void TestFormState::changesAreSignalledOnce() {
     RecordingSink sink;
     FormState form(point, sink);
+    Workflow flow(form);
     QSignalSpy texts(&form, &FormState::textChanged);
     QSignalSpy flags(&form, &FormState::enabledChanged);
 

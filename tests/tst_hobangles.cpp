@@ -1,5 +1,6 @@
-#include "app/formstate.h"
+#include "model/formstate.h"
 
+#include "flow/workflow.h"
 #include "formtesting.h"
 
 #include <QTest>
@@ -18,6 +19,7 @@ struct Fixture {
     }
     RecordingSink sink;
     FormState form;
+    Workflow flow{form};
 };
 } // namespace
 
@@ -105,7 +107,7 @@ void TestHobAngles::swivelAnglesCarryMinutes() {
     Fixture f(locale, QStringLiteral("3"), d1);
     f.form.setText(FieldId::AÇI_t, hobAngle);
 
-    f.form.click(ButtonId::Command2);
+    f.flow.click(ButtonId::Command2);
 
     QCOMPARE(f.sink.messages, QStringList());
     QCOMPARE(f.form.getText(FieldId::AASAĞ_t), right);
@@ -116,7 +118,7 @@ void TestHobAngles::swivelAnglesCarryMinutes() {
 void TestHobAngles::keepsTheFormValues() {
     Fixture f(point, QStringLiteral("3"), QStringLiteral("60"));
     f.form.setText(FieldId::AÇI_t, QStringLiteral("3"));
-    f.form.click(ButtonId::Command2);
+    f.flow.click(ButtonId::Command2);
     QCOMPARE(f.form.values().angleDeg, 2.86);
     QCOMPARE(f.form.values().angleWhole, 2.0);
     QCOMPARE(f.form.values().angleDM, 2.52);
@@ -125,7 +127,7 @@ void TestHobAngles::keepsTheFormValues() {
 void TestHobAngles::negativeModuleNegatesTheLeadAngle() {
     Fixture f(point, QStringLiteral("-3"), QStringLiteral("60"));
     f.form.setText(FieldId::AÇI_t, QStringLiteral("3"));
-    f.form.click(ButtonId::Command2);
+    f.flow.click(ButtonId::Command2);
     QCOMPARE(f.form.values().angleDeg, -2.86);
     QCOMPARE(f.form.values().angleWhole, -2.0);
     QCOMPARE(f.form.values().angleDM, -2.52);
@@ -199,7 +201,7 @@ void TestHobAngles::stopsWithoutWriting() {
     f.form.setText(FieldId::AASOL_t, QStringLiteral("old"));
     const QStringList before = fieldTexts(f.form);
 
-    f.form.click(ButtonId::Command2);
+    f.flow.click(ButtonId::Command2);
 
     QCOMPARE(f.sink.messages, QStringList{message});
     QCOMPARE(fieldTexts(f.form), before);

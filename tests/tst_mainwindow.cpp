@@ -1,3 +1,4 @@
+#include "ui/formview.h"
 #include "ui/mainwindow.h"
 
 #include "formtesting.h"
@@ -101,7 +102,7 @@ std::optional<Box> TestMainWindow::clickAndCloseBox(ButtonId id) {
 void TestMainWindow::startState() {
     QCOMPARE(m_window->windowTitle(),
              s("SONSUZ REDÜKTÖR DİŞLİSİ-VİDASI VE AZDIRMA TEZGAHI HESABI"));
-    QCOMPARE(m_window->size(), QSize(619, 619));
+    QCOMPARE(m_window->view().size(), QSize(619, 619));
     QVERIFY(button(ButtonId::HESAPLA)->isEnabled());
     QVERIFY(!button(ButtonId::Command2)->isEnabled());
     QVERIFY(!button(ButtonId::Command1)->isEnabled());
@@ -174,7 +175,7 @@ void TestMainWindow::labelColours() {
     QFETCH(QColor, colour);
     const auto* widget = m_window->findChild<QLabel*>(label);
     QVERIFY(widget);
-    const QImage grab = m_window->grab().toImage();
+    const QImage grab = m_window->view().grab().toImage();
     const QPoint corner = widget->geometry().topLeft() + QPoint(1, 1);
     QCOMPARE(grab.pixelColor(corner * grab.devicePixelRatio()), colour);
 }

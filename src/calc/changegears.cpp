@@ -1,6 +1,6 @@
 #include "calc/changegears.h"
 
-#include "app/formstate.h"
+#include "model/formstate.h"
 
 #include <algorithm>
 
@@ -14,25 +14,25 @@ bool isChangeGear(double teeth) {
                        [teeth](int count) { return teeth == count; });
 }
 
-void Command1_Click(FormState& form) {
+bool Command1_Click(FormState& form) {
     using F = FieldId;
     const auto n = [&form](FieldId field) { return form.number(field); };
 
     if (form.isEmpty(F::GD_t)) {
         form.showMessage(QStringLiteral("Listedeki dişlileri sıarasıyla buraya yazın!"));
-        return;
+        return false;
     }
     const CheckedNumber teeth = n(F::GD_t);
     if (!form.check(F::GD_t, teeth)) {
-        return;
+        return false;
     }
     if (!isChangeGear(teeth.value())) {
         form.showMessage(QStringLiteral("bu dişli listede yok"));
-        return;
+        return false;
     }
     form.values().gearCount = static_cast<std::int16_t>(teeth.value());
     if (!form.store(F::KS_t, teeth / coefficientDivisor)) {
-        return;
+        return false;
     }
-    form.store(F::ÇD_t, n(F::KS_t) * n(F::Z2_t));
+    return form.store(F::ÇD_t, n(F::KS_t) * n(F::Z2_t));
 }

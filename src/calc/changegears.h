@@ -3,9 +3,19 @@
 // The third section: for the hobbing machine's indexing train, the coefficient and the output
 // change gear that match an input change gear taken from the machine's set.
 
+#include "model/fieldid.h"
+
 #include <array>
 
 class FormState;
+
+// Every field a complete run reads or writes.
+inline constexpr std::array<FieldId, 4> changeGearFields = {
+    FieldId::GD_t,
+    FieldId::Z2_t,
+    FieldId::KS_t,
+    FieldId::ÇD_t,
+};
 
 // The tooth counts of the machine's change gears.
 inline constexpr std::array<int, 32> changeGearSet = {
@@ -16,5 +26,6 @@ inline constexpr std::array<int, 32> changeGearSet = {
 // Whether `teeth` is a whole tooth count of a gear in the set.
 bool isChangeGear(double teeth);
 
-// Runs when Command1 is clicked. Changes no button's enabled flag.
-void Command1_Click(FormState& form);
+// Runs when Command1 is clicked. Changes no button's enabled flag; returns whether it ran to
+// its end.
+bool Command1_Click(FormState& form);

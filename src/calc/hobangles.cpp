@@ -1,8 +1,8 @@
 #include "calc/hobangles.h"
 
-#include "app/decimal15.h"
-#include "app/fieldvalues.h"
-#include "app/formstate.h"
+#include "model/decimal15.h"
+#include "model/fieldvalues.h"
+#include "model/formstate.h"
 
 #include <QLocale>
 
@@ -46,49 +46,60 @@ double fromMinutes(double minutes) {
 
 } // namespace
 
-void Command2_Click(FormState& form) {
+LeadAngle leadAngle(double tangent) {
+    LeadAngle a;
+    a.degrees = std::atan(tangent);
+    a.degrees = a.degrees * degreesPerRadian;
+    a.degrees = FieldValues::round2(a.degrees);
+    a.whole = FieldValues::truncate(a.degrees);
+    a.fraction = a.degrees - a.whole;
+    a.notation = a.whole + (a.fraction * minutesPerDegree) / 100;
+    a.notation = FieldValues::round2(a.notation);
+    return a;
+}
+
+bool Command2_Click(FormState& form) {
     using F = FieldId;
     const auto n = [&form](FieldId field) { return form.number(field); };
 
     if (form.isEmpty(F::AÇI_t)) {
         form.showMessage(QStringLiteral("Azdırma bıçağının üzerinde yazan açıyı girin !"));
-        return;
+        return false;
     }
     FormValues& v = form.values();
     // The wheel's teeth lie at the worm's lead angle, tan γ = z1 × m ÷ d1 for the single-start
     // worm; the wheel's own diameter would make it atan(1 ÷ Z2), the same for every worm.
     const CheckedNumber tangent = n(F::m_t) / n(F::d1_t);
     if (!form.check(F::AASAĞ_t, tangent)) {
-        return;
+        return false;
     }
-    v.angleDeg = std::atan(tangent.value());
-    v.angleDeg = v.angleDeg * degreesPerRadian;
-    v.angleDeg = FieldValues::round2(v.angleDeg);
-    v.angleWhole = FieldValues::truncate(v.angleDeg);
-    v.angleFrac = v.angleDeg - v.angleWhole;
-    v.angleDM = v.angleWhole + (v.angleFrac * minutesPerDegree) / 100;
-    v.angleDM = FieldValues::round2(v.angleDM);
+    const LeadAngle lead = leadAngle(tangent.value());
+    v.angleDeg = lead.degrees;
+    v.angleWhole = lead.whole;
+    v.angleFrac = lead.fraction;
+    v.angleDM = lead.notation;
 
     const CheckedNumber hob = n(F::AÇI_t);
     if (!form.check(F::AÇI_t, hob)) {
-        return;
+        return false;
     }
     const std::optional<double> hobMinutes = toMinutes(hob.value());
     if (!hobMinutes) {
         form.report({F::AÇI_t, FaultKind::InvalidAngle});
-        return;
+        return false;
     }
     // Its minutes are at most 0.99 × 60 ÷ 100 rounded, so always below 60.
     const CheckedNumber leadMinutes = *toMinutes(v.angleDM);
     const CheckedNumber right = CheckedNumber(*hobMinutes) - leadMinutes;
     if (!form.check(F::AASAĞ_t, right)) {
-        return;
+        return false;
     }
     form.setNumber(F::AASAĞ_t, fromMinutes(right.value()));
     const CheckedNumber left = CheckedNumber(*hobMinutes) + leadMinutes;
     if (!form.check(F::AASOL_t, left)) {
-        return;
+        return false;
     }
     form.setNumber(F::AASOL_t, fromMinutes(left.value()));
     form.setEnabled(ButtonId::Command1, true);
+    return true;
 }

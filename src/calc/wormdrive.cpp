@@ -1,7 +1,7 @@
 #include "calc/wormdrive.h"
 
-#include "app/fieldvalues.h"
-#include "app/formstate.h"
+#include "model/fieldvalues.h"
+#include "model/formstate.h"
 
 #include <cmath>
 #include <numbers>
@@ -15,68 +15,69 @@ const double sinHalfFaceAngle = std::sin(45.0 * std::numbers::pi / 180.0);
 
 // Every operand is read back from the text that an earlier step wrote, so each result is
 // computed from exactly what the user sees in the window.
-void HESAPLA_Click(FormState& form) {
+bool HESAPLA_Click(FormState& form) {
     using F = FieldId;
     const auto n = [&form](FieldId field) { return form.number(field); };
 
     if (form.isEmpty(F::m_t)) {
         form.showMessage(QStringLiteral("Modül için 1.5,3, 4.5 veya 6 girin "));
-        return;
+        return false;
     }
     if (form.isEmpty(F::Z2_t)) {
         form.showMessage(QStringLiteral("Diş sayısı için sayı girin."));
-        return;
+        return false;
     }
     if (!form.store(F::d2_t, n(F::Z2_t) * n(F::m_t))) {
-        return;
+        return false;
     }
     if (!form.store(F::da2_t, (n(F::Z2_t) + 2) * n(F::m_t))) {
-        return;
+        return false;
     }
     if (!form.store(F::df2_t, n(F::d2_t) - n(F::m_t) * 2.335)) {
-        return;
+        return false;
     }
     if (!form.store(F::h2_t, (n(F::da2_t) - n(F::df2_t)) / 2)) {
-        return;
+        return false;
     }
     if (form.isEmpty(F::da1_t)) {
         form.showMessage(QStringLiteral("Vidanın diş üstü çapı için sayı girin."));
-        return;
+        return false;
     }
     if (!form.store(F::d1_t, n(F::da1_t) - (n(F::m_t) + n(F::m_t)))) {
-        return;
+        return false;
     }
     const CheckedNumber wormRootFactor = CheckedNumber(26) / 6;
     if (!form.store(F::df1_t, n(F::da1_t) - n(F::m_t) * wormRootFactor)) {
-        return;
+        return false;
     }
     if (!form.store(F::h1_t, (n(F::da1_t) - n(F::df1_t)) / 2)) {
-        return;
+        return false;
     }
     const CheckedNumber rootZ2 = n(F::Z2_t).apply([](double z) { return std::sqrt(z); });
     if (!form.store(F::L_t, (n(F::m_t) + n(F::m_t)) * (rootZ2 + 1))) {
-        return;
+        return false;
     }
     if (!form.store(F::P_t, n(F::m_t) * 3.14)) {
-        return;
+        return false;
     }
     const CheckedNumber slant = n(F::d1_t) * sinHalfFaceAngle;
     if (!form.check(F::ba_t, slant) || !form.store(F::ba_t, n(F::P_t) * 0.25 + slant)) {
-        return;
+        return false;
     }
     if (!form.store(F::ba_t, n(F::ba_t).apply(FieldValues::round2))) {
-        return;
+        return false;
     }
     const CheckedNumber halfD1 = n(F::d1_t) / 2;
     if (!form.check(F::A_t, halfD1) || !form.store(F::A_t, halfD1 + n(F::d2_t) / 2)) {
-        return;
+        return false;
     }
     if (form.isEmpty(F::N1_t)) {
         form.showMessage(QStringLiteral("Giriş deviri için sayı girin."));
-        return;
+        return false;
     }
     if (!form.store(F::N2_t, n(F::N1_t) / n(F::Z2_t))) {
-        return;
+        return false;
     }
     form.setEnabled(ButtonId::Command2, true);
+    return true;
 }

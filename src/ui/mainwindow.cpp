@@ -1,80 +1,168 @@
 #include "ui/mainwindow.h"
 
-#include "ui_mainwindow.h"
+#include "calc/jobsheet.h"
+#include "paint/sheetpainter.h"
+#include "ui/formview.h"
 #include "zorvandi.xpm"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QStandardPaths>
+#include <QStatusBar>
+
+namespace {
+constexpr int statusSeconds = 8;
+} // namespace
 
 MainWindow::MainWindow(const QLocale& locale, QWidget* parent)
-    : QWidget(parent)
-    , m_ui(std::make_unique<Ui::MainWindow>())
-    , m_form(locale, *this) {
-    applyFormFont();
-    m_ui->setupUi(this);
+    : QMainWindow(parent)
+    , m_form(locale, *this)
+    , m_flow(m_form) {
+    m_form.Form_Load();
+    m_view = new FormView(m_flow, this);
+    m_view->setMinimumSize(m_view->size());
+    setCentralWidget(m_view);
+    setWindowTitle(formTitle());
     // XPM is read by QImage itself; a PNG would load the image-format plugins first, which
     // costs the start-up more than the whole form.
     setWindowIcon(QIcon(QPixmap::fromImage(QImage(zorvandiIcon))));
-
-    // In FieldId order.
-    m_fields = {m_ui->m_t,     m_ui->Z2_t, m_ui->da1_t, m_ui->N1_t, m_ui->da2_t, m_ui->d2_t,
-                m_ui->df2_t,   m_ui->h2_t, m_ui->ba_t,  m_ui->d1_t, m_ui->df1_t, m_ui->h1_t,
-                m_ui->L_t,     m_ui->P_t,  m_ui->A_t,   m_ui->N2_t, m_ui->AÇI_t, m_ui->AASAĞ_t,
-                m_ui->AASOL_t, m_ui->GD_t, m_ui->ÇD_t,  m_ui->KS_t};
-    m_buttons = {m_ui->HESAPLA, m_ui->Command2, m_ui->Command1};
-    applyOutputFont();
-
-    // textChanged, not textEdited: a text that reaches a field by any route (typed, pasted,
-    // set by an accessibility client) is the text the calculation reads.
-    for (const FieldId id : allFields) {
-        connect(field(id), &QLineEdit::textChanged, this,
-                [this, id](const QString& text) { m_form.setText(id, text); });
-    }
-    for (const ButtonId id : allButtons) {
-        connect(button(id), &QPushButton::clicked, this, [this, id] { m_form.click(id); });
-    }
-    connect(&m_form, &FormState::textChanged, this, &MainWindow::showText);
-    connect(&m_form, &FormState::enabledChanged, this, &MainWindow::showEnabled);
-
-    m_form.Form_Load();
-    m_ui->m_t->setFocus();
+    buildMenus();
+    statusBar();
+    field(FieldId::m_t)->setFocus();
 }
 
 MainWindow::~MainWindow() = default;
 
+QLineEdit* MainWindow::field(FieldId field) const {
+    return m_view->field(field);
+}
+
+QPushButton* MainWindow::button(ButtonId button) const {
+    return m_view->button(button);
+}
+
 void MainWindow::showMessage(const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("ZORVANDI"), text, QMessageBox::Ok, this);
-    box.setFont(QApplication::font()); // a message is read, not fitted into the form's grid
     box.exec();
 }
 
-void MainWindow::showText(FieldId id, const QString& text) const {
-    QLineEdit* edit = field(id);
-    if (edit->text() != text) {
-        edit->setText(text);
+void MainWindow::buildMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&Dosya"));
+    file->addAction(QStringLiteral("PDF Olarak &Kaydet…"), QKeySequence::Save, this,
+                    &MainWindow::saveAsPdf);
+    file->addAction(QStringLiteral("Baskı Ö&nizleme…"), this, &MainWindow::printPreview);
+    file->addAction(QStringLiteral("&Yazdır…"), QKeySequence::Print, this, &MainWindow::print);
+    file->addSeparator();
+    file->addAction(QStringLiteral("Çı&kış"), QKeySequence::Quit, this, &QWidget::close);
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("Dü&zen"));
+    edit->addAction(QStringLiteral("Sonuçları &Kopyala"),
+                    QKeySequence(QStringLiteral("Ctrl+Shift+C")), this, &MainWindow::copyResults);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Yardım"));
+    help->addAction(QStringLiteral("ZORVANDI &Hakkında"), this, &MainWindow::about);
+}
+
+std::optional<JobSheet> MainWindow::currentSheet() {
+    auto sheet = makeJobSheet(m_form, m_flow.completedRuns(), QDateTime::currentDateTime());
+    if (const auto* refusal = std::get_if<SheetRefusal>(&sheet)) {
+        showMessage(refusalMessage(*refusal));
+        return std::nullopt;
+    }
+    return std::get<JobSheet>(std::move(sheet));
+}
+
+QPrinter& MainWindow::printer() {
+    if (!m_printer) {
+        m_printer = std::make_unique<QPrinter>();
+        m_printer->setPageSize(sheetPageSize(m_form.locale()));
+        m_printer->setDocName(QStringLiteral("ZORVANDI"));
+    }
+    return *m_printer;
+}
+
+void MainWindow::saveAsPdf() {
+    const std::optional<JobSheet> sheet = currentSheet();
+    if (!sheet) {
+        return;
+    }
+    if (m_pdfFolder.isEmpty()) {
+        m_pdfFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    }
+    QFileDialog dialog(this, QStringLiteral("PDF Olarak Kaydet"), m_pdfFolder,
+                       QStringLiteral("PDF belgesi (*.pdf)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    dialog.selectFile(QStringLiteral("zorvandi-is-kagidi.pdf"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return;
+    }
+    const QString path = dialog.selectedFiles().constFirst();
+    m_pdfFolder = QFileInfo(path).absolutePath();
+    if (const std::optional<QString> error = saveSheetAsPdf(*sheet, m_form.locale(), path)) {
+        showMessage(
+            QStringLiteral("«%1» kaydedilemedi: %2").arg(QDir::toNativeSeparators(path), *error));
+        return;
+    }
+    statusBar()->showMessage(
+        QStringLiteral("İş kağıdı kaydedildi: %1").arg(QDir::toNativeSeparators(path)),
+        statusSeconds * 1000);
+}
+
+void MainWindow::printPreview() {
+    const std::optional<JobSheet> sheet = currentSheet();
+    if (!sheet) {
+        return;
+    }
+    QPrintPreviewDialog preview(&printer(), this);
+    preview.setWindowTitle(QStringLiteral("Baskı Önizleme"));
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [this, &sheet](QPrinter* target) { paintSheet(*target, *sheet, m_form.locale()); });
+    preview.exec();
+}
+
+void MainWindow::print() {
+    const std::optional<JobSheet> sheet = currentSheet();
+    if (!sheet) {
+        return;
+    }
+    QPrintDialog dialog(&printer(), this);
+    dialog.setWindowTitle(QStringLiteral("Yazdır"));
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    if (!paintSheet(printer(), *sheet, m_form.locale())) {
+        showMessage(QStringLiteral("Yazdırılamadı: yazıcı başlatılamadı."));
     }
 }
 
-void MainWindow::showEnabled(ButtonId id, bool enabled) const {
-    button(id)->setEnabled(enabled);
-}
-
-// The form is laid out in pixels, so its fonts are sized in pixels too: a caption then fits
-// its label at any screen resolution (Designer only knows point sizes, hence this is code).
-// It is set before the controls are made, so they are born with it and start-up matches and
-// loads no font but this one and its bold face.
-void MainWindow::applyFormFont() {
-    QFont form(QStringLiteral("Liberation Sans"));
-    form.setPixelSize(10);
-    setFont(form);
-}
-
-void MainWindow::applyOutputFont() {
-    QFont output = font();
-    output.setBold(true);
-    for (const FieldId id : allFields) {
-        if (!isInputField(id)) {
-            field(id)->setFont(output);
-        }
+void MainWindow::copyResults() {
+    const std::optional<JobSheet> sheet = currentSheet();
+    if (!sheet) {
+        return;
     }
+    auto* data = new QMimeData;
+    data->setText(toTabSeparated(*sheet));
+    data->setHtml(toHtmlTable(*sheet));
+    QGuiApplication::clipboard()->setMimeData(data);
+    statusBar()->showMessage(QStringLiteral("Sonuçlar panoya kopyalandı."), statusSeconds * 1000);
+}
+
+void MainWindow::about() {
+    QMessageBox::about(
+        this, QStringLiteral("ZORVANDI Hakkında"),
+        QStringLiteral("<p><b>ZORVANDI %1</b></p>"
+                       "<p>Sonsuz redüktör dişlisi-vidası ve azdırma tezgahı hesabı.</p>"
+                       "<p>Lisans: tescilli yazılım; tüm hakları saklıdır.</p>"
+                       "<p>Qt %2 ile çalışıyor.</p>")
+            .arg(QStringLiteral(ZORVANDI_VERSION), QString::fromLatin1(qVersion())));
 }

@@ -1,26 +1,25 @@
 #pragma once
 
-// The window: the form drawn in Designer (mainwindow.ui) bound to a FormState. The model owns
-// the texts and flags; the window mirrors them onto its widgets both ways and shows the
-// model's messages in a modal box. It holds no logic of its own: a click hands over to the
-// model, which runs the calculation.
+// The program's main window: the form (FormView) as its central widget, a menu bar for the job
+// sheet (save as PDF, print preview, print, copy) and a status bar. It owns the model and the
+// workflow and binds them to widgets; everything it does is handed to the layers below it:
+// the sheet's content to src/calc, its painting to src/paint.
 
-#include "app/fieldid.h"
-#include "app/formstate.h"
+#include "flow/workflow.h"
+#include "model/formstate.h"
 
-#include <QWidget>
+#include <QMainWindow>
 
-#include <array>
 #include <memory>
+#include <optional>
 
+class FormView;
 class QLineEdit;
+class QPrinter;
 class QPushButton;
+struct JobSheet;
 
-namespace Ui {
-class MainWindow;
-}
-
-class MainWindow final : public QWidget, public MessageSink {
+class MainWindow final : public QMainWindow, public MessageSink {
     Q_OBJECT
 
 public:
@@ -28,20 +27,29 @@ public:
     ~MainWindow() override;
 
     FormState& form() { return m_form; }
-    QLineEdit* field(FieldId field) const { return m_fields.at(indexOf(field)); }
-    QPushButton* button(ButtonId button) const { return m_buttons.at(indexOf(button)); }
+    FormView& view() const { return *m_view; }
+    QLineEdit* field(FieldId field) const;
+    QPushButton* button(ButtonId button) const;
 
     // A modal box over the window: the text, one OK button, titled "ZORVANDI".
     void showMessage(const QString& text) override;
 
 private:
-    void showText(FieldId id, const QString& text) const;
-    void showEnabled(ButtonId id, bool enabled) const;
-    void applyFormFont();
-    void applyOutputFont();
+    void buildMenus();
+    // The sheet for the form as it stands, or nothing after a box that says which section's
+    // button to press first.
+    std::optional<JobSheet> currentSheet();
+    QPrinter& printer();
 
-    std::unique_ptr<Ui::MainWindow> m_ui;
+    void saveAsPdf();
+    void printPreview();
+    void print();
+    void copyResults();
+    void about();
+
     FormState m_form;
-    std::array<QLineEdit*, fieldCount> m_fields{};
-    std::array<QPushButton*, buttonCount> m_buttons{};
+    Workflow m_flow;
+    FormView* m_view = nullptr;
+    std::unique_ptr<QPrinter> m_printer; // made on the first print: it loads the print system
+    QString m_pdfFolder;
 };

@@ -8,8 +8,9 @@
 // applies the next of the lines after it as an edit (its first byte % 22 chooses the field,
 // the rest is the text).
 
-#include "app/fieldvalues.h"
-#include "app/formstate.h"
+#include "flow/workflow.h"
+#include "model/fieldvalues.h"
+#include "model/formstate.h"
 
 #include <QByteArrayList>
 #include <QList>
@@ -51,7 +52,8 @@ ButtonId enabledByCompleteRun(ButtonId button) {
     return button == ButtonId::HESAPLA ? ButtonId::Command2 : ButtonId::Command1;
 }
 
-void checkedClick(FormState& form, CountingSink& sink, ButtonId button) {
+void checkedClick(Workflow& flow, CountingSink& sink, ButtonId button) {
+    FormState& form = flow.form();
     std::array<QString, fieldCount> before;
     for (const FieldId field : allFields) {
         before.at(indexOf(field)) = form.getText(field);
@@ -66,7 +68,7 @@ void checkedClick(FormState& form, CountingSink& sink, ButtonId button) {
         [&changed](FieldId field, const QString& /*text*/) { changed.append(field); });
     const int messagesBefore = sink.count;
 
-    form.click(button);
+    flow.click(button);
 
     QObject::disconnect(connection);
     const int messages = sink.count - messagesBefore;
@@ -141,6 +143,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                        : QLocale(QLocale::English, QLocale::UnitedStates);
     CountingSink sink;
     FormState form(locale, sink);
+    Workflow flow(form);
     form.Form_Load();
     for (std::size_t i = 0; i < fieldCount; ++i) {
         form.setText(allFields.at(i), QString::fromUtf8(lines.value(qsizetype(i) + 1)));
@@ -151,7 +154,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const char action : script) {
         const int kind = static_cast<unsigned char>(action) % 4;
         if (kind < 3) {
-            checkedClick(form, sink, allButtons.at(std::size_t(kind)));
+            checkedClick(flow, sink, allButtons.at(std::size_t(kind)));
         } else if (nextEdit < lines.size()) {
             const QByteArray edit = lines[nextEdit++];
             if (!edit.isEmpty()) {

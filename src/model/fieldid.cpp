@@ -1,4 +1,4 @@
-#include "app/fieldid.h"
+#include "model/fieldid.h"
 
 namespace {
 
@@ -47,4 +47,8 @@ QString buttonName(ButtonId button) {
 
 QString fieldCaption(FieldId field) {
     return QString::fromUtf8(fieldNames.at(indexOf(field)).caption);
+}
+
+QString formTitle() {
+    return QStringLiteral("SONSUZ REDÜKTÖR DİŞLİSİ-VİDASI VE AZDIRMA TEZGAHI HESABI");
 }

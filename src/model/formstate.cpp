@@ -1,9 +1,6 @@
-#include "app/formstate.h"
+#include "model/formstate.h"
 
-#include "app/fieldvalues.h"
-#include "calc/changegears.h"
-#include "calc/hobangles.h"
-#include "calc/wormdrive.h"
+#include "model/fieldvalues.h"
 
 FormState::FormState(const QLocale& locale, MessageSink& messages, QObject* parent)
     : QObject(parent)
@@ -70,21 +67,4 @@ void FormState::report(const Fault& fault) {
 void FormState::Form_Load() {
     setEnabled(ButtonId::Command1, false);
     setEnabled(ButtonId::Command2, false);
-}
-
-void FormState::click(ButtonId button) {
-    if (!isEnabled(button)) {
-        return;
-    }
-    switch (button) {
-    case ButtonId::HESAPLA:
-        HESAPLA_Click(*this);
-        break;
-    case ButtonId::Command2:
-        Command2_Click(*this);
-        break;
-    case ButtonId::Command1:
-        Command1_Click(*this);
-        break;
-    }
 }

@@ -1,4 +1,4 @@
-#include "app/decimal15.h"
+#include "model/decimal15.h"
 
 #include <QLocale>
 

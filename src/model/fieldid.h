@@ -60,6 +60,9 @@ inline constexpr std::array<ButtonId, buttonCount> allButtons = {
     ButtonId::Command1,
 };
 
+// The texts of all fields, in FieldId order.
+using FieldTexts = std::array<QString, fieldCount>;
+
 constexpr std::size_t indexOf(FieldId field) {
     return static_cast<std::size_t>(field);
 }
@@ -87,3 +90,5 @@ QString fieldName(FieldId field);
 QString buttonName(ButtonId button);
 // The caption of the field's label ("AZDIRMA BIÇAK AÇISI (AÇI)").
 QString fieldCaption(FieldId field);
+// The window's title, which the job sheet carries too.
+QString formTitle();

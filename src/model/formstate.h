@@ -1,14 +1,19 @@
 #pragma once
 
-// The headless model of the window. FormState owns the texts of the 22 fields, the enabled
-// flags of the 3 buttons and the few values the calculations keep between their steps. The
-// calculations (src/calc) read and write only through it; the window (src/ui) mirrors it onto
-// widgets through the two change signals and shows its messages through a MessageSink. Without
-// a window it runs as it is: the tests, the benchmarks and the fuzzer drive it directly.
+// The headless model of the window, the bottom layer. FormState owns the texts of the 22
+// fields, the enabled flags of the 3 buttons and the few values the calculations keep between
+// their steps; it knows no calculation. The layers above it:
+//   src/calc   the calculations, which read and write only through FormState, and headless
+//              units built on them (the job sheet's content, the change-gear train finder);
+//   src/flow   the click dispatch (Workflow) and the record of each section's last complete run;
+//   src/paint  the painting of the job sheet and its drawing (Qt Gui);
+//   src/ui     the window, which mirrors FormState onto widgets through the two change signals
+//              and shows its messages through a MessageSink.
+// Without a window it runs as it is: the tests, the benchmarks and the fuzzer drive it directly.
 
-#include "app/checkednumber.h"
-#include "app/fault.h"
-#include "app/fieldid.h"
+#include "model/checkednumber.h"
+#include "model/fault.h"
+#include "model/fieldid.h"
 
 #include <QLocale>
 #include <QObject>
@@ -46,6 +51,7 @@ public:
     FormState(const QLocale& locale, MessageSink& messages, QObject* parent = nullptr);
 
     QString getText(FieldId field) const { return m_texts.at(indexOf(field)); }
+    const FieldTexts& texts() const { return m_texts; }
     void setText(FieldId field, const QString& text);
 
     bool isEnabled(ButtonId button) const { return m_enabled.at(indexOf(button)); }
@@ -70,8 +76,6 @@ public:
     void report(const Fault& fault);
 
     void Form_Load();
-    // Runs the button's calculation; a click on a disabled button does nothing.
-    void click(ButtonId button);
 
 signals:
     void textChanged(FieldId field, const QString& text);
@@ -80,7 +84,7 @@ signals:
 private:
     QLocale m_locale;
     MessageSink& m_messages;
-    std::array<QString, fieldCount> m_texts{};
+    FieldTexts m_texts{};
     std::array<bool, buttonCount> m_enabled{true, true, true};
     FormValues m_values;
 };

@@ -1,4 +1,4 @@
-#include "app/fault.h"
+#include "model/fault.h"
 
 QString faultMessage(const Fault& fault) {
     QString field = QStringLiteral("«%1»").arg(fieldCaption(fault.field));

@@ -5,7 +5,7 @@
 // overflow is caught where it happens and never reaches a field as "nan" or "inf". A value
 // read from a field that holds no number carries that field, so the message can name it.
 
-#include "app/fault.h"
+#include "model/fault.h"
 
 #include <cmath>
 #include <optional>

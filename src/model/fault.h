@@ -3,7 +3,7 @@
 // Failures are values: a calculation that cannot go on returns a Fault naming the field and
 // what went wrong, and only the form turns it into a Turkish message for the user.
 
-#include "app/fieldid.h"
+#include "model/fieldid.h"
 
 #include <QString>
 

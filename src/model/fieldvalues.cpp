@@ -1,6 +1,6 @@
-#include "app/fieldvalues.h"
+#include "model/fieldvalues.h"
 
-#include "app/decimal15.h"
+#include "model/decimal15.h"
 
 #include <cmath>
 

@@ -1,0 +1,195 @@
+#include "calc/jobsheet.h"
+
+#include "calc/changegears.h"
+#include "calc/hobangles.h"
+#include "calc/wormdrive.h"
+#include "model/fieldvalues.h"
+#include "model/formstate.h"
+
+#include <cmath>
+
+namespace {
+
+using F = FieldId;
+
+// In the order the sheet lists them: inputs first, then results as the window rows run.
+constexpr std::array<FieldId, 16> dimensionLines = {
+    F::m_t,  F::Z2_t, F::da1_t, F::N1_t, F::da2_t, F::d2_t, F::df2_t, F::h2_t,
+    F::ba_t, F::d1_t, F::df1_t, F::h1_t, F::L_t,   F::P_t,  F::A_t,   F::N2_t,
+};
+constexpr std::array<FieldId, 3> gearLines = {F::GD_t, F::ÇD_t, F::KS_t};
+
+const char* sectionHeading(ButtonId section) {
+    switch (section) {
+    case ButtonId::HESAPLA:
+        return "1. SONSUZ VİDA VE DİŞLİ ÖLÇÜLERİ";
+    case ButtonId::Command2:
+        return "2. AZDIRMA AÇILARI";
+    case ButtonId::Command1:
+        return "3. BÖLME DİŞLİLERİ";
+    }
+    return "";
+}
+
+// The section's name in the genitive, as a message starts with it.
+const char* sectionOwner(ButtonId section) {
+    switch (section) {
+    case ButtonId::HESAPLA:
+        return "Birinci bölümün";
+    case ButtonId::Command2:
+        return "İkinci bölümün";
+    case ButtonId::Command1:
+        return "Üçüncü bölümün";
+    }
+    return "";
+}
+
+SheetLine fieldLine(const FormState& form, FieldId field) {
+    return {fieldCaption(field), form.getText(field)};
+}
+
+double valueOf(const FormState& form, FieldId field) {
+    return FieldValues::readNumber(form.getText(field), form.locale()).value_or(0.0);
+}
+
+// The worm's lead angle that the last complete swivel run used: its m and d1 are unchanged,
+// since the section is current.
+SheetLine leadAngleLine(const FormState& form) {
+    const double tangent = valueOf(form, F::m_t) / valueOf(form, F::d1_t);
+    return {QStringLiteral("VİDA HELİS AÇISI (γ)"), degreesAndMinutes(leadAngle(tangent).notation)};
+}
+
+std::optional<DriveDimensions> driveDimensions(const FormState& form) {
+    const auto measure = [&form](FieldId field) {
+        return Measure{valueOf(form, field), form.getText(field)};
+    };
+    DriveDimensions d{measure(F::da2_t), measure(F::d2_t), measure(F::df2_t), measure(F::ba_t),
+                      measure(F::da1_t), measure(F::d1_t), measure(F::df1_t), measure(F::L_t),
+                      measure(F::P_t),   measure(F::A_t)};
+    for (const Measure* m :
+         {&d.da2, &d.d2, &d.df2, &d.ba, &d.da1, &d.d1, &d.df1, &d.L, &d.P, &d.A}) {
+        if (!(m->value > 0)) {
+            return std::nullopt;
+        }
+    }
+    return d;
+}
+
+SheetSection section(const FormState& form, ButtonId button, bool computed) {
+    SheetSection s;
+    s.button = button;
+    s.heading = QString::fromUtf8(sectionHeading(button));
+    s.computed = computed;
+    if (!computed) {
+        s.lines.append({QString(), QStringLiteral("hesaplanmadı")});
+        return s;
+    }
+    switch (button) {
+    case ButtonId::HESAPLA:
+        for (const FieldId field : dimensionLines) {
+            s.lines.append(fieldLine(form, field));
+        }
+        break;
+    case ButtonId::Command2:
+        s.lines = {fieldLine(form, F::AÇI_t), leadAngleLine(form), fieldLine(form, F::AASAĞ_t),
+                   fieldLine(form, F::AASOL_t)};
+        break;
+    case ButtonId::Command1:
+        for (const FieldId field : gearLines) {
+            s.lines.append(fieldLine(form, field));
+        }
+        break;
+    }
+    return s;
+}
+
+} // namespace
+
+std::span<const FieldId> sectionFields(ButtonId section) {
+    switch (section) {
+    case ButtonId::HESAPLA:
+        return wormDriveFields;
+    case ButtonId::Command2:
+        return hobAngleFields;
+    case ButtonId::Command1:
+        return changeGearFields;
+    }
+    return {};
+}
+
+SectionState sectionState(ButtonId section, const FieldTexts& now, const CompletedRuns& runs) {
+    const std::optional<FieldTexts>& run = runs.at(indexOf(section));
+    if (!run) {
+        return SectionState::NeverRun;
+    }
+    for (const FieldId field : sectionFields(section)) {
+        if (run->at(indexOf(field)) != now.at(indexOf(field))) {
+            return SectionState::Stale;
+        }
+    }
+    return SectionState::Current;
+}
+
+std::variant<JobSheet, SheetRefusal> makeJobSheet(const FormState& form, const CompletedRuns& runs,
+                                                  const QDateTime& madeAt) {
+    JobSheet sheet;
+    sheet.title = formTitle();
+    sheet.madeAt = form.locale().toString(madeAt, QLocale::ShortFormat);
+    for (const ButtonId button : allButtons) {
+        const SectionState state = sectionState(button, form.texts(), runs);
+        const bool firstSection = button == ButtonId::HESAPLA;
+        if (state == SectionState::Stale || (firstSection && state == SectionState::NeverRun)) {
+            return SheetRefusal{button, state};
+        }
+        sheet.sections.at(indexOf(button)) = section(form, button, state == SectionState::Current);
+    }
+    sheet.drive = driveDimensions(form);
+    return sheet;
+}
+
+QString refusalMessage(const SheetRefusal& refusal) {
+    if (refusal.state == SectionState::NeverRun) {
+        return QStringLiteral("%1 sonuçları henüz yok: önce bölümün HESAPLA düğmesine basın.")
+            .arg(QString::fromUtf8(sectionOwner(refusal.button)));
+    }
+    return QStringLiteral("%1 sonuçları güncel değil: son hesaplamadan sonra bir alan değişti. "
+                          "Bölümün HESAPLA düğmesine yeniden basın.")
+        .arg(QString::fromUtf8(sectionOwner(refusal.button)));
+}
+
+QString degreesAndMinutes(double notation) {
+    const double magnitude = std::abs(notation);
+    const double degrees = std::trunc(magnitude);
+    const auto minutes = static_cast<int>(std::lround((magnitude - degrees) * 100));
+    return QStringLiteral("%1%2° %3′")
+        .arg(notation < 0 ? QStringLiteral("-") : QString())
+        .arg(static_cast<long long>(degrees))
+        .arg(minutes, 2, 10, QLatin1Char('0'));
+}
+
+QString toTabSeparated(const JobSheet& sheet) {
+    QString text = sheet.title + QLatin1Char('\t') + sheet.madeAt + QLatin1Char('\n');
+    for (const SheetSection& s : sheet.sections) {
+        text += s.heading + QLatin1Char('\n');
+        for (const SheetLine& line : s.lines) {
+            text += line.caption + QLatin1Char('\t') + line.value + QLatin1Char('\n');
+        }
+    }
+    return text;
+}
+
+QString toHtmlTable(const JobSheet& sheet) {
+    const auto row = [](const QString& caption, const QString& value) {
+        return QStringLiteral("<tr><td>%1</td><td>%2</td></tr>\n")
+            .arg(caption.toHtmlEscaped(), value.toHtmlEscaped());
+    };
+    QString html = QStringLiteral("<table>\n") + row(sheet.title, sheet.madeAt);
+    for (const SheetSection& s : sheet.sections) {
+        html +=
+            QStringLiteral("<tr><th colspan=\"2\">%1</th></tr>\n").arg(s.heading.toHtmlEscaped());
+        for (const SheetLine& line : s.lines) {
+            html += row(line.caption, line.value);
+        }
+    }
+    return html + QStringLiteral("</table>\n");
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+// The click dispatch: a click on a button runs its section's calculation on the form, and a
+// run that reaches its end is recorded with the field texts it left. The record is what tells
+// the job sheet whether a section's results still belong to the inputs on the screen.
+
+#include "calc/jobsheet.h"
+#include "model/formstate.h"
+
+#include <QObject>
+
+class Workflow final : public QObject {
+    Q_OBJECT
+
+public:
+    explicit Workflow(FormState& form, QObject* parent = nullptr);
+
+    FormState& form() { return m_form; }
+    const FormState& form() const { return m_form; }
+    const CompletedRuns& completedRuns() const { return m_runs; }
+
+    // Runs the button's calculation; a click on a disabled button does nothing.
+    void click(ButtonId button);
+
+signals:
+    // A calculation ran to its end.
+    void completed(ButtonId button);
+
+private:
+    FormState& m_form;
+    CompletedRuns m_runs;
+};

@@ -1,0 +1,116 @@
+#include "paint/sheetpainter.h"
+
+#include "paint/drivedrawing.h"
+
+#include <QFileInfo>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+namespace {
+
+constexpr double lineHeight = 13;
+constexpr double columnGap = 18;
+
+QFont sheetFont(int points, bool bold = false) {
+    QFont font(QStringLiteral("Liberation Sans"));
+    // The painter works in points, so a pixel here is a point on paper.
+    font.setPixelSize(points);
+    font.setBold(bold);
+    return font;
+}
+
+// One section: its heading, then caption and value on one line each. Returns the next y.
+double paintSection(QPainter& p, const SheetSection& section, double x, double y, double width) {
+    p.setFont(sheetFont(10, true));
+    p.drawText(QPointF(x, y), section.heading);
+    y += lineHeight + 2;
+    p.setFont(sheetFont(9));
+    for (const SheetLine& line : section.lines) {
+        p.drawText(QPointF(x, y), line.caption);
+        const double valueWidth = p.fontMetrics().horizontalAdvance(line.value);
+        p.drawText(QPointF(x + width - valueWidth, y), line.value);
+        y += lineHeight;
+    }
+    return y + lineHeight / 2;
+}
+
+void paintPage(QPainter& p, const JobSheet& sheet, const QLocale& locale, const QSizeF& page) {
+    double y = 14;
+    p.setFont(sheetFont(13, true));
+    p.drawText(QPointF(0, y), sheet.title);
+    y += 16;
+    p.setFont(sheetFont(9));
+    p.drawText(QPointF(0, y), QStringLiteral("ZORVANDI iş kağıdı, %1").arg(sheet.madeAt));
+    y += 8;
+    p.setPen(QPen(Qt::black, 0.6));
+    p.drawLine(QPointF(0, y), QPointF(page.width(), y));
+    y += lineHeight + 6;
+
+    // The dimensions on the left; the hob angles and the change gears on the right.
+    const double column = (page.width() - columnGap) / 2;
+    const double leftEnd = paintSection(p, sheet.sections[0], 0, y, column);
+    double right = y;
+    for (std::size_t i = 1; i < sheet.sections.size(); ++i) {
+        right = paintSection(p, sheet.sections.at(i), column + columnGap, right, column);
+    }
+    y = std::max(leftEnd, right) + 4;
+    p.drawLine(QPointF(0, y), QPointF(page.width(), y));
+    y += lineHeight + 4;
+
+    p.setFont(sheetFont(10, true));
+    const QRectF area(0, y + 8, page.width(), page.height() - y - 8);
+    const std::optional<DrawingLayout> layout =
+        sheet.drive ? layoutDrawing(*sheet.drive, area) : std::nullopt;
+    if (!layout) {
+        p.drawText(QPointF(0, y), QStringLiteral("ÇİZİM: bu ölçülerle çizilemiyor"));
+        return;
+    }
+    p.drawText(QPointF(0, y),
+               QStringLiteral("ÇİZİM (%1)").arg(scaleCaption(layout->paperPerMm, locale)));
+    p.setFont(sheetFont(7));
+    paintDrawing(p, *sheet.drive, *layout);
+}
+
+} // namespace
+
+QPageSize sheetPageSize(const QLocale& locale) {
+    return QPageSize(locale.measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
+                                                                             : QPageSize::A4);
+}
+
+bool paintSheet(QPagedPaintDevice& device, const JobSheet& sheet, const QLocale& locale) {
+    QPainter p;
+    if (!p.begin(&device)) {
+        return false;
+    }
+    p.setRenderHint(QPainter::Antialiasing);
+    // Work in points, whatever the device's resolution.
+    p.scale(device.logicalDpiX() / 72.0, device.logicalDpiY() / 72.0);
+    paintPage(p, sheet, locale, device.pageLayout().paintRect(QPageLayout::Point).size());
+    return p.end();
+}
+
+std::optional<QString> saveSheetAsPdf(const JobSheet& sheet, const QLocale& locale,
+                                      const QString& path) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return file.errorString();
+    }
+    {
+        QPdfWriter pdf(&file);
+        pdf.setTitle(sheet.title);
+        pdf.setCreator(QStringLiteral("ZORVANDI"));
+        pdf.setPageSize(sheetPageSize(locale));
+        pdf.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+        if (!paintSheet(pdf, sheet, locale)) {
+            file.cancelWriting();
+            return QStringLiteral("PDF oluşturulamadı");
+        }
+    }
+    if (!file.commit()) {
+        return file.errorString();
+    }
+    return std::nullopt;
+}

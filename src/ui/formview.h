@@ -1,0 +1,41 @@
+#pragma once
+
+// The form drawn in Designer (formview.ui), bound to a Workflow and its FormState. The model
+// owns the texts and flags; the view mirrors them onto its widgets both ways, and a click
+// hands over to the workflow, which runs the calculation. It holds no logic of its own.
+
+#include "flow/workflow.h"
+#include "model/fieldid.h"
+
+#include <QWidget>
+
+#include <array>
+#include <memory>
+
+class QLineEdit;
+class QPushButton;
+
+namespace Ui {
+class FormView;
+}
+
+class FormView final : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit FormView(Workflow& flow, QWidget* parent = nullptr);
+    ~FormView() override;
+
+    QLineEdit* field(FieldId field) const { return m_fields.at(indexOf(field)); }
+    QPushButton* button(ButtonId button) const { return m_buttons.at(indexOf(button)); }
+
+private:
+    void showText(FieldId id, const QString& text) const;
+    void showEnabled(ButtonId id, bool enabled) const;
+    void applyFormFont();
+    void applyOutputFont();
+
+    std::unique_ptr<Ui::FormView> m_ui;
+    std::array<QLineEdit*, fieldCount> m_fields{};
+    std::array<QPushButton*, buttonCount> m_buttons{};
+};

@@ -1,0 +1,154 @@
+#include "calc/jobsheet.h"
+#include "flow/workflow.h"
+
+#include "formtesting.h"
+
+#include <QTest>
+
+namespace {
+// A form with a typical job typed in, and a script to run on it: "field=text" types a text,
+// a button's name clicks it.
+struct Job {
+    Job() {
+        form.Form_Load();
+        const QStringList typing = {"m_t=3",     "Z2_t=36", "da1_t=66",
+                                    "N1_t=1440", "AÇI_t=3", "GD_t=48"};
+        run(typing);
+    }
+    void run(const QStringList& steps) {
+        for (const QString& step : steps) {
+            const qsizetype eq = step.indexOf(QLatin1Char('='));
+            if (eq < 0) {
+                const auto it = std::find_if(allButtons.begin(), allButtons.end(),
+                                             [&step](ButtonId b) { return buttonName(b) == step; });
+                QVERIFY2(it != allButtons.end(), qPrintable(step));
+                flow.click(*it);
+                continue;
+            }
+            const auto it = std::find_if(allFields.begin(), allFields.end(),
+                                         [&](FieldId f) { return fieldName(f) == step.left(eq); });
+            QVERIFY2(it != allFields.end(), qPrintable(step));
+            form.setText(*it, step.mid(eq + 1));
+        }
+    }
+    std::variant<JobSheet, SheetRefusal> sheet() const {
+        return makeJobSheet(form, flow.completedRuns(),
+                            QDateTime(QDate(2026, 12, 8), QTime(9, 30)));
+    }
+    RecordingSink sink;
+    FormState form{point, sink};
+    Workflow flow{form};
+};
+
+const QString all3 = QStringLiteral("HESAPLA,Command2,Command1");
+} // namespace
+
+Q_DECLARE_METATYPE(SectionState)
+
+class TestJobSheet : public QObject {
+    Q_OBJECT
+
+private slots:
+    void sheetNeedsCurrentSections_data();
+    void sheetNeedsCurrentSections();
+    void linesCarryEveryCaptionAndValue();
+    void refusalNamesTheButton();
+};
+
+void TestJobSheet::sheetNeedsCurrentSections_data() {
+    QTest::addColumn<QString>("script");
+    // The section whose button must be pressed, or -1 for a sheet.
+    QTest::addColumn<int>("refused");
+    QTest::addColumn<SectionState>("state");
+    QTest::addColumn<int>("sectionsComputed");
+
+    const auto sheet = [](const char* name, const QString& script, int computed) {
+        QTest::newRow(name) << script << -1 << SectionState::Current << computed;
+    };
+    const auto refused = [](const char* name, const QString& script, ButtonId b, SectionState s) {
+        QTest::newRow(name) << script << int(indexOf(b)) << s << 0;
+    };
+    refused("never run", QString(), ButtonId::HESAPLA, SectionState::NeverRun);
+    refused("first run stopped halfway", QStringLiteral("N1_t=,HESAPLA"), ButtonId::HESAPLA,
+            SectionState::NeverRun);
+    sheet("first section only", QStringLiteral("HESAPLA"), 1);
+    sheet("first two sections", QStringLiteral("HESAPLA,Command2"), 2);
+    sheet("all three", all3, 3);
+    sheet("input changed and changed back", all3 + QStringLiteral(",m_t=4.5,m_t=3"), 3);
+    sheet("an input no section reads", QStringLiteral("HESAPLA,GD_t=20"), 1);
+    refused("input changed after HESAPLA", all3 + QStringLiteral(",m_t=4.5"), ButtonId::HESAPLA,
+            SectionState::Stale);
+    refused("result edited after HESAPLA", all3 + QStringLiteral(",d2_t=110"), ButtonId::HESAPLA,
+            SectionState::Stale);
+    refused("later run stopped halfway", all3 + QStringLiteral(",da1_t=,HESAPLA"),
+            ButtonId::HESAPLA, SectionState::Stale);
+    refused("hob angle changed", all3 + QStringLiteral(",AÇI_t=2.5"), ButtonId::Command2,
+            SectionState::Stale);
+    refused("new module run after the swivel", all3 + QStringLiteral(",m_t=4.5,HESAPLA"),
+            ButtonId::Command2, SectionState::Stale);
+    refused("swivel refused a new hob angle", all3 + QStringLiteral(",AÇI_t=3.75,Command2"),
+            ButtonId::Command2, SectionState::Stale);
+    refused("new tooth count run after the gears", all3 + QStringLiteral(",Z2_t=40,HESAPLA"),
+            ButtonId::Command1, SectionState::Stale);
+    refused("output gear edited", all3 + QStringLiteral(",ÇD_t=70"), ButtonId::Command1,
+            SectionState::Stale);
+}
+
+void TestJobSheet::sheetNeedsCurrentSections() {
+    QFETCH(QString, script);
+    QFETCH(int, refused);
+    QFETCH(SectionState, state);
+    QFETCH(int, sectionsComputed);
+    Job job;
+    job.run(script.split(QLatin1Char(','), Qt::SkipEmptyParts));
+
+    const auto made = job.sheet();
+
+    if (refused >= 0) {
+        QCOMPARE(std::get<SheetRefusal>(made), (SheetRefusal{allButtons.at(refused), state}));
+        return;
+    }
+    const JobSheet& sheet = std::get<JobSheet>(made);
+    for (std::size_t i = 0; i < sheet.sections.size(); ++i) {
+        const SheetSection& section = sheet.sections.at(i);
+        QCOMPARE(section.computed, int(i) < sectionsComputed);
+        if (!section.computed) {
+            QCOMPARE(section.lines.size(), 1);
+            QCOMPARE(section.lines[0].value, QStringLiteral("hesaplanmadı"));
+        }
+    }
+}
+
+// Every field once, with its caption and exactly the text the window shows; and as two
+// columns for a spreadsheet.
+void TestJobSheet::linesCarryEveryCaptionAndValue() {
+    Job job;
+    job.run(all3.split(QLatin1Char(',')));
+    const JobSheet sheet = std::get<JobSheet>(job.sheet());
+
+    QStringList tsv = toTabSeparated(sheet).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    for (const FieldId field : allFields) {
+        const QString row = fieldCaption(field) + QLatin1Char('\t') + job.form.getText(field);
+        QCOMPARE(tsv.count(row), 1);
+    }
+    QCOMPARE(tsv.count(QStringLiteral("VİDA HELİS AÇISI (γ)\t2° 52′")), 1);
+    for (const QString& row : tsv) {
+        QVERIFY2(row.count(QLatin1Char('\t')) <= 1, qPrintable(row));
+    }
+    QVERIFY(toHtmlTable(sheet).contains(
+        QStringLiteral("<tr><td>DİŞLİ - VİDA ARASI (A)</td><td>84</td></tr>")));
+    QCOMPARE(sheet.drive->d1.value, 60.0);
+    QCOMPARE(sheet.drive->A.text, QStringLiteral("84"));
+}
+
+void TestJobSheet::refusalNamesTheButton() {
+    Job job;
+    job.run(all3.split(QLatin1Char(',')));
+    job.run({QStringLiteral("AÇI_t=2")});
+    const QString message = refusalMessage(std::get<SheetRefusal>(job.sheet()));
+    QVERIFY2(message.startsWith(QStringLiteral("İkinci bölümün")), qPrintable(message));
+    QVERIFY2(message.contains(QStringLiteral("HESAPLA")), qPrintable(message));
+}
+
+QTEST_GUILESS_MAIN(TestJobSheet)
+#include "tst_jobsheet.moc"

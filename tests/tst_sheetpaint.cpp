@@ -1,0 +1,204 @@
+#include "flow/workflow.h"
+#include "paint/drivedrawing.h"
+#include "paint/sheetpainter.h"
+
+#include "formtesting.h"
+
+#include <QDir>
+#include <QPaintEngine>
+#include <QPainter>
+#include <QPainterPath>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <map>
+
+namespace {
+
+// A page that keeps the ellipses painted on it, in page points, and nothing else.
+class EllipseRecorder final : public QPaintEngine {
+public:
+    EllipseRecorder()
+        : QPaintEngine(QPaintEngine::AllFeatures) {}
+    bool begin(QPaintDevice* /*device*/) override { return true; }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState& state) override {
+        if (state.state() & QPaintEngine::DirtyTransform) {
+            m_transform = state.transform();
+        }
+    }
+    void drawEllipse(const QRectF& rect) override { ellipses.append(m_transform.mapRect(rect)); }
+    void drawPixmap(const QRectF& /*r*/, const QPixmap& /*pm*/, const QRectF& /*sr*/) override {}
+    void drawPolygon(const QPointF* /*points*/, int /*count*/, PolygonDrawMode /*mode*/) override {}
+    void drawPath(const QPainterPath& /*path*/) override {}
+    Type type() const override { return QPaintEngine::User; }
+
+    QList<QRectF> ellipses;
+
+private:
+    QTransform m_transform;
+};
+
+class RecordingPage final : public QPaintDevice {
+public:
+    QPaintEngine* paintEngine() const override { return &engine; }
+    mutable EllipseRecorder engine;
+
+protected:
+    int metric(PaintDeviceMetric metric) const override {
+        switch (metric) {
+        case PdmWidth:
+            return 595;
+        case PdmHeight:
+            return 842;
+        case PdmDpiX:
+        case PdmDpiY:
+        case PdmPhysicalDpiX:
+        case PdmPhysicalDpiY:
+            return 72;
+        case PdmDevicePixelRatioScaled:
+            return int(devicePixelRatioFScale());
+        case PdmDepth:
+            return 32;
+        default:
+            return 1;
+        }
+    }
+};
+
+// The three sections run with these inputs, hob angle 3 and input gear 48.
+JobSheet completeSheet(const QLocale& locale, const QStringList& inputs) {
+    RecordingSink sink;
+    FormState form(locale, sink);
+    Workflow flow(form);
+    form.Form_Load();
+    const std::array<FieldId, 6> typed = {FieldId::m_t,  FieldId::Z2_t,  FieldId::da1_t,
+                                          FieldId::N1_t, FieldId::AÇI_t, FieldId::GD_t};
+    for (std::size_t i = 0; i < typed.size(); ++i) {
+        form.setText(typed.at(i), inputs.value(qsizetype(i)));
+    }
+    for (const ButtonId button : allButtons) {
+        flow.click(button);
+    }
+    return std::get<JobSheet>(
+        makeJobSheet(form, flow.completedRuns(), QDateTime(QDate(2026, 12, 8), QTime(9, 30))));
+}
+
+const QStringList typical = {"3", "36", "66", "1440", "3", "48"};
+
+} // namespace
+
+class TestSheetPaint : public QObject {
+    Q_OBJECT
+
+private slots:
+    void pdfTextHasEveryLine_data();
+    void pdfTextHasEveryLine();
+    void saveToMissingFolderLeavesNothing();
+    void drawingIsToScale_data();
+    void drawingIsToScale();
+};
+
+void TestSheetPaint::pdfTextHasEveryLine_data() {
+    QTest::addColumn<QLocale>("locale");
+    QTest::newRow("point locale, Letter") << point;
+    QTest::newRow("comma locale, A4") << comma;
+}
+
+// What a PDF-to-text tool reads back: one page, every caption with its value on its line.
+void TestSheetPaint::pdfTextHasEveryLine() {
+    QFETCH(QLocale, locale);
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    QVERIFY2(!pdftotext.isEmpty(), "pdftotext (poppler-utils) is needed");
+    const JobSheet sheet = completeSheet(locale, typical);
+    const QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("iş kağıdı.pdf"));
+
+    QCOMPARE(saveSheetAsPdf(sheet, locale, path), std::nullopt);
+
+    QProcess tool;
+    tool.start(pdftotext, {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    QVERIFY(tool.waitForFinished());
+    const QString text = QString::fromUtf8(tool.readAllStandardOutput());
+    QCOMPARE(text.count(QLatin1Char('\f')), 1);
+    QVERIFY(text.contains(sheet.title));
+    for (const SheetSection& section : sheet.sections) {
+        for (const SheetLine& line : section.lines) {
+            const QRegularExpression onOneLine(
+                QRegularExpression::escape(line.caption) + QStringLiteral(" +") +
+                    QRegularExpression::escape(line.value) + QStringLiteral("( |$)"),
+                QRegularExpression::MultilineOption);
+            QVERIFY2(text.contains(onOneLine),
+                     qPrintable(line.caption + QLatin1Char(' ') + line.value));
+        }
+    }
+    const QString d2 = QStringLiteral("d2 = ") + sheet.drive->d2.text;
+    QVERIFY2(text.contains(d2), qPrintable(d2));
+}
+
+void TestSheetPaint::saveToMissingFolderLeavesNothing() {
+    const QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("yok/iş kağıdı.pdf"));
+
+    const std::optional<QString> error = saveSheetAsPdf(completeSheet(point, typical), point, path);
+
+    QVERIFY(error);
+    QVERIFY(!error->isEmpty());
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             QStringList());
+}
+
+void TestSheetPaint::drawingIsToScale_data() {
+    QTest::addColumn<QStringList>("inputs");
+    QTest::newRow("typical") << typical;
+    QTest::newRow("module 6, long worm") << QStringList{"6", "60", "100", "1440", "3", "48"};
+    QTest::newRow("small wheel, large worm") << QStringList{"1.5", "20", "90", "1440", "3", "48"};
+}
+
+// Measured from what is painted: the wheel's circles against the worm's circles in the side
+// view are as d2 is to d1, the axes stand A apart, and everything stays in its area.
+void TestSheetPaint::drawingIsToScale() {
+    QFETCH(QStringList, inputs);
+    const DriveDimensions drive = *completeSheet(point, inputs).drive;
+    const QRectF area(40, 400, 515, 400);
+    const std::optional<DrawingLayout> layout = layoutDrawing(drive, area);
+    QVERIFY(layout);
+    RecordingPage page;
+    {
+        QPainter painter(&page);
+        paintDrawing(painter, drive, *layout);
+    }
+
+    // The circles grouped by their centre, the larger group's largest first.
+    std::map<std::pair<int, int>, QList<double>> byCentre;
+    for (const QRectF& e : page.engine.ellipses) {
+        QVERIFY2(area.contains(e), "a circle leaves the drawing's area");
+        QCOMPARE(e.width(), e.height());
+        byCentre[{qRound(e.center().x()), qRound(e.center().y())}].append(e.width());
+    }
+    QCOMPARE(byCentre.size(), std::size_t(2));
+    auto wheel = byCentre.begin();
+    auto worm = std::next(wheel);
+    if (wheel->first.second > worm->first.second) {
+        std::swap(wheel, worm); // the wheel's axis is above the worm's
+    }
+    QList<double> wheelCircles = wheel->second;
+    QList<double> wormCircles = worm->second;
+    std::sort(wheelCircles.begin(), wheelCircles.end());
+    std::sort(wormCircles.begin(), wormCircles.end());
+    QCOMPARE(wheelCircles.size(), 3);
+    QCOMPARE(wormCircles.size(), 3);
+    // Sorted, the middle circle is the pitch circle.
+    QCOMPARE(wheelCircles[1] / wormCircles[1], drive.d2.value / drive.d1.value);
+    const double pointsPerMm = wheelCircles[1] / drive.d2.value;
+    QCOMPARE(wheelCircles[2], drive.da2.value * pointsPerMm);
+    QCOMPARE(wormCircles[0], drive.df1.value * pointsPerMm);
+    QCOMPARE(double(worm->first.second - wheel->first.second) / pointsPerMm,
+             qRound(drive.A.value * pointsPerMm) / pointsPerMm);
+}
+
+QTEST_MAIN(TestSheetPaint)
+#include "tst_sheetpaint.moc"
