@@ -5,14 +5,23 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
+#include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
+#include <QPointer>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QStyle>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -53,6 +62,13 @@ private slots:
     void editedOutputIsUsedByTheNextSection();
     void wholeRunByHand_data();
     void wholeRunByHand();
+    void menusHoldTheirItems();
+    void keysClickTheFocusedButton_data();
+    void keysClickTheFocusedButton();
+    void ctrlSSavesTheSheet_data();
+    void ctrlSSavesTheSheet();
+    void staleSectionRefusesTheSheetBeforeAnyDialog();
+    void copyGivesTwoColumns();
 
 private:
     void open(const QLocale& locale);
@@ -61,6 +77,11 @@ private:
     void type(FieldId id, const QString& text);
     // Clicks the button and closes the modal box it opens, if any.
     std::optional<Box> clickAndCloseBox(ButtonId id);
+    void runTypicalJob();
+    // Runs `act`; each modal window that opens meanwhile goes, in turn, to the next handler.
+    // Returns the class names of the modal windows that opened.
+    QStringList answerModals(const std::function<void()>& act,
+                             QList<std::function<void(QWidget*)>> handlers);
 
     std::unique_ptr<MainWindow> m_window;
 };
@@ -370,6 +391,160 @@ void TestMainWindow::wholeRunByHand() {
     QCOMPARE(clickAndCloseBox(ButtonId::Command1), std::nullopt);
     QCOMPARE(field(FieldId::KS_t)->text(), gears[1]);
     QCOMPARE(field(FieldId::ÇD_t)->text(), gears[2]);
+}
+
+void TestMainWindow::runTypicalJob() {
+    type(FieldId::m_t, s("3"));
+    type(FieldId::Z2_t, s("36"));
+    type(FieldId::da1_t, s("66"));
+    type(FieldId::N1_t, s("1440"));
+    QCOMPARE(clickAndCloseBox(ButtonId::HESAPLA), std::nullopt);
+    type(FieldId::AÇI_t, s("3"));
+    QCOMPARE(clickAndCloseBox(ButtonId::Command2), std::nullopt);
+    type(FieldId::GD_t, s("48"));
+    QCOMPARE(clickAndCloseBox(ButtonId::Command1), std::nullopt);
+}
+
+QStringList TestMainWindow::answerModals(const std::function<void()>& act,
+                                         QList<std::function<void(QWidget*)>> handlers) {
+    QStringList opened;
+    QObject guard; // ends the checks once `act` has returned
+    QPointer<QWidget> last;
+    std::function<void()> check = [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (handlers.isEmpty()) {
+            return;
+        }
+        if (!modal || modal == last) { // the next one is not open yet
+            QTimer::singleShot(5, &guard, check);
+            return;
+        }
+        last = modal;
+        opened.append(QString::fromLatin1(modal->metaObject()->className()));
+        QTimer::singleShot(0, &guard, check); // for a window that this one leads to
+        handlers.takeFirst()(modal);
+    };
+    QTimer::singleShot(0, &guard, check);
+    act();
+    return opened;
+}
+
+void TestMainWindow::menusHoldTheirItems() {
+    const QList<QPair<QString, QStringList>> expected = {
+        {s("Dosya"),
+         {s("PDF Olarak Kaydet…\tCtrl+S"), s("Baskı Önizleme…\t"), s("Yazdır…\tCtrl+P"), s("-"),
+          s("Çıkış\tCtrl+Q")}},
+        {s("Düzen"), {s("Sonuçları Kopyala\tCtrl+Shift+C")}},
+        {s("Yardım"), {s("ZORVANDI Hakkında\t")}},
+    };
+    const QList<QAction*> menus = m_window->menuBar()->actions();
+    QCOMPARE(menus.size(), expected.size());
+    for (qsizetype i = 0; i < menus.size(); ++i) {
+        QCOMPARE(menus[i]->text().remove(QLatin1Char('&')), expected[i].first);
+        QMenu* menu = menus[i]->menu();
+        emit menu->aboutToShow(); // a menu is filled when it first opens
+        QStringList items;
+        for (const QAction* item : menu->actions()) {
+            items.append(item->isSeparator() ? s("-")
+                                             : item->text().remove(QLatin1Char('&')) +
+                                                   QLatin1Char('\t') + item->shortcut().toString());
+        }
+        QCOMPARE(items, expected[i].second);
+    }
+}
+
+void TestMainWindow::keysClickTheFocusedButton_data() {
+    QTest::addColumn<int>("key");
+    QTest::newRow("Return") << int(Qt::Key_Return);
+    QTest::newRow("Enter") << int(Qt::Key_Enter);
+    QTest::newRow("Space") << int(Qt::Key_Space);
+}
+
+void TestMainWindow::keysClickTheFocusedButton() {
+    QFETCH(int, key);
+    type(FieldId::m_t, s("3"));
+    type(FieldId::Z2_t, s("36"));
+    type(FieldId::da1_t, s("66"));
+    type(FieldId::N1_t, s("1440"));
+    button(ButtonId::HESAPLA)->setFocus();
+    QTest::keyClick(button(ButtonId::HESAPLA), Qt::Key(key));
+    QCOMPARE(field(FieldId::N2_t)->text(), s("40"));
+}
+
+void TestMainWindow::ctrlSSavesTheSheet_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("saved");
+    // QTest types ASCII only; the headless suite saves under a Turkish name.
+    QTest::newRow("typed name, no suffix") << s("is kagidi") << true;
+    QTest::newRow("folder that does not exist") << s("yok/is kagidi.pdf") << false;
+}
+
+// Ctrl+S, a typed path, and either a one-page PDF there or a box naming the path.
+void TestMainWindow::ctrlSSavesTheSheet() {
+    QFETCH(QString, name);
+    QFETCH(bool, saved);
+    runTypicalJob();
+    const QTemporaryDir dir;
+    const QString path = dir.filePath(name);
+    QString boxText;
+
+    const QStringList opened = answerModals(
+        [this] { QTest::keyClick(m_window.get(), Qt::Key_S, Qt::ControlModifier); },
+        {[&path](QWidget* modal) {
+             QVERIFY(QTest::qWaitForWindowExposed(modal));
+             auto* edit = modal->findChild<QLineEdit*>(s("fileNameEdit"));
+             QVERIFY(edit);
+             edit->clear();
+             QTest::keyClicks(edit, path);
+             auto* buttons = modal->findChild<QDialogButtonBox*>();
+             QVERIFY(buttons && buttons->button(QDialogButtonBox::Save));
+             QTest::mouseClick(buttons->button(QDialogButtonBox::Save), Qt::LeftButton);
+             QVERIFY(!modal->isVisible());
+         },
+         [&boxText](QWidget* modal) {
+             boxText = qobject_cast<QMessageBox*>(modal)->text();
+             qobject_cast<QMessageBox*>(modal)->accept();
+         }});
+
+    if (saved) {
+        QCOMPARE(opened, QStringList{s("QFileDialog")});
+        QFile pdf(path + s(".pdf"));
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QVERIFY(pdf.read(5) == "%PDF-");
+        QVERIFY(m_window->statusBar()->currentMessage().contains(pdf.fileName()));
+    } else {
+        QCOMPARE(opened, (QStringList{s("QFileDialog"), s("QMessageBox")}));
+        QVERIFY2(boxText.startsWith(s("«%1» kaydedilemedi: ").arg(path)), qPrintable(boxText));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 QStringList());
+    }
+}
+
+void TestMainWindow::staleSectionRefusesTheSheetBeforeAnyDialog() {
+    runTypicalJob();
+    field(FieldId::m_t)->clear();
+    type(FieldId::m_t, s("4.5"));
+    QString boxText;
+
+    const QStringList opened =
+        answerModals([this] { QTest::keyClick(m_window.get(), Qt::Key_S, Qt::ControlModifier); },
+                     {[&boxText](QWidget* modal) {
+                         boxText = qobject_cast<QMessageBox*>(modal)->text();
+                         qobject_cast<QMessageBox*>(modal)->accept();
+                     }});
+
+    QCOMPARE(opened, QStringList{s("QMessageBox")});
+    QVERIFY2(boxText.startsWith(s("Birinci bölümün")), qPrintable(boxText));
+    QVERIFY2(boxText.contains(s("HESAPLA")), qPrintable(boxText));
+}
+
+void TestMainWindow::copyGivesTwoColumns() {
+    runTypicalJob();
+    QTest::keyClick(m_window.get(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    QVERIFY(data);
+    QVERIFY(data->text().split(QLatin1Char('\n')).contains(s("DİŞLİ BÖLÜM DAİRESİ (d2)\t108")));
+    QVERIFY(data->html().contains(s("<td>DİŞLİ BÖLÜM DAİRESİ (d2)</td><td>108</td>")));
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -50,10 +50,14 @@ void FormView::showEnabled(ButtonId id, bool enabled) const {
 // its label at any screen resolution (Designer only knows point sizes, hence this is code).
 // It is set before the controls are made, so they are born with it and start-up matches and
 // loads no font but this one and its bold face.
-void FormView::applyFormFont() {
+QFont FormView::formFont() {
     QFont form(QStringLiteral("Liberation Sans"));
     form.setPixelSize(10);
-    setFont(form);
+    return form;
+}
+
+void FormView::applyFormFont() {
+    setFont(formFont());
 }
 
 void FormView::applyOutputFont() {

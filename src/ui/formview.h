@@ -29,6 +29,9 @@ public:
     QLineEdit* field(FieldId field) const { return m_fields.at(indexOf(field)); }
     QPushButton* button(ButtonId button) const { return m_buttons.at(indexOf(button)); }
 
+    // Liberation Sans at 10 px, the font the form's grid is sized for.
+    static QFont formFont();
+
 private:
     void showText(FieldId id, const QString& text) const;
     void showEnabled(ButtonId id, bool enabled) const;

@@ -28,6 +28,7 @@ MainWindow::MainWindow(const QLocale& locale, QWidget* parent)
     , m_form(locale, *this)
     , m_flow(m_form) {
     m_form.Form_Load();
+    applyWindowFont();
     m_view = new FormView(m_flow, this);
     m_view->setMinimumSize(m_view->size());
     setCentralWidget(m_view);
@@ -52,24 +53,55 @@ QPushButton* MainWindow::button(ButtonId button) const {
 
 void MainWindow::showMessage(const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("ZORVANDI"), text, QMessageBox::Ok, this);
+    box.setFont(QApplication::font()); // a message is read, not fitted into the form's grid
     box.exec();
 }
 
+// The menu bar and the status bar take the form's font: one face for the whole first frame,
+// where another family or size would cost the start-up a font match of its own. Set before the
+// children are made, so they are born with it.
+void MainWindow::applyWindowFont() {
+    setFont(FormView::formFont());
+}
+
+// The menus' titles are in the first frame, their items are not: a menu is filled when it
+// first opens. The items' actions belong to the window from the start, so that their shortcuts
+// work before any menu was opened.
 void MainWindow::buildMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&Dosya"));
-    file->addAction(QStringLiteral("PDF Olarak &Kaydet…"), QKeySequence::Save, this,
-                    &MainWindow::saveAsPdf);
-    file->addAction(QStringLiteral("Baskı Ö&nizleme…"), this, &MainWindow::printPreview);
-    file->addAction(QStringLiteral("&Yazdır…"), QKeySequence::Print, this, &MainWindow::print);
-    file->addSeparator();
-    file->addAction(QStringLiteral("Çı&kış"), QKeySequence::Quit, this, &QWidget::close);
+    const auto action = [this](const QString& text, const QKeySequence& key, auto slot) {
+        auto* a = new QAction(text, this);
+        a->setShortcut(key);
+        connect(a, &QAction::triggered, this, slot);
+        addAction(a);
+        return a;
+    };
+    // Where the platform names no quit key, the one users of every desktop know.
+    QKeySequence quit(QKeySequence::Quit);
+    if (quit.isEmpty()) {
+        quit = QKeySequence(Qt::CTRL | Qt::Key_Q);
+    }
+    auto* separator = new QAction(this);
+    separator->setSeparator(true);
+    addLazyMenu(
+        QStringLiteral("&Dosya"),
+        {action(QStringLiteral("PDF Olarak &Kaydet…"), QKeySequence::Save, &MainWindow::saveAsPdf),
+         action(QStringLiteral("Baskı Ö&nizleme…"), QKeySequence(), &MainWindow::printPreview),
+         action(QStringLiteral("&Yazdır…"), QKeySequence::Print, &MainWindow::print), separator,
+         action(QStringLiteral("Çı&kış"), quit, &QWidget::close)});
+    addLazyMenu(QStringLiteral("Dü&zen"),
+                {action(QStringLiteral("Sonuçları &Kopyala"),
+                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &MainWindow::copyResults)});
+    addLazyMenu(QStringLiteral("&Yardım"),
+                {action(QStringLiteral("ZORVANDI &Hakkında"), QKeySequence(), &MainWindow::about)});
+}
 
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("Dü&zen"));
-    edit->addAction(QStringLiteral("Sonuçları &Kopyala"),
-                    QKeySequence(QStringLiteral("Ctrl+Shift+C")), this, &MainWindow::copyResults);
-
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Yardım"));
-    help->addAction(QStringLiteral("ZORVANDI &Hakkında"), this, &MainWindow::about);
+void MainWindow::addLazyMenu(const QString& title, const QList<QAction*>& actions) {
+    QMenu* menu = menuBar()->addMenu(title);
+    connect(menu, &QMenu::aboutToShow, menu, [menu, actions] {
+        if (menu->isEmpty()) {
+            menu->addActions(actions);
+        }
+    });
 }
 
 std::optional<JobSheet> MainWindow::currentSheet() {

@@ -14,6 +14,7 @@
 #include <optional>
 
 class FormView;
+class QAction;
 class QLineEdit;
 class QPrinter;
 class QPushButton;
@@ -35,7 +36,9 @@ public:
     void showMessage(const QString& text) override;
 
 private:
+    void applyWindowFont();
     void buildMenus();
+    void addLazyMenu(const QString& title, const QList<QAction*>& actions);
     // The sheet for the form as it stands, or nothing after a box that says which section's
     // button to press first.
     std::optional<JobSheet> currentSheet();
