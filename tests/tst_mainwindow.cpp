@@ -69,6 +69,7 @@ private slots:
     void ctrlSSavesTheSheet();
     void staleSectionRefusesTheSheetBeforeAnyDialog();
     void copyGivesTwoColumns();
+    void previewLoadsThePrintModule();
 
 private:
     void open(const QLocale& locale);
@@ -545,6 +546,20 @@ void TestMainWindow::copyGivesTwoColumns() {
     QVERIFY(data);
     QVERIFY(data->text().split(QLatin1Char('\n')).contains(s("DİŞLİ BÖLÜM DAİRESİ (d2)\t108")));
     QVERIFY(data->html().contains(s("<td>DİŞLİ BÖLÜM DAİRESİ (d2)</td><td>108</td>")));
+}
+
+// The print support is not linked but loaded from its module on the first preview.
+void TestMainWindow::previewLoadsThePrintModule() {
+    runTypicalJob();
+    QMenu* file = m_window->menuBar()->actions().constFirst()->menu();
+    emit file->aboutToShow();
+    QAction* preview = file->actions().at(1);
+    QCOMPARE(preview->text(), s("Baskı Ö&nizleme…"));
+
+    const QStringList opened =
+        answerModals([preview] { preview->trigger(); }, {[](QWidget* modal) { modal->close(); }});
+
+    QCOMPARE(opened, QStringList{s("QPrintPreviewDialog")});
 }
 
 QTEST_MAIN(TestMainWindow)

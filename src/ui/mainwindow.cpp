@@ -3,19 +3,18 @@
 #include "calc/jobsheet.h"
 #include "paint/sheetpainter.h"
 #include "ui/formview.h"
+#include "ui/printservice.h"
 #include "zorvandi.xpm"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
+#include <QLibrary>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <QStandardPaths>
 #include <QStatusBar>
 
@@ -113,13 +112,30 @@ std::optional<JobSheet> MainWindow::currentSheet() {
     return std::get<JobSheet>(std::move(sheet));
 }
 
-QPrinter& MainWindow::printer() {
-    if (!m_printer) {
-        m_printer = std::make_unique<QPrinter>();
-        m_printer->setPageSize(sheetPageSize(m_form.locale()));
-        m_printer->setDocName(QStringLiteral("ZORVANDI"));
+PrintService* MainWindow::printService() {
+    if (m_printService) {
+        return m_printService.get();
     }
-    return *m_printer;
+    // Installed, the module lies in the program's library folder; in a build tree, where CMake
+    // put it.
+    const QStringList candidates = {
+        QCoreApplication::applicationDirPath() +
+            QStringLiteral("/" ZORVANDI_PRINT_MODULE_RELDIR "/" ZORVANDI_PRINT_MODULE_NAME),
+        QStringLiteral(ZORVANDI_PRINT_MODULE_BUILD_PATH),
+    };
+    QString reason;
+    for (const QString& path : candidates) {
+        QLibrary module(path);
+        const auto make =
+            reinterpret_cast<MakePrintService>(module.resolve(makePrintServiceSymbol));
+        if (make) {
+            m_printService.reset(make(sheetPageSize(m_form.locale())));
+            return m_printService.get();
+        }
+        reason = module.errorString();
+    }
+    showMessage(QStringLiteral("Yazdırma desteği yüklenemedi: %1").arg(reason));
+    return nullptr;
 }
 
 void MainWindow::saveAsPdf() {
@@ -152,27 +168,25 @@ void MainWindow::saveAsPdf() {
 
 void MainWindow::printPreview() {
     const std::optional<JobSheet> sheet = currentSheet();
-    if (!sheet) {
+    PrintService* service = sheet ? printService() : nullptr;
+    if (!service) {
         return;
     }
-    QPrintPreviewDialog preview(&printer(), this);
-    preview.setWindowTitle(QStringLiteral("Baskı Önizleme"));
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
-            [this, &sheet](QPrinter* target) { paintSheet(*target, *sheet, m_form.locale()); });
-    preview.exec();
+    service->preview(this, [this, &sheet](QPagedPaintDevice& page) {
+        return paintSheet(page, *sheet, m_form.locale());
+    });
 }
 
 void MainWindow::print() {
     const std::optional<JobSheet> sheet = currentSheet();
-    if (!sheet) {
+    PrintService* service = sheet ? printService() : nullptr;
+    if (!service) {
         return;
     }
-    QPrintDialog dialog(&printer(), this);
-    dialog.setWindowTitle(QStringLiteral("Yazdır"));
-    if (dialog.exec() != QDialog::Accepted) {
-        return;
-    }
-    if (!paintSheet(printer(), *sheet, m_form.locale())) {
+    const bool printed = service->print(this, [this, &sheet](QPagedPaintDevice& page) {
+        return paintSheet(page, *sheet, m_form.locale());
+    });
+    if (!printed) {
         showMessage(QStringLiteral("Yazdırılamadı: yazıcı başlatılamadı."));
     }
 }

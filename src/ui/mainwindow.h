@@ -14,9 +14,9 @@
 #include <optional>
 
 class FormView;
+class PrintService;
 class QAction;
 class QLineEdit;
-class QPrinter;
 class QPushButton;
 struct JobSheet;
 
@@ -42,7 +42,8 @@ private:
     // The sheet for the form as it stands, or nothing after a box that says which section's
     // button to press first.
     std::optional<JobSheet> currentSheet();
-    QPrinter& printer();
+    // The print module, loaded on first use; nothing after a box that says why it is missing.
+    PrintService* printService();
 
     void saveAsPdf();
     void printPreview();
@@ -53,6 +54,6 @@ private:
     FormState m_form;
     Workflow m_flow;
     FormView* m_view = nullptr;
-    std::unique_ptr<QPrinter> m_printer; // made on the first print: it loads the print system
+    std::unique_ptr<PrintService> m_printService;
     QString m_pdfFolder;
 };

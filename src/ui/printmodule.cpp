@@ -1,0 +1,43 @@
+// The print module: the print dialog, the preview and the printer, behind PrintService.
+
+#include "ui/printservice.h"
+
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+namespace {
+
+class PrinterService final : public PrintService {
+public:
+    explicit PrinterService(const QPageSize& pageSize) {
+        m_printer.setPageSize(pageSize);
+        m_printer.setDocName(QStringLiteral("ZORVANDI"));
+    }
+
+    void preview(QWidget* parent, const Paint& paint) override {
+        QPrintPreviewDialog dialog(&m_printer, parent);
+        dialog.setWindowTitle(QStringLiteral("Baskı Önizleme"));
+        QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                         [&paint](QPrinter* printer) { paint(*printer); });
+        dialog.exec();
+    }
+
+    bool print(QWidget* parent, const Paint& paint) override {
+        QPrintDialog dialog(&m_printer, parent);
+        dialog.setWindowTitle(QStringLiteral("Yazdır"));
+        if (dialog.exec() != QDialog::Accepted) {
+            return true;
+        }
+        return paint(m_printer);
+    }
+
+private:
+    QPrinter m_printer; // keeps the chosen printer and its settings from one print to the next
+};
+
+} // namespace
+
+extern "C" Q_DECL_EXPORT PrintService* zorvandi_make_print_service(const QPageSize& pageSize) {
+    return new PrinterService(pageSize);
+}

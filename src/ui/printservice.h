@@ -1,0 +1,35 @@
+#pragma once
+
+// Printing and its preview come from a module of their own (printmodule.cpp), the only code
+// that links Qt's print support. The window loads it on the first print, so that starting the
+// program loads no print system.
+
+#include <QPageSize>
+
+#include <functional>
+
+class QPagedPaintDevice;
+class QWidget;
+
+class PrintService {
+public:
+    virtual ~PrintService() = default;
+
+    // Paints the document on the device; false when no painter could be started on it.
+    using Paint = std::function<bool(QPagedPaintDevice&)>;
+
+    // The print preview, modal over `parent`.
+    virtual void preview(QWidget* parent, const Paint& paint) = 0;
+    // The print dialog, then the printing. False only when the chosen printer could not be
+    // painted on; a cancelled dialog is not a failure.
+    virtual bool print(QWidget* parent, const Paint& paint) = 0;
+
+protected:
+    PrintService() = default;
+    PrintService(const PrintService&) = default;
+    PrintService& operator=(const PrintService&) = default;
+};
+
+// The module's entry point, resolved by name: a print service whose pages start at this size.
+using MakePrintService = PrintService* (*)(const QPageSize& pageSize);
+inline constexpr char makePrintServiceSymbol[] = "zorvandi_make_print_service";
