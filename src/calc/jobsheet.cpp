@@ -1,6 +1,7 @@
 #include "calc/jobsheet.h"
 
 #include "calc/changegears.h"
+#include "calc/geartrains.h"
 #include "calc/hobangles.h"
 #include "calc/wormdrive.h"
 #include "model/fieldvalues.h"
@@ -75,6 +76,32 @@ std::optional<DriveDimensions> driveDimensions(const FormState& form) {
     return d;
 }
 
+// Whether the output gear is in the machine's set, and the first exact trains for the wheel.
+QList<SheetLine> gearTrainLines(const FormState& form) {
+    constexpr qsizetype listed = 6;
+    const auto readsAsCount = [&form](FieldId field) {
+        const auto value = FieldValues::readNumber(form.getText(field), form.locale());
+        return value && isChangeGear(*value);
+    };
+    QList<SheetLine> lines = {
+        {QStringLiteral("ÇD makinenin takımında"),
+         readsAsCount(F::ÇD_t) ? QStringLiteral("var") : QStringLiteral("yok")}};
+    const auto trains = gearTrainsFor(form.getText(F::Z2_t), form.locale());
+    const auto* list = std::get_if<QList<GearTrain>>(&trains);
+    if (!list || list->isEmpty()) {
+        lines.append({QStringLiteral("Tam dişli dizisi"),
+                      list ? QStringLiteral("yok") : QStringLiteral("Z2 tam sayı değil")});
+        return lines;
+    }
+    for (qsizetype i = 0; i < std::min(listed, list->size()); ++i) {
+        lines.append({QStringLiteral("Tam dizi %1").arg(i + 1), list->at(i).text()});
+    }
+    if (list->size() > listed) {
+        lines.append({QString(), QStringLiteral("ve %1 dizi daha").arg(list->size() - listed)});
+    }
+    return lines;
+}
+
 SheetSection section(const FormState& form, ButtonId button, bool computed) {
     SheetSection s;
     s.button = button;
@@ -98,6 +125,7 @@ SheetSection section(const FormState& form, ButtonId button, bool computed) {
         for (const FieldId field : gearLines) {
             s.lines.append(fieldLine(form, field));
         }
+        s.lines += gearTrainLines(form);
         break;
     }
     return s;

@@ -13,6 +13,8 @@ QString faultMessage(const Fault& fault) {
         return QStringLiteral("%1 hesaplanamadı: sonuç çok büyük").arg(field);
     case FaultKind::InvalidAngle:
         return QStringLiteral("%1 geçerli bir açı değil: dakika 60'tan küçük olmalı.").arg(field);
+    case FaultKind::NotACount:
+        return QStringLiteral("%1 1 veya daha büyük bir tam sayı olmalı.").arg(field);
     }
     return field;
 }

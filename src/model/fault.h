@@ -13,6 +13,7 @@ enum class FaultKind {
     InvalidOperation, // 0 ÷ 0, the square root of a negative number
     Overflow,         // a result too large for a double
     InvalidAngle,     // degrees-and-minutes notation with 60 minutes or more
+    NotACount,        // a count that must be a whole number of 1 or more
 };
 
 struct Fault {

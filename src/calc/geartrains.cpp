@@ -1,0 +1,137 @@
+#include "calc/geartrains.h"
+
+#include "calc/changegears.h"
+#include "model/fieldvalues.h"
+
+#include <algorithm>
+#include <cmath>
+#include <tuple>
+
+namespace {
+
+// The index constant: the wheel turns once for 24 turns of the driving change gear's shaft
+// over the driven one, for the single-start hob.
+constexpr std::int64_t indexTeeth = 24;
+
+struct PairProduct {
+    std::int64_t product = 0;
+    int low = 0;
+    int high = 0;
+};
+
+constexpr std::size_t pairCount = changeGearSet.size() * (changeGearSet.size() - 1) / 2;
+
+// Every pair of two different gears of the set with the product of their counts, ordered by
+// the product, so that the pairs for one product are found by a binary search.
+constexpr std::array<PairProduct, pairCount> pairProducts = [] {
+    std::array<PairProduct, pairCount> pairs{};
+    std::size_t n = 0;
+    for (std::size_t i = 0; i < changeGearSet.size(); ++i) {
+        for (std::size_t j = i + 1; j < changeGearSet.size(); ++j) {
+            pairs.at(n++) = {std::int64_t{changeGearSet.at(i)} * changeGearSet.at(j),
+                             changeGearSet.at(i), changeGearSet.at(j)};
+        }
+    }
+    std::sort(pairs.begin(), pairs.end(),
+              [](const PairProduct& x, const PairProduct& y) { return x.product < y.product; });
+    return pairs;
+}();
+
+// Above this no compound train exists: the largest driven product against the smallest driver
+// product. It is also far above any simple train, and it keeps every product below in range.
+constexpr std::int64_t largestZ2 =
+    indexTeeth * pairProducts.back().product / pairProducts.front().product;
+
+bool inTeethOrder(const GearTrain& x, const GearTrain& y) {
+    return std::tuple(x.teeth(), x.a, x.b, x.c, x.d) < std::tuple(y.teeth(), y.a, y.b, y.c, y.d);
+}
+
+} // namespace
+
+QString GearTrain::text() const {
+    QString s = QStringLiteral("%1 → %2").arg(a).arg(b);
+    if (isCompound()) {
+        s += QStringLiteral(", %1 → %2").arg(c).arg(d);
+    }
+    return s;
+}
+
+QList<GearTrain> gearTrains(std::int64_t z2) {
+    if (z2 < 1 || z2 > largestZ2) {
+        return {};
+    }
+    // A ÷ B = 24 ÷ Z2, that is A × Z2 = 24 × B.
+    QList<GearTrain> simple;
+    for (const int a : changeGearSet) {
+        for (const int b : changeGearSet) {
+            if (a != b && a * z2 == indexTeeth * b) {
+                simple.append({a, b});
+            }
+        }
+    }
+    // (A × C) ÷ (B × D) = 24 ÷ Z2: for each driven pair, the driver product it needs.
+    QList<GearTrain> compound;
+    for (const PairProduct& driven : pairProducts) {
+        const std::int64_t needed = indexTeeth * driven.product;
+        if (needed % z2 != 0) {
+            continue;
+        }
+        const auto [first, last] = std::equal_range(
+            pairProducts.begin(), pairProducts.end(), PairProduct{needed / z2},
+            [](const PairProduct& x, const PairProduct& y) { return x.product < y.product; });
+        for (auto drivers = first; drivers != last; ++drivers) {
+            // One gear of each count: the drivers and the driven gears share none.
+            if (drivers->low != driven.low && drivers->low != driven.high &&
+                drivers->high != driven.low && drivers->high != driven.high) {
+                compound.append({drivers->low, driven.low, drivers->high, driven.high});
+            }
+        }
+    }
+    std::sort(simple.begin(), simple.end(), inTeethOrder);
+    std::sort(compound.begin(), compound.end(), inTeethOrder);
+    return simple + compound;
+}
+
+std::variant<QList<GearTrain>, Fault> gearTrainsFor(const QString& z2Text, const QLocale& locale) {
+    const std::optional<double> z2 = FieldValues::readNumber(z2Text, locale);
+    if (!z2) {
+        return Fault{FieldId::Z2_t, FaultKind::NotANumber};
+    }
+    if (*z2 < 1 || *z2 != std::floor(*z2)) {
+        return Fault{FieldId::Z2_t, FaultKind::NotACount};
+    }
+    // A larger whole number has no train, and would not fit the integer.
+    if (*z2 > double(largestZ2)) {
+        return QList<GearTrain>{};
+    }
+    return gearTrains(static_cast<std::int64_t>(*z2));
+}
+
+QString outputGearNote(const QString& cdText, const QLocale& locale) {
+    const std::optional<double> cd = FieldValues::readNumber(cdText, locale);
+    const QString gear = QStringLiteral("%1 = %2").arg(fieldCaption(FieldId::ÇD_t), cdText);
+    if (cd && isChangeGear(*cd)) {
+        return QStringLiteral("%1: makinenin dişli takımında var.").arg(gear);
+    }
+    return QStringLiteral("%1: makinenin dişli takımında böyle bir dişli yok. "
+                          "Tam dişli dizileri için: Araçlar → Dişli Dizileri…")
+        .arg(gear);
+}
+
+QString trainCountLine(const std::variant<QList<GearTrain>, Fault>& trains, const QString& z2Text) {
+    if (const auto* fault = std::get_if<Fault>(&trains)) {
+        return faultMessage(*fault);
+    }
+    const auto& list = std::get<QList<GearTrain>>(trains);
+    const QString z2 = QStringLiteral("Z2 = %1 için").arg(z2Text.trimmed());
+    if (list.isEmpty()) {
+        return QStringLiteral("%1 tam dişli dizisi yok.").arg(z2);
+    }
+    const auto simple =
+        std::count_if(list.begin(), list.end(), [](const GearTrain& t) { return !t.isCompound(); });
+    return QStringLiteral("%1 %2 tam dizi: %3 basit, %4 bileşik.")
+        .arg(z2)
+        .arg(list.size())
+        .arg(simple)
+        .arg(list.size() - simple);
+}
