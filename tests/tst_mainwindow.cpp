@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -70,6 +71,11 @@ private slots:
     void staleSectionRefusesTheSheetBeforeAnyDialog();
     void copyGivesTwoColumns();
     void previewLoadsThePrintModule();
+    void trainsWindowFollowsZ2_data();
+    void trainsWindowFollowsZ2();
+    void kullanWritesTheDriverIntoGD();
+    void statusTellsWhetherTheOutputGearIsInTheSet_data();
+    void statusTellsWhetherTheOutputGearIsInTheSet();
 
 private:
     void open(const QLocale& locale);
@@ -436,6 +442,7 @@ void TestMainWindow::menusHoldTheirItems() {
          {s("PDF Olarak Kaydet…\tCtrl+S"), s("Baskı Önizleme…\t"), s("Yazdır…\tCtrl+P"), s("-"),
           s("Çıkış\tCtrl+Q")}},
         {s("Düzen"), {s("Sonuçları Kopyala\tCtrl+Shift+C")}},
+        {s("Araçlar"), {s("Dişli Dizileri…\tCtrl+T")}},
         {s("Yardım"), {s("ZORVANDI Hakkında\t")}},
     };
     const QList<QAction*> menus = m_window->menuBar()->actions();
@@ -560,6 +567,104 @@ void TestMainWindow::previewLoadsThePrintModule() {
         answerModals([preview] { preview->trigger(); }, {[](QWidget* modal) { modal->close(); }});
 
     QCOMPARE(opened, QStringList{s("QPrintPreviewDialog")});
+}
+
+void TestMainWindow::trainsWindowFollowsZ2_data() {
+    QTest::addColumn<QString>("z2");
+    QTest::addColumn<QString>("countLine");
+    QTest::addColumn<QStringList>("firstRow");
+    QTest::newRow("40") << s("40") << s("Z2 = 40 için 19 tam dizi: 1 basit, 18 bileşik.")
+                        << QStringList{"42", "70", "", ""};
+    QTest::newRow("97") << s("97") << s("Z2 = 97 için tam dişli dizisi yok.") << QStringList{};
+    QTest::newRow("0") << s("0")
+                       << s("«DİŞLİ DİŞ SAYISI (Z2)» 1 veya daha büyük bir tam sayı olmalı.")
+                       << QStringList{};
+    QTest::newRow("-36") << s("-36")
+                         << s("«DİŞLİ DİŞ SAYISI (Z2)» 1 veya daha büyük bir tam sayı olmalı.")
+                         << QStringList{};
+    QTest::newRow("36.5") << s("36.5")
+                          << s("«DİŞLİ DİŞ SAYISI (Z2)» 1 veya daha büyük bir tam sayı olmalı.")
+                          << QStringList{};
+    QTest::newRow("abc") << s("abc")
+                         << s("«DİŞLİ DİŞ SAYISI (Z2)» alanındaki değer bir sayı değil.")
+                         << QStringList{};
+}
+
+// Opened with Ctrl+T, then following what is typed into Z2_t.
+void TestMainWindow::trainsWindowFollowsZ2() {
+    QFETCH(QString, z2);
+    QFETCH(QString, countLine);
+    QFETCH(QStringList, firstRow);
+    type(FieldId::Z2_t, s("45"));
+    QTest::keyClick(m_window.get(), Qt::Key_T, Qt::ControlModifier);
+    auto* window = m_window->findChild<QWidget*>(s("gearTrainsWindow"));
+    QVERIFY(window && window->isVisible() && window->isWindow());
+    auto* table = window->findChild<QTableWidget*>(s("trains"));
+    auto* count = window->findChild<QLabel*>(s("countLine"));
+    QVERIFY(count->text().startsWith(s("Z2 = 45 için")));
+
+    field(FieldId::Z2_t)->clear();
+    type(FieldId::Z2_t, z2);
+
+    QVERIFY(window->windowTitle().contains(s("DİŞLİ DİZİLERİ")));
+    QVERIFY(window->windowTitle().contains(z2));
+    QCOMPARE(count->text(), countLine);
+    QStringList headers;
+    for (int c = 0; c < 4; ++c) {
+        headers.append(table->horizontalHeaderItem(c)->text());
+    }
+    QCOMPARE(headers, (QStringList{"A", "B", "C", "D"}));
+    QCOMPARE(table->rowCount() > 0, !firstRow.isEmpty());
+    for (int c = 0; c < firstRow.size(); ++c) {
+        QCOMPARE(table->item(0, c)->text(), firstRow[c]);
+    }
+}
+
+void TestMainWindow::kullanWritesTheDriverIntoGD() {
+    type(FieldId::Z2_t, s("40"));
+    QTest::keyClick(m_window.get(), Qt::Key_T, Qt::ControlModifier);
+    auto* window = m_window->findChild<QWidget*>(s("gearTrainsWindow"));
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    auto* table = window->findChild<QTableWidget*>(s("trains"));
+    auto* use = window->findChild<QPushButton*>(s("useButton"));
+
+    table->selectRow(1); // a compound train: nothing to write
+    QVERIFY(!use->isEnabled());
+    table->selectRow(0);
+    QTest::mouseClick(use, Qt::LeftButton);
+    QCOMPARE(field(FieldId::GD_t)->text(), s("42"));
+
+    field(FieldId::GD_t)->clear();
+    const QRect cell = table->visualItemRect(table->item(0, 1));
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+    QCOMPARE(field(FieldId::GD_t)->text(), s("42"));
+}
+
+void TestMainWindow::statusTellsWhetherTheOutputGearIsInTheSet_data() {
+    QTest::addColumn<QString>("gear");
+    QTest::addColumn<QString>("z2");
+    QTest::addColumn<QString>("status");
+    const QString notInSet = s(": makinenin dişli takımında böyle bir dişli yok. Tam dişli "
+                               "dizileri için: Araçlar → Dişli Dizileri…");
+    QTest::newRow("72 is in the set")
+        << s("48") << s("36") << s("ÇIKIŞ DİŞLİSİ (ÇD) = 72: makinenin dişli takımında var.");
+    QTest::newRow("30 is not") << s("20") << s("36") << s("ÇIKIŞ DİŞLİSİ (ÇD) = 30") + notInSet;
+    QTest::newRow("30.83 is not whole")
+        << s("20") << s("37") << s("ÇIKIŞ DİŞLİSİ (ÇD) = 30.8333333333333") + notInSet;
+}
+
+void TestMainWindow::statusTellsWhetherTheOutputGearIsInTheSet() {
+    QFETCH(QString, gear);
+    QFETCH(QString, z2);
+    QFETCH(QString, status);
+    runTypicalJob();
+    field(FieldId::GD_t)->clear();
+    type(FieldId::GD_t, gear);
+    field(FieldId::Z2_t)->clear();
+    type(FieldId::Z2_t, z2);
+    QCOMPARE(clickAndCloseBox(ButtonId::Command1), std::nullopt);
+    QCOMPARE(m_window->statusBar()->currentMessage(), status);
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -48,10 +48,10 @@ bool inTeethOrder(const GearTrain& x, const GearTrain& y) {
 
 } // namespace
 
-QString GearTrain::text() const {
-    QString s = QStringLiteral("%1 → %2").arg(a).arg(b);
+QString GearTrain::text(const QLocale& locale) const {
+    QString s = QStringLiteral("%1 → %2").arg(locale.toString(a), locale.toString(b));
     if (isCompound()) {
-        s += QStringLiteral(", %1 → %2").arg(c).arg(d);
+        s += QStringLiteral(", %1 → %2").arg(locale.toString(c), locale.toString(d));
     }
     return s;
 }
@@ -118,7 +118,8 @@ QString outputGearNote(const QString& cdText, const QLocale& locale) {
         .arg(gear);
 }
 
-QString trainCountLine(const std::variant<QList<GearTrain>, Fault>& trains, const QString& z2Text) {
+QString trainCountLine(const std::variant<QList<GearTrain>, Fault>& trains, const QString& z2Text,
+                       const QLocale& locale) {
     if (const auto* fault = std::get_if<Fault>(&trains)) {
         return faultMessage(*fault);
     }
@@ -130,8 +131,6 @@ QString trainCountLine(const std::variant<QList<GearTrain>, Fault>& trains, cons
     const auto simple =
         std::count_if(list.begin(), list.end(), [](const GearTrain& t) { return !t.isCompound(); });
     return QStringLiteral("%1 %2 tam dizi: %3 basit, %4 bileşik.")
-        .arg(z2)
-        .arg(list.size())
-        .arg(simple)
-        .arg(list.size() - simple);
+        .arg(z2, locale.toString(list.size()), locale.toString(simple),
+             locale.toString(list.size() - simple));
 }

@@ -23,7 +23,7 @@ struct GearTrain {
     bool isCompound() const { return c != 0; }
     int teeth() const { return a + b + c + d; }
     // "42 → 70" or "20 → 25, 43 → 86"
-    QString text() const;
+    QString text(const QLocale& locale) const;
 
     friend bool operator==(const GearTrain&, const GearTrain&) = default;
 };
@@ -42,4 +42,5 @@ std::variant<QList<GearTrain>, Fault> gearTrainsFor(const QString& z2Text, const
 QString outputGearNote(const QString& cdText, const QLocale& locale);
 
 // The line above the trains: how many there are, or why there are none.
-QString trainCountLine(const std::variant<QList<GearTrain>, Fault>& trains, const QString& z2Text);
+QString trainCountLine(const std::variant<QList<GearTrain>, Fault>& trains, const QString& z2Text,
+                       const QLocale& locale);

@@ -94,10 +94,13 @@ QList<SheetLine> gearTrainLines(const FormState& form) {
         return lines;
     }
     for (qsizetype i = 0; i < std::min(listed, list->size()); ++i) {
-        lines.append({QStringLiteral("Tam dizi %1").arg(i + 1), list->at(i).text()});
+        lines.append({QStringLiteral("Tam dizi %1").arg(form.locale().toString(i + 1)),
+                      list->at(i).text(form.locale())});
     }
     if (list->size() > listed) {
-        lines.append({QString(), QStringLiteral("ve %1 dizi daha").arg(list->size() - listed)});
+        lines.append(
+            {QString(),
+             QStringLiteral("ve %1 dizi daha").arg(form.locale().toString(list->size() - listed))});
     }
     return lines;
 }

@@ -1,8 +1,10 @@
 #include "ui/mainwindow.h"
 
+#include "calc/geartrains.h"
 #include "calc/jobsheet.h"
 #include "paint/sheetpainter.h"
 #include "ui/formview.h"
+#include "ui/geartrainswindow.h"
 #include "ui/printservice.h"
 #include "zorvandi.xpm"
 
@@ -37,6 +39,7 @@ MainWindow::MainWindow(const QLocale& locale, QWidget* parent)
     setWindowIcon(QIcon(QPixmap::fromImage(QImage(zorvandiIcon))));
     buildMenus();
     statusBar();
+    connect(&m_flow, &Workflow::completed, this, &MainWindow::noteCompletedRun);
     field(FieldId::m_t)->setFocus();
 }
 
@@ -90,6 +93,9 @@ void MainWindow::buildMenus() {
     addLazyMenu(QStringLiteral("Dü&zen"),
                 {action(QStringLiteral("Sonuçları &Kopyala"),
                         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &MainWindow::copyResults)});
+    addLazyMenu(QStringLiteral("&Araçlar"),
+                {action(QStringLiteral("&Dişli Dizileri…"), QKeySequence(Qt::CTRL | Qt::Key_T),
+                        &MainWindow::showGearTrains)});
     addLazyMenu(QStringLiteral("&Yardım"),
                 {action(QStringLiteral("ZORVANDI &Hakkında"), QKeySequence(), &MainWindow::about)});
 }
@@ -201,6 +207,22 @@ void MainWindow::copyResults() {
     data->setHtml(toHtmlTable(*sheet));
     QGuiApplication::clipboard()->setMimeData(data);
     statusBar()->showMessage(QStringLiteral("Sonuçlar panoya kopyalandı."), statusSeconds * 1000);
+}
+
+// Not made before it is first asked for: the first frame does not show it.
+void MainWindow::showGearTrains() {
+    if (!m_gearTrains) {
+        m_gearTrains = new GearTrainsWindow(m_form, this);
+    }
+    m_gearTrains->show();
+    m_gearTrains->raise();
+    m_gearTrains->activateWindow();
+}
+
+void MainWindow::noteCompletedRun(ButtonId button) {
+    if (button == ButtonId::Command1) {
+        statusBar()->showMessage(outputGearNote(m_form.getText(FieldId::ÇD_t), m_form.locale()));
+    }
 }
 
 void MainWindow::about() {

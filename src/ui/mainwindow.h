@@ -1,9 +1,10 @@
 #pragma once
 
 // The program's main window: the form (FormView) as its central widget, a menu bar for the job
-// sheet (save as PDF, print preview, print, copy) and a status bar. It owns the model and the
-// workflow and binds them to widgets; everything it does is handed to the layers below it:
-// the sheet's content to src/calc, its painting to src/paint.
+// sheet (save as PDF, print preview, print, copy) and the change-gear trains (GearTrainsWindow),
+// and a status bar that says whether the output gear of the third section is in the set. It owns
+// the model and the workflow and binds them to widgets; everything it does is handed to the layers
+// below it: the sheet's content to src/calc, its painting to src/paint.
 
 #include "flow/workflow.h"
 #include "model/formstate.h"
@@ -14,6 +15,7 @@
 #include <optional>
 
 class FormView;
+class GearTrainsWindow;
 class PrintService;
 class QAction;
 class QLineEdit;
@@ -50,10 +52,13 @@ private:
     void print();
     void copyResults();
     void about();
+    void showGearTrains();
+    void noteCompletedRun(ButtonId button);
 
     FormState m_form;
     Workflow m_flow;
     FormView* m_view = nullptr;
     std::unique_ptr<PrintService> m_printService;
+    GearTrainsWindow* m_gearTrains = nullptr; // a child of the window, made on first use
     QString m_pdfFolder;
 };

@@ -1,6 +1,7 @@
 // libFuzzer target over the headless form: the input chooses the locale, the texts of all 22
 // fields and a sequence of clicks (enabled or not) and edits, and every click is checked
-// against what a user must be able to rely on, whatever was typed.
+// against what a user must be able to rely on, whatever was typed. After every step, every
+// change-gear train found for the text of Z2_t is checked as exact and taken from the set.
 //
 // Input, line by line: the first byte of line 0 chooses the locale (odd: Turkish, comma;
 // even: English, point); lines 1 to 22 are the field texts in FieldId order; line 23 is the
@@ -8,6 +9,8 @@
 // applies the next of the lines after it as an edit (its first byte % 22 chooses the field,
 // the rest is the text).
 
+#include "calc/changegears.h"
+#include "calc/geartrains.h"
 #include "flow/workflow.h"
 #include "model/fieldvalues.h"
 #include "model/formstate.h"
@@ -133,6 +136,44 @@ void checkedClick(Workflow& flow, CountingSink& sink, ButtonId button) {
     }
 }
 
+// The trains for Z2_t: each exact for its ratio, of different gears of the set, simple ones
+// first, then by ascending teeth.
+void checkTrains(const FormState& form) {
+    const auto found = gearTrainsFor(form.getText(FieldId::Z2_t), form.locale());
+    const auto* trains = std::get_if<QList<GearTrain>>(&found);
+    if (!trains || trains->isEmpty()) {
+        return;
+    }
+    const double z2Value =
+        FieldValues::readNumber(form.getText(FieldId::Z2_t), form.locale()).value_or(0);
+    if (!(z2Value >= 1 && z2Value <= 1000)) {
+        fail("trains for a tooth count that can have none", FieldId::Z2_t);
+    }
+    const auto z2 = static_cast<std::int64_t>(z2Value);
+    const GearTrain* before = nullptr;
+    for (const GearTrain& t : *trains) {
+        QList<int> gears = {t.a, t.b};
+        if (t.isCompound()) {
+            gears += {t.c, t.d};
+        }
+        for (const int g : gears) {
+            if (!isChangeGear(g) || gears.count(g) != 1) {
+                fail("a train uses a gear outside the set, or one twice", FieldId::Z2_t);
+            }
+        }
+        const std::int64_t drivers = std::int64_t{t.a} * (t.isCompound() ? t.c : 1);
+        const std::int64_t driven = std::int64_t{t.b} * (t.isCompound() ? t.d : 1);
+        if (drivers * z2 != 24 * driven) {
+            fail("a train is not exact", FieldId::Z2_t);
+        }
+        if (before && (before->isCompound() > t.isCompound() ||
+                       (before->isCompound() == t.isCompound() && before->teeth() > t.teeth()))) {
+            fail("trains out of order", FieldId::Z2_t);
+        }
+        before = &t;
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -149,6 +190,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         form.setText(allFields.at(i), QString::fromUtf8(lines.value(qsizetype(i) + 1)));
     }
 
+    checkTrains(form);
     const QByteArray script = lines.value(qsizetype(fieldCount) + 1);
     qsizetype nextEdit = qsizetype(fieldCount) + 2;
     for (const char action : script) {
@@ -162,6 +204,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 form.setText(field, QString::fromUtf8(edit.mid(1)));
             }
         }
+        checkTrains(form);
     }
     return 0;
 }

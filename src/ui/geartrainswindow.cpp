@@ -1,0 +1,113 @@
+#include "ui/geartrainswindow.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+GearTrainsWindow::GearTrainsWindow(FormState& form, QWidget* parent)
+    : QWidget(parent, Qt::Window)
+    , m_form(form) {
+    setObjectName(QStringLiteral("gearTrainsWindow"));
+    m_count = new QLabel(this);
+    m_count->setObjectName(QStringLiteral("countLine"));
+    m_count->setWordWrap(true);
+
+    m_table = new QTableWidget(0, 5, this);
+    m_table->setObjectName(QStringLiteral("trains"));
+    m_table->setHorizontalHeaderLabels({QStringLiteral("A"), QStringLiteral("B"),
+                                        QStringLiteral("C"), QStringLiteral("D"),
+                                        QStringLiteral("Toplam diş")});
+    m_table->verticalHeader()->hide();
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+
+    m_use = new QPushButton(QStringLiteral("&Kullan"), this);
+    m_use->setObjectName(QStringLiteral("useButton"));
+    m_use->setToolTip(QStringLiteral("Seçilen basit dizinin A dişlisini GİRİŞ DİŞLİSİ (GD) "
+                                     "alanına yazar."));
+    auto* hint = new QLabel(QStringLiteral("A, B'yi döndürür; bileşik dizide C, B ile aynı "
+                                           "milde D'yi döndürür. Kullan yalnız basit dizide "
+                                           "geçerlidir: A, GD alanına yazılır."),
+                            this);
+    hint->setWordWrap(true);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(hint, 1);
+    buttons->addWidget(m_use);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_count);
+    layout->addWidget(m_table, 1);
+    layout->addLayout(buttons);
+    resize(460, 420);
+
+    connect(&m_form, &FormState::textChanged, this, &GearTrainsWindow::followField);
+    connect(m_table, &QTableWidget::itemSelectionChanged, this,
+            &GearTrainsWindow::selectionChanged);
+    connect(m_table, &QTableWidget::cellDoubleClicked, this, &GearTrainsWindow::useSelected);
+    connect(m_use, &QPushButton::clicked, this, &GearTrainsWindow::useSelected);
+}
+
+void GearTrainsWindow::showEvent(QShowEvent* event) {
+    refresh();
+    QWidget::showEvent(event);
+}
+
+// A hidden window waits for its next show.
+void GearTrainsWindow::followField(FieldId field) {
+    if (field == FieldId::Z2_t && isVisible()) {
+        refresh();
+    }
+}
+
+void GearTrainsWindow::refresh() {
+    const QString z2 = m_form.getText(FieldId::Z2_t);
+    setWindowTitle(QStringLiteral("DİŞLİ DİZİLERİ – Z2 = %1").arg(z2.trimmed()));
+    const auto found = gearTrainsFor(z2, m_form.locale());
+    m_count->setText(trainCountLine(found, z2, m_form.locale()));
+    const auto* trains = std::get_if<QList<GearTrain>>(&found);
+    m_trains = trains ? *trains : QList<GearTrain>{};
+
+    m_table->clearContents();
+    m_table->setRowCount(int(m_trains.size()));
+    const auto cell = [this](int teeth) {
+        auto* item = new QTableWidgetItem(teeth == 0 ? QString() : m_form.locale().toString(teeth));
+        item->setTextAlignment(Qt::AlignCenter);
+        return item;
+    };
+    for (int row = 0; row < m_trains.size(); ++row) {
+        const GearTrain& t = m_trains.at(row);
+        m_table->setItem(row, 0, cell(t.a));
+        m_table->setItem(row, 1, cell(t.b));
+        m_table->setItem(row, 2, cell(t.c));
+        m_table->setItem(row, 3, cell(t.d));
+        m_table->setItem(row, 4, cell(t.teeth()));
+    }
+    if (!m_trains.isEmpty()) {
+        m_table->selectRow(0);
+    }
+    selectionChanged();
+}
+
+const GearTrain* GearTrainsWindow::selectedSimpleTrain() const {
+    const int row = m_table->currentRow();
+    if (row < 0 || row >= m_trains.size() || !m_table->item(row, 0)->isSelected() ||
+        m_trains.at(row).isCompound()) {
+        return nullptr;
+    }
+    return &m_trains.at(row);
+}
+
+void GearTrainsWindow::selectionChanged() {
+    m_use->setEnabled(selectedSimpleTrain() != nullptr);
+}
+
+void GearTrainsWindow::useSelected() {
+    if (const GearTrain* train = selectedSimpleTrain()) {
+        m_form.setText(FieldId::GD_t, m_form.locale().toString(train->a));
+    }
+}

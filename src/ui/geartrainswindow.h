@@ -1,0 +1,37 @@
+#pragma once
+
+// The "Dişli Dizileri" tool window: every exact change-gear train for the wheel's tooth count,
+// following Z2_t as it is typed. "Kullan" on a simple train writes its driving gear A into
+// GD_t; the user then runs the third section as before. Non-modal, made on first use.
+
+#include "calc/geartrains.h"
+#include "model/formstate.h"
+
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+class QTableWidget;
+
+class GearTrainsWindow final : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit GearTrainsWindow(FormState& form, QWidget* parent = nullptr);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void followField(FieldId field);
+    void refresh();
+    void selectionChanged();
+    void useSelected();
+    const GearTrain* selectedSimpleTrain() const;
+
+    FormState& m_form;
+    QLabel* m_count = nullptr;
+    QTableWidget* m_table = nullptr;
+    QPushButton* m_use = nullptr;
+    QList<GearTrain> m_trains;
+};
