@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstdio>
 #include <vector>
@@ -35,9 +36,12 @@ int main(int argc, char* argv[]) {
     FormState form(locale, sink);
     Workflow flow(form);
     form.Form_Load();
-    const std::pair<FieldId, const char*> typed[] = {
-        {FieldId::m_t, "3"},     {FieldId::Z2_t, "36"}, {FieldId::da1_t, "66"},
-        {FieldId::N1_t, "1440"}, {FieldId::AÇI_t, "3"}, {FieldId::GD_t, "48"}};
+    const std::array<std::pair<FieldId, const char*>, 6> typed = {{{FieldId::m_t, "3"},
+                                                                   {FieldId::Z2_t, "36"},
+                                                                   {FieldId::da1_t, "66"},
+                                                                   {FieldId::N1_t, "1440"},
+                                                                   {FieldId::AÇI_t, "3"},
+                                                                   {FieldId::GD_t, "48"}}};
     for (const auto& [field, text] : typed) {
         form.setText(field, QString::fromUtf8(text));
     }
@@ -45,11 +49,12 @@ int main(int argc, char* argv[]) {
         flow.click(button);
     }
     const auto made = makeJobSheet(form, flow.completedRuns(), QDateTime::currentDateTime());
-    if (sink.count != 0 || !std::holds_alternative<JobSheet>(made)) {
+    const auto* complete = std::get_if<JobSheet>(&made);
+    if (sink.count != 0 || complete == nullptr) {
         std::fprintf(stderr, "the three sections did not run to their end\n");
         return 1;
     }
-    const JobSheet& sheet = std::get<JobSheet>(made);
+    const JobSheet& sheet = *complete;
 
     const QTemporaryDir dir;
     const QString path =

@@ -19,13 +19,13 @@ struct Job {
         for (const QString& step : steps) {
             const qsizetype eq = step.indexOf(QLatin1Char('='));
             if (eq < 0) {
-                const auto it = std::find_if(allButtons.begin(), allButtons.end(),
+                const auto* const it = std::find_if(allButtons.begin(), allButtons.end(),
                                              [&step](ButtonId b) { return buttonName(b) == step; });
                 QVERIFY2(it != allButtons.end(), qPrintable(step));
                 flow.click(*it);
                 continue;
             }
-            const auto it = std::find_if(allFields.begin(), allFields.end(),
+            const auto* const it = std::find_if(allFields.begin(), allFields.end(),
                                          [&](FieldId f) { return fieldName(f) == step.left(eq); });
             QVERIFY2(it != allFields.end(), qPrintable(step));
             form.setText(*it, step.mid(eq + 1));
@@ -108,7 +108,7 @@ void TestJobSheet::sheetNeedsCurrentSections() {
         QCOMPARE(std::get<SheetRefusal>(made), (SheetRefusal{allButtons.at(refused), state}));
         return;
     }
-    const JobSheet& sheet = std::get<JobSheet>(made);
+    const auto& sheet = std::get<JobSheet>(made);
     for (std::size_t i = 0; i < sheet.sections.size(); ++i) {
         const SheetSection& section = sheet.sections.at(i);
         QCOMPARE(section.computed, int(i) < sectionsComputed);

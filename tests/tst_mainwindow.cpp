@@ -422,7 +422,7 @@ QStringList TestMainWindow::answerModals(const std::function<void()>& act,
         if (handlers.isEmpty()) {
             return;
         }
-        if (!modal || modal == last) { // the next one is not open yet
+        if (modal == nullptr || modal == last) { // the next one is not open yet
             QTimer::singleShot(5, &guard, check);
             return;
         }

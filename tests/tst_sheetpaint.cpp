@@ -26,7 +26,7 @@ public:
     bool begin(QPaintDevice* /*device*/) override { return true; }
     bool end() override { return true; }
     void updateState(const QPaintEngineState& state) override {
-        if (state.state() & QPaintEngine::DirtyTransform) {
+        if (state.state().testFlag(QPaintEngine::DirtyTransform)) {
             m_transform = state.transform();
         }
     }

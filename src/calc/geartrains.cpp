@@ -79,7 +79,7 @@ QList<GearTrain> gearTrains(std::int64_t z2) {
         const auto [first, last] = std::equal_range(
             pairProducts.begin(), pairProducts.end(), PairProduct{needed / z2},
             [](const PairProduct& x, const PairProduct& y) { return x.product < y.product; });
-        for (auto drivers = first; drivers != last; ++drivers) {
+        for (const auto* drivers = first; drivers != last; ++drivers) {
             // One gear of each count: the drivers and the driven gears share none.
             if (drivers->low != driven.low && drivers->low != driven.high &&
                 drivers->high != driven.low && drivers->high != driven.high) {

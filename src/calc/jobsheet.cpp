@@ -88,9 +88,10 @@ QList<SheetLine> gearTrainLines(const FormState& form) {
          readsAsCount(F::ÇD_t) ? QStringLiteral("var") : QStringLiteral("yok")}};
     const auto trains = gearTrainsFor(form.getText(F::Z2_t), form.locale());
     const auto* list = std::get_if<QList<GearTrain>>(&trains);
-    if (!list || list->isEmpty()) {
-        lines.append({QStringLiteral("Tam dişli dizisi"),
-                      list ? QStringLiteral("yok") : QStringLiteral("Z2 tam sayı değil")});
+    if (list == nullptr || list->isEmpty()) {
+        lines.append(
+            {QStringLiteral("Tam dişli dizisi"),
+             list != nullptr ? QStringLiteral("yok") : QStringLiteral("Z2 tam sayı değil")});
         return lines;
     }
     for (qsizetype i = 0; i < std::min(listed, list->size()); ++i) {

@@ -76,8 +76,8 @@ void paintPage(QPainter& p, const JobSheet& sheet, const QLocale& locale, const 
 } // namespace
 
 QPageSize sheetPageSize(const QLocale& locale) {
-    return QPageSize(locale.measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
-                                                                             : QPageSize::A4);
+    const bool inches = locale.measurementSystem() == QLocale::ImperialUSSystem;
+    return {inches ? QPageSize::Letter : QPageSize::A4};
 }
 
 bool paintSheet(QPagedPaintDevice& device, const JobSheet& sheet, const QLocale& locale) {

@@ -25,6 +25,7 @@ GearTrainsWindow::GearTrainsWindow(FormState& form, QWidget* parent)
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 8);
 
     m_use = new QPushButton(QStringLiteral("&Kullan"), this);
     m_use->setObjectName(QStringLiteral("useButton"));
@@ -70,7 +71,7 @@ void GearTrainsWindow::refresh() {
     const auto found = gearTrainsFor(z2, m_form.locale());
     m_count->setText(trainCountLine(found, z2, m_form.locale()));
     const auto* trains = std::get_if<QList<GearTrain>>(&found);
-    m_trains = trains ? *trains : QList<GearTrain>{};
+    m_trains = trains != nullptr ? *trains : QList<GearTrain>{};
 
     m_table->clearContents();
     m_table->setRowCount(int(m_trains.size()));

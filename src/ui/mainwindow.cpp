@@ -134,7 +134,7 @@ PrintService* MainWindow::printService() {
         QLibrary module(path);
         const auto make =
             reinterpret_cast<MakePrintService>(module.resolve(makePrintServiceSymbol));
-        if (make) {
+        if (make != nullptr) {
             m_printService.reset(make(sheetPageSize(m_form.locale())));
             return m_printService.get();
         }
@@ -175,7 +175,7 @@ void MainWindow::saveAsPdf() {
 void MainWindow::printPreview() {
     const std::optional<JobSheet> sheet = currentSheet();
     PrintService* service = sheet ? printService() : nullptr;
-    if (!service) {
+    if (service == nullptr) {
         return;
     }
     service->preview(this, [this, &sheet](QPagedPaintDevice& page) {
@@ -186,7 +186,7 @@ void MainWindow::printPreview() {
 void MainWindow::print() {
     const std::optional<JobSheet> sheet = currentSheet();
     PrintService* service = sheet ? printService() : nullptr;
-    if (!service) {
+    if (service == nullptr) {
         return;
     }
     const bool printed = service->print(this, [this, &sheet](QPagedPaintDevice& page) {
@@ -211,7 +211,7 @@ void MainWindow::copyResults() {
 
 // Not made before it is first asked for: the first frame does not show it.
 void MainWindow::showGearTrains() {
-    if (!m_gearTrains) {
+    if (m_gearTrains == nullptr) {
         m_gearTrains = new GearTrainsWindow(m_form, this);
     }
     m_gearTrains->show();

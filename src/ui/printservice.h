@@ -32,4 +32,4 @@ protected:
 
 // The module's entry point, resolved by name: a print service whose pages start at this size.
 using MakePrintService = PrintService* (*)(const QPageSize& pageSize);
-inline constexpr char makePrintServiceSymbol[] = "zorvandi_make_print_service";
+inline constexpr const char* makePrintServiceSymbol = "zorvandi_make_print_service";
