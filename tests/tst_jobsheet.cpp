@@ -19,14 +19,16 @@ struct Job {
         for (const QString& step : steps) {
             const qsizetype eq = step.indexOf(QLatin1Char('='));
             if (eq < 0) {
-                const auto* const it = std::find_if(allButtons.begin(), allButtons.end(),
-                                             [&step](ButtonId b) { return buttonName(b) == step; });
+                const auto* const it =
+                    std::find_if(allButtons.begin(), allButtons.end(),
+                                 [&step](ButtonId b) { return buttonName(b) == step; });
                 QVERIFY2(it != allButtons.end(), qPrintable(step));
                 flow.click(*it);
                 continue;
             }
-            const auto* const it = std::find_if(allFields.begin(), allFields.end(),
-                                         [&](FieldId f) { return fieldName(f) == step.left(eq); });
+            const auto* const it = std::find_if(allFields.begin(), allFields.end(), [&](FieldId f) {
+                return fieldName(f) == step.left(eq);
+            });
             QVERIFY2(it != allFields.end(), qPrintable(step));
             form.setText(*it, step.mid(eq + 1));
         }
