@@ -3,6 +3,7 @@
 
 #include "flow/workflow.h"
 #include "model/formstate.h"
+#include "silentsink.h"
 
 #include <QLocale>
 
@@ -10,16 +11,6 @@
 #include <chrono>
 #include <cstdio>
 #include <vector>
-
-namespace {
-
-class SilentSink final : public MessageSink {
-public:
-    void showMessage(const QString& /*text*/) override { ++count; }
-    int count = 0;
-};
-
-} // namespace
 
 int main() {
     constexpr int batches = 41;

@@ -5,6 +5,7 @@
 
 #include "flow/workflow.h"
 #include "paint/sheetpainter.h"
+#include "silentsink.h"
 
 #include <QGuiApplication>
 #include <QTemporaryDir>
@@ -14,14 +15,6 @@
 #include <chrono>
 #include <cstdio>
 #include <vector>
-
-namespace {
-class SilentSink final : public MessageSink {
-public:
-    void showMessage(const QString& /*text*/) override { ++count; }
-    int count = 0;
-};
-} // namespace
 
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {

@@ -20,29 +20,24 @@ constexpr std::array<FieldId, 16> dimensionLines = {
 };
 constexpr std::array<FieldId, 3> gearLines = {F::GD_t, F::ÇD_t, F::KS_t};
 
-const char* sectionHeading(ButtonId section) {
-    switch (section) {
-    case ButtonId::HESAPLA:
-        return "1. SONSUZ VİDA VE DİŞLİ ÖLÇÜLERİ";
-    case ButtonId::Command2:
-        return "2. AZDIRMA AÇILARI";
-    case ButtonId::Command1:
-        return "3. BÖLME DİŞLİLERİ";
-    }
-    return "";
+struct SectionNames {
+    const char* heading;
+    const char* owner; // the section's name in the genitive, as a message starts with it
+};
+
+// In ButtonId order.
+constexpr std::array<SectionNames, buttonCount> sectionNames = {{
+    {"1. SONSUZ VİDA VE DİŞLİ ÖLÇÜLERİ", "Birinci bölümün"},
+    {"2. AZDIRMA AÇILARI", "İkinci bölümün"},
+    {"3. BÖLME DİŞLİLERİ", "Üçüncü bölümün"},
+}};
+
+QString sectionHeading(ButtonId section) {
+    return QString::fromUtf8(sectionNames.at(indexOf(section)).heading);
 }
 
-// The section's name in the genitive, as a message starts with it.
-const char* sectionOwner(ButtonId section) {
-    switch (section) {
-    case ButtonId::HESAPLA:
-        return "Birinci bölümün";
-    case ButtonId::Command2:
-        return "İkinci bölümün";
-    case ButtonId::Command1:
-        return "Üçüncü bölümün";
-    }
-    return "";
+QString sectionOwner(ButtonId section) {
+    return QString::fromUtf8(sectionNames.at(indexOf(section)).owner);
 }
 
 SheetLine fieldLine(const FormState& form, FieldId field) {
@@ -109,7 +104,7 @@ QList<SheetLine> gearTrainLines(const FormState& form) {
 SheetSection section(const FormState& form, ButtonId button, bool computed) {
     SheetSection s;
     s.button = button;
-    s.heading = QString::fromUtf8(sectionHeading(button));
+    s.heading = sectionHeading(button);
     s.computed = computed;
     if (!computed) {
         s.lines.append({QString(), QStringLiteral("hesaplanmadı")});
@@ -182,11 +177,11 @@ std::variant<JobSheet, SheetRefusal> makeJobSheet(const FormState& form, const C
 QString refusalMessage(const SheetRefusal& refusal) {
     if (refusal.state == SectionState::NeverRun) {
         return QStringLiteral("%1 sonuçları henüz yok: önce bölümün HESAPLA düğmesine basın.")
-            .arg(QString::fromUtf8(sectionOwner(refusal.button)));
+            .arg(sectionOwner(refusal.button));
     }
     return QStringLiteral("%1 sonuçları güncel değil: son hesaplamadan sonra bir alan değişti. "
                           "Bölümün HESAPLA düğmesine yeniden basın.")
-        .arg(QString::fromUtf8(sectionOwner(refusal.button)));
+        .arg(sectionOwner(refusal.button));
 }
 
 QString degreesAndMinutes(double notation) {
