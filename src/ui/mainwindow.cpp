@@ -86,7 +86,7 @@ void MainWindow::buildMenus() {
     separator->setSeparator(true);
     addLazyMenu(
         QStringLiteral("&Dosya"),
-        {action(QStringLiteral("PDF Olarak &Kaydet…"), QKeySequence::Save, &MainWindow::saveAsPdf),
+        {action(QStringLiteral("&PDF Olarak Kaydet…"), QKeySequence::Save, &MainWindow::saveAsPdf),
          action(QStringLiteral("Baskı Ö&nizleme…"), QKeySequence(), &MainWindow::printPreview),
          action(QStringLiteral("&Yazdır…"), QKeySequence::Print, &MainWindow::print), separator,
          action(QStringLiteral("Çı&kış"), quit, &QWidget::close)});
