@@ -1,5 +1,6 @@
 #include "calc/changegears.h"
 
+#include "model/fieldvalues.h"
 #include "model/formstate.h"
 
 #include <algorithm>
@@ -12,6 +13,11 @@ bool isChangeGear(double teeth) {
     // Every count in the set is whole and small, so an exact compare also refuses fractions.
     return std::any_of(changeGearSet.begin(), changeGearSet.end(),
                        [teeth](int count) { return teeth == count; });
+}
+
+bool isChangeGear(const QString& text, const QLocale& locale) {
+    const std::optional<double> teeth = FieldValues::readNumber(text, locale);
+    return teeth && isChangeGear(*teeth);
 }
 
 bool Command1_Click(FormState& form) {

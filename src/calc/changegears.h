@@ -5,6 +5,9 @@
 
 #include "model/fieldid.h"
 
+#include <QLocale>
+#include <QString>
+
 #include <array>
 
 class FormState;
@@ -25,6 +28,8 @@ inline constexpr std::array<int, 32> changeGearSet = {
 
 // Whether `teeth` is a whole tooth count of a gear in the set.
 bool isChangeGear(double teeth);
+// The same for a field's text; a text that is no number is no gear.
+bool isChangeGear(const QString& text, const QLocale& locale);
 
 // Runs when Command1 is clicked. Changes no button's enabled flag; returns whether it ran to
 // its end.

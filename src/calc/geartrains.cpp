@@ -19,6 +19,10 @@ struct PairProduct {
     int high = 0;
 };
 
+constexpr bool byProduct(const PairProduct& x, const PairProduct& y) {
+    return x.product < y.product;
+}
+
 constexpr std::size_t pairCount = changeGearSet.size() * (changeGearSet.size() - 1) / 2;
 
 // Every pair of two different gears of the set with the product of their counts, ordered by
@@ -32,8 +36,7 @@ constexpr std::array<PairProduct, pairCount> pairProducts = [] {
                              changeGearSet.at(i), changeGearSet.at(j)};
         }
     }
-    std::sort(pairs.begin(), pairs.end(),
-              [](const PairProduct& x, const PairProduct& y) { return x.product < y.product; });
+    std::sort(pairs.begin(), pairs.end(), byProduct);
     return pairs;
 }();
 
@@ -76,9 +79,8 @@ QList<GearTrain> gearTrains(std::int64_t z2) {
         if (needed % z2 != 0) {
             continue;
         }
-        const auto [first, last] = std::equal_range(
-            pairProducts.begin(), pairProducts.end(), PairProduct{needed / z2},
-            [](const PairProduct& x, const PairProduct& y) { return x.product < y.product; });
+        const auto [first, last] = std::equal_range(pairProducts.begin(), pairProducts.end(),
+                                                    PairProduct{needed / z2}, byProduct);
         for (const auto* drivers = first; drivers != last; ++drivers) {
             // One gear of each count: the drivers and the driven gears share none.
             if (drivers->low != driven.low && drivers->low != driven.high &&
@@ -108,9 +110,8 @@ std::variant<QList<GearTrain>, Fault> gearTrainsFor(const QString& z2Text, const
 }
 
 QString outputGearNote(const QString& cdText, const QLocale& locale) {
-    const std::optional<double> cd = FieldValues::readNumber(cdText, locale);
     const QString gear = QStringLiteral("%1 = %2").arg(fieldCaption(FieldId::ÇD_t), cdText);
-    if (cd && isChangeGear(*cd)) {
+    if (isChangeGear(cdText, locale)) {
         return QStringLiteral("%1: makinenin dişli takımında var.").arg(gear);
     }
     return QStringLiteral("%1: makinenin dişli takımında böyle bir dişli yok. "

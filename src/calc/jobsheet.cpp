@@ -74,13 +74,9 @@ std::optional<DriveDimensions> driveDimensions(const FormState& form) {
 // Whether the output gear is in the machine's set, and the first exact trains for the wheel.
 QList<SheetLine> gearTrainLines(const FormState& form) {
     constexpr qsizetype listed = 6;
-    const auto readsAsCount = [&form](FieldId field) {
-        const auto value = FieldValues::readNumber(form.getText(field), form.locale());
-        return value && isChangeGear(*value);
-    };
-    QList<SheetLine> lines = {
-        {QStringLiteral("ÇD makinenin takımında"),
-         readsAsCount(F::ÇD_t) ? QStringLiteral("var") : QStringLiteral("yok")}};
+    const bool inSet = isChangeGear(form.getText(F::ÇD_t), form.locale());
+    QList<SheetLine> lines = {{QStringLiteral("ÇD makinenin takımında"),
+                               inSet ? QStringLiteral("var") : QStringLiteral("yok")}};
     const auto trains = gearTrainsFor(form.getText(F::Z2_t), form.locale());
     const auto* list = std::get_if<QList<GearTrain>>(&trains);
     if (list == nullptr || list->isEmpty()) {

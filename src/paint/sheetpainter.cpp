@@ -2,7 +2,6 @@
 
 #include "paint/drivedrawing.h"
 
-#include <QFileInfo>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>

@@ -5,13 +5,13 @@
 #include "paint/sheetpainter.h"
 #include "ui/formview.h"
 #include "ui/geartrainswindow.h"
-#include "ui/printservice.h"
 #include "zorvandi.xpm"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLibrary>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -144,6 +144,12 @@ PrintService* MainWindow::printService() {
     return nullptr;
 }
 
+PrintService::Paint MainWindow::sheetPainter(const JobSheet& sheet) const {
+    return [&sheet, locale = m_form.locale()](QPagedPaintDevice& page) {
+        return paintSheet(page, sheet, locale);
+    };
+}
+
 void MainWindow::saveAsPdf() {
     const std::optional<JobSheet> sheet = currentSheet();
     if (!sheet) {
@@ -178,9 +184,7 @@ void MainWindow::printPreview() {
     if (service == nullptr) {
         return;
     }
-    service->preview(this, [this, &sheet](QPagedPaintDevice& page) {
-        return paintSheet(page, *sheet, m_form.locale());
-    });
+    service->preview(this, sheetPainter(*sheet));
 }
 
 void MainWindow::print() {
@@ -189,10 +193,7 @@ void MainWindow::print() {
     if (service == nullptr) {
         return;
     }
-    const bool printed = service->print(this, [this, &sheet](QPagedPaintDevice& page) {
-        return paintSheet(page, *sheet, m_form.locale());
-    });
-    if (!printed) {
+    if (!service->print(this, sheetPainter(*sheet))) {
         showMessage(QStringLiteral("Yazdırılamadı: yazıcı başlatılamadı."));
     }
 }

@@ -8,6 +8,7 @@
 
 #include "flow/workflow.h"
 #include "model/formstate.h"
+#include "ui/printservice.h"
 
 #include <QMainWindow>
 
@@ -16,7 +17,6 @@
 
 class FormView;
 class GearTrainsWindow;
-class PrintService;
 class QAction;
 class QLineEdit;
 class QPushButton;
@@ -46,6 +46,8 @@ private:
     std::optional<JobSheet> currentSheet();
     // The print module, loaded on first use; nothing after a box that says why it is missing.
     PrintService* printService();
+    // Paints `sheet`, which must outlive the painter, for the preview and the printer.
+    PrintService::Paint sheetPainter(const JobSheet& sheet) const;
 
     void saveAsPdf();
     void printPreview();
