@@ -62,11 +62,9 @@ void TestChangeGears::everyGearOfTheSetPasses() {
     if (inSet) {
         QCOMPARE(f.sink.messages, QStringList());
         QCOMPARE(f.form.values().gearCount, teeth);
-        // The output gear is formed from the coefficient's 15-digit text.
-        const QString coefficient = point.toString(teeth / 24.0, 'g', 15);
-        QCOMPARE(f.form.getText(FieldId::KS_t), coefficient);
-        QCOMPARE(f.form.getText(FieldId::ÇD_t),
-                 point.toString(point.toDouble(coefficient) * 36, 'g', 15));
+        QCOMPARE(f.form.getText(FieldId::KS_t), point.toString(teeth / 24.0, 'g', 15));
+        // Formed in one step, never from the coefficient's 15-digit text.
+        QCOMPARE(f.form.getText(FieldId::ÇD_t), point.toString(teeth * 36 / 24.0, 'g', 15));
     } else {
         QCOMPARE(f.sink.messages, QStringList{notInList});
         QCOMPARE(f.form.getText(FieldId::KS_t), QStringLiteral("old"));
@@ -85,9 +83,12 @@ void TestChangeGears::coefficientAndOutputGear_data() {
     QTest::newRow("24") << point << "24"
                         << "1"
                         << "36";
-    QTest::newRow("20, from the 15-digit coefficient") << point << "20"
-                                                       << "0.833333333333333"
-                                                       << "30";
+    QTest::newRow("32, a whole gear, not 47.9999999999999") << point << "32"
+                                                            << "1.33333333333333"
+                                                            << "48";
+    QTest::newRow("20") << point << "20"
+                        << "0.833333333333333"
+                        << "30";
     QTest::newRow("comma, 20") << comma << "20"
                                << "0,833333333333333"
                                << "30";

@@ -60,7 +60,11 @@ void TestFieldValues::readNumber_data() {
     const auto rows = std::to_array<Row>({
         {"whole", "36", true, true, 36},
         {"point decimal", "1.5", true, true, 1.5},
-        {"point with trailing zeros is never thousands", "1.500", true, true, 1.5},
+        {"three digits after a point may be thousands", "1.500", true, false, 1.5},
+        {"ambiguous speed", "1.440", true, false, 1.44},
+        {"ambiguous, signed", "-2.125", true, false, -2.125},
+        {"four digits after a point", "2.1250", true, true, 2.125},
+        {"two digits after a point", "60.50", true, true, 60.5},
         {"comma decimal", "1,5", false, true, 1.5},
         {"negative", "-2.5", true, true, -2.5},
         {"plus sign", "+3", true, true, 3},

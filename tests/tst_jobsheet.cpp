@@ -46,6 +46,7 @@ const QString all3 = QStringLiteral("HESAPLA,Command2,Command1");
 } // namespace
 
 Q_DECLARE_METATYPE(SectionState)
+Q_DECLARE_METATYPE(ButtonId)
 
 class TestJobSheet : public QObject {
     Q_OBJECT
@@ -59,16 +60,16 @@ private slots:
 
 void TestJobSheet::sheetNeedsCurrentSections_data() {
     QTest::addColumn<QString>("script");
-    // The section whose button must be pressed, or -1 for a sheet.
-    QTest::addColumn<int>("refused");
+    // The sections whose buttons must be pressed, none for a sheet.
+    QTest::addColumn<QList<ButtonId>>("refused");
     QTest::addColumn<SectionState>("state");
     QTest::addColumn<int>("sectionsComputed");
 
     const auto sheet = [](const char* name, const QString& script, int computed) {
-        QTest::newRow(name) << script << -1 << SectionState::Current << computed;
+        QTest::newRow(name) << script << QList<ButtonId>() << SectionState::Current << computed;
     };
     const auto refused = [](const char* name, const QString& script, ButtonId b, SectionState s) {
-        QTest::newRow(name) << script << int(indexOf(b)) << s << 0;
+        QTest::newRow(name) << script << QList<ButtonId>{b} << s << 0;
     };
     refused("never run", QString(), ButtonId::HESAPLA, SectionState::NeverRun);
     refused("first run stopped halfway", QStringLiteral("N1_t=,HESAPLA"), ButtonId::HESAPLA,
@@ -78,8 +79,9 @@ void TestJobSheet::sheetNeedsCurrentSections_data() {
     sheet("all three", all3, 3);
     sheet("input changed and changed back", all3 + QStringLiteral(",m_t=4.5,m_t=3"), 3);
     sheet("an input no section reads", QStringLiteral("HESAPLA,GD_t=20"), 1);
-    refused("input changed after HESAPLA", all3 + QStringLiteral(",m_t=4.5"), ButtonId::HESAPLA,
-            SectionState::Stale);
+    QTest::newRow("input of two sections changed")
+        << all3 + QStringLiteral(",m_t=4.5")
+        << QList<ButtonId>{ButtonId::HESAPLA, ButtonId::Command2} << SectionState::Stale << 0;
     refused("result edited after HESAPLA", all3 + QStringLiteral(",d2_t=110"), ButtonId::HESAPLA,
             SectionState::Stale);
     refused("later run stopped halfway", all3 + QStringLiteral(",da1_t=,HESAPLA"),
@@ -98,7 +100,7 @@ void TestJobSheet::sheetNeedsCurrentSections_data() {
 
 void TestJobSheet::sheetNeedsCurrentSections() {
     QFETCH(QString, script);
-    QFETCH(int, refused);
+    QFETCH(QList<ButtonId>, refused);
     QFETCH(SectionState, state);
     QFETCH(int, sectionsComputed);
     Job job;
@@ -106,8 +108,12 @@ void TestJobSheet::sheetNeedsCurrentSections() {
 
     const auto made = job.sheet();
 
-    if (refused >= 0) {
-        QCOMPARE(std::get<SheetRefusal>(made), (SheetRefusal{allButtons.at(refused), state}));
+    if (!refused.isEmpty()) {
+        SheetRefusal expected;
+        for (const ButtonId b : refused) {
+            expected.sections.append({b, state});
+        }
+        QCOMPARE(std::get<SheetRefusal>(made), expected);
         return;
     }
     const auto& sheet = std::get<JobSheet>(made);
@@ -121,7 +127,7 @@ void TestJobSheet::sheetNeedsCurrentSections() {
     }
 }
 
-// Every field once, with its caption and exactly the text the window shows; and as two
+// Every field once, with its caption and exactly the text the window shows; and as three
 // columns for a spreadsheet.
 void TestJobSheet::linesCarryEveryCaptionAndValue() {
     Job job;
@@ -131,14 +137,14 @@ void TestJobSheet::linesCarryEveryCaptionAndValue() {
     QStringList tsv = toTabSeparated(sheet).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     for (const FieldId field : allFields) {
         const QString row = fieldCaption(field) + QLatin1Char('\t') + job.form.getText(field);
-        QCOMPARE(tsv.count(row), 1);
+        QCOMPARE(tsv.filter(row + QLatin1Char('\t')).size(), 1);
     }
-    QCOMPARE(tsv.count(QStringLiteral("VİDA HELİS AÇISI (γ)\t2° 52′")), 1);
+    QCOMPARE(tsv.count(QStringLiteral("VİDA HELİS AÇISI (γ)\t2° 52′\t")), 1);
     for (const QString& row : tsv) {
-        QVERIFY2(row.count(QLatin1Char('\t')) <= 1, qPrintable(row));
+        QVERIFY2(row.count(QLatin1Char('\t')) <= 2, qPrintable(row));
     }
     QVERIFY(toHtmlTable(sheet).contains(
-        QStringLiteral("<tr><td>DİŞLİ - VİDA ARASI (A)</td><td>84</td></tr>")));
+        QStringLiteral("<tr><td>DİŞLİ - VİDA ARASI (A)</td><td>84</td><td>mm</td></tr>")));
     QCOMPARE(sheet.drive->d1.value, 60.0);
     QCOMPARE(sheet.drive->A.text, QStringLiteral("84"));
 }

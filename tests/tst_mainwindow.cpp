@@ -70,7 +70,7 @@ private slots:
     void ctrlSSavesTheSheet_data();
     void ctrlSSavesTheSheet();
     void staleSectionRefusesTheSheetBeforeAnyDialog();
-    void copyGivesTwoColumns();
+    void copyGivesColumns();
     void previewLoadsThePrintModule();
     void trainsWindowFollowsZ2_data();
     void trainsWindowFollowsZ2();
@@ -554,13 +554,13 @@ void TestMainWindow::staleSectionRefusesTheSheetBeforeAnyDialog() {
     QVERIFY2(boxText.contains(s("HESAPLA")), qPrintable(boxText));
 }
 
-void TestMainWindow::copyGivesTwoColumns() {
+void TestMainWindow::copyGivesColumns() {
     runTypicalJob();
     QTest::keyClick(m_window.get(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     QVERIFY(data);
-    QVERIFY(data->text().split(QLatin1Char('\n')).contains(s("DİŞLİ BÖLÜM DAİRESİ (d2)\t108")));
-    QVERIFY(data->html().contains(s("<td>DİŞLİ BÖLÜM DAİRESİ (d2)</td><td>108</td>")));
+    QVERIFY(data->text().split(QLatin1Char('\n')).contains(s("DİŞLİ BÖLÜM DAİRESİ (d2)\t108\tmm")));
+    QVERIFY(data->html().contains(s("<td>DİŞLİ BÖLÜM DAİRESİ (d2)</td><td>108</td><td>mm</td>")));
 }
 
 // The print support is not linked but loaded from its module on the first preview.

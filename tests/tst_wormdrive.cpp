@@ -152,6 +152,16 @@ void TestWormDrive::faultStopsAtItsStep_data() {
         << point << QStringList{"3", "36", "66", "nan"} << s("«GİRİŞ DEVİRİ (N1)» ") + nan << 11;
     QTest::newRow("grouped input speed in a point locale")
         << point << QStringList{"3", "36", "66", "1,440"} << s("«GİRİŞ DEVİRİ (N1)» ") + nan << 11;
+    QTest::newRow("comma, thousands dot in the speed")
+        << comma << QStringList{"3", "36", "66", "1.440"}
+        << s("«GİRİŞ DEVİRİ (N1)» alanındaki «1.440» iki türlü okunabilir: 1,44 mü 1440 mı? "
+             "Ondalık ayırıcı olarak virgül yazın, binlik ayırıcı yazmayın.")
+        << 11;
+    QTest::newRow("comma, thousands dot in the module")
+        << comma << QStringList{"2.125", "36", "66", "1440"}
+        << s("«MODÜL (m)» alanındaki «2.125» iki türlü okunabilir: 2,125 mi 2125 mi? "
+             "Ondalık ayırıcı olarak virgül yazın, binlik ayırıcı yazmayın.")
+        << 0;
     QTest::newRow("zero tooth count") << point << QStringList{"3", "0", "66", "1440"}
                                       << s("«ÇIKIŞ DEVİRİ (N2)» hesaplanamadı: sıfıra bölme") << 11;
     QTest::newRow("zero tooth count and speed")

@@ -1,12 +1,43 @@
 #include "calc/changegears.h"
 
+#include "model/decimal15.h"
 #include "model/fieldvalues.h"
 #include "model/formstate.h"
 
 #include <algorithm>
 
 namespace {
-constexpr double coefficientDivisor = 24;
+
+constexpr std::int64_t coefficientDivisor = 24;
+
+// A number as it reads with 15 digits, as numerator ÷ 10^decimals; nothing when it does not fit.
+struct ExactDecimal {
+    std::int64_t numerator = 0;
+    std::int64_t denominator = 1;
+};
+
+std::optional<ExactDecimal> exactDecimal(const QString& text, const QLocale& locale) {
+    const std::optional<double> value = FieldValues::readNumber(text, locale);
+    if (!value) {
+        return std::nullopt;
+    }
+    const Decimal15 decimal = Decimal15::fromDouble(*value);
+    const QByteArray fraction = decimal.fractionDigits();
+    const QByteArray digits = decimal.integerDigits() + fraction;
+    if (digits.size() > 18) {
+        return std::nullopt; // far beyond any tooth count
+    }
+    ExactDecimal exact;
+    exact.numerator = digits.toLongLong();
+    for (qsizetype i = 0; i < fraction.size(); ++i) {
+        exact.denominator *= 10;
+    }
+    if (decimal.isNegative()) {
+        exact.numerator = -exact.numerator;
+    }
+    return exact;
+}
+
 } // namespace
 
 bool isChangeGear(double teeth) {
@@ -15,9 +46,26 @@ bool isChangeGear(double teeth) {
                        [teeth](int count) { return teeth == count; });
 }
 
-bool isChangeGear(const QString& text, const QLocale& locale) {
-    const std::optional<double> teeth = FieldValues::readNumber(text, locale);
-    return teeth && isChangeGear(*teeth);
+std::optional<std::int64_t> wholeOutputGear(const QString& gdText, const QString& z2Text,
+                                            std::int64_t divisor, const QLocale& locale) {
+    const std::optional<ExactDecimal> gd = exactDecimal(gdText, locale);
+    const std::optional<ExactDecimal> z2 = exactDecimal(z2Text, locale);
+    std::int64_t numerator = 0;
+    std::int64_t denominator = 0;
+    if (!gd || !z2 || divisor == 0 ||
+        __builtin_mul_overflow(gd->numerator, z2->numerator, &numerator) ||
+        __builtin_mul_overflow(gd->denominator, z2->denominator, &denominator) ||
+        __builtin_mul_overflow(denominator, divisor, &denominator) ||
+        numerator % denominator != 0) {
+        return std::nullopt;
+    }
+    return numerator / denominator;
+}
+
+bool outputGearInSet(const QString& gdText, const QString& z2Text, const QLocale& locale) {
+    const std::optional<std::int64_t> gear =
+        wholeOutputGear(gdText, z2Text, coefficientDivisor, locale);
+    return gear && isChangeGear(double(*gear));
 }
 
 bool Command1_Click(FormState& form) {
@@ -37,8 +85,11 @@ bool Command1_Click(FormState& form) {
         return false;
     }
     form.values().gearCount = static_cast<std::int16_t>(teeth.value());
-    if (!form.store(F::KS_t, teeth / coefficientDivisor)) {
+    const CheckedNumber divisor = double(coefficientDivisor);
+    if (!form.store(F::KS_t, teeth / divisor)) {
         return false;
     }
-    return form.store(F::ÇD_t, n(F::KS_t) * n(F::Z2_t));
+    // From the numbers in one step: a product formed from the coefficient's 15-digit text would
+    // make 32 × 36 ÷ 24 the gear 47.9999999999999.
+    return form.store(F::ÇD_t, teeth * n(F::Z2_t) / divisor);
 }

@@ -9,16 +9,10 @@
 #include <QString>
 
 #include <array>
+#include <cstdint>
+#include <optional>
 
 class FormState;
-
-// Every field a complete run reads or writes.
-inline constexpr std::array<FieldId, 4> changeGearFields = {
-    FieldId::GD_t,
-    FieldId::Z2_t,
-    FieldId::KS_t,
-    FieldId::ÇD_t,
-};
 
 // The tooth counts of the machine's change gears.
 inline constexpr std::array<int, 32> changeGearSet = {
@@ -28,8 +22,14 @@ inline constexpr std::array<int, 32> changeGearSet = {
 
 // Whether `teeth` is a whole tooth count of a gear in the set.
 bool isChangeGear(double teeth);
-// The same for a field's text; a text that is no number is no gear.
-bool isChangeGear(const QString& text, const QLocale& locale);
+
+// The output gear GD × Z2 ÷ divisor as a whole tooth count, when the texts of GD_t and Z2_t make
+// it one exactly: decided on their decimal digits, never on a rounded text of the quotient.
+std::optional<std::int64_t> wholeOutputGear(const QString& gdText, const QString& z2Text,
+                                            std::int64_t divisor, const QLocale& locale);
+
+// Whether the output gear of a run with these texts is a whole count in the set.
+bool outputGearInSet(const QString& gdText, const QString& z2Text, const QLocale& locale);
 
 // Runs when Command1 is clicked. Changes no button's enabled flag; returns whether it ran to
 // its end.

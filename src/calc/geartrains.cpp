@@ -109,9 +109,9 @@ std::variant<QList<GearTrain>, Fault> gearTrainsFor(const QString& z2Text, const
     return gearTrains(static_cast<std::int64_t>(*z2));
 }
 
-QString outputGearNote(const QString& cdText, const QLocale& locale) {
+QString outputGearNote(const QString& cdText, bool inSet) {
     const QString gear = QStringLiteral("%1 = %2").arg(fieldCaption(FieldId::ÇD_t), cdText);
-    if (isChangeGear(cdText, locale)) {
+    if (inSet) {
         return QStringLiteral("%1: makinenin dişli takımında var.").arg(gear);
     }
     return QStringLiteral("%1: makinenin dişli takımında böyle bir dişli yok. "
@@ -122,7 +122,7 @@ QString outputGearNote(const QString& cdText, const QLocale& locale) {
 QString trainCountLine(const std::variant<QList<GearTrain>, Fault>& trains, const QString& z2Text,
                        const QLocale& locale) {
     if (const auto* fault = std::get_if<Fault>(&trains)) {
-        return faultMessage(*fault);
+        return faultMessage(*fault, locale);
     }
     const auto& list = std::get<QList<GearTrain>>(trains);
     const QString z2 = QStringLiteral("Z2 = %1 için").arg(z2Text.trimmed());

@@ -37,9 +37,9 @@ QList<GearTrain> gearTrains(std::int64_t z2);
 // number of 1 or more.
 std::variant<QList<GearTrain>, Fault> gearTrainsFor(const QString& z2Text, const QLocale& locale);
 
-// What the status bar says after Command1: whether the output gear ÇD is a whole count in the
-// set, and where to look when it is not.
-QString outputGearNote(const QString& cdText, const QLocale& locale);
+// What the status bar says after Command1: whether the output gear ÇD (its text `cdText`) is a
+// whole count in the set, and where to look when it is not.
+QString outputGearNote(const QString& cdText, bool inSet);
 
 // The line above the trains: how many there are, or why there are none.
 QString trainCountLine(const std::variant<QList<GearTrain>, Fault>& trains, const QString& z2Text,

@@ -6,16 +6,7 @@
 // Angles are in degrees-and-minutes notation: 1.35 is 1° 35′. The swivel angles are the hob
 // angle minus and plus the lead angle, computed in minutes so that minutes carry into degrees.
 
-#include "model/fieldid.h"
-
-#include <array>
-
 class FormState;
-
-// Every field a complete run reads or writes.
-inline constexpr std::array<FieldId, 5> hobAngleFields = {
-    FieldId::m_t, FieldId::d1_t, FieldId::AÇI_t, FieldId::AASAĞ_t, FieldId::AASOL_t,
-};
 
 // The worm's lead angle, tan γ = m ÷ d1, in the steps the swivel takes it: decimal degrees
 // rounded to two places, their whole degrees and fraction, and the degrees-and-minutes

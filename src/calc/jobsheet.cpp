@@ -3,7 +3,6 @@
 #include "calc/changegears.h"
 #include "calc/geartrains.h"
 #include "calc/hobangles.h"
-#include "calc/wormdrive.h"
 #include "model/fieldvalues.h"
 #include "model/formstate.h"
 
@@ -12,13 +11,6 @@
 namespace {
 
 using F = FieldId;
-
-// In the order the sheet lists them: inputs first, then results as the window rows run.
-constexpr std::array<FieldId, 16> dimensionLines = {
-    F::m_t,  F::Z2_t, F::da1_t, F::N1_t, F::da2_t, F::d2_t, F::df2_t, F::h2_t,
-    F::ba_t, F::d1_t, F::df1_t, F::h1_t, F::L_t,   F::P_t,  F::A_t,   F::N2_t,
-};
-constexpr std::array<FieldId, 3> gearLines = {F::GD_t, F::ÇD_t, F::KS_t};
 
 struct SectionNames {
     const char* heading;
@@ -40,24 +32,61 @@ QString sectionOwner(ButtonId section) {
     return QString::fromUtf8(sectionNames.at(indexOf(section)).owner);
 }
 
-SheetLine fieldLine(const FormState& form, FieldId field) {
-    return {fieldCaption(field), form.getText(field)};
-}
-
 double valueOf(const FormState& form, FieldId field) {
     return FieldValues::readNumber(form.getText(field), form.locale()).value_or(0.0);
+}
+
+QString unitText(FieldUnit unit, double value) {
+    switch (unit) {
+    case FieldUnit::None:
+        return {};
+    case FieldUnit::Millimetre:
+        return QStringLiteral("mm");
+    case FieldUnit::RevolutionsPerMinute:
+        return QStringLiteral("d/dk");
+    case FieldUnit::Teeth:
+        return QStringLiteral("diş");
+    case FieldUnit::DegreesAndMinutes:
+        return degreesAndMinutes(value);
+    }
+    return {};
+}
+
+// A number as the form writes it, whichever way it was typed ("0.5" in a comma locale is 0,5);
+// a text that is no number as it stands.
+SheetLine fieldLine(const FormState& form, FieldId field) {
+    const QString text = form.getText(field);
+    const std::optional<double> value = FieldValues::readNumber(text, form.locale());
+    if (!value) {
+        return {fieldCaption(field), text, {}};
+    }
+    return {fieldCaption(field), FieldValues::writeNumber(*value, form.locale()),
+            unitText(fieldInfo(field).unit, *value)};
+}
+
+QList<SheetLine> sectionFieldLines(const FormState& form, ButtonId section) {
+    QList<SheetLine> lines;
+    for (const FieldInfo& info : fieldTable) {
+        if (info.section == section) {
+            lines.append(fieldLine(form, info.id));
+        }
+    }
+    return lines;
 }
 
 // The worm's lead angle that the last complete swivel run used: its m and d1 are unchanged,
 // since the section is current.
 SheetLine leadAngleLine(const FormState& form) {
     const double tangent = valueOf(form, F::m_t) / valueOf(form, F::d1_t);
-    return {QStringLiteral("VİDA HELİS AÇISI (γ)"), degreesAndMinutes(leadAngle(tangent).notation)};
+    return {
+        QStringLiteral("VİDA HELİS AÇISI (γ)"), degreesAndMinutes(leadAngle(tangent).notation), {}};
 }
 
 std::optional<DriveDimensions> driveDimensions(const FormState& form) {
+    // A label on the drawing is read from a distance: 0.01 mm is as fine as a drawing shows.
     const auto measure = [&form](FieldId field) {
-        return Measure{valueOf(form, field), form.getText(field)};
+        const double value = valueOf(form, field);
+        return Measure{value, FieldValues::writeNumber(FieldValues::round2(value), form.locale())};
     };
     DriveDimensions d{measure(F::da2_t), measure(F::d2_t), measure(F::df2_t), measure(F::ba_t),
                       measure(F::da1_t), measure(F::d1_t), measure(F::df1_t), measure(F::L_t),
@@ -74,25 +103,28 @@ std::optional<DriveDimensions> driveDimensions(const FormState& form) {
 // Whether the output gear is in the machine's set, and the first exact trains for the wheel.
 QList<SheetLine> gearTrainLines(const FormState& form) {
     constexpr qsizetype listed = 6;
-    const bool inSet = isChangeGear(form.getText(F::ÇD_t), form.locale());
+    const bool inSet = outputGearInSet(form.getText(F::GD_t), form.getText(F::Z2_t), form.locale());
     QList<SheetLine> lines = {{QStringLiteral("ÇD makinenin takımında"),
-                               inSet ? QStringLiteral("var") : QStringLiteral("yok")}};
+                               inSet ? QStringLiteral("var") : QStringLiteral("yok"),
+                               {}}};
     const auto trains = gearTrainsFor(form.getText(F::Z2_t), form.locale());
     const auto* list = std::get_if<QList<GearTrain>>(&trains);
     if (list == nullptr || list->isEmpty()) {
-        lines.append(
-            {QStringLiteral("Tam dişli dizisi"),
-             list != nullptr ? QStringLiteral("yok") : QStringLiteral("Z2 tam sayı değil")});
+        lines.append({QStringLiteral("Tam dişli dizisi"),
+                      list != nullptr ? QStringLiteral("yok") : QStringLiteral("Z2 tam sayı değil"),
+                      {}});
         return lines;
     }
     for (qsizetype i = 0; i < std::min(listed, list->size()); ++i) {
         lines.append({QStringLiteral("Tam dizi %1").arg(form.locale().toString(i + 1)),
-                      list->at(i).text(form.locale())});
+                      list->at(i).text(form.locale()),
+                      {}});
     }
     if (list->size() > listed) {
         lines.append(
             {QString(),
-             QStringLiteral("ve %1 dizi daha").arg(form.locale().toString(list->size() - listed))});
+             QStringLiteral("ve %1 dizi daha").arg(form.locale().toString(list->size() - listed)),
+             {}});
     }
     return lines;
 }
@@ -103,24 +135,19 @@ SheetSection section(const FormState& form, ButtonId button, bool computed) {
     s.heading = sectionHeading(button);
     s.computed = computed;
     if (!computed) {
-        s.lines.append({QString(), QStringLiteral("hesaplanmadı")});
+        s.lines.append({QString(), QStringLiteral("hesaplanmadı"), {}});
         return s;
     }
     switch (button) {
     case ButtonId::HESAPLA:
-        for (const FieldId field : dimensionLines) {
-            s.lines.append(fieldLine(form, field));
-        }
+        s.lines = sectionFieldLines(form, button);
         break;
     case ButtonId::Command2:
         s.lines = {fieldLine(form, F::AÇI_t), leadAngleLine(form), fieldLine(form, F::AASAĞ_t),
                    fieldLine(form, F::AASOL_t)};
         break;
     case ButtonId::Command1:
-        for (const FieldId field : gearLines) {
-            s.lines.append(fieldLine(form, field));
-        }
-        s.lines += gearTrainLines(form);
+        s.lines = sectionFieldLines(form, button) + gearTrainLines(form);
         break;
     }
     return s;
@@ -128,25 +155,13 @@ SheetSection section(const FormState& form, ButtonId button, bool computed) {
 
 } // namespace
 
-std::span<const FieldId> sectionFields(ButtonId section) {
-    switch (section) {
-    case ButtonId::HESAPLA:
-        return wormDriveFields;
-    case ButtonId::Command2:
-        return hobAngleFields;
-    case ButtonId::Command1:
-        return changeGearFields;
-    }
-    return {};
-}
-
 SectionState sectionState(ButtonId section, const FieldTexts& now, const CompletedRuns& runs) {
     const std::optional<FieldTexts>& run = runs.at(indexOf(section));
     if (!run) {
         return SectionState::NeverRun;
     }
-    for (const FieldId field : sectionFields(section)) {
-        if (run->at(indexOf(field)) != now.at(indexOf(field))) {
+    for (const FieldId field : allFields) {
+        if (sectionUses(section, field) && run->at(indexOf(field)) != now.at(indexOf(field))) {
             return SectionState::Stale;
         }
     }
@@ -158,26 +173,56 @@ std::variant<JobSheet, SheetRefusal> makeJobSheet(const FormState& form, const C
     JobSheet sheet;
     sheet.title = formTitle();
     sheet.madeAt = form.locale().toString(madeAt, QLocale::ShortFormat);
+    SheetRefusal refusal;
     for (const ButtonId button : allButtons) {
         const SectionState state = sectionState(button, form.texts(), runs);
         const bool firstSection = button == ButtonId::HESAPLA;
         if (state == SectionState::Stale || (firstSection && state == SectionState::NeverRun)) {
-            return SheetRefusal{button, state};
+            refusal.sections.append({button, state});
+            continue;
         }
         sheet.sections.at(indexOf(button)) = section(form, button, state == SectionState::Current);
+    }
+    if (!refusal.sections.isEmpty()) {
+        return refusal;
     }
     sheet.drive = driveDimensions(form);
     return sheet;
 }
 
+// One sentence a section, so that one box names every section to calculate again.
 QString refusalMessage(const SheetRefusal& refusal) {
-    if (refusal.state == SectionState::NeverRun) {
-        return QStringLiteral("%1 sonuçları henüz yok: önce bölümün HESAPLA düğmesine basın.")
-            .arg(sectionOwner(refusal.button));
+    QStringList sentences;
+    for (const RefusedSection& s : refusal.sections) {
+        if (s.state == SectionState::NeverRun) {
+            sentences.append(
+                QStringLiteral("%1 sonuçları henüz yok: önce bölümün HESAPLA düğmesine basın.")
+                    .arg(sectionOwner(s.button)));
+        } else {
+            sentences.append(
+                QStringLiteral("%1 sonuçları güncel değil: son hesaplamadan sonra bir alan "
+                               "değişti. Bölümün HESAPLA düğmesine yeniden basın.")
+                    .arg(sectionOwner(s.button)));
+        }
     }
-    return QStringLiteral("%1 sonuçları güncel değil: son hesaplamadan sonra bir alan değişti. "
-                          "Bölümün HESAPLA düğmesine yeniden basın.")
-        .arg(sectionOwner(refusal.button));
+    return sentences.join(QLatin1Char('\n'));
+}
+
+QString sheetFileName(const FormState& form) {
+    const auto part = [&form](FieldId field) {
+        const QString text = form.getText(field);
+        const std::optional<double> value = FieldValues::readNumber(text, form.locale());
+        QString name = value ? FieldValues::writeNumber(*value, form.locale()) : text.trimmed();
+        // Only what every file system takes.
+        for (QChar& c : name) {
+            if (!c.isLetterOrNumber() && c != QLatin1Char(',') && c != QLatin1Char('.') &&
+                c != QLatin1Char('-')) {
+                c = QLatin1Char('_');
+            }
+        }
+        return name;
+    };
+    return QStringLiteral("zorvandi-m%1-z%2.pdf").arg(part(F::m_t), part(F::Z2_t));
 }
 
 QString degreesAndMinutes(double notation) {
@@ -195,23 +240,24 @@ QString toTabSeparated(const JobSheet& sheet) {
     for (const SheetSection& s : sheet.sections) {
         text += s.heading + QLatin1Char('\n');
         for (const SheetLine& line : s.lines) {
-            text += line.caption + QLatin1Char('\t') + line.value + QLatin1Char('\n');
+            text += line.caption + QLatin1Char('\t') + line.value + QLatin1Char('\t') + line.unit +
+                    QLatin1Char('\n');
         }
     }
     return text;
 }
 
 QString toHtmlTable(const JobSheet& sheet) {
-    const auto row = [](const QString& caption, const QString& value) {
-        return QStringLiteral("<tr><td>%1</td><td>%2</td></tr>\n")
-            .arg(caption.toHtmlEscaped(), value.toHtmlEscaped());
+    const auto row = [](const QString& caption, const QString& value, const QString& unit) {
+        return QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td></tr>\n")
+            .arg(caption.toHtmlEscaped(), value.toHtmlEscaped(), unit.toHtmlEscaped());
     };
-    QString html = QStringLiteral("<table>\n") + row(sheet.title, sheet.madeAt);
+    QString html = QStringLiteral("<table>\n") + row(sheet.title, sheet.madeAt, {});
     for (const SheetSection& s : sheet.sections) {
         html +=
-            QStringLiteral("<tr><th colspan=\"2\">%1</th></tr>\n").arg(s.heading.toHtmlEscaped());
+            QStringLiteral("<tr><th colspan=\"3\">%1</th></tr>\n").arg(s.heading.toHtmlEscaped());
         for (const SheetLine& line : s.lines) {
-            html += row(line.caption, line.value);
+            html += row(line.caption, line.value, line.unit);
         }
     }
     return html + QStringLiteral("</table>\n");

@@ -13,7 +13,6 @@
 
 #include <array>
 #include <optional>
-#include <span>
 #include <variant>
 
 class FormState;
@@ -27,13 +26,12 @@ enum class SectionState {
     Stale,    // a field it read or wrote has changed since
 };
 
-// Every field that a complete run of the section reads or writes.
-std::span<const FieldId> sectionFields(ButtonId section);
 SectionState sectionState(ButtonId section, const FieldTexts& now, const CompletedRuns& runs);
 
 struct SheetLine {
     QString caption;
-    QString value;
+    QString value; // numbers in the form's number format
+    QString unit;  // "mm", "d/dk", "diş", an angle as "0° 08′", or empty
 };
 
 struct SheetSection {
@@ -43,7 +41,7 @@ struct SheetSection {
     QList<SheetLine> lines; // as the window shows them, with the worm's lead angle in section 2
 };
 
-// A dimension of the drawing: its value and its field's text.
+// A dimension of the drawing: its value and its label, rounded to 0.01 mm.
 struct Measure {
     double value = 0;
     QString text;
@@ -61,25 +59,35 @@ struct JobSheet {
     std::optional<DriveDimensions> drive;
 };
 
-// Why no sheet is made: the section whose button must be pressed (again).
-struct SheetRefusal {
+// A section whose button must be pressed (again) before a sheet is made.
+struct RefusedSection {
     ButtonId button = ButtonId::HESAPLA;
     SectionState state = SectionState::NeverRun;
+
+    friend bool operator==(const RefusedSection&, const RefusedSection&) = default;
+};
+
+// Why no sheet is made: every such section, in order.
+struct SheetRefusal {
+    QList<RefusedSection> sections;
 
     friend bool operator==(const SheetRefusal&, const SheetRefusal&) = default;
 };
 
 // The sheet for the form as it stands, or the refusal when the first section is not complete
-// and current, or a later section was completed but is no longer current.
+// and current, or any section was completed but is no longer current.
 std::variant<JobSheet, SheetRefusal> makeJobSheet(const FormState& form, const CompletedRuns& runs,
                                                   const QDateTime& madeAt);
 
 QString refusalMessage(const SheetRefusal& refusal);
 
+// The name offered for the sheet's file, after the job: "zorvandi-m3-z36.pdf".
+QString sheetFileName(const FormState& form);
+
 // An angle in degrees-and-minutes notation as it is written on a drawing: 2.52 → "2° 52′".
 QString degreesAndMinutes(double notation);
 
-// The sheet's lines as caption and value, tab-separated and as an HTML table, so that a paste
-// into a spreadsheet lands in two columns.
+// The sheet's lines as caption, value and unit, tab-separated and as an HTML table, so that a
+// paste into a spreadsheet lands in three columns with the numbers in a column of their own.
 QString toTabSeparated(const JobSheet& sheet);
 QString toHtmlTable(const JobSheet& sheet);

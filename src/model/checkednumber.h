@@ -3,7 +3,8 @@
 // A double on its way to a field, carrying the first fault met while it was formed. Every
 // arithmetic step checks its own result, so a division by zero, an invalid operation or an
 // overflow is caught where it happens and never reaches a field as "nan" or "inf". A value
-// read from a field that holds no number carries that field, so the message can name it.
+// read from a field that holds no number (or one that reads two ways) carries that field, so
+// the message can name it.
 
 #include "model/fault.h"
 
@@ -17,10 +18,11 @@ public:
         : m_value(value) {}
 
     static CheckedNumber notANumber(FieldId source) {
-        CheckedNumber n(0.0);
-        n.m_kind = FaultKind::NotANumber;
-        n.m_source = source;
-        return n;
+        return unreadable(source, FaultKind::NotANumber, {});
+    }
+    // A text that could be read two ways, quoted in the message.
+    static CheckedNumber ambiguous(FieldId source, const QString& text) {
+        return unreadable(source, FaultKind::AmbiguousPoint, text);
     }
 
     bool ok() const { return !m_kind.has_value(); }
@@ -32,7 +34,10 @@ public:
         if (!m_kind) {
             return std::nullopt;
         }
-        return Fault{*m_kind == FaultKind::NotANumber ? m_source : target, *m_kind};
+        if (*m_kind == FaultKind::NotANumber || *m_kind == FaultKind::AmbiguousPoint) {
+            return Fault{m_source, *m_kind, m_text};
+        }
+        return Fault{target, *m_kind};
     }
 
     // A function of one argument, for instance the square root, the sine or the rounding.
@@ -58,6 +63,14 @@ public:
     }
 
 private:
+    static CheckedNumber unreadable(FieldId source, FaultKind kind, const QString& text) {
+        CheckedNumber n(0.0);
+        n.m_kind = kind;
+        n.m_source = source;
+        n.m_text = text;
+        return n;
+    }
+
     static CheckedNumber fault(FaultKind kind) {
         CheckedNumber n(0.0);
         n.m_kind = kind;
@@ -93,4 +106,5 @@ private:
     double m_value = 0.0;
     std::optional<FaultKind> m_kind;
     FieldId m_source = FieldId::m_t;
+    QString m_text;
 };

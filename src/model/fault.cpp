@@ -1,6 +1,63 @@
 #include "model/fault.h"
 
-QString faultMessage(const Fault& fault) {
+#include "model/fieldvalues.h"
+
+namespace {
+
+// The question particle after a number as it is read aloud: Turkish vowel harmony follows the
+// last spoken word ("1440 mı?", bin dört yüz kırk; "1,44 mü?", bir virgül kırk dört).
+QString questionParticle(const QString& number, const QLocale& locale) {
+    const QString decimal = locale.decimalPoint();
+    QString digits = number.section(decimal, -1);
+    if (number.contains(decimal) && digits.count(QLatin1Char('0')) == digits.size()) {
+        digits = number.section(decimal, 0, 0);
+    }
+    digits.remove(QLatin1Char('-'));
+    while (digits.startsWith(QLatin1Char('0'))) {
+        digits.remove(0, 1);
+    }
+    if (digits.isEmpty()) {
+        return QStringLiteral("mı"); // sıfır
+    }
+    qsizetype zeros = 0;
+    while (digits.at(digits.size() - 1 - zeros) == QLatin1Char('0')) {
+        ++zeros;
+    }
+    const int last = digits.at(digits.size() - 1 - zeros).digitValue();
+    // bir iki üç dört beş altı yedi sekiz dokuz; on yirmi otuz kırk elli altmış yetmiş seksen
+    // doksan; yüz; bin; milyon; milyar; trilyon.
+    static const std::array<const char*, 10> units = {"",   "mi", "mi", "mü", "mü",
+                                                      "mi", "mı", "mi", "mi", "mu"};
+    static const std::array<const char*, 10> tens = {"",   "mu", "mi", "mu", "mı",
+                                                     "mi", "mı", "mi", "mi", "mı"};
+    static const std::array<const char*, 5> groups = {"mi", "mu", "mı", "mu", "mi"};
+    if (zeros == 0) {
+        return QString::fromUtf8(units.at(std::size_t(last)));
+    }
+    if (zeros == 1) {
+        return QString::fromUtf8(tens.at(std::size_t(last)));
+    }
+    if (zeros == 2) {
+        return QStringLiteral("mü"); // yüz
+    }
+    return QString::fromUtf8(groups.at(std::min<std::size_t>(std::size_t(zeros / 3 - 1), 4)));
+}
+
+QString ambiguousMessage(const QString& field, const QString& text, const QLocale& locale) {
+    const QString trimmed = text.trimmed();
+    const QString asDecimal = FieldValues::writeNumber(QLocale::c().toDouble(trimmed), locale);
+    QString asWhole = trimmed;
+    asWhole.remove(QLatin1Char('.'));
+    asWhole = FieldValues::writeNumber(QLocale::c().toDouble(asWhole), locale);
+    return QStringLiteral("%1 alanındaki «%2» iki türlü okunabilir: %3 %4 %5 %6? Ondalık "
+                          "ayırıcı olarak virgül yazın, binlik ayırıcı yazmayın.")
+        .arg(field, trimmed, asDecimal, questionParticle(asDecimal, locale), asWhole,
+             questionParticle(asWhole, locale));
+}
+
+} // namespace
+
+QString faultMessage(const Fault& fault, const QLocale& locale) {
     QString field = QStringLiteral("«%1»").arg(fieldCaption(fault.field));
     switch (fault.kind) {
     case FaultKind::NotANumber:
@@ -15,6 +72,8 @@ QString faultMessage(const Fault& fault) {
         return QStringLiteral("%1 geçerli bir açı değil: dakika 60'tan küçük olmalı.").arg(field);
     case FaultKind::NotACount:
         return QStringLiteral("%1 1 veya daha büyük bir tam sayı olmalı.").arg(field);
+    case FaultKind::AmbiguousPoint:
+        return ambiguousMessage(field, fault.text, locale);
     }
     return field;
 }

@@ -5,6 +5,7 @@
 
 #include "model/fieldid.h"
 
+#include <QLocale>
 #include <QString>
 
 enum class FaultKind {
@@ -14,14 +15,17 @@ enum class FaultKind {
     Overflow,         // a result too large for a double
     InvalidAngle,     // degrees-and-minutes notation with 60 minutes or more
     NotACount,        // a count that must be a whole number of 1 or more
+    AmbiguousPoint,   // "1.440" in a comma locale: 1,44 or 1440
 };
 
 struct Fault {
     FieldId field;
     FaultKind kind;
+    QString text = {}; // the field's text, where the message quotes it
 
     friend bool operator==(const Fault&, const Fault&) = default;
 };
 
-// The message shown for a fault, naming the field by its caption.
-QString faultMessage(const Fault& fault);
+// The message shown for a fault, naming the field by its caption; numbers it quotes are written
+// in the locale's format.
+QString faultMessage(const Fault& fault, const QLocale& locale);

@@ -2,6 +2,7 @@
 
 #include "model/decimal15.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace FieldValues {
@@ -29,10 +30,31 @@ std::optional<double> readNumber(const QString& text, const QLocale& locale) {
     if (const auto value = parseStrict(text, locale)) {
         return value;
     }
-    if (locale.decimalPoint() == QLatin1String(",")) {
+    if (locale.decimalPoint() == QLatin1String(",") && !isAmbiguousPoint(text, locale)) {
         return parseStrict(text, QLocale::c());
     }
     return std::nullopt;
+}
+
+bool isAmbiguousPoint(const QString& text, const QLocale& locale) {
+    if (locale.decimalPoint() != QLatin1String(",")) {
+        return false;
+    }
+    QString number = text.trimmed();
+    if (number.startsWith(QLatin1Char('-')) || number.startsWith(QLatin1Char('+'))) {
+        number.remove(0, 1);
+    }
+    const qsizetype point = number.indexOf(QLatin1Char('.'));
+    if (point <= 0) {
+        return false;
+    }
+    const auto digitsOnly = [](QStringView part) {
+        return std::all_of(part.begin(), part.end(),
+                           [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });
+    };
+    const QStringView whole = QStringView(number).left(point);
+    const QStringView fraction = QStringView(number).mid(point + 1);
+    return fraction.size() == 3 && digitsOnly(whole) && digitsOnly(fraction);
 }
 
 QString writeNumber(double x, const QLocale& locale) {

@@ -17,9 +17,14 @@ bool isEmpty(const QString& text);
 
 // A plain decimal number in the locale's format, blanks around it allowed: sign, digits, the
 // decimal separator, digits, an optional exponent. Group separators are refused. Where the
-// locale's decimal separator is a comma, a point is taken as one too ("1.5" is 1.5, never 15).
-// No value for anything else, including "nan", "inf" and numbers too large for a double.
+// locale's decimal separator is a comma, a point is taken as one too ("1.5" is 1.5, never 15),
+// except where it may be a thousands separator (isAmbiguousPoint). No value for anything else,
+// including "nan", "inf" and numbers too large for a double.
 std::optional<double> readNumber(const QString& text, const QLocale& locale);
+
+// In a comma locale, a text with one point followed by exactly three digits and no comma
+// ("1.440"): a Turkish user may mean 1440 as well as 1,44, so it is read as neither.
+bool isAmbiguousPoint(const QString& text, const QLocale& locale);
 
 // x (finite) in the shortest form with at most 15 significant digits, the locale's decimal
 // separator, no grouping, no trailing zeros, never "-0".

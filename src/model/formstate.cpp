@@ -34,8 +34,12 @@ bool FormState::isEmpty(FieldId field) const {
 }
 
 CheckedNumber FormState::number(FieldId field) const {
-    if (const auto value = FieldValues::readNumber(getText(field), m_locale)) {
+    const QString& text = m_texts.at(indexOf(field));
+    if (const auto value = FieldValues::readNumber(text, m_locale)) {
         return *value;
+    }
+    if (FieldValues::isAmbiguousPoint(text, m_locale)) {
+        return CheckedNumber::ambiguous(field, text);
     }
     return CheckedNumber::notANumber(field);
 }
@@ -61,7 +65,7 @@ bool FormState::check(FieldId field, const CheckedNumber& value) {
 }
 
 void FormState::report(const Fault& fault) {
-    showMessage(faultMessage(fault));
+    showMessage(faultMessage(fault, m_locale));
 }
 
 void FormState::Form_Load() {

@@ -19,17 +19,19 @@ constexpr double viewGap = 96;    // the wheel's diameters, between the two view
 constexpr double mmPerPoint = 25.4 / 72;
 
 // The largest drafting scale not above `fit`, in paper millimetres per drive millimetre:
-// 10:1, 5:1, 4:1, 2:1, 1:1, 1:2, 1:2.5, 1:5, 1:10 and so on down.
-double draftingScale(double fit) {
+// 10:1, 5:1, 4:1, 2:1, 1:1, 1:2, 1:2.5, 1:5, 1:10 and so on down to 1:10000; nothing below
+// that, where a drawing would pile every label on one point.
+std::optional<double> draftingScale(double fit) {
     static constexpr std::array<double, 4> steps = {1, 0.5, 0.4, 0.2};
-    for (double decade = 10; decade > 1e-9; decade /= 10) {
+    for (int decade = 1; decade >= -4; --decade) {
         for (const double step : steps) {
-            if (decade * step <= fit) {
-                return decade * step;
+            const double scale = std::pow(10.0, decade) * step;
+            if (scale <= fit && scale >= 1e-4) {
+                return scale;
             }
         }
     }
-    return fit;
+    return std::nullopt;
 }
 
 QRectF circle(QPointF centre, double diameter) {
@@ -95,8 +97,12 @@ std::optional<DrawingLayout> layoutDrawing(const DriveDimensions& d, const QRect
         return std::nullopt;
     }
     const double fit = std::min(roomX / (frontWidth + sideWidth), roomY / (bottom - top));
+    const std::optional<double> scale = draftingScale(fit * mmPerPoint);
+    if (!scale) {
+        return std::nullopt;
+    }
     DrawingLayout layout;
-    layout.paperPerMm = draftingScale(fit * mmPerPoint);
+    layout.paperPerMm = *scale;
     layout.pointsPerMm = layout.paperPerMm / mmPerPoint;
     const double k = layout.pointsPerMm;
     const double frontX = area.left() + labelLeft + frontWidth * k / 2;

@@ -23,7 +23,8 @@ struct DrawingLayout {
     QPointF sideWormCentre;  // side view, the worm's axis
 };
 
-// Where the views go in `area` (page points), or nothing when the area is too small.
+// Where the views go in `area` (page points), or nothing when the area is too small or no
+// drafting scale down to 1:10000 fits the drive into it.
 std::optional<DrawingLayout> layoutDrawing(const DriveDimensions& drive, const QRectF& area);
 
 // "Ölçek 1:2", "Ölçek 2:1" or "Ölçek 1:2,5", in the locale's number format.

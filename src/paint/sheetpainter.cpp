@@ -2,6 +2,7 @@
 
 #include "paint/drivedrawing.h"
 
+#include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
@@ -11,6 +12,8 @@ namespace {
 
 constexpr double lineHeight = 13;
 constexpr double columnGap = 18;
+constexpr double unitWidth = 40; // "d/dk", "-12° 08′"
+constexpr double valueGap = 8;   // the least room between a caption and its value
 
 QFont sheetFont(int points, bool bold = false) {
     QFont font(QStringLiteral("Liberation Sans"));
@@ -26,10 +29,15 @@ double paintSection(QPainter& p, const SheetSection& section, double x, double y
     p.drawText(QPointF(x, y), section.heading);
     y += lineHeight + 2;
     p.setFont(sheetFont(9));
+    const QFontMetricsF metrics(p.font());
+    const double valueEnd = x + width - unitWidth - 4;
     for (const SheetLine& line : section.lines) {
         p.drawText(QPointF(x, y), line.caption);
-        const double valueWidth = p.fontMetrics().horizontalAdvance(line.value);
-        p.drawText(QPointF(x + width - valueWidth, y), line.value);
+        // A value too long for the room its caption leaves is cut short, never printed over it.
+        const double room = valueEnd - x - metrics.horizontalAdvance(line.caption) - valueGap;
+        const QString value = metrics.elidedText(line.value, Qt::ElideRight, std::max(room, 0.0));
+        p.drawText(QPointF(valueEnd - metrics.horizontalAdvance(value), y), value);
+        p.drawText(QPointF(x + width - unitWidth, y), line.unit);
         y += lineHeight;
     }
     return y + lineHeight / 2;
@@ -62,8 +70,13 @@ void paintPage(QPainter& p, const JobSheet& sheet, const QLocale& locale, const 
     const QRectF area(0, y + 8, page.width(), page.height() - y - 8);
     const std::optional<DrawingLayout> layout =
         sheet.drive ? layoutDrawing(*sheet.drive, area) : std::nullopt;
-    if (!layout) {
+    if (!sheet.drive) {
         p.drawText(QPointF(0, y), QStringLiteral("ÇİZİM: bu ölçülerle çizilemiyor"));
+        return;
+    }
+    if (!layout) {
+        p.drawText(QPointF(0, y), QStringLiteral("ÇİZİM: bu ölçüler 1:10000 ölçeğinde bile "
+                                                 "sayfaya sığmıyor"));
         return;
     }
     p.drawText(QPointF(0, y),
@@ -74,9 +87,10 @@ void paintPage(QPainter& p, const JobSheet& sheet, const QLocale& locale, const 
 
 } // namespace
 
-QPageSize sheetPageSize(const QLocale& locale) {
+QPageLayout sheetPageLayout(const QLocale& locale) {
     const bool inches = locale.measurementSystem() == QLocale::ImperialUSSystem;
-    return {inches ? QPageSize::Letter : QPageSize::A4};
+    return {QPageSize(inches ? QPageSize::Letter : QPageSize::A4), QPageLayout::Portrait,
+            QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter};
 }
 
 bool paintSheet(QPagedPaintDevice& device, const JobSheet& sheet, const QLocale& locale) {
@@ -101,8 +115,7 @@ std::optional<QString> saveSheetAsPdf(const JobSheet& sheet, const QLocale& loca
         QPdfWriter pdf(&file);
         pdf.setTitle(sheet.title);
         pdf.setCreator(QStringLiteral("ZORVANDI"));
-        pdf.setPageSize(sheetPageSize(locale));
-        pdf.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+        pdf.setPageLayout(sheetPageLayout(locale));
         if (!paintSheet(pdf, sheet, locale)) {
             file.cancelWriting();
             return QStringLiteral("PDF oluşturulamadı");

@@ -7,7 +7,7 @@
 #include "calc/jobsheet.h"
 
 #include <QLocale>
-#include <QPageSize>
+#include <QPageLayout>
 #include <QString>
 
 #include <optional>
@@ -18,8 +18,9 @@ class QPagedPaintDevice;
 // area. Returns false when no painter could be started on the device.
 bool paintSheet(QPagedPaintDevice& device, const JobSheet& sheet, const QLocale& locale);
 
-// A4, or Letter where the locale measures in inches.
-QPageSize sheetPageSize(const QLocale& locale);
+// A4, or Letter where the locale measures in inches, with the same margins on the PDF, the
+// preview and the printer, so that the drawing has one scale on all three.
+QPageLayout sheetPageLayout(const QLocale& locale);
 
 // Writes the sheet as a one-page PDF at `path`, replacing a file there only once the whole PDF
 // is written. Returns the system's reason when it could not be written; then no file and no

@@ -1,20 +1,30 @@
 #include "ui/formview.h"
 
+#include "calc/jobsheet.h"
+#include "model/fieldvalues.h"
+
 #include "ui_formview.h"
 
 FormView::FormView(Workflow& flow, QWidget* parent)
     : QWidget(parent)
-    , m_ui(std::make_unique<Ui::FormView>()) {
+    , m_ui(std::make_unique<Ui::FormView>())
+    , m_flow(flow) {
     applyFormFont();
     m_ui->setupUi(this);
 
-    // In FieldId order.
-    m_fields = {m_ui->m_t,     m_ui->Z2_t, m_ui->da1_t, m_ui->N1_t, m_ui->da2_t, m_ui->d2_t,
-                m_ui->df2_t,   m_ui->h2_t, m_ui->ba_t,  m_ui->d1_t, m_ui->df1_t, m_ui->h1_t,
-                m_ui->L_t,     m_ui->P_t,  m_ui->A_t,   m_ui->N2_t, m_ui->AÇI_t, m_ui->AASAĞ_t,
-                m_ui->AASOL_t, m_ui->GD_t, m_ui->ÇD_t,  m_ui->KS_t};
-    m_buttons = {m_ui->HESAPLA, m_ui->Command2, m_ui->Command1};
+    for (const FieldId id : allFields) {
+        m_fields.at(indexOf(id)) = findChild<QLineEdit*>(fieldName(id));
+        Q_ASSERT(m_fields.at(indexOf(id)) != nullptr);
+    }
+    for (const ButtonId id : allButtons) {
+        m_buttons.at(indexOf(id)) = findChild<QPushButton*>(buttonName(id));
+        Q_ASSERT(m_buttons.at(indexOf(id)) != nullptr);
+    }
     applyOutputFont();
+    explainAngleNotation();
+    for (const FieldId id : allFields) {
+        m_freshPalettes.at(indexOf(id)) = field(id)->palette();
+    }
 
     FormState& form = flow.form();
     // textChanged, not textEdited: a text that reaches a field by any route (typed, pasted,
@@ -23,10 +33,18 @@ FormView::FormView(Workflow& flow, QWidget* parent)
         connect(field(id), &QLineEdit::textChanged, this,
                 [&form, id](const QString& text) { form.setText(id, text); });
     }
+    for (const FieldId id : allFields) {
+        if (isInputField(id)) {
+            connect(field(id), &QLineEdit::returnPressed, this,
+                    [this, id] { returnPressedIn(id); });
+        }
+    }
     for (const ButtonId id : allButtons) {
         connect(button(id), &QPushButton::clicked, this, [&flow, id] { flow.click(id); });
     }
     connect(&form, &FormState::textChanged, this, &FormView::showText);
+    connect(&form, &FormState::textChanged, this, &FormView::showStaleResults);
+    connect(&flow, &Workflow::completed, this, &FormView::showStaleResults);
     connect(&form, &FormState::enabledChanged, this, &FormView::showEnabled);
     for (const ButtonId id : allButtons) {
         showEnabled(id, form.isEnabled(id));
@@ -46,6 +64,40 @@ void FormView::showEnabled(ButtonId id, bool enabled) const {
     button(id)->setEnabled(enabled);
 }
 
+// The texts stay, as the user may still want to read them; their colour says that they no
+// longer belong to the inputs on the screen.
+void FormView::showStaleResults() {
+    const FieldTexts& now = m_flow.form().texts();
+    for (const ButtonId section : allButtons) {
+        const bool stale =
+            sectionState(section, now, m_flow.completedRuns()) == SectionState::Stale;
+        for (const FieldInfo& info : fieldTable) {
+            bool& shown = m_shownStale.at(indexOf(info.id));
+            if (info.section != section || info.role != FieldRole::Output || shown == stale) {
+                continue;
+            }
+            shown = stale;
+            QPalette palette = m_freshPalettes.at(indexOf(info.id));
+            if (stale) {
+                const QColor grey = palette.color(QPalette::Disabled, QPalette::Text);
+                palette.setColor(QPalette::Active, QPalette::Text, grey);
+                palette.setColor(QPalette::Inactive, QPalette::Text, grey);
+            }
+            field(info.id)->setPalette(palette);
+        }
+    }
+}
+
+// Return moves on to the section's next input; in its last, it presses the section's button,
+// which does nothing while the button is disabled.
+void FormView::returnPressedIn(FieldId id) const {
+    if (const std::optional<FieldId> next = nextInputInSection(id)) {
+        field(*next)->setFocus(Qt::TabFocusReason);
+        return;
+    }
+    button(fieldInfo(id).section)->click();
+}
+
 // The form is laid out in pixels, so its fonts are sized in pixels too: a caption then fits
 // its label at any screen resolution (Designer only knows point sizes, hence this is code).
 // It is set before the controls are made, so they are born with it and start-up matches and
@@ -58,6 +110,20 @@ QFont FormView::formFont() {
 
 void FormView::applyFormFont() {
     setFont(formFont());
+}
+
+// 0,08 is 0° 08′, which a new user would read as a decimal.
+void FormView::explainAngleNotation() {
+    const QLocale& locale = m_flow.form().locale();
+    const QString tip =
+        QStringLiteral("Derece ve dakika: %1 = 0° 08′, %2 = 3° 35′ "
+                       "(ondalık derece değil).")
+            .arg(FieldValues::writeNumber(0.08, locale), FieldValues::writeNumber(3.35, locale));
+    for (const FieldInfo& info : fieldTable) {
+        if (info.unit == FieldUnit::DegreesAndMinutes) {
+            field(info.id)->setToolTip(tip);
+        }
+    }
 }
 
 void FormView::applyOutputFont() {

@@ -1,10 +1,12 @@
 #include "ui/mainwindow.h"
 
+#include "calc/changegears.h"
 #include "calc/geartrains.h"
 #include "calc/jobsheet.h"
 #include "paint/sheetpainter.h"
 #include "ui/formview.h"
 #include "ui/geartrainswindow.h"
+#include "ui/printmoduleloader.h"
 #include "zorvandi.xpm"
 
 #include <QApplication>
@@ -12,7 +14,6 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QLibrary>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -40,6 +41,7 @@ MainWindow::MainWindow(const QLocale& locale, QWidget* parent)
     buildMenus();
     statusBar();
     connect(&m_flow, &Workflow::completed, this, &MainWindow::noteCompletedRun);
+    connect(&m_form, &FormState::textChanged, this, &MainWindow::dropStaleGearNote);
     field(FieldId::m_t)->setFocus();
 }
 
@@ -122,26 +124,15 @@ PrintService* MainWindow::printService() {
     if (m_printService) {
         return m_printService.get();
     }
-    // Installed, the module lies in the program's library folder; in a build tree, where CMake
-    // put it.
-    const QStringList candidates = {
-        QCoreApplication::applicationDirPath() +
-            QStringLiteral("/" ZORVANDI_PRINT_MODULE_RELDIR "/" ZORVANDI_PRINT_MODULE_NAME),
-        QStringLiteral(ZORVANDI_PRINT_MODULE_BUILD_PATH),
-    };
-    QString reason;
-    for (const QString& path : candidates) {
-        QLibrary module(path);
-        const auto make =
-            reinterpret_cast<MakePrintService>(module.resolve(makePrintServiceSymbol));
-        if (make != nullptr) {
-            m_printService.reset(make(sheetPageSize(m_form.locale())));
-            return m_printService.get();
-        }
-        reason = module.errorString();
+    PrintModuleLoad load =
+        loadPrintModule(QCoreApplication::applicationDirPath(), sheetPageLayout(m_form.locale()));
+    if (!load.service) {
+        showMessage(QStringLiteral("Yazdırma desteği yüklenemedi. Denenen yerler:\n%1")
+                        .arg(load.failures.join(QLatin1Char('\n'))));
+        return nullptr;
     }
-    showMessage(QStringLiteral("Yazdırma desteği yüklenemedi: %1").arg(reason));
-    return nullptr;
+    m_printService = std::move(load.service);
+    return m_printService.get();
 }
 
 PrintService::Paint MainWindow::sheetPainter(const JobSheet& sheet) const {
@@ -155,24 +146,25 @@ void MainWindow::saveAsPdf() {
     if (!sheet) {
         return;
     }
-    if (m_pdfFolder.isEmpty()) {
-        m_pdfFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    }
-    QFileDialog dialog(this, QStringLiteral("PDF Olarak Kaydet"), m_pdfFolder,
+    const QString folder = m_pdfFolder.isEmpty()
+                               ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                               : m_pdfFolder;
+    QFileDialog dialog(this, QStringLiteral("PDF Olarak Kaydet"), folder,
                        QStringLiteral("PDF belgesi (*.pdf)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
-    dialog.selectFile(QStringLiteral("zorvandi-is-kagidi.pdf"));
+    dialog.selectFile(sheetFileName(m_form));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return;
     }
     const QString path = dialog.selectedFiles().constFirst();
-    m_pdfFolder = QFileInfo(path).absolutePath();
     if (const std::optional<QString> error = saveSheetAsPdf(*sheet, m_form.locale(), path)) {
         showMessage(
             QStringLiteral("«%1» kaydedilemedi: %2").arg(QDir::toNativeSeparators(path), *error));
         return;
     }
+    // Only a folder that took a sheet is offered again.
+    m_pdfFolder = QFileInfo(path).absolutePath();
     statusBar()->showMessage(
         QStringLiteral("İş kağıdı kaydedildi: %1").arg(QDir::toNativeSeparators(path)),
         statusSeconds * 1000);
@@ -222,7 +214,20 @@ void MainWindow::showGearTrains() {
 
 void MainWindow::noteCompletedRun(ButtonId button) {
     if (button == ButtonId::Command1) {
-        statusBar()->showMessage(outputGearNote(m_form.getText(FieldId::ÇD_t), m_form.locale()));
+        const bool inSet = outputGearInSet(m_form.getText(FieldId::GD_t),
+                                           m_form.getText(FieldId::Z2_t), m_form.locale());
+        statusBar()->showMessage(outputGearNote(m_form.getText(FieldId::ÇD_t), inSet));
+        m_gearNoteShown = true;
+    }
+}
+
+// The note speaks of the third section's last run; once that run no longer matches the form,
+// the note goes with it.
+void MainWindow::dropStaleGearNote() {
+    if (m_gearNoteShown && sectionState(ButtonId::Command1, m_form.texts(),
+                                        m_flow.completedRuns()) != SectionState::Current) {
+        m_gearNoteShown = false;
+        statusBar()->clearMessage();
     }
 }
 

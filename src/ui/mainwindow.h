@@ -56,11 +56,13 @@ private:
     void about();
     void showGearTrains();
     void noteCompletedRun(ButtonId button);
+    void dropStaleGearNote();
 
     FormState m_form;
     Workflow m_flow;
     FormView* m_view = nullptr;
     std::unique_ptr<PrintService> m_printService;
     GearTrainsWindow* m_gearTrains = nullptr; // a child of the window, made on first use
-    QString m_pdfFolder;
+    QString m_pdfFolder;                      // where the last sheet was saved
+    bool m_gearNoteShown = false;
 };

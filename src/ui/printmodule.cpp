@@ -10,8 +10,8 @@ namespace {
 
 class PrinterService final : public PrintService {
 public:
-    explicit PrinterService(const QPageSize& pageSize) {
-        m_printer.setPageSize(pageSize);
+    explicit PrinterService(const QPageLayout& layout) {
+        m_printer.setPageLayout(layout);
         m_printer.setDocName(QStringLiteral("ZORVANDI"));
     }
 
@@ -38,6 +38,6 @@ private:
 
 } // namespace
 
-extern "C" Q_DECL_EXPORT PrintService* zorvandi_make_print_service(const QPageSize& pageSize) {
-    return new PrinterService(pageSize);
+extern "C" Q_DECL_EXPORT PrintService* zorvandi_make_print_service(const QPageLayout& layout) {
+    return new PrinterService(layout);
 }

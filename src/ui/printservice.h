@@ -4,7 +4,7 @@
 // that links Qt's print support. The window loads it on the first print, so that starting the
 // program loads no print system.
 
-#include <QPageSize>
+#include <QPageLayout>
 
 #include <functional>
 
@@ -30,6 +30,6 @@ protected:
     PrintService& operator=(const PrintService&) = default;
 };
 
-// The module's entry point, resolved by name: a print service whose pages start at this size.
-using MakePrintService = PrintService* (*)(const QPageSize& pageSize);
+// The module's entry point, resolved by name: a print service whose pages start with this layout.
+using MakePrintService = PrintService* (*)(const QPageLayout& layout);
 inline constexpr const char* makePrintServiceSymbol = "zorvandi_make_print_service";
