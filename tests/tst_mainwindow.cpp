@@ -77,6 +77,7 @@ private slots:
     void kullanWritesTheDriverIntoGD();
     void statusTellsWhetherTheOutputGearIsInTheSet_data();
     void statusTellsWhetherTheOutputGearIsInTheSet();
+    void staleResultsGreyedAndReturnWalksASection();
 
 private:
     void open(const QLocale& locale);
@@ -657,6 +658,8 @@ void TestMainWindow::statusTellsWhetherTheOutputGearIsInTheSet_data() {
                                "dizileri için: Araçlar → Dişli Dizileri…");
     QTest::newRow("72 is in the set")
         << s("48") << s("36") << s("ÇIKIŞ DİŞLİSİ (ÇD) = 72: makinenin dişli takımında var.");
+    QTest::newRow("32 gives the whole gear 48")
+        << s("32") << s("36") << s("ÇIKIŞ DİŞLİSİ (ÇD) = 48: makinenin dişli takımında var.");
     QTest::newRow("30 is not") << s("20") << s("36") << s("ÇIKIŞ DİŞLİSİ (ÇD) = 30") + notInSet;
     QTest::newRow("30.83 is not whole")
         << s("20") << s("37") << s("ÇIKIŞ DİŞLİSİ (ÇD) = 30.8333333333333") + notInSet;
@@ -673,6 +676,41 @@ void TestMainWindow::statusTellsWhetherTheOutputGearIsInTheSet() {
     type(FieldId::Z2_t, z2);
     QCOMPARE(clickAndCloseBox(ButtonId::Command1), std::nullopt);
     QCOMPARE(m_window->statusBar()->currentMessage(), status);
+}
+
+// A new tooth count makes the first and third sections stale: their results keep their texts
+// in the disabled colour, the second's stay as they were, and the note on ÇD goes. Return then
+// walks the first section's inputs and presses HESAPLA, which makes it current again.
+void TestMainWindow::staleResultsGreyedAndReturnWalksASection() {
+    runTypicalJob();
+    const auto greyed = [this](FieldId id) {
+        const QPalette palette = field(id)->palette();
+        return palette.color(QPalette::Active, QPalette::Text) ==
+               palette.color(QPalette::Disabled, QPalette::Text);
+    };
+    QVERIFY(!greyed(FieldId::d2_t) && !greyed(FieldId::AASAĞ_t) && !greyed(FieldId::ÇD_t));
+    QVERIFY(!m_window->statusBar()->currentMessage().isEmpty());
+
+    field(FieldId::Z2_t)->clear();
+    type(FieldId::Z2_t, s("40"));
+
+    QVERIFY(greyed(FieldId::d2_t) && greyed(FieldId::N2_t) && greyed(FieldId::ÇD_t));
+    QVERIFY(!greyed(FieldId::AASAĞ_t) && !greyed(FieldId::m_t));
+    QCOMPARE(field(FieldId::d2_t)->text(), s("108"));
+    QCOMPARE(m_window->statusBar()->currentMessage(), QString());
+
+    field(FieldId::m_t)->setFocus();
+    QStringList walked;
+    for (int i = 0; i < 3; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), i == 1 ? Qt::Key_Enter : Qt::Key_Return);
+        walked.append(QApplication::focusWidget()->objectName());
+    }
+    QCOMPARE(walked, (QStringList{s("Z2_t"), s("da1_t"), s("N1_t")}));
+    QTest::keyClick(field(FieldId::N1_t), Qt::Key_Return);
+
+    QCOMPARE(field(FieldId::d2_t)->text(), s("120"));
+    QVERIFY(!greyed(FieldId::d2_t) && !greyed(FieldId::N2_t));
+    QVERIFY(greyed(FieldId::ÇD_t));
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -97,6 +97,7 @@ class TestSheetPaint : public QObject {
 private slots:
     void pdfTextHasEveryLine_data();
     void pdfTextHasEveryLine();
+    void unitsAnglesElisionAndNoDrawingForExtremes();
     void saveToMissingFolderLeavesNothing();
     void drawingIsToScale_data();
     void drawingIsToScale();
@@ -108,21 +109,29 @@ void TestSheetPaint::pdfTextHasEveryLine_data() {
     QTest::newRow("comma locale, A4") << comma;
 }
 
+// The sheet saved as PDF and read back by a PDF-to-text tool.
+QString pdfText(const JobSheet& sheet, const QLocale& locale) {
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty()) {
+        qWarning("pdftotext (poppler-utils) is needed");
+        return {};
+    }
+    const QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("iş kağıdı.pdf"));
+    if (saveSheetAsPdf(sheet, locale, path)) {
+        return {};
+    }
+    QProcess tool;
+    tool.start(pdftotext, {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    tool.waitForFinished();
+    return QString::fromUtf8(tool.readAllStandardOutput());
+}
+
 // What a PDF-to-text tool reads back: one page, every caption with its value on its line.
 void TestSheetPaint::pdfTextHasEveryLine() {
     QFETCH(QLocale, locale);
-    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-    QVERIFY2(!pdftotext.isEmpty(), "pdftotext (poppler-utils) is needed");
     const JobSheet sheet = completeSheet(locale, typical);
-    const QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("iş kağıdı.pdf"));
-
-    QCOMPARE(saveSheetAsPdf(sheet, locale, path), std::nullopt);
-
-    QProcess tool;
-    tool.start(pdftotext, {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    QVERIFY(tool.waitForFinished());
-    const QString text = QString::fromUtf8(tool.readAllStandardOutput());
+    const QString text = pdfText(sheet, locale);
     QCOMPARE(text.count(QLatin1Char('\f')), 1);
     QVERIFY(text.contains(sheet.title));
     for (const SheetSection& section : sheet.sections) {
@@ -137,6 +146,34 @@ void TestSheetPaint::pdfTextHasEveryLine() {
     }
     const QString d2 = QStringLiteral("d2 = ") + sheet.drive->d2.text;
     QVERIFY2(text.contains(d2), qPrintable(d2));
+}
+
+// Each line with its unit, the swivel angles also as degrees and minutes, a value too long for
+// its column cut short beside an intact caption; and where no scale down to 1:10000 fits, no
+// drawing but one line that says why.
+void TestSheetPaint::unitsAnglesElisionAndNoDrawingForExtremes() {
+    JobSheet sheet = completeSheet(comma, {"3", "36", "66.0", "1440", "3", "48"});
+    sheet.sections[2].lines[0].value = QString(80, QLatin1Char('9'));
+    for (Measure* m : {&sheet.drive->da2, &sheet.drive->d2, &sheet.drive->df2, &sheet.drive->ba,
+                       &sheet.drive->da1, &sheet.drive->d1, &sheet.drive->df1, &sheet.drive->L,
+                       &sheet.drive->P, &sheet.drive->A}) {
+        m->value *= 1e290;
+    }
+    const QString text = pdfText(sheet, comma);
+
+    for (const char* line :
+         {"DİŞLİ DİŞ SAYISI \\(Z2\\) +36 +diş", "VİDA DİŞ ÜSTÜ ÇAPI \\(da1\\) +66 +mm",
+          "GİRİŞ DEVİRİ \\(N1\\) +1440 +d/dk", "ÇIKIŞ DEVİRİ \\(N2\\) +40 +d/dk",
+          "DİŞLİ BÖLÜM DAİRESİ \\(d2\\) +108 +mm", "KATSAYI \\(KS\\) +2 *$",
+          "AZDIRMA AÇISI \\(SAĞ\\) +0,08 +0° 08′", "AZDIRMA AÇISI \\(SOL\\) +5,52 +5° 52′",
+          "GİRİŞ DİŞLİSİ \\(GD\\) +9+… +diş",
+          "ÇİZİM: bu ölçüler 1:10000 ölçeğinde bile sayfaya sığmıyor"}) {
+        const QRegularExpression pattern(QString::fromUtf8(line),
+                                         QRegularExpression::MultilineOption);
+        QVERIFY2(text.contains(pattern), line);
+    }
+    QVERIFY(!text.contains(QString(80, QLatin1Char('9'))));
+    QVERIFY(!text.contains(QStringLiteral("Ölçek")));
 }
 
 void TestSheetPaint::saveToMissingFolderLeavesNothing() {

@@ -4,10 +4,11 @@
 // change-gear train found for the text of Z2_t is checked as exact and taken from the set.
 //
 // Input, line by line: the first byte of line 0 chooses the locale (odd: Turkish, comma;
-// even: English, point); lines 1 to 22 are the field texts in FieldId order; line 23 is the
-// script, one byte an action: byte % 4 of 0, 1, 2 clicks HESAPLA, Command2, Command1, and 3
-// applies the next of the lines after it as an edit (its first byte % 22 chooses the field,
-// the rest is the text).
+// even: English, point); then lines "name=text" type a text into the field of that control
+// name ("Z2_t=36"), until the line that starts with '!': the script, one byte an action:
+// byte % 4 of 0, 1, 2 clicks HESAPLA, Command2, Command1, and 3 applies the next of the lines
+// after it as an edit, again "name=text". A line that names no field is passed over, so the
+// inputs stay valid when the fields change.
 
 #include "calc/changegears.h"
 #include "calc/geartrains.h"
@@ -174,6 +175,17 @@ void checkTrains(const FormState& form) {
     }
 }
 
+// "name=text": the text into the field of that name; anything else does nothing.
+void type(FormState& form, const QByteArray& line) {
+    const qsizetype eq = line.indexOf('=');
+    if (eq < 0) {
+        return;
+    }
+    if (const std::optional<FieldId> field = fieldNamed(QString::fromUtf8(line.left(eq)))) {
+        form.setText(*field, QString::fromUtf8(line.mid(eq + 1)));
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -186,23 +198,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FormState form(locale, sink);
     Workflow flow(form);
     form.Form_Load();
-    for (std::size_t i = 0; i < fieldCount; ++i) {
-        form.setText(allFields.at(i), QString::fromUtf8(lines.value(qsizetype(i) + 1)));
+    qsizetype next = 1;
+    while (next < lines.size() && !lines[next].startsWith('!')) {
+        type(form, lines[next++]);
     }
 
     checkTrains(form);
-    const QByteArray script = lines.value(qsizetype(fieldCount) + 1);
-    qsizetype nextEdit = qsizetype(fieldCount) + 2;
+    const QByteArray script = lines.value(next++).mid(1);
     for (const char action : script) {
         const int kind = static_cast<unsigned char>(action) % 4;
         if (kind < 3) {
             checkedClick(flow, sink, allButtons.at(std::size_t(kind)));
-        } else if (nextEdit < lines.size()) {
-            const QByteArray edit = lines[nextEdit++];
-            if (!edit.isEmpty()) {
-                const auto field = allFields.at(static_cast<unsigned char>(edit[0]) % fieldCount);
-                form.setText(field, QString::fromUtf8(edit.mid(1)));
-            }
+        } else if (next < lines.size()) {
+            type(form, lines[next++]);
         }
         checkTrains(form);
     }
