@@ -77,30 +77,35 @@ void TestChangeGears::coefficientAndOutputGear_data() {
     QTest::addColumn<QString>("gear");
     QTest::addColumn<QString>("coefficient");
     QTest::addColumn<QString>("outputGear");
+    QTest::addColumn<QString>("z1");
     QTest::newRow("48") << point << "48"
                         << "2"
-                        << "72";
+                        << "72" << QStringLiteral("1");
     QTest::newRow("24") << point << "24"
                         << "1"
-                        << "36";
+                        << "36" << QStringLiteral("1");
     QTest::newRow("32, a whole gear, not 47.9999999999999") << point << "32"
                                                             << "1.33333333333333"
-                                                            << "48";
+                                                            << "48" << QStringLiteral("1");
     QTest::newRow("20") << point << "20"
                         << "0.833333333333333"
-                        << "30";
+                        << "30" << QStringLiteral("1");
     QTest::newRow("comma, 20") << comma << "20"
                                << "0,833333333333333"
-                               << "30";
+                               << "30" << QStringLiteral("1");
     QTest::newRow("comma, 42") << comma << "42"
                                << "1,75"
-                               << "63";
+                               << "63" << QStringLiteral("1");
     QTest::newRow("comma, whole typed with a decimal") << comma << "48,0"
                                                        << "2"
-                                                       << "72";
-    QTest::newRow("written as an exponent") << point << "2.4e1"
-                                            << "1"
-                                            << "36";
+                                                       << "72" << QStringLiteral("1");
+    QTest::newRow("written as an exponent")
+        << point << "2.4e1"
+        << "1"
+        << "36" << QStringLiteral("1"); // Z2 36 with three starts: ÇD = 48 × 36 ÷ 72.
+    QTest::newRow("three starts") << point << "48"
+                                  << "2"
+                                  << "24" << QStringLiteral("3");
 }
 
 void TestChangeGears::coefficientAndOutputGear() {
@@ -108,8 +113,10 @@ void TestChangeGears::coefficientAndOutputGear() {
     QFETCH(QString, gear);
     QFETCH(QString, coefficient);
     QFETCH(QString, outputGear);
+    QFETCH(QString, z1);
     Fixture f(locale, QStringLiteral("36"));
     f.form.setText(FieldId::GD_t, gear);
+    f.form.setText(FieldId::z1_t, z1);
 
     f.flow.click(ButtonId::Command1);
 

@@ -24,6 +24,8 @@ private slots:
     void clickOnDisabledButtonDoesNothing();
     void completeRunEnablesCommand2AndALaterStopKeepsIt();
     void changesAreSignalledOnce();
+    void invalidStartsStopEverySection_data();
+    void invalidStartsStopEverySection();
 };
 
 void TestFormState::startsEmptyWithOnlyHesaplaEnabled() {
@@ -32,8 +34,10 @@ void TestFormState::startsEmptyWithOnlyHesaplaEnabled() {
     Workflow flow(form);
     form.Form_Load();
     for (const FieldId field : allFields) {
-        QVERIFY2(form.getText(field).isEmpty(), qPrintable(fieldName(field)));
+        QVERIFY2(form.getText(field).isEmpty() == (field != FieldId::z1_t),
+                 qPrintable(fieldName(field)));
     }
+    QCOMPARE(form.getText(FieldId::z1_t), QStringLiteral("1")); // the single-start worm
     QVERIFY(form.isEnabled(ButtonId::HESAPLA));
     QVERIFY(!form.isEnabled(ButtonId::Command2));
     QVERIFY(!form.isEnabled(ButtonId::Command1));
@@ -102,12 +106,68 @@ void TestFormState::changesAreSignalledOnce() {
     form.Form_Load();
     form.Form_Load();
 
-    QCOMPARE(texts.size(), 1);
+    QCOMPARE(texts.size(), 2); // AÇI_t, then Form_Load's z1_t
     QCOMPARE(texts.at(0).at(0).value<FieldId>(), FieldId::AÇI_t);
     QCOMPARE(texts.at(0).at(1).toString(), QStringLiteral("3"));
+    QCOMPARE(texts.at(1).at(0).value<FieldId>(), FieldId::z1_t);
     QCOMPARE(flags.size(), 2);
     QCOMPARE(flags.at(0).at(0).value<ButtonId>(), ButtonId::Command1);
     QCOMPARE(flags.at(1).at(0).value<ButtonId>(), ButtonId::Command2);
+}
+
+void TestFormState::invalidStartsStopEverySection_data() {
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("z1");
+    QTest::addColumn<ButtonId>("button");
+    const auto rows = std::to_array<std::pair<const char*, const char*>>({
+        {"zero", "0"},
+        {"seven", "7"},
+        {"fraction", "1.5"},
+        {"negative", "-1"},
+        {"letters", "abc"},
+        {"empty", ""},
+    });
+    for (const ButtonId button : allButtons) {
+        for (const auto& [name, text] : rows) {
+            QTest::addRow("%s, %s", qPrintable(buttonName(button)), name)
+                << point << QString::fromUtf8(text) << button;
+        }
+    }
+    QTest::newRow("comma locale, fraction") << comma << QStringLiteral("2,5") << ButtonId::Command1;
+}
+
+// A bad z1 stops the click with its message where the section reads it: the first section keeps
+// what it wrote before the output speed, the others write nothing, and no section opens.
+void TestFormState::invalidStartsStopEverySection() {
+    QFETCH(QLocale, locale);
+    QFETCH(QString, z1);
+    QFETCH(ButtonId, button);
+    RecordingSink sink;
+    FormState form(locale, sink);
+    Workflow flow(form);
+    form.Form_Load();
+    typeFirstSection(form);
+    form.setText(FieldId::AÇI_t, QStringLiteral("3"));
+    form.setText(FieldId::GD_t, QStringLiteral("48"));
+    form.setText(FieldId::z1_t, z1);
+    for (const FieldId field : allFields) {
+        if (!isInputField(field)) {
+            form.setText(field, QStringLiteral("old"));
+        }
+    }
+    form.setEnabled(button, true);
+
+    flow.click(button);
+
+    QCOMPARE(sink.messages, QStringList{QStringLiteral(
+                                "Vida ağız sayısı için 1 ile 6 arasında bir tam sayı girin.")});
+    for (const FieldId field : allFields) {
+        const bool written = button == ButtonId::HESAPLA && fieldInfo(field).section == button &&
+                             !isInputField(field) && field != FieldId::N2_t;
+        QCOMPARE(form.getText(field) != QStringLiteral("old") && !isInputField(field), written);
+    }
+    QCOMPARE(form.isEnabled(ButtonId::Command2), button == ButtonId::Command2);
+    QCOMPARE(form.isEnabled(ButtonId::Command1), button == ButtonId::Command1);
 }
 
 QTEST_GUILESS_MAIN(TestFormState)

@@ -41,61 +41,68 @@ void TestHobAngles::swivelAnglesCarryMinutes_data() {
     QTest::addColumn<QString>("hobAngle");
     QTest::addColumn<QString>("right");
     QTest::addColumn<QString>("left");
+    QTest::addColumn<QString>("z1");
 
     // With m = 3 and d1 = 60 the worm's lead angle is 2.86°, that is 2° 52′.
     QTest::newRow("3°, right is 8′") << point << "60"
                                      << "3"
                                      << "0.08"
-                                     << "5.52";
+                                     << "5.52" << QStringLiteral("1");
     QTest::newRow("2° 50′, right goes negative") << point << "60"
                                                  << "2.5"
                                                  << "-0.02"
-                                                 << "5.42";
+                                                 << "5.42" << QStringLiteral("1");
     QTest::newRow("3° 50′ carries into degrees") << point << "60"
                                                  << "3.5"
                                                  << "0.58"
-                                                 << "6.42";
+                                                 << "6.42" << QStringLiteral("1");
     QTest::newRow("1° borrows a degree") << point << "60"
                                          << "1"
                                          << "-1.52"
-                                         << "3.52";
+                                         << "3.52" << QStringLiteral("1");
     QTest::newRow("fraction of a minute kept") << point << "60"
                                                << "3.355"
                                                << "0.435"
-                                               << "6.275";
+                                               << "6.275" << QStringLiteral("1");
     QTest::newRow("negative hob angle") << point << "60"
                                         << "-1.3"
                                         << "-4.22"
-                                        << "1.22";
+                                        << "1.22" << QStringLiteral("1");
     QTest::newRow("equal angles give zero") << point << "60"
                                             << "2.52"
                                             << "0"
-                                            << "5.44";
+                                            << "5.44" << QStringLiteral("1");
     // d1 and d2 (108) differ in sign, then in order: reading d2 would give 1.25 and 4.35.
     QTest::newRow("negative d1 turns the lead angle") << point << "-60"
                                                       << "3"
                                                       << "5.52"
-                                                      << "0.08";
+                                                      << "0.08" << QStringLiteral("1");
     QTest::newRow("d1 larger than d2") << point << "216"
                                        << "3"
                                        << "2.12"
-                                       << "3.48";
+                                       << "3.48" << QStringLiteral("1");
     QTest::newRow("comma, typed with comma") << comma << "60"
                                              << "2,5"
                                              << "-0,02"
-                                             << "5,42";
+                                             << "5,42" << QStringLiteral("1");
     QTest::newRow("comma, typed with point") << comma << "60"
                                              << "3.5"
                                              << "0,58"
-                                             << "6,42";
+                                             << "6,42" << QStringLiteral("1");
     QTest::newRow("comma, whole") << comma << "60"
                                   << "3"
                                   << "0,08"
-                                  << "5,52";
-    QTest::newRow("blanks around") << point << "60"
-                                   << " 3 "
-                                   << "0.08"
-                                   << "5.52";
+                                  << "5,52" << QStringLiteral("1");
+    QTest::newRow("blanks around")
+        << point << "60"
+        << " 3 "
+        << "0.08"
+        << "5.52"
+        << QStringLiteral("1"); // Two starts: tan γ = 2 × 3 ÷ 60, γ = 5.71°, that is 5° 43′.
+    QTest::newRow("two starts") << point << "60"
+                                << "3"
+                                << "-2.43"
+                                << "8.43" << QStringLiteral("2");
 }
 
 void TestHobAngles::swivelAnglesCarryMinutes() {
@@ -104,8 +111,10 @@ void TestHobAngles::swivelAnglesCarryMinutes() {
     QFETCH(QString, hobAngle);
     QFETCH(QString, right);
     QFETCH(QString, left);
+    QFETCH(QString, z1);
     Fixture f(locale, QStringLiteral("3"), d1);
     f.form.setText(FieldId::AÇI_t, hobAngle);
+    f.form.setText(FieldId::z1_t, z1);
 
     f.flow.click(ButtonId::Command2);
 

@@ -10,6 +10,17 @@
 
 namespace {
 
+// A sanitizer build carries the names of its source files into its reports on purpose.
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer) || __has_feature(undefined_behavior_sanitizer)
+constexpr bool sanitized = true;
+#else
+constexpr bool sanitized = false;
+#endif
+#else
+constexpr bool sanitized = false;
+#endif
+
 QByteArray run(const QString& program, const QStringList& arguments) {
     QProcess process;
     process.start(program, arguments);
@@ -50,12 +61,14 @@ void TestInstallLayout::installedProgramLoadsItsModuleAndNamesNoBuildPath() {
                             QFileInfo(load.path).fileName());
 
     // Narrow and UTF-16 texts alike.
-    const QString program = bin + QStringLiteral("/zorvandi");
-    const QByteArray texts = run(QStringLiteral("strings"), {program}) +
-                             run(QStringLiteral("strings"), {QStringLiteral("-el"), program});
-    QVERIFY(!texts.isEmpty());
-    QVERIFY(!texts.contains(ZORVANDI_BUILD_DIR));
-    QVERIFY(!texts.contains(ZORVANDI_SOURCE_DIR));
+    if (!sanitized) {
+        const QString program = bin + QStringLiteral("/zorvandi");
+        const QByteArray texts = run(QStringLiteral("strings"), {program}) +
+                                 run(QStringLiteral("strings"), {QStringLiteral("-el"), program});
+        QVERIFY(!texts.isEmpty());
+        QVERIFY(!texts.contains(ZORVANDI_BUILD_DIR));
+        QVERIFY(!texts.contains(ZORVANDI_SOURCE_DIR));
+    }
 
     // Where no module is found, each place is named with the loader's reason.
     QTemporaryDir empty;

@@ -78,6 +78,8 @@ private slots:
     void statusTellsWhetherTheOutputGearIsInTheSet_data();
     void statusTellsWhetherTheOutputGearIsInTheSet();
     void staleResultsGreyedAndReturnWalksASection();
+    void twoStartWormThroughTheWindow_data();
+    void twoStartWormThroughTheWindow();
 
 private:
     void open(const QLocale& locale);
@@ -137,7 +139,7 @@ void TestMainWindow::startState() {
     QVERIFY(!button(ButtonId::Command2)->isEnabled());
     QVERIFY(!button(ButtonId::Command1)->isEnabled());
     for (const FieldId id : allFields) {
-        QVERIFY2(field(id)->text().isEmpty(), qPrintable(fieldName(id)));
+        QVERIFY2(field(id)->text().isEmpty() == (id != FieldId::z1_t), qPrintable(fieldName(id)));
         QCOMPARE(field(id)->objectName(), fieldName(id));
     }
     QCOMPARE(QApplication::focusWidget(), field(FieldId::m_t));
@@ -148,7 +150,7 @@ void TestMainWindow::startState() {
 
 void TestMainWindow::captionsFitTheirLabels() {
     const QList<QLabel*> labels = m_window->findChildren<QLabel*>();
-    QCOMPARE(labels.size(), 22);
+    QCOMPARE(labels.size(), int(fieldCount));
     for (const QLabel* label : labels) {
         const QFontMetrics metrics(label->font());
         QVERIFY2(metrics.horizontalAdvance(label->text()) <= label->width(),
@@ -238,14 +240,14 @@ void TestMainWindow::tabWalksInputsAndEnabledButtons() {
         return names;
     };
     field(FieldId::m_t)->setFocus();
-    QCOMPARE(walk(), (QStringList{s("m_t"), s("Z2_t"), s("da1_t"), s("N1_t"), s("GD_t"), s("AÇI_t"),
-                                  s("HESAPLA"), s("m_t"), s("Z2_t"), s("da1_t")}));
+    QCOMPARE(walk(), (QStringList{s("m_t"), s("Z2_t"), s("da1_t"), s("z1_t"), s("N1_t"), s("GD_t"),
+                                  s("AÇI_t"), s("HESAPLA"), s("m_t"), s("Z2_t")}));
 
     m_window->form().setEnabled(ButtonId::Command2, true);
     m_window->form().setEnabled(ButtonId::Command1, true);
     field(FieldId::m_t)->setFocus();
-    QCOMPARE(walk(), (QStringList{s("m_t"), s("Z2_t"), s("da1_t"), s("N1_t"), s("GD_t"), s("AÇI_t"),
-                                  s("HESAPLA"), s("Command1"), s("Command2"), s("m_t")}));
+    QCOMPARE(walk(), (QStringList{s("m_t"), s("Z2_t"), s("da1_t"), s("z1_t"), s("N1_t"), s("GD_t"),
+                                  s("AÇI_t"), s("HESAPLA"), s("Command1"), s("Command2")}));
 }
 
 void TestMainWindow::firstSectionByHand_data() {
@@ -705,12 +707,48 @@ void TestMainWindow::staleResultsGreyedAndReturnWalksASection() {
         QTest::keyClick(QApplication::focusWidget(), i == 1 ? Qt::Key_Enter : Qt::Key_Return);
         walked.append(QApplication::focusWidget()->objectName());
     }
-    QCOMPARE(walked, (QStringList{s("Z2_t"), s("da1_t"), s("N1_t")}));
+    QCOMPARE(walked, (QStringList{s("Z2_t"), s("da1_t"), s("z1_t")}));
+    QTest::keyClick(field(FieldId::z1_t), Qt::Key_Return);
     QTest::keyClick(field(FieldId::N1_t), Qt::Key_Return);
 
     QCOMPARE(field(FieldId::d2_t)->text(), s("120"));
     QVERIFY(!greyed(FieldId::d2_t) && !greyed(FieldId::N2_t));
     QVERIFY(greyed(FieldId::ÇD_t));
+}
+
+void TestMainWindow::twoStartWormThroughTheWindow_data() {
+    QTest::addColumn<QLocale>("locale");
+    QTest::newRow("point") << point;
+    QTest::newRow("comma") << comma;
+}
+
+// m 3, Z2 40, da1 66, z1 2, N1 1440: half the speed reduction, twice the lead angle, half the
+// index ratio; and a hint that 40 teeth share the factor 2 with the starts.
+void TestMainWindow::twoStartWormThroughTheWindow() {
+    QFETCH(QLocale, locale);
+    open(locale);
+    const auto number = [&locale](double x) { return locale.toString(x, 'g', 15); };
+    type(FieldId::m_t, s("3"));
+    type(FieldId::Z2_t, s("40"));
+    type(FieldId::da1_t, s("66"));
+    field(FieldId::z1_t)->clear();
+    type(FieldId::z1_t, s("2"));
+    type(FieldId::N1_t, s("1440"));
+    QCOMPARE(clickAndCloseBox(ButtonId::HESAPLA), std::nullopt);
+    QCOMPARE(field(FieldId::d1_t)->text(), s("60"));
+    QCOMPARE(field(FieldId::N2_t)->text(), s("72"));
+    const QString hint = m_window->statusBar()->currentMessage();
+    QVERIFY2(hint.contains(s("39 ve 41")), qPrintable(hint));
+
+    type(FieldId::AÇI_t, s("3"));
+    QCOMPARE(clickAndCloseBox(ButtonId::Command2), std::nullopt);
+    QCOMPARE(field(FieldId::AASAĞ_t)->text(), number(-2.43));
+    QCOMPARE(field(FieldId::AASOL_t)->text(), number(8.43));
+
+    type(FieldId::GD_t, s("48"));
+    QCOMPARE(clickAndCloseBox(ButtonId::Command1), std::nullopt);
+    QCOMPARE(field(FieldId::KS_t)->text(), s("2"));
+    QCOMPARE(field(FieldId::ÇD_t)->text(), s("40"));
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -73,24 +73,34 @@ void TestWormDrive::completeRun_data() {
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<QStringList>("inputs");
     QTest::addColumn<bool>("commaResults");
-    QTest::newRow("point locale") << point << QStringList{"3", "36", "66", "1440"} << false;
-    QTest::newRow("comma locale") << comma << QStringList{"3", "36", "66", "1440"} << true;
+    QTest::addColumn<QString>("z1");
+    QTest::newRow("point locale") << point << QStringList{"3", "36", "66", "1440"} << false
+                                  << QStringLiteral("1");
+    QTest::newRow("comma locale") << comma << QStringList{"3", "36", "66", "1440"} << true
+                                  << QStringLiteral("1");
     QTest::newRow("comma locale, typed with points")
-        << comma << QStringList{"3.0", "36", "66.0", "1440"} << true;
+        << comma << QStringList{"3.0", "36", "66.0", "1440"} << true << QStringLiteral("1");
     QTest::newRow("comma locale, typed with commas")
-        << comma << QStringList{"3,0", "36", "66,0", "1440,0"} << true;
+        << comma << QStringList{"3,0", "36", "66,0", "1440,0"} << true
+        << QStringLiteral(
+               "1"); // Two starts double the output speed and nothing else of the section.
+    QTest::newRow("two starts") << point << QStringList{"3", "36", "66", "1440"} << false
+                                << QStringLiteral("2");
 }
 
 void TestWormDrive::completeRun() {
     QFETCH(QLocale, locale);
     QFETCH(QStringList, inputs);
     QFETCH(bool, commaResults);
+    QFETCH(QString, z1);
     Fixture f(locale);
     f.typeInputs(inputs[0], inputs[1], inputs[2], inputs[3]);
+    f.type(FieldId::z1_t, z1);
 
     f.flow.click(ButtonId::HESAPLA);
 
-    const Texts expected = typicalResults(commaResults);
+    Texts expected = typicalResults(commaResults);
+    expected[FieldId::N2_t] = locale.toString(40 * z1.toInt());
     for (const FieldId field : outputs) {
         QCOMPARE(f.form.getText(field), expected.value(field));
     }

@@ -1,5 +1,6 @@
 #include "calc/changegears.h"
 
+#include "calc/wormstarts.h"
 #include "model/decimal15.h"
 #include "model/fieldvalues.h"
 #include "model/formstate.h"
@@ -62,9 +63,9 @@ std::optional<std::int64_t> wholeOutputGear(const QString& gdText, const QString
     return numerator / denominator;
 }
 
-bool outputGearInSet(const QString& gdText, const QString& z2Text, const QLocale& locale) {
+bool outputGearInSet(const QString& gdText, const QString& z2Text, int z1, const QLocale& locale) {
     const std::optional<std::int64_t> gear =
-        wholeOutputGear(gdText, z2Text, coefficientDivisor, locale);
+        wholeOutputGear(gdText, z2Text, coefficientDivisor * z1, locale);
     return gear && isChangeGear(double(*gear));
 }
 
@@ -85,11 +86,15 @@ bool Command1_Click(FormState& form) {
         return false;
     }
     form.values().gearCount = static_cast<std::int16_t>(teeth.value());
+    const std::optional<int> z1 = readWormStarts(form);
+    if (!z1) {
+        return false;
+    }
     const CheckedNumber divisor = double(coefficientDivisor);
     if (!form.store(F::KS_t, teeth / divisor)) {
         return false;
     }
     // From the numbers in one step: a product formed from the coefficient's 15-digit text would
     // make 32 × 36 ÷ 24 the gear 47.9999999999999.
-    return form.store(F::ÇD_t, teeth * n(F::Z2_t) / divisor);
+    return form.store(F::ÇD_t, teeth * n(F::Z2_t) / (divisor * double(*z1)));
 }

@@ -28,8 +28,9 @@ bool isChangeGear(double teeth);
 std::optional<std::int64_t> wholeOutputGear(const QString& gdText, const QString& z2Text,
                                             std::int64_t divisor, const QLocale& locale);
 
-// Whether the output gear of a run with these texts is a whole count in the set.
-bool outputGearInSet(const QString& gdText, const QString& z2Text, const QLocale& locale);
+// Whether the output gear GD × Z2 ÷ (24 × z1) of a run with these texts is a whole count in
+// the set.
+bool outputGearInSet(const QString& gdText, const QString& z2Text, int z1, const QLocale& locale);
 
 // Runs when Command1 is clicked. Changes no button's enabled flag; returns whether it ran to
 // its end.

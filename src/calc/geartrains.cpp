@@ -1,6 +1,7 @@
 #include "calc/geartrains.h"
 
 #include "calc/changegears.h"
+#include "calc/wormstarts.h"
 #include "model/fieldvalues.h"
 
 #include <algorithm>
@@ -10,7 +11,7 @@
 namespace {
 
 // The index constant: the wheel turns once for 24 turns of the driving change gear's shaft
-// over the driven one, for the single-start hob.
+// over the driven one, for each start of the hob.
 constexpr std::int64_t indexTeeth = 24;
 
 struct PairProduct {
@@ -40,10 +41,11 @@ constexpr std::array<PairProduct, pairCount> pairProducts = [] {
     return pairs;
 }();
 
-// Above this no compound train exists: the largest driven product against the smallest driver
-// product. It is also far above any simple train, and it keeps every product below in range.
+// Above this no compound train exists for any z1: the largest driven product against the
+// smallest driver product. It is also far above any simple train, and it keeps every product
+// below in range.
 constexpr std::int64_t largestZ2 =
-    indexTeeth * pairProducts.back().product / pairProducts.front().product;
+    indexTeeth * maxWormStarts * pairProducts.back().product / pairProducts.front().product;
 
 bool inTeethOrder(const GearTrain& x, const GearTrain& y) {
     return std::tuple(x.teeth(), x.a, x.b, x.c, x.d) < std::tuple(y.teeth(), y.a, y.b, y.c, y.d);
@@ -59,23 +61,24 @@ QString GearTrain::text(const QLocale& locale) const {
     return s;
 }
 
-QList<GearTrain> gearTrains(std::int64_t z2) {
-    if (z2 < 1 || z2 > largestZ2) {
+QList<GearTrain> gearTrains(std::int64_t z2, int z1) {
+    if (z2 < 1 || z2 > largestZ2 || z1 < 1 || z1 > maxWormStarts) {
         return {};
     }
-    // A ÷ B = 24 ÷ Z2, that is A × Z2 = 24 × B.
+    const std::int64_t ratioTeeth = indexTeeth * z1;
+    // A ÷ B = 24 × z1 ÷ Z2, that is A × Z2 = 24 × z1 × B.
     QList<GearTrain> simple;
     for (const int a : changeGearSet) {
         for (const int b : changeGearSet) {
-            if (a != b && a * z2 == indexTeeth * b) {
+            if (a != b && a * z2 == ratioTeeth * b) {
                 simple.append({a, b});
             }
         }
     }
-    // (A × C) ÷ (B × D) = 24 ÷ Z2: for each driven pair, the driver product it needs.
+    // (A × C) ÷ (B × D) = 24 × z1 ÷ Z2: for each driven pair, the driver product it needs.
     QList<GearTrain> compound;
     for (const PairProduct& driven : pairProducts) {
-        const std::int64_t needed = indexTeeth * driven.product;
+        const std::int64_t needed = ratioTeeth * driven.product;
         if (needed % z2 != 0) {
             continue;
         }
@@ -94,19 +97,27 @@ QList<GearTrain> gearTrains(std::int64_t z2) {
     return simple + compound;
 }
 
-std::variant<QList<GearTrain>, Fault> gearTrainsFor(const QString& z2Text, const QLocale& locale) {
+std::variant<QList<GearTrain>, Fault> gearTrainsFor(const QString& z2Text, const QString& z1Text,
+                                                    const QLocale& locale) {
     const std::optional<double> z2 = FieldValues::readNumber(z2Text, locale);
     if (!z2) {
-        return Fault{FieldId::Z2_t, FaultKind::NotANumber};
+        return Fault{FieldId::Z2_t,
+                     FieldValues::isAmbiguousPoint(z2Text, locale) ? FaultKind::AmbiguousPoint
+                                                                   : FaultKind::NotANumber,
+                     z2Text};
     }
     if (*z2 < 1 || *z2 != std::floor(*z2)) {
         return Fault{FieldId::Z2_t, FaultKind::NotACount};
+    }
+    const auto z1 = wormStarts(z1Text, locale);
+    if (const auto* fault = std::get_if<Fault>(&z1)) {
+        return *fault;
     }
     // A larger whole number has no train, and would not fit the integer.
     if (*z2 > double(largestZ2)) {
         return QList<GearTrain>{};
     }
-    return gearTrains(static_cast<std::int64_t>(*z2));
+    return gearTrains(static_cast<std::int64_t>(*z2), std::get<int>(z1));
 }
 
 QString outputGearNote(const QString& cdText, bool inSet) {
@@ -120,12 +131,18 @@ QString outputGearNote(const QString& cdText, bool inSet) {
 }
 
 QString trainCountLine(const std::variant<QList<GearTrain>, Fault>& trains, const QString& z2Text,
-                       const QLocale& locale) {
+                       const QString& z1Text, const QLocale& locale) {
     if (const auto* fault = std::get_if<Fault>(&trains)) {
         return faultMessage(*fault, locale);
     }
     const auto& list = std::get<QList<GearTrain>>(trains);
-    const QString z2 = QStringLiteral("Z2 = %1 için").arg(z2Text.trimmed());
+    // The single-start worm is the common case, and its line names only Z2.
+    const auto starts = wormStarts(z1Text, locale);
+    const bool singleStart = !std::holds_alternative<int>(starts) || std::get<int>(starts) == 1;
+    const QString z2 =
+        singleStart
+            ? QStringLiteral("Z2 = %1 için").arg(z2Text.trimmed())
+            : QStringLiteral("Z2 = %1, z1 = %2 için").arg(z2Text.trimmed(), z1Text.trimmed());
     if (list.isEmpty()) {
         return QStringLiteral("%1 tam dişli dizisi yok.").arg(z2);
     }

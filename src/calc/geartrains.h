@@ -1,7 +1,7 @@
 #pragma once
 
-// Every exact change-gear train for the index ratio 24 ÷ Z2 that the machine's set of change
-// gears can make, one gear of each count: simple trains (A drives B) and compound trains (A
+// Every exact change-gear train for the index ratio 24 × z1 ÷ Z2 that the machine's set of
+// change gears can make, one gear of each count: simple trains (A drives B) and compound trains (A
 // drives B; C, on B's stud, drives D). Found with whole numbers only, never a floating-point
 // compare, and in bounded time for any tooth count.
 
@@ -28,14 +28,15 @@ struct GearTrain {
     friend bool operator==(const GearTrain&, const GearTrain&) = default;
 };
 
-// The exact trains for a wheel of `z2` teeth (1 or more): simple ones first, then compound
-// ones, each in ascending order of their teeth. A compound train is listed once for each pair
-// of drivers {A, C} (A < C) and driven gears {B, D} (B < D).
-QList<GearTrain> gearTrains(std::int64_t z2);
+// The exact trains for a wheel of `z2` teeth (1 or more) cut by a hob of `z1` starts (1 to 6):
+// simple ones first, then compound ones, each in ascending order of their teeth. A compound
+// train is listed once for each pair of drivers {A, C} (A < C) and driven gears {B, D} (B < D).
+QList<GearTrain> gearTrains(std::int64_t z2, int z1);
 
-// The trains for the text of Z2_t, or the fault that refuses it: not a number, or not a whole
-// number of 1 or more.
-std::variant<QList<GearTrain>, Fault> gearTrainsFor(const QString& z2Text, const QLocale& locale);
+// The trains for the texts of Z2_t and z1_t, or the fault that refuses them: Z2 not a number
+// or not a whole number of 1 or more, or z1 not a whole number from 1 to 6.
+std::variant<QList<GearTrain>, Fault> gearTrainsFor(const QString& z2Text, const QString& z1Text,
+                                                    const QLocale& locale);
 
 // What the status bar says after Command1: whether the output gear ÇD (its text `cdText`) is a
 // whole count in the set, and where to look when it is not.
@@ -43,4 +44,4 @@ QString outputGearNote(const QString& cdText, bool inSet);
 
 // The line above the trains: how many there are, or why there are none.
 QString trainCountLine(const std::variant<QList<GearTrain>, Fault>& trains, const QString& z2Text,
-                       const QLocale& locale);
+                       const QString& z1Text, const QLocale& locale);

@@ -1,5 +1,6 @@
 #include "calc/hobangles.h"
 
+#include "calc/wormstarts.h"
 #include "model/decimal15.h"
 #include "model/fieldvalues.h"
 #include "model/formstate.h"
@@ -66,10 +67,14 @@ bool Command2_Click(FormState& form) {
         form.showMessage(QStringLiteral("Azdırma bıçağının üzerinde yazan açıyı girin !"));
         return false;
     }
+    const std::optional<int> z1 = readWormStarts(form);
+    if (!z1) {
+        return false;
+    }
     FormValues& v = form.values();
-    // The wheel's teeth lie at the worm's lead angle, tan γ = z1 × m ÷ d1 for the single-start
-    // worm; the wheel's own diameter would make it atan(1 ÷ Z2), the same for every worm.
-    const CheckedNumber tangent = n(F::m_t) / n(F::d1_t);
+    // The wheel's teeth lie at the worm's lead angle, tan γ = z1 × m ÷ d1; the wheel's own
+    // diameter would make it atan(1 ÷ Z2), the same for every worm.
+    const CheckedNumber tangent = double(*z1) * n(F::m_t) / n(F::d1_t);
     if (!form.check(F::AASAĞ_t, tangent)) {
         return false;
     }

@@ -1,14 +1,15 @@
 #pragma once
 
 // The second section: the hob's right and left swivel angles on the hobbing machine, from the
-// angle marked on the hob and the worm's lead angle, taken from its pitch diameter d1.
+// angle marked on the hob and the worm's lead angle, taken from its starts z1, the module and
+// its pitch diameter d1.
 //
 // Angles are in degrees-and-minutes notation: 1.35 is 1° 35′. The swivel angles are the hob
 // angle minus and plus the lead angle, computed in minutes so that minutes carry into degrees.
 
 class FormState;
 
-// The worm's lead angle, tan γ = m ÷ d1, in the steps the swivel takes it: decimal degrees
+// The worm's lead angle, tan γ = z1 × m ÷ d1, in the steps the swivel takes it: decimal degrees
 // rounded to two places, their whole degrees and fraction, and the degrees-and-minutes
 // notation (2.52 for 2° 52′).
 struct LeadAngle {

@@ -3,6 +3,7 @@
 #include "calc/changegears.h"
 #include "calc/geartrains.h"
 #include "calc/hobangles.h"
+#include "calc/wormstarts.h"
 #include "model/fieldvalues.h"
 #include "model/formstate.h"
 
@@ -74,12 +75,31 @@ QList<SheetLine> sectionFieldLines(const FormState& form, ButtonId section) {
     return lines;
 }
 
-// The worm's lead angle that the last complete swivel run used: its m and d1 are unchanged,
-// since the section is current.
+// The worm's starts of a current section, which has read them as valid.
+int wormStartsOf(const FormState& form) {
+    const auto z1 = wormStarts(form.getText(F::z1_t), form.locale());
+    return std::holds_alternative<int>(z1) ? std::get<int>(z1) : 1;
+}
+
+// The worm's lead angle that the last complete swivel run used: its z1, m and d1 are
+// unchanged, since the section is current.
 SheetLine leadAngleLine(const FormState& form) {
-    const double tangent = valueOf(form, F::m_t) / valueOf(form, F::d1_t);
+    const double tangent = wormStartsOf(form) * valueOf(form, F::m_t) / valueOf(form, F::d1_t);
     return {
         QStringLiteral("VİDA HELİS AÇISI (γ)"), degreesAndMinutes(leadAngle(tangent).notation), {}};
+}
+
+// The ratio i = Z2 ÷ z1 and the worm's lead pz = z1 × P, which the form does not show.
+QList<SheetLine> driveRatioLines(const FormState& form) {
+    const int z1 = wormStartsOf(form);
+    const QLocale& locale = form.locale();
+    return {
+        {QStringLiteral("ÇEVRİM ORANI (i)"),
+         FieldValues::writeNumber(valueOf(form, F::Z2_t) / z1, locale),
+         {}},
+        {QStringLiteral("VİDA HELİS ADIMI (pz)"),
+         FieldValues::writeNumber(z1 * valueOf(form, F::P_t), locale), QStringLiteral("mm")},
+    };
 }
 
 std::optional<DriveDimensions> driveDimensions(const FormState& form) {
@@ -103,11 +123,12 @@ std::optional<DriveDimensions> driveDimensions(const FormState& form) {
 // Whether the output gear is in the machine's set, and the first exact trains for the wheel.
 QList<SheetLine> gearTrainLines(const FormState& form) {
     constexpr qsizetype listed = 6;
-    const bool inSet = outputGearInSet(form.getText(F::GD_t), form.getText(F::Z2_t), form.locale());
+    const bool inSet = outputGearInSet(form.getText(F::GD_t), form.getText(F::Z2_t),
+                                       wormStartsOf(form), form.locale());
     QList<SheetLine> lines = {{QStringLiteral("ÇD makinenin takımında"),
                                inSet ? QStringLiteral("var") : QStringLiteral("yok"),
                                {}}};
-    const auto trains = gearTrainsFor(form.getText(F::Z2_t), form.locale());
+    const auto trains = gearTrainsFor(form.getText(F::Z2_t), form.getText(F::z1_t), form.locale());
     const auto* list = std::get_if<QList<GearTrain>>(&trains);
     if (list == nullptr || list->isEmpty()) {
         lines.append({QStringLiteral("Tam dişli dizisi"),
@@ -140,7 +161,7 @@ SheetSection section(const FormState& form, ButtonId button, bool computed) {
     }
     switch (button) {
     case ButtonId::HESAPLA:
-        s.lines = sectionFieldLines(form, button);
+        s.lines = sectionFieldLines(form, button) + driveRatioLines(form);
         break;
     case ButtonId::Command2:
         s.lines = {fieldLine(form, F::AÇI_t), leadAngleLine(form), fieldLine(form, F::AASAĞ_t),

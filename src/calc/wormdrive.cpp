@@ -1,5 +1,6 @@
 #include "calc/wormdrive.h"
 
+#include "calc/wormstarts.h"
 #include "model/fieldvalues.h"
 #include "model/formstate.h"
 
@@ -75,7 +76,11 @@ bool HESAPLA_Click(FormState& form) {
         form.showMessage(QStringLiteral("Giriş deviri için sayı girin."));
         return false;
     }
-    if (!form.store(F::N2_t, n(F::N1_t) / n(F::Z2_t))) {
+    const std::optional<int> z1 = readWormStarts(form);
+    if (!z1) {
+        return false;
+    }
+    if (!form.store(F::N2_t, n(F::N1_t) * double(*z1) / n(F::Z2_t))) {
         return false;
     }
     form.setEnabled(ButtonId::Command2, true);

@@ -74,6 +74,8 @@ QString faultMessage(const Fault& fault, const QLocale& locale) {
         return QStringLiteral("%1 1 veya daha büyük bir tam sayı olmalı.").arg(field);
     case FaultKind::AmbiguousPoint:
         return ambiguousMessage(field, fault.text, locale);
+    case FaultKind::InvalidStarts:
+        return QStringLiteral("Vida ağız sayısı için 1 ile 6 arasında bir tam sayı girin.");
     }
     return field;
 }

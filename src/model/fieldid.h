@@ -18,6 +18,7 @@ enum class FieldId {
     m_t,
     Z2_t,
     da1_t,
+    z1_t,
     N1_t,
     da2_t,
     d2_t,
@@ -88,12 +89,15 @@ inline constexpr auto fieldTable = [] {
     using R = FieldRole;
     using U = FieldUnit;
     using namespace FieldUse;
-    return std::array<FieldInfo, 22>{{
+    return std::array<FieldInfo, 23>{{
         {F::m_t, "m_t", "MODÜL (m)", B::HESAPLA, R::Input, U::Millimetre, dimensions | angles},
         {F::Z2_t, "Z2_t", "DİŞLİ DİŞ SAYISI (Z2)", B::HESAPLA, R::Input, U::Teeth,
          dimensions | gears},
         {F::da1_t, "da1_t", "VİDA DİŞ ÜSTÜ ÇAPI (da1)", B::HESAPLA, R::Input, U::Millimetre,
          dimensions},
+        // The number of the worm's starts: the lead, the speed and the index ratio follow it.
+        {F::z1_t, "z1_t", "VİDA AĞIZ SAYISI (z1)", B::HESAPLA, R::Input, U::None,
+         dimensions | angles | gears},
         {F::N1_t, "N1_t", "GİRİŞ DEVİRİ (N1)", B::HESAPLA, R::Input, U::RevolutionsPerMinute,
          dimensions},
         {F::da2_t, "da2_t", "DİŞLİ DİŞ ÜSTÜ ÇAPI (da2)", B::HESAPLA, R::Output, U::Millimetre,

@@ -71,4 +71,5 @@ void FormState::report(const Fault& fault) {
 void FormState::Form_Load() {
     setEnabled(ButtonId::Command1, false);
     setEnabled(ButtonId::Command2, false);
+    setText(FieldId::z1_t, QStringLiteral("1"));
 }

@@ -42,6 +42,9 @@ FormView::FormView(Workflow& flow, QWidget* parent)
     for (const ButtonId id : allButtons) {
         connect(button(id), &QPushButton::clicked, this, [&flow, id] { flow.click(id); });
     }
+    for (const FieldId id : allFields) {
+        showText(id, form.getText(id));
+    }
     connect(&form, &FormState::textChanged, this, &FormView::showText);
     connect(&form, &FormState::textChanged, this, &FormView::showStaleResults);
     connect(&flow, &Workflow::completed, this, &FormView::showStaleResults);

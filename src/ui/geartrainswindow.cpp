@@ -60,16 +60,18 @@ void GearTrainsWindow::showEvent(QShowEvent* event) {
 
 // A hidden window waits for its next show.
 void GearTrainsWindow::followField(FieldId field) {
-    if (field == FieldId::Z2_t && isVisible()) {
+    if ((field == FieldId::Z2_t || field == FieldId::z1_t) && isVisible()) {
         refresh();
     }
 }
 
 void GearTrainsWindow::refresh() {
     const QString z2 = m_form.getText(FieldId::Z2_t);
-    setWindowTitle(QStringLiteral("DİŞLİ DİZİLERİ – Z2 = %1").arg(z2.trimmed()));
-    const auto found = gearTrainsFor(z2, m_form.locale());
-    m_count->setText(trainCountLine(found, z2, m_form.locale()));
+    const QString z1 = m_form.getText(FieldId::z1_t);
+    setWindowTitle(
+        QStringLiteral("DİŞLİ DİZİLERİ – Z2 = %1, z1 = %2").arg(z2.trimmed(), z1.trimmed()));
+    const auto found = gearTrainsFor(z2, z1, m_form.locale());
+    m_count->setText(trainCountLine(found, z2, z1, m_form.locale()));
     const auto* trains = std::get_if<QList<GearTrain>>(&found);
     m_trains = trains != nullptr ? *trains : QList<GearTrain>{};
 

@@ -1,8 +1,9 @@
 #pragma once
 
-// The "Dişli Dizileri" tool window: every exact change-gear train for the wheel's tooth count,
-// following Z2_t as it is typed. "Kullan" on a simple train writes its driving gear A into
-// GD_t; the user then runs the third section as before. Non-modal, made on first use.
+// The "Dişli Dizileri" tool window: every exact change-gear train for the wheel's tooth count
+// and the worm's starts, following Z2_t and z1_t as they are typed. "Kullan" on a simple train
+// writes its driving gear A into GD_t; the user then runs the third section as before. Non-modal,
+// made on first use.
 
 #include "calc/geartrains.h"
 #include "model/formstate.h"

@@ -3,6 +3,7 @@
 #include "calc/changegears.h"
 #include "calc/geartrains.h"
 #include "calc/jobsheet.h"
+#include "calc/wormstarts.h"
 #include "paint/sheetpainter.h"
 #include "ui/formview.h"
 #include "ui/geartrainswindow.h"
@@ -213,9 +214,17 @@ void MainWindow::showGearTrains() {
 }
 
 void MainWindow::noteCompletedRun(ButtonId button) {
+    if (button == ButtonId::HESAPLA) {
+        const QString hint = sharedFactorHint(m_form);
+        if (!hint.isEmpty()) {
+            statusBar()->showMessage(hint);
+        }
+    }
     if (button == ButtonId::Command1) {
-        const bool inSet = outputGearInSet(m_form.getText(FieldId::GD_t),
-                                           m_form.getText(FieldId::Z2_t), m_form.locale());
+        const auto z1 = wormStarts(m_form.getText(FieldId::z1_t), m_form.locale());
+        const bool inSet =
+            outputGearInSet(m_form.getText(FieldId::GD_t), m_form.getText(FieldId::Z2_t),
+                            std::get<int>(z1), m_form.locale());
         statusBar()->showMessage(outputGearNote(m_form.getText(FieldId::ÇD_t), inSet));
         m_gearNoteShown = true;
     }

@@ -12,6 +12,7 @@
 
 #include "calc/changegears.h"
 #include "calc/geartrains.h"
+#include "calc/wormstarts.h"
 #include "flow/workflow.h"
 #include "model/fieldvalues.h"
 #include "model/formstate.h"
@@ -140,14 +141,16 @@ void checkedClick(Workflow& flow, CountingSink& sink, ButtonId button) {
 // The trains for Z2_t: each exact for its ratio, of different gears of the set, simple ones
 // first, then by ascending teeth.
 void checkTrains(const FormState& form) {
-    const auto found = gearTrainsFor(form.getText(FieldId::Z2_t), form.locale());
+    const auto found =
+        gearTrainsFor(form.getText(FieldId::Z2_t), form.getText(FieldId::z1_t), form.locale());
     const auto* trains = std::get_if<QList<GearTrain>>(&found);
     if (!trains || trains->isEmpty()) {
         return;
     }
     const double z2Value =
         FieldValues::readNumber(form.getText(FieldId::Z2_t), form.locale()).value_or(0);
-    if (!(z2Value >= 1 && z2Value <= 1000)) {
+    const int z1 = std::get<int>(wormStarts(form.getText(FieldId::z1_t), form.locale()));
+    if (!(z2Value >= 1 && z2Value <= 1000 * z1)) {
         fail("trains for a tooth count that can have none", FieldId::Z2_t);
     }
     const auto z2 = static_cast<std::int64_t>(z2Value);
@@ -164,7 +167,7 @@ void checkTrains(const FormState& form) {
         }
         const std::int64_t drivers = std::int64_t{t.a} * (t.isCompound() ? t.c : 1);
         const std::int64_t driven = std::int64_t{t.b} * (t.isCompound() ? t.d : 1);
-        if (drivers * z2 != 24 * driven) {
+        if (drivers * z2 != 24 * z1 * driven) {
             fail("a train is not exact", FieldId::Z2_t);
         }
         if (before && (before->isCompound() > t.isCompound() ||
