@@ -41,7 +41,8 @@ int main(int argc, char* argv[]) {
     for (const ButtonId button : allButtons) {
         flow.click(button);
     }
-    const auto made = makeJobSheet(form, flow.completedRuns(), QDateTime::currentDateTime());
+    const auto made =
+        makeJobSheet(form, flow.machine(), flow.completedRuns(), QDateTime::currentDateTime());
     const auto* complete = std::get_if<JobSheet>(&made);
     if (sink.count != 0 || complete == nullptr) {
         std::fprintf(stderr, "the three sections did not run to their end\n");

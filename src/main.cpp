@@ -8,7 +8,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // Ties the window to its desktop entry, where the desktop takes its icon and name from.
     QGuiApplication::setDesktopFileName(QStringLiteral(ZORVANDI_APP_ID));
-    MainWindow window(QLocale::system());
+    MainWindow window(QLocale::system(), MachineFile::defaultPath());
     FirstFrameProbe::installIfRequested(window);
     window.show();
     return QApplication::exec();

@@ -15,29 +15,54 @@ using Train = std::tuple<int, int, int, int>;
 
 constexpr std::int64_t largestZ2 = 500;
 
-// Every exact train for Z2 = 1..500 and a hob of z1 starts, found the slow way: every pair and
-// every quadruple of different gears of the set, its ratio turned into the tooth count it
-// indexes.
-std::map<std::int64_t, std::set<Train>> bruteForce(int z1) {
-    std::map<std::int64_t, std::set<Train>> found;
-    const auto& set = changeGearSet;
-    const std::int64_t k = 24LL * z1;
-    for (const int a : set) {
-        for (const int b : set) {
-            if (a != b && (k * b) % a == 0 && k * b / a <= largestZ2) {
-                found[k * b / a].insert({a, b, 0, 0});
+// The shop's example: K 30, two gears of 25, K′ 60 above 150 teeth and a clearance of 40.
+Machine tezgahB() {
+    Machine m;
+    m.name = QStringLiteral("Tezgâh B");
+    m.indexConstant = 30;
+    m.gears = {20, 25, 25, 30, 35, 40, 45, 50, 55, 60, 65, 70, 75, 80, 90, 100};
+    m.largeWheel = LargeWheelRule{150, 60};
+    m.clearance = 40;
+    return m;
+}
+
+// What the slow way finds for one Z2: every train by its gears' counts (drivers A ≤ C, driven
+// B ≤ D), and whether any order of it fits the quadrant.
+using Found = std::map<std::int64_t, std::map<Train, bool>>;
+
+// Every exact train for Z2 = 1..500, found the slow way: every pair and every quadruple of
+// different physical gears of the box, its ratio turned into the tooth count it indexes with
+// each of the machine's constants that applies there.
+Found bruteForce(const Machine& machine, int z1) {
+    Found found;
+    const QList<int>& g = machine.gears;
+    const auto record = [&](std::int64_t num, std::int64_t den, const Train& train, bool fit) {
+        for (const int k :
+             {machine.indexConstant, machine.largeWheel ? machine.largeWheel->indexConstant : 0}) {
+            if (k == 0 || (std::int64_t{k} * z1 * num) % den != 0) {
+                continue;
             }
-            for (const int c : set) {
-                for (const int d : set) {
-                    if (std::set<int>{a, b, c, d}.size() != 4) {
+            const std::int64_t z2 = std::int64_t{k} * z1 * num / den;
+            if (z2 >= 1 && z2 <= largestZ2 && effectiveConstant(machine, double(z2)) == k) {
+                found[z2][train] = found[z2][train] || fit;
+            }
+        }
+    };
+    for (qsizetype i = 0; i < g.size(); ++i) {
+        for (qsizetype j = 0; j < g.size(); ++j) {
+            if (i == j) {
+                continue;
+            }
+            record(g[j], g[i], {g[i], g[j], 0, 0}, true);
+            for (qsizetype k = 0; k < g.size(); ++k) {
+                for (qsizetype l = 0; l < g.size(); ++l) {
+                    if (k == i || k == j || l == i || l == j || l == k) {
                         continue;
                     }
-                    const std::int64_t driven = k * b * d;
-                    const std::int64_t drivers = std::int64_t{a} * c;
-                    if (driven % drivers == 0 && driven / drivers <= largestZ2) {
-                        found[driven / drivers].insert(
-                            {std::min(a, c), std::min(b, d), std::max(a, c), std::max(b, d)});
-                    }
+                    const Train canonical = {std::min(g[i], g[k]), std::min(g[j], g[l]),
+                                             std::max(g[i], g[k]), std::max(g[j], g[l])};
+                    record(std::int64_t{g[j]} * g[l], std::int64_t{g[i]} * g[k], canonical,
+                           fits(machine, g[i], g[j], g[k], g[l]));
                 }
             }
         }
@@ -46,46 +71,88 @@ std::map<std::int64_t, std::set<Train>> bruteForce(int z1) {
 }
 } // namespace
 
+Q_DECLARE_METATYPE(Machine)
+
 class TestGearTrains : public QObject {
     Q_OBJECT
 
 private slots:
     void agreesWithBruteForce_data();
     void agreesWithBruteForce();
+    void shopExample();
     void byText_data();
     void byText();
 };
 
 void TestGearTrains::agreesWithBruteForce_data() {
+    QTest::addColumn<Machine>("machine");
     QTest::addColumn<int>("z1");
     for (int z1 = 1; z1 <= maxWormStarts; ++z1) {
-        QTest::addRow("z1 = %d", z1) << z1;
+        QTest::addRow("built-in machine, z1 = %d", z1) << builtInMachine() << z1;
     }
+    QTest::newRow("two 25s, a clearance and a large-wheel constant") << tezgahB() << 1;
+    QTest::newRow("the same, z1 = 2") << tezgahB() << 2;
 }
 
 void TestGearTrains::agreesWithBruteForce() {
+    QFETCH(Machine, machine);
     QFETCH(int, z1);
-    const auto expected = bruteForce(z1);
+    const Found expected = bruteForce(machine, z1);
+    const GearTrainFinder finder(machine);
     std::size_t total = 0;
     for (std::int64_t z2 = 1; z2 <= largestZ2; ++z2) {
-        const QList<GearTrain> trains = gearTrains(z2, z1);
-        std::set<Train> got;
+        const TrainSearch search = finder.find(z2, z1);
+        const QList<GearTrain>& trains = search.trains;
+        std::map<Train, bool> got;
         for (qsizetype i = 0; i < trains.size(); ++i) {
             const GearTrain& t = trains[i];
-            got.insert({t.a, t.b, t.c, t.d});
+            QVERIFY(fits(machine, t.a, t.b, t.c, t.d) || !t.isCompound());
+            const Train canonical = t.isCompound() ? Train{std::min(t.a, t.c), std::min(t.b, t.d),
+                                                           std::max(t.a, t.c), std::max(t.b, t.d)}
+                                                   : Train{t.a, t.b, 0, 0};
+            QVERIFY2(got.emplace(canonical, true).second, "a train listed twice");
             if (i > 0) { // simple ones first, then in ascending order of teeth
                 const GearTrain& before = trains[i - 1];
                 QVERIFY(before.isCompound() <= t.isCompound());
                 QVERIFY(before.isCompound() != t.isCompound() || before.teeth() <= t.teeth());
             }
         }
-        QCOMPARE(got.size(), std::size_t(trains.size())); // none twice
-        const auto it = expected.find(z2);
-        QVERIFY2(got == (it == expected.end() ? std::set<Train>{} : it->second),
-                 qPrintable(QStringLiteral("Z2 = %1").arg(z2)));
+        std::map<Train, bool> fitting;
+        qsizetype unfit = 0;
+        if (const auto it = expected.find(z2); it != expected.end()) {
+            for (const auto& [train, fit] : it->second) {
+                if (fit) {
+                    fitting.emplace(train, true);
+                } else {
+                    ++unfit;
+                }
+            }
+        }
+        QVERIFY2(got == fitting, qPrintable(QStringLiteral("Z2 = %1").arg(z2)));
+        QCOMPARE(search.unfit, unfit);
         total += got.size();
     }
     QVERIFY(total > 0);
+}
+
+// Z2 40 on the shop's machine: four simple trains; of the 41 exact compound ones, the 11 that
+// fit the quadrant in no order are left out. Z2 30 needs both 25s.
+void TestGearTrains::shopExample() {
+    const GearTrainFinder finder(tezgahB());
+    const TrainSearch search = finder.find(40, 1);
+    QStringList simple;
+    for (const GearTrain& t : search.trains) {
+        if (!t.isCompound()) {
+            simple.append(t.text(point));
+        }
+    }
+    QCOMPARE(simple, (QStringList{"30 → 40", "45 → 60", "60 → 80", "75 → 100"}));
+    QCOMPARE(search.trains.size() - simple.size(), 30);
+    QCOMPARE(search.unfit, 11);
+    QCOMPARE(finder.find(30, 1).trains.constFirst().text(point), QStringLiteral("25 → 25"));
+    Machine oneOf25 = tezgahB();
+    oneOf25.gears.removeOne(25);
+    QVERIFY(GearTrainFinder(oneOf25).find(30, 1).trains.constFirst().isCompound());
 }
 
 void TestGearTrains::byText_data() {
@@ -138,13 +205,14 @@ void TestGearTrains::byText() {
     QFETCH(QStringList, first);
     QFETCH(QString, z1);
 
-    const auto trains = gearTrainsFor(z2, z1, locale);
+    const auto trains = gearTrainsFor(z2, z1, builtInMachine(), locale);
 
     if (!line.isEmpty()) {
         QCOMPARE(trainCountLine(trains, z2, z1, locale), line);
     }
-    const auto* list = std::get_if<QList<GearTrain>>(&trains);
-    QCOMPARE(list != nullptr, line.startsWith(QStringLiteral("Z2")) || line.isEmpty());
+    const auto* search = std::get_if<TrainSearch>(&trains);
+    QCOMPARE(search != nullptr, line.startsWith(QStringLiteral("Z2")) || line.isEmpty());
+    const QList<GearTrain>* list = search != nullptr ? &search->trains : nullptr;
     for (qsizetype i = 0; i < first.size(); ++i) {
         QCOMPARE(list->at(i).text(locale), first[i]);
     }

@@ -34,7 +34,7 @@ struct Job {
         }
     }
     std::variant<JobSheet, SheetRefusal> sheet() const {
-        return makeJobSheet(form, flow.completedRuns(),
+        return makeJobSheet(form, flow.machine(), flow.completedRuns(),
                             QDateTime(QDate(2026, 12, 8), QTime(9, 30)));
     }
     RecordingSink sink;

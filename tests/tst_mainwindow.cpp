@@ -94,6 +94,7 @@ private:
     QStringList answerModals(const std::function<void()>& act,
                              QList<std::function<void(QWidget*)>> handlers);
 
+    QTemporaryDir m_config; // the user's configuration folder
     std::unique_ptr<MainWindow> m_window;
 };
 
@@ -106,7 +107,8 @@ void TestMainWindow::cleanup() {
 }
 
 void TestMainWindow::open(const QLocale& locale) {
-    m_window = std::make_unique<MainWindow>(locale);
+    m_window =
+        std::make_unique<MainWindow>(locale, m_config.filePath(QStringLiteral("machines.json")));
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     m_window->activateWindow();
@@ -149,7 +151,7 @@ void TestMainWindow::startState() {
 }
 
 void TestMainWindow::captionsFitTheirLabels() {
-    const QList<QLabel*> labels = m_window->findChildren<QLabel*>();
+    const QList<QLabel*> labels = m_window->view().findChildren<QLabel*>();
     QCOMPARE(labels.size(), int(fieldCount));
     for (const QLabel* label : labels) {
         const QFontMetrics metrics(label->font());
@@ -446,7 +448,7 @@ void TestMainWindow::menusHoldTheirItems() {
          {s("PDF Olarak Kaydet…\tCtrl+S"), s("Baskı Önizleme…\t"), s("Yazdır…\tCtrl+P"), s("-"),
           s("Çıkış\tCtrl+Q")}},
         {s("Düzen"), {s("Sonuçları Kopyala\tCtrl+Shift+C")}},
-        {s("Araçlar"), {s("Dişli Dizileri…\tCtrl+T")}},
+        {s("Araçlar"), {s("Dişli Dizileri…\tCtrl+T"), s("Tezgâhlar…\t"), s("Tezgâh\t")}},
         {s("Yardım"), {s("ZORVANDI Hakkında\t")}},
     };
     const QList<QAction*> menus = m_window->menuBar()->actions();

@@ -83,8 +83,8 @@ JobSheet completeSheet(const QLocale& locale, const QStringList& inputs) {
     for (const ButtonId button : allButtons) {
         flow.click(button);
     }
-    return std::get<JobSheet>(
-        makeJobSheet(form, flow.completedRuns(), QDateTime(QDate(2026, 12, 8), QTime(9, 30))));
+    return std::get<JobSheet>(makeJobSheet(form, flow.machine(), flow.completedRuns(),
+                                           QDateTime(QDate(2026, 12, 8), QTime(9, 30))));
 }
 
 const QStringList typical = {"3", "36", "66", "1440", "3", "48"};
@@ -153,7 +153,11 @@ void TestSheetPaint::pdfTextHasEveryLine() {
 // drawing but one line that says why.
 void TestSheetPaint::unitsAnglesElisionAndNoDrawingForExtremes() {
     JobSheet sheet = completeSheet(comma, {"3", "36", "66.0", "1440", "3", "48"});
-    sheet.sections[2].lines[0].value = QString(80, QLatin1Char('9'));
+    for (SheetLine& line : sheet.sections[2].lines) {
+        if (line.caption == fieldCaption(FieldId::GD_t)) {
+            line.value = QString(80, QLatin1Char('9'));
+        }
+    }
     for (Measure* m : {&sheet.drive->da2, &sheet.drive->d2, &sheet.drive->df2, &sheet.drive->ba,
                        &sheet.drive->da1, &sheet.drive->d1, &sheet.drive->df1, &sheet.drive->L,
                        &sheet.drive->P, &sheet.drive->A}) {

@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr std::int64_t coefficientDivisor = 24;
-
 // A number as it reads with 15 digits, as numerator ÷ 10^decimals; nothing when it does not fit.
 struct ExactDecimal {
     std::int64_t numerator = 0;
@@ -41,12 +39,6 @@ std::optional<ExactDecimal> exactDecimal(const QString& text, const QLocale& loc
 
 } // namespace
 
-bool isChangeGear(double teeth) {
-    // Every count in the set is whole and small, so an exact compare also refuses fractions.
-    return std::any_of(changeGearSet.begin(), changeGearSet.end(),
-                       [teeth](int count) { return teeth == count; });
-}
-
 std::optional<std::int64_t> wholeOutputGear(const QString& gdText, const QString& z2Text,
                                             std::int64_t divisor, const QLocale& locale) {
     const std::optional<ExactDecimal> gd = exactDecimal(gdText, locale);
@@ -63,13 +55,18 @@ std::optional<std::int64_t> wholeOutputGear(const QString& gdText, const QString
     return numerator / denominator;
 }
 
-bool outputGearInSet(const QString& gdText, const QString& z2Text, int z1, const QLocale& locale) {
+bool outputGearInSet(const QString& gdText, const QString& z2Text, int z1, const Machine& machine,
+                     const QLocale& locale) {
+    const std::optional<double> z2 = FieldValues::readNumber(z2Text, locale);
+    if (!z2) {
+        return false;
+    }
     const std::optional<std::int64_t> gear =
-        wholeOutputGear(gdText, z2Text, coefficientDivisor * z1, locale);
-    return gear && isChangeGear(double(*gear));
+        wholeOutputGear(gdText, z2Text, std::int64_t{effectiveConstant(machine, *z2)} * z1, locale);
+    return gear && hasGear(machine, double(*gear));
 }
 
-bool Command1_Click(FormState& form) {
+bool Command1_Click(FormState& form, const Machine& machine) {
     using F = FieldId;
     const auto n = [&form](FieldId field) { return form.number(field); };
 
@@ -81,7 +78,7 @@ bool Command1_Click(FormState& form) {
     if (!form.check(F::GD_t, teeth)) {
         return false;
     }
-    if (!isChangeGear(teeth.value())) {
+    if (!hasGear(machine, teeth.value())) {
         form.showMessage(QStringLiteral("bu dişli listede yok"));
         return false;
     }
@@ -90,7 +87,15 @@ bool Command1_Click(FormState& form) {
     if (!z1) {
         return false;
     }
-    const CheckedNumber divisor = double(coefficientDivisor);
+    // The large-wheel constant depends on Z2, which is then read before the coefficient.
+    CheckedNumber divisor = double(machine.indexConstant);
+    if (machine.largeWheel) {
+        const CheckedNumber z2 = n(F::Z2_t);
+        if (!form.check(F::KS_t, z2)) {
+            return false;
+        }
+        divisor = double(effectiveConstant(machine, z2.value()));
+    }
     if (!form.store(F::KS_t, teeth / divisor)) {
         return false;
     }

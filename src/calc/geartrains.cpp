@@ -1,54 +1,39 @@
 #include "calc/geartrains.h"
 
-#include "calc/changegears.h"
 #include "calc/wormstarts.h"
 #include "model/fieldvalues.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <map>
 #include <tuple>
 
 namespace {
 
-// The index constant: the wheel turns once for 24 turns of the driving change gear's shaft
-// over the driven one, for each start of the hob.
-constexpr std::int64_t indexTeeth = 24;
-
-struct PairProduct {
-    std::int64_t product = 0;
-    int low = 0;
-    int high = 0;
-};
-
-constexpr bool byProduct(const PairProduct& x, const PairProduct& y) {
-    return x.product < y.product;
-}
-
-constexpr std::size_t pairCount = changeGearSet.size() * (changeGearSet.size() - 1) / 2;
-
-// Every pair of two different gears of the set with the product of their counts, ordered by
-// the product, so that the pairs for one product are found by a binary search.
-constexpr std::array<PairProduct, pairCount> pairProducts = [] {
-    std::array<PairProduct, pairCount> pairs{};
-    std::size_t n = 0;
-    for (std::size_t i = 0; i < changeGearSet.size(); ++i) {
-        for (std::size_t j = i + 1; j < changeGearSet.size(); ++j) {
-            pairs.at(n++) = {std::int64_t{changeGearSet.at(i)} * changeGearSet.at(j),
-                             changeGearSet.at(i), changeGearSet.at(j)};
-        }
-    }
-    std::sort(pairs.begin(), pairs.end(), byProduct);
-    return pairs;
-}();
-
-// Above this no compound train exists for any z1: the largest driven product against the
-// smallest driver product. It is also far above any simple train, and it keeps every product
-// below in range.
-constexpr std::int64_t largestZ2 =
-    indexTeeth * maxWormStarts * pairProducts.back().product / pairProducts.front().product;
-
 bool inTeethOrder(const GearTrain& x, const GearTrain& y) {
     return std::tuple(x.teeth(), x.a, x.b, x.c, x.d) < std::tuple(y.teeth(), y.a, y.b, y.c, y.d);
+}
+
+// How many gears of each count the box holds.
+std::map<int, int> countsOf(const QList<int>& gears) {
+    std::map<int, int> counts;
+    for (const int g : gears) {
+        ++counts[g];
+    }
+    return counts;
+}
+
+// Whether the box holds every gear of the train as a gear of its own.
+bool boxHolds(const std::map<int, int>& counts, std::initializer_list<int> train) {
+    std::map<int, int> needed;
+    for (const int g : train) {
+        ++needed[g];
+    }
+    return std::all_of(needed.begin(), needed.end(), [&counts](const auto& n) {
+        const auto it = counts.find(n.first);
+        return it != counts.end() && it->second >= n.second;
+    });
 }
 
 } // namespace
@@ -61,44 +46,90 @@ QString GearTrain::text(const QLocale& locale) const {
     return s;
 }
 
-QList<GearTrain> gearTrains(std::int64_t z2, int z1) {
-    if (z2 < 1 || z2 > largestZ2 || z1 < 1 || z1 > maxWormStarts) {
-        return {};
+GearTrainFinder::GearTrainFinder(Machine machine)
+    : m_machine(std::move(machine)) {
+    const QList<int>& g = m_machine.gears;
+    for (qsizetype i = 0; i < g.size(); ++i) {
+        for (qsizetype j = i + 1; j < g.size(); ++j) {
+            m_pairs.append({std::int64_t{g[i]} * g[j], std::min(g[i], g[j]), std::max(g[i], g[j])});
+        }
     }
-    const std::int64_t ratioTeeth = indexTeeth * z1;
-    // A ÷ B = 24 × z1 ÷ Z2, that is A × Z2 = 24 × z1 × B.
-    QList<GearTrain> simple;
-    for (const int a : changeGearSet) {
-        for (const int b : changeGearSet) {
-            if (a != b && a * z2 == ratioTeeth * b) {
-                simple.append({a, b});
+    std::sort(m_pairs.begin(), m_pairs.end(), [](const PairProduct& x, const PairProduct& y) {
+        return std::tie(x.product, x.low, x.high) < std::tie(y.product, y.low, y.high);
+    });
+    // Two gears of a count give the same pair twice; one is enough to find a train by.
+    m_pairs.erase(std::unique(m_pairs.begin(), m_pairs.end(),
+                              [](const PairProduct& x, const PairProduct& y) {
+                                  return x.product == y.product && x.low == y.low;
+                              }),
+                  m_pairs.end());
+    if (!m_pairs.isEmpty()) {
+        // Above this no train exists for any constant, z1 or order: the largest driven product
+        // against the smallest driver product, which also bounds every simple train.
+        const int largestConstant =
+            std::max(m_machine.indexConstant,
+                     m_machine.largeWheel ? m_machine.largeWheel->indexConstant : 0);
+        m_largestZ2 = std::int64_t{largestConstant} * maxWormStarts * m_pairs.back().product /
+                      m_pairs.front().product;
+    }
+}
+
+TrainSearch GearTrainFinder::find(std::int64_t z2, int z1) const {
+    TrainSearch search;
+    if (z2 < 1 || z2 > m_largestZ2 || z1 < 1 || z1 > maxWormStarts) {
+        return search;
+    }
+    const std::map<int, int> counts = countsOf(m_machine.gears);
+    const std::int64_t ratioTeeth = std::int64_t{effectiveConstant(m_machine, double(z2))} * z1;
+    // A ÷ B = K × z1 ÷ Z2, that is A × Z2 = K × z1 × B.
+    for (const auto& [a, countA] : counts) {
+        for (const auto& [b, countB] : counts) {
+            if (a * z2 == ratioTeeth * b && (a != b || countA > 1)) {
+                search.trains.append({a, b});
             }
         }
     }
-    // (A × C) ÷ (B × D) = 24 × z1 ÷ Z2: for each driven pair, the driver product it needs.
+    // (A × C) ÷ (B × D) = K × z1 ÷ Z2: for each driven pair, the driver product it needs.
     QList<GearTrain> compound;
-    for (const PairProduct& driven : pairProducts) {
+    const auto byProduct = [](const PairProduct& x, const PairProduct& y) {
+        return x.product < y.product;
+    };
+    for (const PairProduct& driven : m_pairs) {
         const std::int64_t needed = ratioTeeth * driven.product;
         if (needed % z2 != 0) {
             continue;
         }
-        const auto [first, last] = std::equal_range(pairProducts.begin(), pairProducts.end(),
-                                                    PairProduct{needed / z2}, byProduct);
-        for (const auto* drivers = first; drivers != last; ++drivers) {
-            // One gear of each count: the drivers and the driven gears share none.
-            if (drivers->low != driven.low && drivers->low != driven.high &&
-                drivers->high != driven.low && drivers->high != driven.high) {
-                compound.append({drivers->low, driven.low, drivers->high, driven.high});
+        const auto [first, last] =
+            std::equal_range(m_pairs.begin(), m_pairs.end(), PairProduct{needed / z2}, byProduct);
+        for (auto drivers = first; drivers != last; ++drivers) {
+            const int a = drivers->low;
+            const int c = drivers->high;
+            const int b = driven.low;
+            const int d = driven.high;
+            if (!boxHolds(counts, {a, b, c, d})) {
+                continue;
+            }
+            // The canonical order first, then with the driven gears, the drivers, both swapped.
+            const std::array<GearTrain, 4> orders = {GearTrain{a, b, c, d}, GearTrain{a, d, c, b},
+                                                     GearTrain{c, b, a, d}, GearTrain{c, d, a, b}};
+            const auto* fitting = std::find_if(orders.begin(), orders.end(), [this](const auto& t) {
+                return fits(m_machine, t.a, t.b, t.c, t.d);
+            });
+            if (fitting == orders.end()) {
+                ++search.unfit;
+            } else {
+                compound.append(*fitting);
             }
         }
     }
-    std::sort(simple.begin(), simple.end(), inTeethOrder);
+    std::sort(search.trains.begin(), search.trains.end(), inTeethOrder);
     std::sort(compound.begin(), compound.end(), inTeethOrder);
-    return simple + compound;
+    search.trains += compound;
+    return search;
 }
 
-std::variant<QList<GearTrain>, Fault> gearTrainsFor(const QString& z2Text, const QString& z1Text,
-                                                    const QLocale& locale) {
+std::variant<TrainSearch, Fault> gearTrainsFor(const QString& z2Text, const QString& z1Text,
+                                               const Machine& machine, const QLocale& locale) {
     const std::optional<double> z2 = FieldValues::readNumber(z2Text, locale);
     if (!z2) {
         return Fault{FieldId::Z2_t,
@@ -113,11 +144,11 @@ std::variant<QList<GearTrain>, Fault> gearTrainsFor(const QString& z2Text, const
     if (const auto* fault = std::get_if<Fault>(&z1)) {
         return *fault;
     }
-    // A larger whole number has no train, and would not fit the integer.
-    if (*z2 > double(largestZ2)) {
-        return QList<GearTrain>{};
+    // A whole number this large has no train, and would not fit the integer.
+    if (*z2 > 1e15) {
+        return TrainSearch{};
     }
-    return gearTrains(static_cast<std::int64_t>(*z2), std::get<int>(z1));
+    return GearTrainFinder(machine).find(static_cast<std::int64_t>(*z2), std::get<int>(z1));
 }
 
 QString outputGearNote(const QString& cdText, bool inSet) {
@@ -130,12 +161,13 @@ QString outputGearNote(const QString& cdText, bool inSet) {
         .arg(gear);
 }
 
-QString trainCountLine(const std::variant<QList<GearTrain>, Fault>& trains, const QString& z2Text,
+QString trainCountLine(const std::variant<TrainSearch, Fault>& trains, const QString& z2Text,
                        const QString& z1Text, const QLocale& locale) {
     if (const auto* fault = std::get_if<Fault>(&trains)) {
         return faultMessage(*fault, locale);
     }
-    const auto& list = std::get<QList<GearTrain>>(trains);
+    const TrainSearch& search = std::get<TrainSearch>(trains);
+    const QList<GearTrain>& list = search.trains;
     // The single-start worm is the common case, and its line names only Z2.
     const auto starts = wormStarts(z1Text, locale);
     const bool singleStart = !std::holds_alternative<int>(starts) || std::get<int>(starts) == 1;
@@ -143,12 +175,20 @@ QString trainCountLine(const std::variant<QList<GearTrain>, Fault>& trains, cons
         singleStart
             ? QStringLiteral("Z2 = %1 için").arg(z2Text.trimmed())
             : QStringLiteral("Z2 = %1, z1 = %2 için").arg(z2Text.trimmed(), z1Text.trimmed());
+    QString line;
     if (list.isEmpty()) {
-        return QStringLiteral("%1 tam dişli dizisi yok.").arg(z2);
+        line = QStringLiteral("%1 tam dişli dizisi yok.").arg(z2);
+    } else {
+        const auto simple = std::count_if(list.begin(), list.end(),
+                                          [](const GearTrain& t) { return !t.isCompound(); });
+        line = QStringLiteral("%1 %2 tam dizi: %3 basit, %4 bileşik.")
+                   .arg(z2, locale.toString(list.size()), locale.toString(simple),
+                        locale.toString(list.size() - simple));
     }
-    const auto simple =
-        std::count_if(list.begin(), list.end(), [](const GearTrain& t) { return !t.isCompound(); });
-    return QStringLiteral("%1 %2 tam dizi: %3 basit, %4 bileşik.")
-        .arg(z2, locale.toString(list.size()), locale.toString(simple),
-             locale.toString(list.size() - simple));
+    if (search.unfit > 0) {
+        line += QLatin1Char(' ') +
+                QStringLiteral("%1 tam bileşik dizi tezgâha sığmadığı için listelenmedi.")
+                    .arg(locale.toString(search.unfit));
+    }
+    return line;
 }

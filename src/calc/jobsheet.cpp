@@ -120,16 +120,27 @@ std::optional<DriveDimensions> driveDimensions(const FormState& form) {
     return d;
 }
 
+// The machine that the change gears are for, and the constant it used for this wheel.
+QList<SheetLine> machineLines(const FormState& form, const Machine& machine) {
+    const double constant = effectiveConstant(machine, valueOf(form, F::Z2_t));
+    return {{QStringLiteral("TEZGÂH"), machine.name, {}},
+            {QStringLiteral("BÖLME SABİTİ (K)"),
+             FieldValues::writeNumber(constant, form.locale()),
+             {}}};
+}
+
 // Whether the output gear is in the machine's set, and the first exact trains for the wheel.
-QList<SheetLine> gearTrainLines(const FormState& form) {
+QList<SheetLine> gearTrainLines(const FormState& form, const Machine& machine) {
     constexpr qsizetype listed = 6;
     const bool inSet = outputGearInSet(form.getText(F::GD_t), form.getText(F::Z2_t),
-                                       wormStartsOf(form), form.locale());
+                                       wormStartsOf(form), machine, form.locale());
     QList<SheetLine> lines = {{QStringLiteral("ÇD makinenin takımında"),
                                inSet ? QStringLiteral("var") : QStringLiteral("yok"),
                                {}}};
-    const auto trains = gearTrainsFor(form.getText(F::Z2_t), form.getText(F::z1_t), form.locale());
-    const auto* list = std::get_if<QList<GearTrain>>(&trains);
+    const auto found =
+        gearTrainsFor(form.getText(F::Z2_t), form.getText(F::z1_t), machine, form.locale());
+    const auto* search = std::get_if<TrainSearch>(&found);
+    const QList<GearTrain>* list = search != nullptr ? &search->trains : nullptr;
     if (list == nullptr || list->isEmpty()) {
         lines.append({QStringLiteral("Tam dişli dizisi"),
                       list != nullptr ? QStringLiteral("yok") : QStringLiteral("Z2 tam sayı değil"),
@@ -150,7 +161,8 @@ QList<SheetLine> gearTrainLines(const FormState& form) {
     return lines;
 }
 
-SheetSection section(const FormState& form, ButtonId button, bool computed) {
+SheetSection section(const FormState& form, const Machine& machine, ButtonId button,
+                     bool computed) {
     SheetSection s;
     s.button = button;
     s.heading = sectionHeading(button);
@@ -168,7 +180,8 @@ SheetSection section(const FormState& form, ButtonId button, bool computed) {
                    fieldLine(form, F::AASOL_t)};
         break;
     case ButtonId::Command1:
-        s.lines = sectionFieldLines(form, button) + gearTrainLines(form);
+        s.lines = machineLines(form, machine) + sectionFieldLines(form, button) +
+                  gearTrainLines(form, machine);
         break;
     }
     return s;
@@ -176,33 +189,40 @@ SheetSection section(const FormState& form, ButtonId button, bool computed) {
 
 } // namespace
 
-SectionState sectionState(ButtonId section, const FieldTexts& now, const CompletedRuns& runs) {
-    const std::optional<FieldTexts>& run = runs.at(indexOf(section));
+SectionState sectionState(ButtonId section, const FormSnapshot& now, const CompletedRuns& runs) {
+    const std::optional<FormSnapshot>& run = runs.at(indexOf(section));
     if (!run) {
         return SectionState::NeverRun;
     }
     for (const FieldId field : allFields) {
-        if (sectionUses(section, field) && run->at(indexOf(field)) != now.at(indexOf(field))) {
+        if (sectionUses(section, field) &&
+            run->texts.at(indexOf(field)) != now.texts.at(indexOf(field))) {
             return SectionState::Stale;
         }
+    }
+    if (section == ButtonId::Command1 && run->machine != now.machine) {
+        return SectionState::Stale;
     }
     return SectionState::Current;
 }
 
-std::variant<JobSheet, SheetRefusal> makeJobSheet(const FormState& form, const CompletedRuns& runs,
+std::variant<JobSheet, SheetRefusal> makeJobSheet(const FormState& form, const Machine& machine,
+                                                  const CompletedRuns& runs,
                                                   const QDateTime& madeAt) {
+    const FormSnapshot now{form.texts(), machine};
     JobSheet sheet;
     sheet.title = formTitle();
     sheet.madeAt = form.locale().toString(madeAt, QLocale::ShortFormat);
     SheetRefusal refusal;
     for (const ButtonId button : allButtons) {
-        const SectionState state = sectionState(button, form.texts(), runs);
+        const SectionState state = sectionState(button, now, runs);
         const bool firstSection = button == ButtonId::HESAPLA;
         if (state == SectionState::Stale || (firstSection && state == SectionState::NeverRun)) {
             refusal.sections.append({button, state});
             continue;
         }
-        sheet.sections.at(indexOf(button)) = section(form, button, state == SectionState::Current);
+        sheet.sections.at(indexOf(button)) =
+            section(form, machine, button, state == SectionState::Current);
     }
     if (!refusal.sections.isEmpty()) {
         return refusal;

@@ -3,8 +3,10 @@
 // The job sheet's content, without any painting: which lines it carries, whether each section
 // is current, the measures of the drawing, and the sheet as text for the clipboard. A section
 // is current when every field that its last complete run read or wrote still holds the text it
-// had then, so a sheet never mixes the results of two runs. src/paint paints this content.
+// had then (and, for the change gears, the machine in use is the one it used), so a sheet
+// never mixes the results of two runs. src/paint paints this content.
 
+#include "calc/machine.h"
 #include "model/fieldid.h"
 
 #include <QDateTime>
@@ -17,8 +19,14 @@
 
 class FormState;
 
-// The field texts that each section's last complete run left, in ButtonId order.
-using CompletedRuns = std::array<std::optional<FieldTexts>, buttonCount>;
+// What a run depends on: the field texts, and the machine in use for the third section.
+struct FormSnapshot {
+    FieldTexts texts;
+    Machine machine;
+};
+
+// What each section's last complete run left, in ButtonId order.
+using CompletedRuns = std::array<std::optional<FormSnapshot>, buttonCount>;
 
 enum class SectionState {
     Current,  // its last complete run still matches the form
@@ -26,7 +34,7 @@ enum class SectionState {
     Stale,    // a field it read or wrote has changed since
 };
 
-SectionState sectionState(ButtonId section, const FieldTexts& now, const CompletedRuns& runs);
+SectionState sectionState(ButtonId section, const FormSnapshot& now, const CompletedRuns& runs);
 
 struct SheetLine {
     QString caption;
@@ -76,7 +84,8 @@ struct SheetRefusal {
 
 // The sheet for the form as it stands, or the refusal when the first section is not complete
 // and current, or any section was completed but is no longer current.
-std::variant<JobSheet, SheetRefusal> makeJobSheet(const FormState& form, const CompletedRuns& runs,
+std::variant<JobSheet, SheetRefusal> makeJobSheet(const FormState& form, const Machine& machine,
+                                                  const CompletedRuns& runs,
                                                   const QDateTime& madeAt);
 
 QString refusalMessage(const SheetRefusal& refusal);

@@ -21,11 +21,19 @@ void Workflow::click(ButtonId button) {
         ranToEnd = Command2_Click(m_form);
         break;
     case ButtonId::Command1:
-        ranToEnd = Command1_Click(m_form);
+        ranToEnd = Command1_Click(m_form, m_machine);
         break;
     }
     if (ranToEnd) {
-        m_runs.at(indexOf(button)) = m_form.texts();
+        m_runs.at(indexOf(button)) = snapshot();
         emit completed(button);
     }
+}
+
+void Workflow::setMachine(const Machine& machine) {
+    if (machine == m_machine) {
+        return;
+    }
+    m_machine = machine;
+    emit machineChanged();
 }

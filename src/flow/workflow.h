@@ -18,6 +18,11 @@ public:
     FormState& form() { return m_form; }
     const FormState& form() const { return m_form; }
     const CompletedRuns& completedRuns() const { return m_runs; }
+    FormSnapshot snapshot() const { return {m_form.texts(), m_machine}; }
+
+    // The hobbing machine that the third section and the trains are for.
+    const Machine& machine() const { return m_machine; }
+    void setMachine(const Machine& machine);
 
     // Runs the button's calculation; a click on a disabled button does nothing.
     void click(ButtonId button);
@@ -25,8 +30,10 @@ public:
 signals:
     // A calculation ran to its end.
     void completed(ButtonId button);
+    void machineChanged();
 
 private:
     FormState& m_form;
     CompletedRuns m_runs;
+    Machine m_machine = builtInMachine();
 };

@@ -70,7 +70,7 @@ void FormView::showEnabled(ButtonId id, bool enabled) const {
 // The texts stay, as the user may still want to read them; their colour says that they no
 // longer belong to the inputs on the screen.
 void FormView::showStaleResults() {
-    const FieldTexts& now = m_flow.form().texts();
+    const FormSnapshot now = m_flow.snapshot();
     for (const ButtonId section : allButtons) {
         const bool stale =
             sectionState(section, now, m_flow.completedRuns()) == SectionState::Stale;

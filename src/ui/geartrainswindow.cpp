@@ -7,9 +7,10 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-GearTrainsWindow::GearTrainsWindow(FormState& form, QWidget* parent)
+GearTrainsWindow::GearTrainsWindow(Workflow& flow, QWidget* parent)
     : QWidget(parent, Qt::Window)
-    , m_form(form) {
+    , m_flow(flow)
+    , m_form(flow.form()) {
     setObjectName(QStringLiteral("gearTrainsWindow"));
     m_count = new QLabel(this);
     m_count->setObjectName(QStringLiteral("countLine"));
@@ -47,6 +48,7 @@ GearTrainsWindow::GearTrainsWindow(FormState& form, QWidget* parent)
     resize(460, 420);
 
     connect(&m_form, &FormState::textChanged, this, &GearTrainsWindow::followField);
+    connect(&m_flow, &Workflow::machineChanged, this, [this] { followField(FieldId::Z2_t); });
     connect(m_table, &QTableWidget::itemSelectionChanged, this,
             &GearTrainsWindow::selectionChanged);
     connect(m_table, &QTableWidget::cellDoubleClicked, this, &GearTrainsWindow::useSelected);
@@ -70,10 +72,10 @@ void GearTrainsWindow::refresh() {
     const QString z1 = m_form.getText(FieldId::z1_t);
     setWindowTitle(
         QStringLiteral("DİŞLİ DİZİLERİ – Z2 = %1, z1 = %2").arg(z2.trimmed(), z1.trimmed()));
-    const auto found = gearTrainsFor(z2, z1, m_form.locale());
+    const auto found = gearTrainsFor(z2, z1, m_flow.machine(), m_form.locale());
     m_count->setText(trainCountLine(found, z2, z1, m_form.locale()));
-    const auto* trains = std::get_if<QList<GearTrain>>(&found);
-    m_trains = trains != nullptr ? *trains : QList<GearTrain>{};
+    const auto* search = std::get_if<TrainSearch>(&found);
+    m_trains = search != nullptr ? search->trains : QList<GearTrain>{};
 
     m_table->clearContents();
     m_table->setRowCount(int(m_trains.size()));

@@ -6,7 +6,7 @@
 // made on first use.
 
 #include "calc/geartrains.h"
-#include "model/formstate.h"
+#include "flow/workflow.h"
 
 #include <QWidget>
 
@@ -18,7 +18,7 @@ class GearTrainsWindow final : public QWidget {
     Q_OBJECT
 
 public:
-    explicit GearTrainsWindow(FormState& form, QWidget* parent = nullptr);
+    explicit GearTrainsWindow(Workflow& flow, QWidget* parent = nullptr);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -30,6 +30,7 @@ private:
     void useSelected();
     const GearTrain* selectedSimpleTrain() const;
 
+    Workflow& m_flow;
     FormState& m_form;
     QLabel* m_count = nullptr;
     QTableWidget* m_table = nullptr;

@@ -7,30 +7,36 @@
 #include "paint/sheetpainter.h"
 #include "ui/formview.h"
 #include "ui/geartrainswindow.h"
+#include "ui/machinesdialog.h"
 #include "ui/printmoduleloader.h"
 #include "zorvandi.xpm"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <QTimer>
 
 namespace {
 constexpr int statusSeconds = 8;
 } // namespace
 
-MainWindow::MainWindow(const QLocale& locale, QWidget* parent)
+MainWindow::MainWindow(const QLocale& locale, const QString& machinesPath, QWidget* parent)
     : QMainWindow(parent)
     , m_form(locale, *this)
-    , m_flow(m_form) {
+    , m_flow(m_form)
+    , m_machineFile(machinesPath) {
     m_form.Form_Load();
+    loadMachines();
     applyWindowFont();
     m_view = new FormView(m_flow, this);
     m_view->setMinimumSize(m_view->size());
@@ -40,8 +46,13 @@ MainWindow::MainWindow(const QLocale& locale, QWidget* parent)
     // costs the start-up more than the whole form.
     setWindowIcon(QIcon(QPixmap::fromImage(QImage(zorvandiIcon))));
     buildMenus();
-    statusBar();
+    m_machineLabel = new QLabel(this);
+    m_machineLabel->setObjectName(QStringLiteral("machineLabel"));
+    statusBar()->addPermanentWidget(m_machineLabel);
+    showMachineInUse();
     connect(&m_flow, &Workflow::completed, this, &MainWindow::noteCompletedRun);
+    connect(&m_flow, &Workflow::machineChanged, this, &MainWindow::showMachineInUse);
+    connect(&m_flow, &Workflow::machineChanged, this, &MainWindow::dropStaleGearNote);
     connect(&m_form, &FormState::textChanged, this, &MainWindow::dropStaleGearNote);
     field(FieldId::m_t)->setFocus();
 }
@@ -98,22 +109,110 @@ void MainWindow::buildMenus() {
                         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &MainWindow::copyResults)});
     addLazyMenu(QStringLiteral("&Araçlar"),
                 {action(QStringLiteral("&Dişli Dizileri…"), QKeySequence(Qt::CTRL | Qt::Key_T),
-                        &MainWindow::showGearTrains)});
+                        &MainWindow::showGearTrains),
+                 action(QStringLiteral("Te&zgâhlar…"), QKeySequence(), &MainWindow::editMachines)},
+                [this](QMenu* tools) {
+                    QMenu* machines = tools->addMenu(QStringLiteral("&Tezgâh"));
+                    machines->setObjectName(QStringLiteral("machineMenu"));
+                    connect(machines, &QMenu::aboutToShow, this,
+                            [this, machines] { fillMachineMenu(*machines); });
+                });
     addLazyMenu(QStringLiteral("&Yardım"),
                 {action(QStringLiteral("ZORVANDI &Hakkında"), QKeySequence(), &MainWindow::about)});
 }
 
-void MainWindow::addLazyMenu(const QString& title, const QList<QAction*>& actions) {
+void MainWindow::addLazyMenu(const QString& title, const QList<QAction*>& actions,
+                             const std::function<void(QMenu*)>& more) {
     QMenu* menu = menuBar()->addMenu(title);
-    connect(menu, &QMenu::aboutToShow, menu, [menu, actions] {
+    connect(menu, &QMenu::aboutToShow, menu, [menu, actions, more] {
         if (menu->isEmpty()) {
             menu->addActions(actions);
+            if (more) {
+                more(menu);
+            }
         }
     });
 }
 
+// The file is read once; a missing one is the normal first start. One that cannot be used is
+// left as it is, and said after the window shows, so that the box has a window to stand on.
+void MainWindow::loadMachines() {
+    auto loaded = m_machineFile.load();
+    if (auto* book = std::get_if<MachineBook>(&loaded)) {
+        m_book = std::move(*book);
+        m_flow.setMachine(m_book.activeMachine());
+        return;
+    }
+    const QString text = QStringLiteral("Tezgâh dosyası «%1» kullanılamıyor: %2 Yerleşik tezgâh "
+                                        "kullanılıyor; dosya değiştirilmedi.")
+                             .arg(QDir::toNativeSeparators(m_machineFile.path()),
+                                  fileFaultMessage(std::get<FileFault>(loaded), m_form.locale()));
+    QTimer::singleShot(0, this, [this, text] { showMessage(text); });
+}
+
+void MainWindow::showMachineInUse() {
+    m_machineLabel->setText(QStringLiteral("Tezgâh: %1").arg(m_flow.machine().name));
+}
+
+// One radio item a machine, the built-in one first; made anew each time, as the machines may
+// have changed since.
+void MainWindow::fillMachineMenu(QMenu& menu) {
+    menu.clear();
+    auto* group = new QActionGroup(&menu);
+    QList<Machine> machines = {builtInMachine()};
+    machines += m_book.machines;
+    for (const Machine& machine : machines) {
+        QAction* item = menu.addAction(machine.name);
+        item->setCheckable(true);
+        item->setChecked(machine == m_flow.machine());
+        group->addAction(item);
+        connect(item, &QAction::triggered, this, [this, name = machine.name] { useMachine(name); });
+    }
+}
+
+void MainWindow::useMachine(const QString& name) {
+    const QString active = isReservedName(name) ? QString() : name;
+    if (active == m_book.active && m_book.activeMachine() == m_flow.machine()) {
+        return;
+    }
+    MachineBook book = m_book;
+    book.active = active;
+    saveMachines(book);
+}
+
+void MainWindow::editMachines() {
+    MachinesDialog dialog(m_book, m_machineFile, m_form.locale(), this);
+    if (dialog.exec() == QDialog::Accepted) {
+        m_book = dialog.book();
+        m_flow.setMachine(m_book.activeMachine());
+        noteSetAsideFile();
+    }
+}
+
+// The book becomes the one in use only once it is in the file.
+void MainWindow::saveMachines(const MachineBook& book) {
+    if (const auto error = m_machineFile.save(book)) {
+        showMessage(QStringLiteral("«%1» kaydedilemedi: %2")
+                        .arg(QDir::toNativeSeparators(m_machineFile.path()), *error));
+        return;
+    }
+    m_book = book;
+    m_flow.setMachine(m_book.activeMachine());
+    noteSetAsideFile();
+}
+
+void MainWindow::noteSetAsideFile() {
+    if (!m_machineFile.setAsidePath().isEmpty() &&
+        m_setAsideShown != m_machineFile.setAsidePath()) {
+        m_setAsideShown = m_machineFile.setAsidePath();
+        showMessage(QStringLiteral("Okunamayan tezgâh dosyası korundu: «%1».")
+                        .arg(QDir::toNativeSeparators(m_setAsideShown)));
+    }
+}
+
 std::optional<JobSheet> MainWindow::currentSheet() {
-    auto sheet = makeJobSheet(m_form, m_flow.completedRuns(), QDateTime::currentDateTime());
+    auto sheet = makeJobSheet(m_form, m_flow.machine(), m_flow.completedRuns(),
+                              QDateTime::currentDateTime());
     if (const auto* refusal = std::get_if<SheetRefusal>(&sheet)) {
         showMessage(refusalMessage(*refusal));
         return std::nullopt;
@@ -206,7 +305,7 @@ void MainWindow::copyResults() {
 // Not made before it is first asked for: the first frame does not show it.
 void MainWindow::showGearTrains() {
     if (m_gearTrains == nullptr) {
-        m_gearTrains = new GearTrainsWindow(m_form, this);
+        m_gearTrains = new GearTrainsWindow(m_flow, this);
     }
     m_gearTrains->show();
     m_gearTrains->raise();
@@ -224,7 +323,7 @@ void MainWindow::noteCompletedRun(ButtonId button) {
         const auto z1 = wormStarts(m_form.getText(FieldId::z1_t), m_form.locale());
         const bool inSet =
             outputGearInSet(m_form.getText(FieldId::GD_t), m_form.getText(FieldId::Z2_t),
-                            std::get<int>(z1), m_form.locale());
+                            std::get<int>(z1), m_flow.machine(), m_form.locale());
         statusBar()->showMessage(outputGearNote(m_form.getText(FieldId::ÇD_t), inSet));
         m_gearNoteShown = true;
     }
@@ -233,7 +332,7 @@ void MainWindow::noteCompletedRun(ButtonId button) {
 // The note speaks of the third section's last run; once that run no longer matches the form,
 // the note goes with it.
 void MainWindow::dropStaleGearNote() {
-    if (m_gearNoteShown && sectionState(ButtonId::Command1, m_form.texts(),
+    if (m_gearNoteShown && sectionState(ButtonId::Command1, m_flow.snapshot(),
                                         m_flow.completedRuns()) != SectionState::Current) {
         m_gearNoteShown = false;
         statusBar()->clearMessage();

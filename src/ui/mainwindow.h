@@ -1,24 +1,29 @@
 #pragma once
 
 // The program's main window: the form (FormView) as its central widget, a menu bar for the job
-// sheet (save as PDF, print preview, print, copy) and the change-gear trains (GearTrainsWindow),
-// and a status bar that says whether the output gear of the third section is in the set. It owns
+// sheet (save as PDF, print preview, print, copy), the change-gear trains (GearTrainsWindow)
+// and the shop's machines (the machine in use, MachinesDialog), and a status bar that says
+// whether the output gear of the third section is in the set and which machine is in use. It owns
 // the model and the workflow and binds them to widgets; everything it does is handed to the layers
 // below it: the sheet's content to src/calc, its painting to src/paint.
 
 #include "flow/workflow.h"
 #include "model/formstate.h"
+#include "store/machinefile.h"
 #include "ui/printservice.h"
 
 #include <QMainWindow>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
 class FormView;
 class GearTrainsWindow;
 class QAction;
+class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 struct JobSheet;
 
@@ -26,7 +31,8 @@ class MainWindow final : public QMainWindow, public MessageSink {
     Q_OBJECT
 
 public:
-    explicit MainWindow(const QLocale& locale, QWidget* parent = nullptr);
+    // `machinesPath` is the shop's machine file (MachineFile::defaultPath() for the program).
+    MainWindow(const QLocale& locale, const QString& machinesPath, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     FormState& form() { return m_form; }
@@ -40,7 +46,15 @@ public:
 private:
     void applyWindowFont();
     void buildMenus();
-    void addLazyMenu(const QString& title, const QList<QAction*>& actions);
+    void addLazyMenu(const QString& title, const QList<QAction*>& actions,
+                     const std::function<void(QMenu*)>& more = {});
+    void loadMachines();
+    void showMachineInUse();
+    void fillMachineMenu(QMenu& menu);
+    void useMachine(const QString& name);
+    void editMachines();
+    void saveMachines(const MachineBook& book);
+    void noteSetAsideFile();
     // The sheet for the form as it stands, or nothing after a box that says which section's
     // button to press first.
     std::optional<JobSheet> currentSheet();
@@ -63,6 +77,10 @@ private:
     FormView* m_view = nullptr;
     std::unique_ptr<PrintService> m_printService;
     GearTrainsWindow* m_gearTrains = nullptr; // a child of the window, made on first use
-    QString m_pdfFolder;                      // where the last sheet was saved
+    MachineFile m_machineFile;
+    MachineBook m_book;
+    QLabel* m_machineLabel = nullptr; // "Tezgâh: <name>" at the status bar's right
+    QString m_setAsideShown;          // the set-aside file that a box has named
+    QString m_pdfFolder;              // where the last sheet was saved
     bool m_gearNoteShown = false;
 };

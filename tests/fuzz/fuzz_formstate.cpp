@@ -141,9 +141,10 @@ void checkedClick(Workflow& flow, CountingSink& sink, ButtonId button) {
 // The trains for Z2_t: each exact for its ratio, of different gears of the set, simple ones
 // first, then by ascending teeth.
 void checkTrains(const FormState& form) {
-    const auto found =
-        gearTrainsFor(form.getText(FieldId::Z2_t), form.getText(FieldId::z1_t), form.locale());
-    const auto* trains = std::get_if<QList<GearTrain>>(&found);
+    const auto found = gearTrainsFor(form.getText(FieldId::Z2_t), form.getText(FieldId::z1_t),
+                                     builtInMachine(), form.locale());
+    const auto* search = std::get_if<TrainSearch>(&found);
+    const QList<GearTrain>* trains = search != nullptr ? &search->trains : nullptr;
     if (!trains || trains->isEmpty()) {
         return;
     }
@@ -161,7 +162,7 @@ void checkTrains(const FormState& form) {
             gears += {t.c, t.d};
         }
         for (const int g : gears) {
-            if (!isChangeGear(g) || gears.count(g) != 1) {
+            if (!hasGear(builtInMachine(), g) || gears.count(g) != 1) {
                 fail("a train uses a gear outside the set, or one twice", FieldId::Z2_t);
             }
         }

@@ -1,0 +1,206 @@
+#include "calc/machine.h"
+
+#include "calc/changegears.h"
+#include "model/fieldvalues.h"
+
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr qsizetype longestName = 60;
+constexpr int fewestGears = 2;
+constexpr int mostGears = 100;
+constexpr int smallestGear = 8;
+constexpr int largestGear = 400;
+constexpr int largestConstant = 1000;
+constexpr int largestLimit = 100000;
+constexpr int largestClearance = 400;
+
+bool sameName(const QString& a, const QString& b) {
+    return a.trimmed().compare(b.trimmed(), Qt::CaseInsensitive) == 0;
+}
+
+std::optional<MachineFault> outside(const Machine& m, MachineKey key, int value, int low,
+                                    int high) {
+    if (value < low || value > high) {
+        return MachineFault{m.name, key, MachineRule::WholeNumber, low, high};
+    }
+    return std::nullopt;
+}
+
+QString keyName(MachineKey key) {
+    switch (key) {
+    case MachineKey::Name:
+        return QStringLiteral("adı");
+    case MachineKey::IndexConstant:
+        return QStringLiteral("bölme sabiti (K)");
+    case MachineKey::Gears:
+        return QStringLiteral("dişlileri");
+    case MachineKey::LargeWheelAbove:
+        return QStringLiteral("büyük çark sınırı (Z2 >)");
+    case MachineKey::LargeWheelConstant:
+        return QStringLiteral("büyük çark sabiti (K′)");
+    case MachineKey::Clearance:
+        return QStringLiteral("boşluğu (k)");
+    }
+    return {};
+}
+
+} // namespace
+
+const Machine& builtInMachine() {
+    static const Machine machine = [] {
+        Machine m;
+        m.name = QStringLiteral("Varsayılan tezgâh");
+        m.indexConstant = 24;
+        m.gears = QList<int>(changeGearSet.begin(), changeGearSet.end());
+        return m;
+    }();
+    return machine;
+}
+
+bool isReservedName(const QString& name) {
+    return sameName(name, builtInMachine().name);
+}
+
+int effectiveConstant(const Machine& machine, double z2) {
+    if (machine.largeWheel && z2 > machine.largeWheel->above) {
+        return machine.largeWheel->indexConstant;
+    }
+    return machine.indexConstant;
+}
+
+bool hasGear(const Machine& machine, double teeth) {
+    // Every count is whole, so an exact compare also refuses fractions.
+    return std::any_of(machine.gears.begin(), machine.gears.end(),
+                       [teeth](int count) { return teeth == count; });
+}
+
+bool fits(const Machine& machine, int a, int b, int c, int d) {
+    const int k = machine.clearance.value_or(0);
+    return !machine.clearance || (a + b >= c + k && c + d >= b + k);
+}
+
+std::optional<MachineFault> checkMachine(const Machine& m) {
+    const qsizetype length = m.name.trimmed().size();
+    if (length < 1 || length > longestName) {
+        return MachineFault{m.name, MachineKey::Name, MachineRule::NameLength};
+    }
+    if (auto f = outside(m, MachineKey::IndexConstant, m.indexConstant, 1, largestConstant)) {
+        return f;
+    }
+    if (m.gears.size() < fewestGears || m.gears.size() > mostGears) {
+        return MachineFault{m.name, MachineKey::Gears, MachineRule::GearCount, fewestGears,
+                            mostGears};
+    }
+    for (const int gear : m.gears) {
+        if (auto f = outside(m, MachineKey::Gears, gear, smallestGear, largestGear)) {
+            return f;
+        }
+    }
+    if (m.largeWheel) {
+        if (auto f =
+                outside(m, MachineKey::LargeWheelAbove, m.largeWheel->above, 1, largestLimit)) {
+            return f;
+        }
+        if (auto f = outside(m, MachineKey::LargeWheelConstant, m.largeWheel->indexConstant, 1,
+                             largestConstant)) {
+            return f;
+        }
+    }
+    if (m.clearance) {
+        return outside(m, MachineKey::Clearance, *m.clearance, 0, largestClearance);
+    }
+    return std::nullopt;
+}
+
+std::optional<MachineFault> checkMachines(const QList<Machine>& machines) {
+    for (qsizetype i = 0; i < machines.size(); ++i) {
+        const Machine& m = machines[i];
+        if (auto f = checkMachine(m)) {
+            return f;
+        }
+        if (isReservedName(m.name)) {
+            return MachineFault{m.name, MachineKey::Name, MachineRule::NameReserved};
+        }
+        for (qsizetype j = 0; j < i; ++j) {
+            if (sameName(machines[j].name, m.name)) {
+                return MachineFault{m.name, MachineKey::Name, MachineRule::NameTaken};
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+std::variant<QList<int>, MachineFault> parseGears(const QString& machine, const QString& text,
+                                                  const QLocale& locale) {
+    static const QRegularExpression separators(QStringLiteral("[\\s,;]+"));
+    QList<int> gears;
+    for (const QString& part : text.split(separators, Qt::SkipEmptyParts)) {
+        const std::optional<double> count = FieldValues::readNumber(part, locale);
+        if (!count || *count != std::floor(*count) || *count < smallestGear ||
+            *count > largestGear) {
+            return MachineFault{machine, MachineKey::Gears, MachineRule::WholeNumber, smallestGear,
+                                largestGear};
+        }
+        gears.append(static_cast<int>(*count));
+    }
+    std::sort(gears.begin(), gears.end());
+    return gears;
+}
+
+QString gearsText(const QList<int>& gears, const QLocale& locale) {
+    QStringList parts;
+    for (const int gear : gears) {
+        parts.append(FieldValues::writeNumber(gear, locale));
+    }
+    return parts.join(QLatin1Char(' '));
+}
+
+QString machineFaultMessage(const MachineFault& fault, const QLocale& locale) {
+    const QString name = fault.machine.trimmed();
+    const QString low = FieldValues::writeNumber(fault.low, locale);
+    const QString high = FieldValues::writeNumber(fault.high, locale);
+    switch (fault.rule) {
+    case MachineRule::NameLength:
+        return name.isEmpty()
+                   ? QStringLiteral("Adsız bir tezgâh var: her tezgâhın 1 ile 60 karakter "
+                                    "arasında bir adı olmalı.")
+                   : QStringLiteral("«%1» tezgâhının adı 1 ile 60 karakter arasında olmalı.")
+                         .arg(name.left(longestName) + QStringLiteral("…"));
+    case MachineRule::NameTaken:
+        return QStringLiteral("«%1» adı birden fazla tezgâhta var: adlar, büyük küçük harf "
+                              "ayrımı olmadan, birbirinden farklı olmalı.")
+            .arg(name);
+    case MachineRule::NameReserved:
+        return QStringLiteral("«%1» adı yerleşik tezgâhın adıdır; başka bir ad seçin.").arg(name);
+    case MachineRule::WholeNumber:
+        if (fault.key == MachineKey::Gears) {
+            return QStringLiteral("«%1» tezgâhının dişlileri %2 ile %3 arasında tam sayılar "
+                                  "olmalı.")
+                .arg(name, low, high);
+        }
+        return QStringLiteral("«%1» tezgâhının %2 %3 ile %4 arasında bir tam sayı olmalı.")
+            .arg(name, keyName(fault.key), low, high);
+    case MachineRule::GearCount:
+        return QStringLiteral("«%1» tezgâhında %2 ile %3 arasında dişli olmalı.")
+            .arg(name, low, high);
+    }
+    return name;
+}
+
+QString unclashedName(const QString& name, const QList<Machine>& taken) {
+    const auto clashes = [&taken](const QString& candidate) {
+        return isReservedName(candidate) ||
+               std::any_of(taken.begin(), taken.end(),
+                           [&candidate](const Machine& m) { return sameName(m.name, candidate); });
+    };
+    QString candidate = name.trimmed();
+    for (int n = 2; clashes(candidate); ++n) {
+        candidate = QStringLiteral("%1 (%2)").arg(name.trimmed()).arg(n);
+    }
+    return candidate;
+}

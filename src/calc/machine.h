@@ -1,0 +1,91 @@
+#pragma once
+
+// A hobbing machine of the shop: its index constant, its box of change gears (a count listed
+// twice is two gears of that count), an optional second constant for large wheels and an
+// optional clearance that a compound train must keep on the quadrant. The third section and
+// the train finder work on the machine in use; the built-in one is the machine the program
+// has always known (K 24 and its 32 gears). Reading and writing machines is src/store's work;
+// nothing here touches a disk.
+
+#include <QList>
+#include <QLocale>
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+#include <variant>
+
+struct LargeWheelRule {
+    int above = 0;         // for Z2 greater than this
+    int indexConstant = 0; // K′ replaces K
+
+    friend bool operator==(const LargeWheelRule&, const LargeWheelRule&) = default;
+};
+
+struct Machine {
+    QString name;
+    int indexConstant = 24;
+    QList<int> gears; // ascending
+    std::optional<LargeWheelRule> largeWheel;
+    // A compound train A→B, C→D fits when A + B ≥ C + k and C + D ≥ B + k.
+    std::optional<int> clearance;
+
+    friend bool operator==(const Machine&, const Machine&) = default;
+};
+
+// "Varsayılan tezgâh": K 24 and the 32 gears the program was made for; never written to a file.
+const Machine& builtInMachine();
+bool isReservedName(const QString& name);
+
+// The constant for a wheel of `z2` teeth: K′ above the large-wheel limit, else K.
+int effectiveConstant(const Machine& machine, double z2);
+
+// Whether `teeth` is exactly the count of a gear in the machine's box.
+bool hasGear(const Machine& machine, double teeth);
+
+// Whether the compound train A→B, C→D fits the machine's quadrant.
+bool fits(const Machine& machine, int a, int b, int c, int d);
+
+// What a machine's value is checked against, named as the file names it.
+enum class MachineKey {
+    Name,
+    IndexConstant,
+    Gears,
+    LargeWheelAbove,
+    LargeWheelConstant,
+    Clearance
+};
+
+enum class MachineRule {
+    NameLength,   // 1 to 60 characters after trimming
+    NameTaken,    // another machine has it, ignoring case
+    NameReserved, // the built-in machine's
+    WholeNumber,  // a whole number from `low` to `high`
+    GearCount,    // 2 to 100 gears
+};
+
+struct MachineFault {
+    QString machine; // its name as given
+    MachineKey key;
+    MachineRule rule;
+    int low = 0;
+    int high = 0;
+
+    friend bool operator==(const MachineFault&, const MachineFault&) = default;
+};
+
+// The first rule the machine breaks, if any.
+std::optional<MachineFault> checkMachine(const Machine& machine);
+// The same for every machine of a list the user keeps, then their names against each other.
+std::optional<MachineFault> checkMachines(const QList<Machine>& machines);
+
+// The gears as typed: whole numbers separated by blanks or commas, sorted.
+std::variant<QList<int>, MachineFault> parseGears(const QString& machine, const QString& text,
+                                                  const QLocale& locale);
+// Their text as the editor shows it: "20 25 25 30".
+QString gearsText(const QList<int>& gears, const QLocale& locale);
+
+QString machineFaultMessage(const MachineFault& fault, const QLocale& locale);
+
+// "Tezgâh B (2)" for the first name that none of `taken` has, ignoring case.
+QString unclashedName(const QString& name, const QList<Machine>& taken);
