@@ -1,8 +1,9 @@
 // Start-up budget: the time from exec to the first drawn frame of the program's window and
 // its peak resident memory at that moment, against a bare Qt window built in the same tree,
 // over interleaved runs. A bare Qt main window with a menu bar and a status bar runs too, to
-// tell what Qt's own frame costs from what the program adds. Needs an X display: run it under
-// xvfb-run.
+// tell what Qt's own frame costs from what the program adds, and the program again with a
+// machine file of ten machines in its configuration folder, to tell what reading it costs.
+// Needs an X display: run it under xvfb-run.
 
 #include "ui/firstframeprobe.h"
 
@@ -10,7 +11,9 @@
 #include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <string>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -22,7 +25,32 @@ struct Sample {
     double megabytes = 0;
 };
 
-bool runOnce(const char* program, Sample& sample) {
+// A configuration folder for the program: empty, or with a machine file of ten machines.
+std::string configFolder(bool withMachines) {
+    std::string folder = "/tmp/zorvandi-bench-XXXXXX";
+    if (mkdtemp(folder.data()) == nullptr) {
+        return {};
+    }
+    if (withMachines) {
+        const std::string dir = folder + "/zorvandi";
+        mkdir(dir.c_str(), 0700);
+        std::ofstream file(dir + "/machines.json");
+        file
+            << R"({"format": "zorvandi-machines", "version": 1, "active": "Tezgah 5", "machines": [)";
+        for (int i = 1; i <= 10; ++i) {
+            file << (i > 1 ? "," : "") << R"({"name": "Tezgah )" << i << R"(", "indexConstant": )"
+                 << 24 + i << R"(, "gears": [)";
+            for (int g = 0; g < 40; ++g) {
+                file << (g > 0 ? ", " : "") << 20 + 2 * g;
+            }
+            file << R"(], "largeWheel": {"above": 150, "indexConstant": 48}, "clearance": 30})";
+        }
+        file << "]}\n";
+    }
+    return folder;
+}
+
+bool runOnce(const char* program, const std::string& config, Sample& sample) {
     std::array<int, 2> out{};
     if (pipe(out.data()) != 0) {
         return false;
@@ -35,6 +63,9 @@ bool runOnce(const char* program, Sample& sample) {
         close(out[1]);
         setenv("ZORVANDI_FIRST_FRAME_PROBE", "1", 1);
         setenv("QT_QPA_PLATFORM", "xcb", 1);
+        if (!config.empty()) {
+            setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+        }
         execl(program, program, static_cast<char*>(nullptr));
         _exit(127);
     }
@@ -67,14 +98,17 @@ double median(std::vector<double> values) {
 
 int main(int argc, char* argv[]) {
     const int runs = argc > 1 ? std::atoi(argv[1]) : 21;
-    const std::array<const char*, 3> programs = {ZORVANDI_PROGRAM, BARE_WINDOW_PROGRAM,
-                                                 BARE_MENUWINDOW_PROGRAM};
-    std::array<std::vector<double>, 3> ms;
-    std::array<std::vector<double>, 3> mb;
+    constexpr std::size_t count = 4;
+    const std::array<const char*, count> programs = {ZORVANDI_PROGRAM, BARE_WINDOW_PROGRAM,
+                                                     BARE_MENUWINDOW_PROGRAM, ZORVANDI_PROGRAM};
+    const std::string empty = configFolder(false);
+    const std::array<std::string, count> configs = {empty, empty, empty, configFolder(true)};
+    std::array<std::vector<double>, count> ms;
+    std::array<std::vector<double>, count> mb;
     for (int i = -1; i < runs; ++i) { // the first round only warms the caches
         for (std::size_t p = 0; p < programs.size(); ++p) {
             Sample sample;
-            if (!runOnce(programs.at(p), sample)) {
+            if (!runOnce(programs.at(p), configs.at(p), sample)) {
                 return 1;
             }
             if (i >= 0) {
@@ -83,14 +117,15 @@ int main(int argc, char* argv[]) {
             }
         }
     }
-    std::array<double, 3> medianMs{};
-    std::array<double, 3> medianMb{};
+    std::array<double, count> medianMs{};
+    std::array<double, count> medianMb{};
     for (std::size_t p = 0; p < programs.size(); ++p) {
         medianMs.at(p) = median(ms.at(p));
         medianMb.at(p) = median(mb.at(p));
     }
     std::printf("start-up to first frame, median of %d interleaved runs\n", runs);
-    const std::array<const char*, 3> names = {"zorvandi", "bare window", "bare menu window"};
+    const std::array<const char*, count> names = {"zorvandi", "bare window", "bare menu window",
+                                                  "zorvandi, 10 mach."};
     for (std::size_t p = 0; p < programs.size(); ++p) {
         std::printf("  %-17s %7.1f ms  %6.1f MB peak resident\n", names.at(p), medianMs.at(p),
                     medianMb.at(p));
@@ -103,5 +138,8 @@ int main(int argc, char* argv[]) {
     std::printf("  zorvandi to the bare menu window     time %.3f  memory %.3f  (what the program "
                 "adds)\n",
                 medianMs[0] / medianMs[2], medianMb[0] / medianMb[2]);
+    std::printf("  with 10 machines to without          time %.3f  memory %.3f  (target: at most "
+                "1.01)\n",
+                medianMs[3] / medianMs[0], medianMb[3] / medianMb[0]);
     return 0;
 }

@@ -37,6 +37,8 @@ private slots:
     void refusedWithoutWriting_data();
     void refusedWithoutWriting();
     void toothCountFailsAfterTheCoefficient();
+    void shopMachineWithALargeWheelConstant_data();
+    void shopMachineWithALargeWheelConstant();
 };
 
 void TestChangeGears::everyGearOfTheSetPasses_data() {
@@ -171,6 +173,49 @@ void TestChangeGears::toothCountFailsAfterTheCoefficient() {
                                   "«DİŞLİ DİŞ SAYISI (Z2)» alanındaki değer bir sayı değil.")});
     QCOMPARE(f.form.getText(FieldId::KS_t), QStringLiteral("2"));
     QCOMPARE(f.form.getText(FieldId::ÇD_t), QStringLiteral("old"));
+}
+
+void TestChangeGears::shopMachineWithALargeWheelConstant_data() {
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("z2");
+    QTest::addColumn<QString>("gear");
+    QTest::addColumn<QStringList>("results"); // KS and ÇD, or the message
+    QTest::newRow("K 30") << point << "40"
+                          << "60" << QStringList{"2", "80"};
+    QTest::newRow("150 is not above the limit") << point << "150"
+                                                << "60" << QStringList{"2", "300"};
+    QTest::newRow("160 is: K′ 60") << point << "160"
+                                   << "80" << QStringList{"1.33333333333333", "213.333333333333"};
+    QTest::newRow("comma, K′ 60") << comma << "160"
+                                  << "80" << QStringList{"1,33333333333333", "213,333333333333"};
+    QTest::newRow("24 is not in its box") << point << "40"
+                                          << "24" << QStringList{notInList};
+    QTest::newRow("tooth count no number, with a rule that needs it")
+        << point << "yüz"
+        << "60"
+        << QStringList{QStringLiteral("«DİŞLİ DİŞ SAYISI (Z2)» alanındaki değer bir sayı değil.")};
+}
+
+// The machine's own constant, and K′ above its large-wheel limit, read from Z2 before KS.
+void TestChangeGears::shopMachineWithALargeWheelConstant() {
+    QFETCH(QLocale, locale);
+    QFETCH(QString, z2);
+    QFETCH(QString, gear);
+    QFETCH(QStringList, results);
+    Fixture f(locale, z2);
+    f.flow.setMachine(tezgahB());
+    f.form.setText(FieldId::GD_t, gear);
+
+    f.flow.click(ButtonId::Command1);
+
+    if (results.size() == 1) {
+        QCOMPARE(f.sink.messages, results);
+        QCOMPARE(f.form.getText(FieldId::KS_t), QStringLiteral("old"));
+        return;
+    }
+    QCOMPARE(f.sink.messages, QStringList());
+    QCOMPARE(f.form.getText(FieldId::KS_t), results[0]);
+    QCOMPARE(f.form.getText(FieldId::ÇD_t), results[1]);
 }
 
 QTEST_GUILESS_MAIN(TestChangeGears)

@@ -15,17 +15,6 @@ using Train = std::tuple<int, int, int, int>;
 
 constexpr std::int64_t largestZ2 = 500;
 
-// The shop's example: K 30, two gears of 25, K′ 60 above 150 teeth and a clearance of 40.
-Machine tezgahB() {
-    Machine m;
-    m.name = QStringLiteral("Tezgâh B");
-    m.indexConstant = 30;
-    m.gears = {20, 25, 25, 30, 35, 40, 45, 50, 55, 60, 65, 70, 75, 80, 90, 100};
-    m.largeWheel = LargeWheelRule{150, 60};
-    m.clearance = 40;
-    return m;
-}
-
 // What the slow way finds for one Z2: every train by its gears' counts (drivers A ≤ C, driven
 // B ≤ D), and whether any order of it fits the quadrant.
 using Found = std::map<std::int64_t, std::map<Train, bool>>;

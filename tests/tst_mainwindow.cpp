@@ -80,6 +80,8 @@ private slots:
     void staleResultsGreyedAndReturnWalksASection();
     void twoStartWormThroughTheWindow_data();
     void twoStartWormThroughTheWindow();
+    void machineChosenInTheMenuRunsTheGears();
+    void unusableMachineFileIsLeftIntact();
 
 private:
     void open(const QLocale& locale);
@@ -751,6 +753,70 @@ void TestMainWindow::twoStartWormThroughTheWindow() {
     QCOMPARE(clickAndCloseBox(ButtonId::Command1), std::nullopt);
     QCOMPARE(field(FieldId::KS_t)->text(), s("2"));
     QCOMPARE(field(FieldId::ÇD_t)->text(), s("40"));
+}
+
+// "Tezgâh B" from the machine file, chosen in Araçlar → Tezgâh: it is saved as the one in use,
+// the status bar names it, and section 3 takes its constant 30 and its box.
+void TestMainWindow::machineChosenInTheMenuRunsTheGears() {
+    QFile file(m_config.filePath(s("machines.json")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(R"({"format": "zorvandi-machines", "version": 1, "machines": [{"name": "Tezgâh B",
+        "indexConstant": 30, "gears": [20, 25, 25, 30, 45, 60, 75, 80, 100]}]})");
+    file.close();
+    open(point);
+    auto* label = m_window->findChild<QLabel*>(s("machineLabel"));
+    QCOMPARE(label->text(), s("Tezgâh: Varsayılan tezgâh"));
+
+    QMenu* tools = m_window->menuBar()->actions().at(2)->menu();
+    emit tools->aboutToShow();
+    auto* machines = tools->findChild<QMenu*>(s("machineMenu"));
+    emit machines->aboutToShow();
+    QCOMPARE(machines->actions().size(), 2);
+    QVERIFY(machines->actions().at(0)->isChecked());
+    machines->actions().at(1)->trigger();
+
+    QCOMPARE(label->text(), s("Tezgâh: Tezgâh B"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().contains(R"("active": "Tezgâh B")"));
+    file.close();
+    type(FieldId::m_t, s("3"));
+    type(FieldId::Z2_t, s("40"));
+    type(FieldId::da1_t, s("66"));
+    type(FieldId::N1_t, s("1440"));
+    QCOMPARE(clickAndCloseBox(ButtonId::HESAPLA), std::nullopt);
+    type(FieldId::AÇI_t, s("3"));
+    QCOMPARE(clickAndCloseBox(ButtonId::Command2), std::nullopt);
+    type(FieldId::GD_t, s("60"));
+    QCOMPARE(clickAndCloseBox(ButtonId::Command1), std::nullopt);
+    QCOMPARE(field(FieldId::KS_t)->text(), s("2"));
+    QCOMPARE(field(FieldId::ÇD_t)->text(), s("80"));
+    QCOMPARE(m_window->statusBar()->currentMessage(),
+             s("ÇIKIŞ DİŞLİSİ (ÇD) = 80: makinenin dişli takımında var."));
+}
+
+// A file of a later version: a box names it and why, the built-in machine is used, and the
+// file's bytes are as they were after the window has gone.
+void TestMainWindow::unusableMachineFileIsLeftIntact() {
+    const QString path = m_config.filePath(s("machines.json"));
+    const QByteArray bytes = R"({"format": "zorvandi-machines", "version": 2, "machines": []})";
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+    QString told;
+
+    const QStringList opened = answerModals([this] { open(point); }, {[&told](QWidget* modal) {
+                                                told = qobject_cast<QMessageBox*>(modal)->text();
+                                                modal->close();
+                                            }});
+
+    QCOMPARE(opened, QStringList{s("QMessageBox")});
+    QVERIFY2(told.contains(path) && told.contains(s("sürüm")), qPrintable(told));
+    QCOMPARE(m_window->findChild<QLabel*>(s("machineLabel"))->text(),
+             s("Tezgâh: Varsayılan tezgâh"));
+    m_window.reset();
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), bytes);
 }
 
 QTEST_MAIN(TestMainWindow)
