@@ -8,8 +8,8 @@ namespace {
 
 // A file with one machine whose members are `machine` (JSON, without the braces).
 QByteArray fileWith(const char* machine) {
-    return QByteArray(R"({"format": "zorvandi-machines", "version": 1, "machines": [{)") +
-           machine + "}]}";
+    return QByteArray(R"({"format": "zorvandi-machines", "version": 1, "machines": [{)") + machine +
+           "}]}";
 }
 
 const char* const good = R"("name": "Tezgâh B", "indexConstant": 30, "gears": [20, 25, 25, 30])";
@@ -69,8 +69,7 @@ void TestMachineFile::acceptedOrRefusedWithItsReason_data() {
     refused("gear of 401 teeth",
             fileWith(R"("name": "B", "indexConstant": 30, "gears": [20, 401])"),
             FileProblem::BadValue, "dişlileri 8 ile 400");
-    refused("large-wheel limit 0",
-            fileWith(R"("name": "B", "indexConstant": 30, "gears": [20, 25],
+    refused("large-wheel limit 0", fileWith(R"("name": "B", "indexConstant": 30, "gears": [20, 25],
                         "largeWheel": {"above": 0, "indexConstant": 60})"),
             FileProblem::BadValue, "büyük çark sınırı");
     refused("large-wheel constant 1001",
@@ -81,9 +80,9 @@ void TestMachineFile::acceptedOrRefusedWithItsReason_data() {
             fileWith(R"("name": "B", "indexConstant": 30, "gears": [20, 25], "clearance": 401)"),
             FileProblem::BadValue, "boşluğu (k) 0 ile 400");
     refused("the same name twice, in other case",
-            QByteArray(R"({"format": "zorvandi-machines", "version": 1, "machines": [)") +
-                "{" + good + "}, {" +
-                R"("name": "TEZGÂH B", "indexConstant": 24, "gears": [20, 25])" + "}]}",
+            QByteArray(R"({"format": "zorvandi-machines", "version": 1, "machines": [)") + "{" +
+                good + "}, {" + R"("name": "TEZGÂH B", "indexConstant": 24, "gears": [20, 25])" +
+                "}]}",
             FileProblem::BadValue, "birden fazla tezgâhta");
     refused("the built-in machine's name",
             fileWith(R"("name": "Varsayılan tezgâh", "indexConstant": 24, "gears": [20, 25])"),

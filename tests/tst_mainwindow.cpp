@@ -109,8 +109,7 @@ void TestMainWindow::cleanup() {
 }
 
 void TestMainWindow::open(const QLocale& locale) {
-    m_window =
-        std::make_unique<MainWindow>(locale, m_config.filePath(QStringLiteral("machines.json")));
+    m_window = std::make_unique<MainWindow>(locale, m_config.path());
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     m_window->activateWindow();
@@ -451,7 +450,7 @@ void TestMainWindow::menusHoldTheirItems() {
           s("Çıkış\tCtrl+Q")}},
         {s("Düzen"), {s("Sonuçları Kopyala\tCtrl+Shift+C")}},
         {s("Araçlar"), {s("Dişli Dizileri…\tCtrl+T"), s("Tezgâhlar…\t"), s("Tezgâh\t")}},
-        {s("Yardım"), {s("ZORVANDI Hakkında\t")}},
+        {s("Yardım"), {s("ZORVANDI Hakkında\t"), s("Dil / Language\t")}},
     };
     const QList<QAction*> menus = m_window->menuBar()->actions();
     QCOMPARE(menus.size(), expected.size());
@@ -758,7 +757,8 @@ void TestMainWindow::twoStartWormThroughTheWindow() {
 // "Tezgâh B" from the machine file, chosen in Araçlar → Tezgâh: it is saved as the one in use,
 // the status bar names it, and section 3 takes its constant 30 and its box.
 void TestMainWindow::machineChosenInTheMenuRunsTheGears() {
-    QFile file(m_config.filePath(s("machines.json")));
+    QVERIFY(QDir(m_config.path()).mkpath(s("zorvandi")));
+    QFile file(m_config.filePath(s("zorvandi/machines.json")));
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(R"({"format": "zorvandi-machines", "version": 1, "machines": [{"name": "Tezgâh B",
         "indexConstant": 30, "gears": [20, 25, 25, 30, 45, 60, 75, 80, 100]}]})");
@@ -797,7 +797,8 @@ void TestMainWindow::machineChosenInTheMenuRunsTheGears() {
 // A file of a later version: a box names it and why, the built-in machine is used, and the
 // file's bytes are as they were after the window has gone.
 void TestMainWindow::unusableMachineFileIsLeftIntact() {
-    const QString path = m_config.filePath(s("machines.json"));
+    QVERIFY(QDir(m_config.path()).mkpath(s("zorvandi")));
+    const QString path = m_config.filePath(s("zorvandi/machines.json"));
     const QByteArray bytes = R"({"format": "zorvandi-machines", "version": 2, "machines": []})";
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));

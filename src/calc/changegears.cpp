@@ -1,5 +1,7 @@
 #include "calc/changegears.h"
 
+#include <QCoreApplication>
+
 #include "calc/wormstarts.h"
 #include "model/decimal15.h"
 #include "model/fieldvalues.h"
@@ -71,7 +73,8 @@ bool Command1_Click(FormState& form, const Machine& machine) {
     const auto n = [&form](FieldId field) { return form.number(field); };
 
     if (form.isEmpty(F::GD_t)) {
-        form.showMessage(QStringLiteral("Listedeki dişlileri sıarasıyla buraya yazın!"));
+        form.showMessage(QCoreApplication::translate(
+            "Calculation", "Listedeki dişlileri sıarasıyla buraya yazın!"));
         return false;
     }
     const CheckedNumber teeth = n(F::GD_t);
@@ -79,7 +82,7 @@ bool Command1_Click(FormState& form, const Machine& machine) {
         return false;
     }
     if (!hasGear(machine, teeth.value())) {
-        form.showMessage(QStringLiteral("bu dişli listede yok"));
+        form.showMessage(QCoreApplication::translate("Calculation", "bu dişli listede yok"));
         return false;
     }
     form.values().gearCount = static_cast<std::int16_t>(teeth.value());

@@ -1,5 +1,7 @@
 #include "calc/geartrains.h"
 
+#include <QCoreApplication>
+
 #include "calc/wormstarts.h"
 #include "model/fieldvalues.h"
 
@@ -154,10 +156,12 @@ std::variant<TrainSearch, Fault> gearTrainsFor(const QString& z2Text, const QStr
 QString outputGearNote(const QString& cdText, bool inSet) {
     const QString gear = QStringLiteral("%1 = %2").arg(fieldCaption(FieldId::ÇD_t), cdText);
     if (inSet) {
-        return QStringLiteral("%1: makinenin dişli takımında var.").arg(gear);
+        return QCoreApplication::translate("GearTrains", "%1: makinenin dişli takımında var.")
+            .arg(gear);
     }
-    return QStringLiteral("%1: makinenin dişli takımında böyle bir dişli yok. "
-                          "Tam dişli dizileri için: Araçlar → Dişli Dizileri…")
+    return QCoreApplication::translate("GearTrains",
+                                       "%1: makinenin dişli takımında böyle bir dişli yok. "
+                                       "Tam dişli dizileri için: Araçlar → Dişli Dizileri…")
         .arg(gear);
 }
 
@@ -173,21 +177,23 @@ QString trainCountLine(const std::variant<TrainSearch, Fault>& trains, const QSt
     const bool singleStart = !std::holds_alternative<int>(starts) || std::get<int>(starts) == 1;
     const QString z2 =
         singleStart
-            ? QStringLiteral("Z2 = %1 için").arg(z2Text.trimmed())
-            : QStringLiteral("Z2 = %1, z1 = %2 için").arg(z2Text.trimmed(), z1Text.trimmed());
+            ? QCoreApplication::translate("GearTrains", "Z2 = %1 için").arg(z2Text.trimmed())
+            : QCoreApplication::translate("GearTrains", "Z2 = %1, z1 = %2 için")
+                  .arg(z2Text.trimmed(), z1Text.trimmed());
     QString line;
     if (list.isEmpty()) {
-        line = QStringLiteral("%1 tam dişli dizisi yok.").arg(z2);
+        line = QCoreApplication::translate("GearTrains", "%1 tam dişli dizisi yok.").arg(z2);
     } else {
         const auto simple = std::count_if(list.begin(), list.end(),
                                           [](const GearTrain& t) { return !t.isCompound(); });
-        line = QStringLiteral("%1 %2 tam dizi: %3 basit, %4 bileşik.")
+        line = QCoreApplication::translate("GearTrains", "%1 %2 tam dizi: %3 basit, %4 bileşik.")
                    .arg(z2, locale.toString(list.size()), locale.toString(simple),
                         locale.toString(list.size() - simple));
     }
     if (search.unfit > 0) {
         line += QLatin1Char(' ') +
-                QStringLiteral("%1 tam bileşik dizi tezgâha sığmadığı için listelenmedi.")
+                QCoreApplication::translate(
+                    "GearTrains", "%1 tam bileşik dizi tezgâha sığmadığı için listelenmedi.")
                     .arg(locale.toString(search.unfit));
     }
     return line;

@@ -1,5 +1,7 @@
 #include "calc/hobangles.h"
 
+#include <QCoreApplication>
+
 #include "calc/wormstarts.h"
 #include "model/decimal15.h"
 #include "model/fieldvalues.h"
@@ -64,7 +66,8 @@ bool Command2_Click(FormState& form) {
     const auto n = [&form](FieldId field) { return form.number(field); };
 
     if (form.isEmpty(F::AÇI_t)) {
-        form.showMessage(QStringLiteral("Azdırma bıçağının üzerinde yazan açıyı girin !"));
+        form.showMessage(QCoreApplication::translate(
+            "Calculation", "Azdırma bıçağının üzerinde yazan açıyı girin !"));
         return false;
     }
     const std::optional<int> z1 = readWormStarts(form);

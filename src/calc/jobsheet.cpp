@@ -1,5 +1,7 @@
 #include "calc/jobsheet.h"
 
+#include <QCoreApplication>
+
 #include "calc/changegears.h"
 #include "calc/geartrains.h"
 #include "calc/hobangles.h"
@@ -20,17 +22,20 @@ struct SectionNames {
 
 // In ButtonId order.
 constexpr std::array<SectionNames, buttonCount> sectionNames = {{
-    {"1. SONSUZ VİDA VE DİŞLİ ÖLÇÜLERİ", "Birinci bölümün"},
-    {"2. AZDIRMA AÇILARI", "İkinci bölümün"},
-    {"3. BÖLME DİŞLİLERİ", "Üçüncü bölümün"},
+    {QT_TRANSLATE_NOOP("JobSheet", "1. SONSUZ VİDA VE DİŞLİ ÖLÇÜLERİ"),
+     QT_TRANSLATE_NOOP("JobSheet", "Birinci bölümün")},
+    {QT_TRANSLATE_NOOP("JobSheet", "2. AZDIRMA AÇILARI"),
+     QT_TRANSLATE_NOOP("JobSheet", "İkinci bölümün")},
+    {QT_TRANSLATE_NOOP("JobSheet", "3. BÖLME DİŞLİLERİ"),
+     QT_TRANSLATE_NOOP("JobSheet", "Üçüncü bölümün")},
 }};
 
 QString sectionHeading(ButtonId section) {
-    return QString::fromUtf8(sectionNames.at(indexOf(section)).heading);
+    return QCoreApplication::translate("JobSheet", sectionNames.at(indexOf(section)).heading);
 }
 
 QString sectionOwner(ButtonId section) {
-    return QString::fromUtf8(sectionNames.at(indexOf(section)).owner);
+    return QCoreApplication::translate("JobSheet", sectionNames.at(indexOf(section)).owner);
 }
 
 double valueOf(const FormState& form, FieldId field) {
@@ -42,11 +47,11 @@ QString unitText(FieldUnit unit, double value) {
     case FieldUnit::None:
         return {};
     case FieldUnit::Millimetre:
-        return QStringLiteral("mm");
+        return QCoreApplication::translate("JobSheet", "mm");
     case FieldUnit::RevolutionsPerMinute:
-        return QStringLiteral("d/dk");
+        return QCoreApplication::translate("JobSheet", "d/dk");
     case FieldUnit::Teeth:
-        return QStringLiteral("diş");
+        return QCoreApplication::translate("JobSheet", "diş");
     case FieldUnit::DegreesAndMinutes:
         return degreesAndMinutes(value);
     }
@@ -85,8 +90,9 @@ int wormStartsOf(const FormState& form) {
 // unchanged, since the section is current.
 SheetLine leadAngleLine(const FormState& form) {
     const double tangent = wormStartsOf(form) * valueOf(form, F::m_t) / valueOf(form, F::d1_t);
-    return {
-        QStringLiteral("VİDA HELİS AÇISI (γ)"), degreesAndMinutes(leadAngle(tangent).notation), {}};
+    return {QCoreApplication::translate("JobSheet", "VİDA HELİS AÇISI (γ)"),
+            degreesAndMinutes(leadAngle(tangent).notation),
+            {}};
 }
 
 // The ratio i = Z2 ÷ z1 and the worm's lead pz = z1 × P, which the form does not show.
@@ -94,11 +100,12 @@ QList<SheetLine> driveRatioLines(const FormState& form) {
     const int z1 = wormStartsOf(form);
     const QLocale& locale = form.locale();
     return {
-        {QStringLiteral("ÇEVRİM ORANI (i)"),
+        {QCoreApplication::translate("JobSheet", "ÇEVRİM ORANI (i)"),
          FieldValues::writeNumber(valueOf(form, F::Z2_t) / z1, locale),
          {}},
-        {QStringLiteral("VİDA HELİS ADIMI (pz)"),
-         FieldValues::writeNumber(z1 * valueOf(form, F::P_t), locale), QStringLiteral("mm")},
+        {QCoreApplication::translate("JobSheet", "VİDA HELİS ADIMI (pz)"),
+         FieldValues::writeNumber(z1 * valueOf(form, F::P_t), locale),
+         QCoreApplication::translate("JobSheet", "mm")},
     };
 }
 
@@ -123,8 +130,8 @@ std::optional<DriveDimensions> driveDimensions(const FormState& form) {
 // The machine that the change gears are for, and the constant it used for this wheel.
 QList<SheetLine> machineLines(const FormState& form, const Machine& machine) {
     const double constant = effectiveConstant(machine, valueOf(form, F::Z2_t));
-    return {{QStringLiteral("TEZGÂH"), machine.name, {}},
-            {QStringLiteral("BÖLME SABİTİ (K)"),
+    return {{QCoreApplication::translate("JobSheet", "TEZGÂH"), displayName(machine), {}},
+            {QCoreApplication::translate("JobSheet", "BÖLME SABİTİ (K)"),
              FieldValues::writeNumber(constant, form.locale()),
              {}}};
 }
@@ -134,29 +141,33 @@ QList<SheetLine> gearTrainLines(const FormState& form, const Machine& machine) {
     constexpr qsizetype listed = 6;
     const bool inSet = outputGearInSet(form.getText(F::GD_t), form.getText(F::Z2_t),
                                        wormStartsOf(form), machine, form.locale());
-    QList<SheetLine> lines = {{QStringLiteral("ÇD makinenin takımında"),
-                               inSet ? QStringLiteral("var") : QStringLiteral("yok"),
+    QList<SheetLine> lines = {{QCoreApplication::translate("JobSheet", "ÇD makinenin takımında"),
+                               inSet ? QCoreApplication::translate("JobSheet", "var")
+                                     : QCoreApplication::translate("JobSheet", "yok"),
                                {}}};
     const auto found =
         gearTrainsFor(form.getText(F::Z2_t), form.getText(F::z1_t), machine, form.locale());
     const auto* search = std::get_if<TrainSearch>(&found);
     const QList<GearTrain>* list = search != nullptr ? &search->trains : nullptr;
     if (list == nullptr || list->isEmpty()) {
-        lines.append({QStringLiteral("Tam dişli dizisi"),
-                      list != nullptr ? QStringLiteral("yok") : QStringLiteral("Z2 tam sayı değil"),
+        lines.append({QCoreApplication::translate("JobSheet", "Tam dişli dizisi"),
+                      list != nullptr
+                          ? QCoreApplication::translate("JobSheet", "yok")
+                          : QCoreApplication::translate("JobSheet", "Z2 tam sayı değil"),
                       {}});
         return lines;
     }
     for (qsizetype i = 0; i < std::min(listed, list->size()); ++i) {
-        lines.append({QStringLiteral("Tam dizi %1").arg(form.locale().toString(i + 1)),
+        lines.append({QCoreApplication::translate("JobSheet", "Tam dizi %1")
+                          .arg(form.locale().toString(i + 1)),
                       list->at(i).text(form.locale()),
                       {}});
     }
     if (list->size() > listed) {
-        lines.append(
-            {QString(),
-             QStringLiteral("ve %1 dizi daha").arg(form.locale().toString(list->size() - listed)),
-             {}});
+        lines.append({QString(),
+                      QCoreApplication::translate("JobSheet", "ve %1 dizi daha")
+                          .arg(form.locale().toString(list->size() - listed)),
+                      {}});
     }
     return lines;
 }
@@ -168,7 +179,7 @@ SheetSection section(const FormState& form, const Machine& machine, ButtonId but
     s.heading = sectionHeading(button);
     s.computed = computed;
     if (!computed) {
-        s.lines.append({QString(), QStringLiteral("hesaplanmadı"), {}});
+        s.lines.append({QString(), QCoreApplication::translate("JobSheet", "hesaplanmadı"), {}});
         return s;
     }
     switch (button) {
@@ -237,13 +248,15 @@ QString refusalMessage(const SheetRefusal& refusal) {
     for (const RefusedSection& s : refusal.sections) {
         if (s.state == SectionState::NeverRun) {
             sentences.append(
-                QStringLiteral("%1 sonuçları henüz yok: önce bölümün HESAPLA düğmesine basın.")
+                QCoreApplication::translate(
+                    "JobSheet", "%1 sonuçları henüz yok: önce bölümün HESAPLA düğmesine basın.")
                     .arg(sectionOwner(s.button)));
         } else {
-            sentences.append(
-                QStringLiteral("%1 sonuçları güncel değil: son hesaplamadan sonra bir alan "
-                               "değişti. Bölümün HESAPLA düğmesine yeniden basın.")
-                    .arg(sectionOwner(s.button)));
+            sentences.append(QCoreApplication::translate(
+                                 "JobSheet",
+                                 "%1 sonuçları güncel değil: son hesaplamadan sonra bir alan "
+                                 "değişti. Bölümün HESAPLA düğmesine yeniden basın.")
+                                 .arg(sectionOwner(s.button)));
         }
     }
     return sentences.join(QLatin1Char('\n'));

@@ -1,5 +1,7 @@
 #include "calc/machine.h"
 
+#include <QCoreApplication>
+
 #include "calc/changegears.h"
 #include "model/fieldvalues.h"
 
@@ -34,17 +36,17 @@ std::optional<MachineFault> outside(const Machine& m, MachineKey key, int value,
 QString keyName(MachineKey key) {
     switch (key) {
     case MachineKey::Name:
-        return QStringLiteral("adı");
+        return QCoreApplication::translate("Machine", "adı");
     case MachineKey::IndexConstant:
-        return QStringLiteral("bölme sabiti (K)");
+        return QCoreApplication::translate("Machine", "bölme sabiti (K)");
     case MachineKey::Gears:
-        return QStringLiteral("dişlileri");
+        return QCoreApplication::translate("Machine", "dişlileri");
     case MachineKey::LargeWheelAbove:
-        return QStringLiteral("büyük çark sınırı (Z2 >)");
+        return QCoreApplication::translate("Machine", "büyük çark sınırı (Z2 >)");
     case MachineKey::LargeWheelConstant:
-        return QStringLiteral("büyük çark sabiti (K′)");
+        return QCoreApplication::translate("Machine", "büyük çark sabiti (K′)");
     case MachineKey::Clearance:
-        return QStringLiteral("boşluğu (k)");
+        return QCoreApplication::translate("Machine", "boşluğu (k)");
     }
     return {};
 }
@@ -64,6 +66,13 @@ const Machine& builtInMachine() {
 
 bool isReservedName(const QString& name) {
     return sameName(name, builtInMachine().name);
+}
+
+QString displayName(const Machine& machine) {
+    if (machine == builtInMachine()) {
+        return QCoreApplication::translate("Machine", "Varsayılan tezgâh");
+    }
+    return machine.name;
 }
 
 int effectiveConstant(const Machine& machine, double z2) {
@@ -167,26 +176,34 @@ QString machineFaultMessage(const MachineFault& fault, const QLocale& locale) {
     switch (fault.rule) {
     case MachineRule::NameLength:
         return name.isEmpty()
-                   ? QStringLiteral("Adsız bir tezgâh var: her tezgâhın 1 ile 60 karakter "
+                   ? QCoreApplication::translate(
+                         "Machine", "Adsız bir tezgâh var: her tezgâhın 1 ile 60 karakter "
                                     "arasında bir adı olmalı.")
-                   : QStringLiteral("«%1» tezgâhının adı 1 ile 60 karakter arasında olmalı.")
+                   : QCoreApplication::translate(
+                         "Machine", "«%1» tezgâhının adı 1 ile 60 karakter arasında olmalı.")
                          .arg(name.left(longestName) + QStringLiteral("…"));
     case MachineRule::NameTaken:
-        return QStringLiteral("«%1» adı birden fazla tezgâhta var: adlar, büyük küçük harf "
+        return QCoreApplication::translate(
+                   "Machine", "«%1» adı birden fazla tezgâhta var: adlar, büyük küçük harf "
                               "ayrımı olmadan, birbirinden farklı olmalı.")
             .arg(name);
     case MachineRule::NameReserved:
-        return QStringLiteral("«%1» adı yerleşik tezgâhın adıdır; başka bir ad seçin.").arg(name);
+        return QCoreApplication::translate("Machine",
+                                           "«%1» adı yerleşik tezgâhın adıdır; başka bir ad seçin.")
+            .arg(name);
     case MachineRule::WholeNumber:
         if (fault.key == MachineKey::Gears) {
-            return QStringLiteral("«%1» tezgâhının dişlileri %2 ile %3 arasında tam sayılar "
+            return QCoreApplication::translate(
+                       "Machine", "«%1» tezgâhının dişlileri %2 ile %3 arasında tam sayılar "
                                   "olmalı.")
                 .arg(name, low, high);
         }
-        return QStringLiteral("«%1» tezgâhının %2 %3 ile %4 arasında bir tam sayı olmalı.")
+        return QCoreApplication::translate(
+                   "Machine", "«%1» tezgâhının %2 %3 ile %4 arasında bir tam sayı olmalı.")
             .arg(name, keyName(fault.key), low, high);
     case MachineRule::GearCount:
-        return QStringLiteral("«%1» tezgâhında %2 ile %3 arasında dişli olmalı.")
+        return QCoreApplication::translate("Machine",
+                                           "«%1» tezgâhında %2 ile %3 arasında dişli olmalı.")
             .arg(name, low, high);
     }
     return name;

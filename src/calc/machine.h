@@ -36,6 +36,8 @@ struct Machine {
 // "Varsayılan tezgâh": K 24 and the 32 gears the program was made for; never written to a file.
 const Machine& builtInMachine();
 bool isReservedName(const QString& name);
+// The name as the interface shows it: the built-in machine's in the interface's language.
+QString displayName(const Machine& machine);
 
 // The constant for a wheel of `z2` teeth: K′ above the large-wheel limit, else K.
 int effectiveConstant(const Machine& machine, double z2);

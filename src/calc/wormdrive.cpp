@@ -1,5 +1,7 @@
 #include "calc/wormdrive.h"
 
+#include <QCoreApplication>
+
 #include "calc/wormstarts.h"
 #include "model/fieldvalues.h"
 #include "model/formstate.h"
@@ -21,11 +23,12 @@ bool HESAPLA_Click(FormState& form) {
     const auto n = [&form](FieldId field) { return form.number(field); };
 
     if (form.isEmpty(F::m_t)) {
-        form.showMessage(QStringLiteral("Modül için 1.5,3, 4.5 veya 6 girin "));
+        form.showMessage(
+            QCoreApplication::translate("Calculation", "Modül için 1.5,3, 4.5 veya 6 girin "));
         return false;
     }
     if (form.isEmpty(F::Z2_t)) {
-        form.showMessage(QStringLiteral("Diş sayısı için sayı girin."));
+        form.showMessage(QCoreApplication::translate("Calculation", "Diş sayısı için sayı girin."));
         return false;
     }
     if (!form.store(F::d2_t, n(F::Z2_t) * n(F::m_t))) {
@@ -41,7 +44,8 @@ bool HESAPLA_Click(FormState& form) {
         return false;
     }
     if (form.isEmpty(F::da1_t)) {
-        form.showMessage(QStringLiteral("Vidanın diş üstü çapı için sayı girin."));
+        form.showMessage(
+            QCoreApplication::translate("Calculation", "Vidanın diş üstü çapı için sayı girin."));
         return false;
     }
     if (!form.store(F::d1_t, n(F::da1_t) - (n(F::m_t) + n(F::m_t)))) {
@@ -73,7 +77,8 @@ bool HESAPLA_Click(FormState& form) {
         return false;
     }
     if (form.isEmpty(F::N1_t)) {
-        form.showMessage(QStringLiteral("Giriş deviri için sayı girin."));
+        form.showMessage(
+            QCoreApplication::translate("Calculation", "Giriş deviri için sayı girin."));
         return false;
     }
     const std::optional<int> z1 = readWormStarts(form);

@@ -1,5 +1,7 @@
 #include "calc/wormstarts.h"
 
+#include <QCoreApplication>
+
 #include "model/fieldvalues.h"
 #include "model/formstate.h"
 
@@ -52,8 +54,9 @@ QString sharedFactorHint(const FormState& form) {
     const auto count = [&form](std::int64_t n) {
         return FieldValues::writeNumber(double(n), form.locale());
     };
-    return QStringLiteral("Z2 = %1 ile z1 = %2 ortak bölenli: vidanın her ağzı hep aynı dişlere "
-                          "girer, aşınma yayılmaz. z1 ile ortak böleni olmayan en yakın diş "
-                          "sayıları: %3 ve %4.")
+    // Short enough for the status bar beside the machine's name.
+    return QCoreApplication::translate(
+               "Calculation", "Z2 = %1 ile z1 = %2 ortak bölenli, aşınma yayılmaz; yakın uygun diş "
+                              "sayıları: %3 ve %4.")
         .arg(count(teeth), count(z1), count(below), count(above));
 }

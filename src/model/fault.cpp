@@ -1,5 +1,7 @@
 #include "model/fault.h"
 
+#include <QCoreApplication>
+
 #include "model/fieldvalues.h"
 
 namespace {
@@ -43,16 +45,32 @@ QString questionParticle(const QString& number, const QLocale& locale) {
     return QString::fromUtf8(groups.at(std::min<std::size_t>(std::size_t(zeros / 3 - 1), 4)));
 }
 
+// The number asked about. Each particle is a pattern of its own, so that a language that asks
+// without one translates it to the number alone.
+QString asked(const QString& number, const QLocale& locale) {
+    const QString particle = questionParticle(number, locale);
+    if (particle == QStringLiteral("mı")) {
+        return QCoreApplication::translate("Fault", "%1 mı").arg(number);
+    }
+    if (particle == QStringLiteral("mu")) {
+        return QCoreApplication::translate("Fault", "%1 mu").arg(number);
+    }
+    if (particle == QStringLiteral("mü")) {
+        return QCoreApplication::translate("Fault", "%1 mü").arg(number);
+    }
+    return QCoreApplication::translate("Fault", "%1 mi").arg(number);
+}
+
 QString ambiguousMessage(const QString& field, const QString& text, const QLocale& locale) {
     const QString trimmed = text.trimmed();
     const QString asDecimal = FieldValues::writeNumber(QLocale::c().toDouble(trimmed), locale);
     QString asWhole = trimmed;
     asWhole.remove(QLatin1Char('.'));
     asWhole = FieldValues::writeNumber(QLocale::c().toDouble(asWhole), locale);
-    return QStringLiteral("%1 alanındaki «%2» iki türlü okunabilir: %3 %4 %5 %6? Ondalık "
-                          "ayırıcı olarak virgül yazın, binlik ayırıcı yazmayın.")
-        .arg(field, trimmed, asDecimal, questionParticle(asDecimal, locale), asWhole,
-             questionParticle(asWhole, locale));
+    return QCoreApplication::translate("Fault",
+                                       "%1 alanındaki «%2» iki türlü okunabilir: %3 %4? Ondalık "
+                                       "ayırıcı olarak virgül yazın, binlik ayırıcı yazmayın.")
+        .arg(field, trimmed, asked(asDecimal, locale), asked(asWhole, locale));
 }
 
 } // namespace
@@ -61,21 +79,26 @@ QString faultMessage(const Fault& fault, const QLocale& locale) {
     QString field = QStringLiteral("«%1»").arg(fieldCaption(fault.field));
     switch (fault.kind) {
     case FaultKind::NotANumber:
-        return QStringLiteral("%1 alanındaki değer bir sayı değil.").arg(field);
+        return QCoreApplication::translate("Fault", "%1 alanındaki değer bir sayı değil.")
+            .arg(field);
     case FaultKind::DivisionByZero:
-        return QStringLiteral("%1 hesaplanamadı: sıfıra bölme").arg(field);
+        return QCoreApplication::translate("Fault", "%1 hesaplanamadı: sıfıra bölme").arg(field);
     case FaultKind::InvalidOperation:
-        return QStringLiteral("%1 hesaplanamadı: tanımsız işlem").arg(field);
+        return QCoreApplication::translate("Fault", "%1 hesaplanamadı: tanımsız işlem").arg(field);
     case FaultKind::Overflow:
-        return QStringLiteral("%1 hesaplanamadı: sonuç çok büyük").arg(field);
+        return QCoreApplication::translate("Fault", "%1 hesaplanamadı: sonuç çok büyük").arg(field);
     case FaultKind::InvalidAngle:
-        return QStringLiteral("%1 geçerli bir açı değil: dakika 60'tan küçük olmalı.").arg(field);
+        return QCoreApplication::translate("Fault",
+                                           "%1 geçerli bir açı değil: dakika 60'tan küçük olmalı.")
+            .arg(field);
     case FaultKind::NotACount:
-        return QStringLiteral("%1 1 veya daha büyük bir tam sayı olmalı.").arg(field);
+        return QCoreApplication::translate("Fault", "%1 1 veya daha büyük bir tam sayı olmalı.")
+            .arg(field);
     case FaultKind::AmbiguousPoint:
         return ambiguousMessage(field, fault.text, locale);
     case FaultKind::InvalidStarts:
-        return QStringLiteral("Vida ağız sayısı için 1 ile 6 arasında bir tam sayı girin.");
+        return QCoreApplication::translate(
+            "Fault", "Vida ağız sayısı için 1 ile 6 arasında bir tam sayı girin.");
     }
     return field;
 }

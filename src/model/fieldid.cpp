@@ -1,5 +1,7 @@
 #include "model/fieldid.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 constexpr std::array<const char*, buttonCount> buttonNames = {"HESAPLA", "Command2", "Command1"};
@@ -34,9 +36,10 @@ QString buttonName(ButtonId button) {
 }
 
 QString fieldCaption(FieldId field) {
-    return QString::fromUtf8(fieldInfo(field).caption);
+    return QCoreApplication::translate("Form", fieldInfo(field).caption);
 }
 
 QString formTitle() {
-    return QStringLiteral("SONSUZ REDÜKTÖR DİŞLİSİ-VİDASI VE AZDIRMA TEZGAHI HESABI");
+    return QCoreApplication::translate("Form",
+                                       "SONSUZ REDÜKTÖR DİŞLİSİ-VİDASI VE AZDIRMA TEZGAHI HESABI");
 }

@@ -1,5 +1,7 @@
 #include "paint/drivedrawing.h"
 
+#include <QCoreApplication>
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -118,9 +120,9 @@ std::optional<DrawingLayout> layoutDrawing(const DriveDimensions& d, const QRect
 QString scaleCaption(double paperPerMm, const QLocale& locale) {
     const auto number = [&locale](double x) { return locale.toString(x, 'g', 3); };
     if (paperPerMm >= 1) {
-        return QStringLiteral("Ölçek %1:1").arg(number(paperPerMm));
+        return QCoreApplication::translate("JobSheet", "Ölçek %1:1").arg(number(paperPerMm));
     }
-    return QStringLiteral("Ölçek 1:%1").arg(number(1 / paperPerMm));
+    return QCoreApplication::translate("JobSheet", "Ölçek 1:%1").arg(number(1 / paperPerMm));
 }
 
 void paintDrawing(QPainter& p, const DriveDimensions& d, const DrawingLayout& layout) {

@@ -1,5 +1,7 @@
 #include "paint/sheetpainter.h"
 
+#include <QCoreApplication>
+
 #include "paint/drivedrawing.h"
 
 #include <QFontMetricsF>
@@ -49,7 +51,8 @@ void paintPage(QPainter& p, const JobSheet& sheet, const QLocale& locale, const 
     p.drawText(QPointF(0, y), sheet.title);
     y += 16;
     p.setFont(sheetFont(9));
-    p.drawText(QPointF(0, y), QStringLiteral("ZORVANDI iş kağıdı, %1").arg(sheet.madeAt));
+    p.drawText(QPointF(0, y),
+               QCoreApplication::translate("JobSheet", "ZORVANDI iş kağıdı, %1").arg(sheet.madeAt));
     y += 8;
     p.setPen(QPen(Qt::black, 0.6));
     p.drawLine(QPointF(0, y), QPointF(page.width(), y));
@@ -71,16 +74,18 @@ void paintPage(QPainter& p, const JobSheet& sheet, const QLocale& locale, const 
     const std::optional<DrawingLayout> layout =
         sheet.drive ? layoutDrawing(*sheet.drive, area) : std::nullopt;
     if (!sheet.drive) {
-        p.drawText(QPointF(0, y), QStringLiteral("ÇİZİM: bu ölçülerle çizilemiyor"));
+        p.drawText(QPointF(0, y),
+                   QCoreApplication::translate("JobSheet", "ÇİZİM: bu ölçülerle çizilemiyor"));
         return;
     }
     if (!layout) {
-        p.drawText(QPointF(0, y), QStringLiteral("ÇİZİM: bu ölçüler 1:10000 ölçeğinde bile "
-                                                 "sayfaya sığmıyor"));
+        p.drawText(QPointF(0, y), QCoreApplication::translate(
+                                      "JobSheet", "ÇİZİM: bu ölçüler 1:10000 ölçeğinde bile "
+                                                  "sayfaya sığmıyor"));
         return;
     }
-    p.drawText(QPointF(0, y),
-               QStringLiteral("ÇİZİM (%1)").arg(scaleCaption(layout->paperPerMm, locale)));
+    p.drawText(QPointF(0, y), QCoreApplication::translate("JobSheet", "ÇİZİM (%1)")
+                                  .arg(scaleCaption(layout->paperPerMm, locale)));
     p.setFont(sheetFont(7));
     paintDrawing(p, *sheet.drive, *layout);
 }
@@ -118,7 +123,7 @@ std::optional<QString> saveSheetAsPdf(const JobSheet& sheet, const QLocale& loca
         pdf.setPageLayout(sheetPageLayout(locale));
         if (!paintSheet(pdf, sheet, locale)) {
             file.cancelWriting();
-            return QStringLiteral("PDF oluşturulamadı");
+            return QCoreApplication::translate("JobSheet", "PDF oluşturulamadı");
         }
     }
     if (!file.commit()) {

@@ -1,5 +1,7 @@
 #include "store/machinefile.h"
 
+#include <QCoreApplication>
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -8,7 +10,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSaveFile>
-#include <QStandardPaths>
 
 #include <cmath>
 
@@ -103,7 +104,7 @@ QJsonObject machineObject(const Machine& m) {
 
 std::optional<QString> writeFile(const QString& path, const QByteArray& bytes) {
     if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
-        return QStringLiteral("klasör oluşturulamadı");
+        return QCoreApplication::translate("MachineFile", "klasör oluşturulamadı");
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
@@ -176,16 +177,19 @@ QByteArray machineFileText(const MachineBook& book, bool withActive) {
 QString fileFaultMessage(const FileFault& fault, const QLocale& locale) {
     switch (fault.problem) {
     case FileProblem::NotJson:
-        return QStringLiteral("Dosya JSON değil: %1.").arg(fault.detail);
+        return QCoreApplication::translate("MachineFile", "Dosya JSON değil: %1.")
+            .arg(fault.detail);
     case FileProblem::WrongFormat:
-        return QStringLiteral("Dosya bir ZORVANDI tezgâh dosyası değil (\"format\": \"%1\").")
+        return QCoreApplication::translate(
+                   "MachineFile", "Dosya bir ZORVANDI tezgâh dosyası değil (\"format\": \"%1\").")
             .arg(fault.detail);
     case FileProblem::NewerVersion:
-        return QStringLiteral("Dosya, bu programın okuyamadığı bir sürümde (\"version\").");
+        return QCoreApplication::translate(
+            "MachineFile", "Dosya, bu programın okuyamadığı bir sürümde (\"version\").");
     case FileProblem::BadValue:
         return fault.machine ? machineFaultMessage(*fault.machine, locale) : QString();
     case FileProblem::Unreadable:
-        return QStringLiteral("Dosya okunamadı: %1.").arg(fault.detail);
+        return QCoreApplication::translate("MachineFile", "Dosya okunamadı: %1.").arg(fault.detail);
     }
     return {};
 }
@@ -193,9 +197,8 @@ QString fileFaultMessage(const FileFault& fault, const QLocale& locale) {
 MachineFile::MachineFile(QString path)
     : m_path(std::move(path)) {}
 
-QString MachineFile::defaultPath() {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           QStringLiteral("/zorvandi/machines.json");
+QString MachineFile::pathIn(const QString& configFolder) {
+    return configFolder + QStringLiteral("/zorvandi/machines.json");
 }
 
 std::variant<MachineBook, FileFault> MachineFile::load() {
@@ -221,7 +224,8 @@ std::optional<QString> MachineFile::save(const MachineBook& book) {
                      QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")),
                      info.suffix()));
         if (QFile::exists(m_path) && !QFile::rename(m_path, aside)) {
-            return QStringLiteral("okunamayan dosya «%1» adına taşınamadı")
+            return QCoreApplication::translate("MachineFile",
+                                               "okunamayan dosya «%1» adına taşınamadı")
                 .arg(QDir::toNativeSeparators(aside));
         }
         m_setAside = aside;

@@ -54,8 +54,9 @@ QString fileFaultMessage(const FileFault& fault, const QLocale& locale);
 class MachineFile {
 public:
     explicit MachineFile(QString path);
-    // zorvandi/machines.json under $XDG_CONFIG_HOME, else ~/.config.
-    static QString defaultPath();
+    // zorvandi/machines.json in the user's configuration folder ($XDG_CONFIG_HOME, else
+    // ~/.config, as QStandardPaths::GenericConfigLocation gives it).
+    static QString pathIn(const QString& configFolder);
 
     const QString& path() const { return m_path; }
 

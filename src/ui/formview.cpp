@@ -5,6 +5,9 @@
 
 #include "ui_formview.h"
 
+#include <QEvent>
+#include <QLabel>
+
 FormView::FormView(Workflow& flow, QWidget* parent)
     : QWidget(parent)
     , m_ui(std::make_unique<Ui::FormView>())
@@ -21,7 +24,7 @@ FormView::FormView(Workflow& flow, QWidget* parent)
         Q_ASSERT(m_buttons.at(indexOf(id)) != nullptr);
     }
     applyOutputFont();
-    explainAngleNotation();
+    showCaptions();
     for (const FieldId id : allFields) {
         m_freshPalettes.at(indexOf(id)) = field(id)->palette();
     }
@@ -115,12 +118,32 @@ void FormView::applyFormFont() {
     setFont(formFont());
 }
 
+void FormView::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        m_ui->retranslateUi(this);
+        showCaptions();
+    }
+    QWidget::changeEvent(event);
+}
+
+// The labels' captions come from the field table, in the interface's language; a label is
+// found as the buddy of its field, so that its caption is also the field's accessible name.
+void FormView::showCaptions() {
+    for (QLabel* label : findChildren<QLabel*>()) {
+        const auto* buddy = qobject_cast<QLineEdit*>(label->buddy());
+        if (const auto id = buddy != nullptr ? fieldNamed(buddy->objectName()) : std::nullopt) {
+            label->setText(fieldCaption(*id));
+        }
+    }
+    explainAngleNotation();
+}
+
 // 0,08 is 0° 08′, which a new user would read as a decimal.
 void FormView::explainAngleNotation() {
     const QLocale& locale = m_flow.form().locale();
     const QString tip =
-        QStringLiteral("Derece ve dakika: %1 = 0° 08′, %2 = 3° 35′ "
-                       "(ondalık derece değil).")
+        tr("Derece ve dakika: %1 = 0° 08′, %2 = 3° 35′ "
+           "(ondalık derece değil).")
             .arg(FieldValues::writeNumber(0.08, locale), FieldValues::writeNumber(3.35, locale));
     for (const FieldInfo& info : fieldTable) {
         if (info.unit == FieldUnit::DegreesAndMinutes) {

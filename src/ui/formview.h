@@ -36,6 +36,9 @@ public:
     // Liberation Sans at 10 px, the font the form's grid is sized for.
     static QFont formFont();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void showText(FieldId id, const QString& text) const;
     void showEnabled(ButtonId id, bool enabled) const;
@@ -43,6 +46,7 @@ private:
     void returnPressedIn(FieldId id) const;
     void applyFormFont();
     void applyOutputFont();
+    void showCaptions();
     void explainAngleNotation();
 
     std::unique_ptr<Ui::FormView> m_ui;

@@ -1,5 +1,6 @@
 #include "ui/geartrainswindow.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -18,9 +19,7 @@ GearTrainsWindow::GearTrainsWindow(Workflow& flow, QWidget* parent)
 
     m_table = new QTableWidget(0, 5, this);
     m_table->setObjectName(QStringLiteral("trains"));
-    m_table->setHorizontalHeaderLabels({QStringLiteral("A"), QStringLiteral("B"),
-                                        QStringLiteral("C"), QStringLiteral("D"),
-                                        QStringLiteral("Toplam diş")});
+
     m_table->verticalHeader()->hide();
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -28,24 +27,20 @@ GearTrainsWindow::GearTrainsWindow(Workflow& flow, QWidget* parent)
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 8);
 
-    m_use = new QPushButton(QStringLiteral("&Kullan"), this);
+    m_use = new QPushButton(this);
     m_use->setObjectName(QStringLiteral("useButton"));
-    m_use->setToolTip(QStringLiteral("Seçilen basit dizinin A dişlisini GİRİŞ DİŞLİSİ (GD) "
-                                     "alanına yazar."));
-    auto* hint = new QLabel(QStringLiteral("A, B'yi döndürür; bileşik dizide C, B ile aynı "
-                                           "milde D'yi döndürür. Kullan yalnız basit dizide "
-                                           "geçerlidir: A, GD alanına yazılır."),
-                            this);
-    hint->setWordWrap(true);
+    m_hint = new QLabel(this);
+    m_hint->setWordWrap(true);
 
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(hint, 1);
+    buttons->addWidget(m_hint, 1);
     buttons->addWidget(m_use);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_count);
     layout->addWidget(m_table, 1);
     layout->addLayout(buttons);
     resize(460, 420);
+    retranslate();
 
     connect(&m_form, &FormState::textChanged, this, &GearTrainsWindow::followField);
     connect(&m_flow, &Workflow::machineChanged, this, [this] { followField(FieldId::Z2_t); });
@@ -53,6 +48,26 @@ GearTrainsWindow::GearTrainsWindow(Workflow& flow, QWidget* parent)
             &GearTrainsWindow::selectionChanged);
     connect(m_table, &QTableWidget::cellDoubleClicked, this, &GearTrainsWindow::useSelected);
     connect(m_use, &QPushButton::clicked, this, &GearTrainsWindow::useSelected);
+}
+
+void GearTrainsWindow::retranslate() {
+    m_table->setHorizontalHeaderLabels({QStringLiteral("A"), QStringLiteral("B"),
+                                        QStringLiteral("C"), QStringLiteral("D"),
+                                        tr("Toplam diş")});
+    m_use->setText(tr("&Kullan"));
+    m_use->setToolTip(tr("Seçilen basit dizinin A dişlisini GİRİŞ DİŞLİSİ (GD) alanına yazar."));
+    m_hint->setText(tr("A, B'yi döndürür; bileşik dizide C, B ile aynı milde D'yi döndürür. "
+                       "Kullan yalnız basit dizide geçerlidir: A, GD alanına yazılır."));
+}
+
+void GearTrainsWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+        if (isVisible()) {
+            refresh();
+        }
+    }
+    QWidget::changeEvent(event);
 }
 
 void GearTrainsWindow::showEvent(QShowEvent* event) {
@@ -70,8 +85,7 @@ void GearTrainsWindow::followField(FieldId field) {
 void GearTrainsWindow::refresh() {
     const QString z2 = m_form.getText(FieldId::Z2_t);
     const QString z1 = m_form.getText(FieldId::z1_t);
-    setWindowTitle(
-        QStringLiteral("DİŞLİ DİZİLERİ – Z2 = %1, z1 = %2").arg(z2.trimmed(), z1.trimmed()));
+    setWindowTitle(tr("DİŞLİ DİZİLERİ – Z2 = %1, z1 = %2").arg(z2.trimmed(), z1.trimmed()));
     const auto found = gearTrainsFor(z2, z1, m_flow.machine(), m_form.locale());
     m_count->setText(trainCountLine(found, z2, z1, m_form.locale()));
     const auto* search = std::get_if<TrainSearch>(&found);

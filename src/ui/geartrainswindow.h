@@ -22,8 +22,10 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    void retranslate();
     void followField(FieldId field);
     void refresh();
     void selectionChanged();
@@ -35,5 +37,6 @@ private:
     QLabel* m_count = nullptr;
     QTableWidget* m_table = nullptr;
     QPushButton* m_use = nullptr;
+    QLabel* m_hint = nullptr;
     QList<GearTrain> m_trains;
 };

@@ -31,7 +31,7 @@ MachinesDialog::MachinesDialog(const MachineBook& book, MachineFile& file, const
     , m_file(file)
     , m_locale(locale) {
     setObjectName(QStringLiteral("machinesDialog"));
-    setWindowTitle(QStringLiteral("Tezgâhlar"));
+    setWindowTitle(tr("Tezgâhlar"));
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("machineList"));
     m_name = new QLineEdit(this);
@@ -40,31 +40,31 @@ MachinesDialog::MachinesDialog(const MachineBook& book, MachineFile& file, const
     m_constant = spinBox(this, "indexConstant", 1, 1000);
     m_gears = new QLineEdit(this);
     m_gears->setObjectName(QStringLiteral("gears"));
-    m_gears->setToolTip(QStringLiteral("Diş sayıları, boşluk ya da virgülle ayrılmış; iki kez "
-                                       "yazılan sayı o sayıda iki dişli demektir."));
-    m_hasLargeWheel = new QCheckBox(QStringLiteral("Büyük çark için ikinci sabit"), this);
+    m_gears->setToolTip(tr("Diş sayıları, boşluk ya da virgülle ayrılmış; iki kez "
+                           "yazılan sayı o sayıda iki dişli demektir."));
+    m_hasLargeWheel = new QCheckBox(tr("Büyük çark için ikinci sabit"), this);
     m_hasLargeWheel->setObjectName(QStringLiteral("hasLargeWheel"));
     m_above = spinBox(this, "largeWheelAbove", 1, 100000);
     m_largeConstant = spinBox(this, "largeWheelConstant", 1, 1000);
-    m_hasClearance = new QCheckBox(QStringLiteral("Bileşik dizi için boşluk (k)"), this);
+    m_hasClearance = new QCheckBox(tr("Bileşik dizi için boşluk (k)"), this);
     m_hasClearance->setObjectName(QStringLiteral("hasClearance"));
     m_clearance = spinBox(this, "clearance", 0, 400);
 
     auto* fields = new QFormLayout;
-    fields->addRow(QStringLiteral("Ad"), m_name);
-    fields->addRow(QStringLiteral("Bölme sabiti (K)"), m_constant);
-    fields->addRow(QStringLiteral("Dişliler"), m_gears);
+    fields->addRow(tr("Ad"), m_name);
+    fields->addRow(tr("Bölme sabiti (K)"), m_constant);
+    fields->addRow(tr("Dişliler"), m_gears);
     fields->addRow(m_hasLargeWheel);
-    fields->addRow(QStringLiteral("Z2 şundan büyükse"), m_above);
-    fields->addRow(QStringLiteral("Sabit (K′)"), m_largeConstant);
+    fields->addRow(tr("Z2 şundan büyükse"), m_above);
+    fields->addRow(tr("Sabit (K′)"), m_largeConstant);
     fields->addRow(m_hasClearance);
-    fields->addRow(QStringLiteral("Boşluk (k, diş)"), m_clearance);
+    fields->addRow(tr("Boşluk (k, diş)"), m_clearance);
 
-    auto* add = new QPushButton(QStringLiteral("&Yeni"), this);
-    m_duplicate = new QPushButton(QStringLiteral("Ç&oğalt"), this);
-    m_remove = new QPushButton(QStringLiteral("&Sil"), this);
-    auto* import = new QPushButton(QStringLiteral("İçe &Aktar…"), this);
-    auto* exportButton = new QPushButton(QStringLiteral("&Dışa Aktar…"), this);
+    auto* add = new QPushButton(tr("&Yeni"), this);
+    m_duplicate = new QPushButton(tr("Ç&oğalt"), this);
+    m_remove = new QPushButton(tr("&Sil"), this);
+    auto* import = new QPushButton(tr("İçe &Aktar…"), this);
+    auto* exportButton = new QPushButton(tr("&Dışa Aktar…"), this);
     add->setObjectName(QStringLiteral("newButton"));
     m_duplicate->setObjectName(QStringLiteral("duplicateButton"));
     m_remove->setObjectName(QStringLiteral("removeButton"));
@@ -118,7 +118,7 @@ Machine* MachinesDialog::editable(int row) {
 
 void MachinesDialog::refreshList(int select) {
     m_list->clear();
-    m_list->addItem(builtInMachine().name);
+    m_list->addItem(displayName(builtInMachine()));
     for (const Machine& m : m_book.machines) {
         m_list->addItem(m.name);
     }
@@ -129,7 +129,7 @@ void MachinesDialog::showMachine(int row) {
     const Machine* shown = editable(row);
     const Machine& m = shown != nullptr ? *shown : builtInMachine();
     m_showing = true;
-    m_name->setText(m.name);
+    m_name->setText(displayName(m));
     m_constant->setValue(m.indexConstant);
     m_gears->setText(gearsText(m.gears, m_locale));
     m_hasLargeWheel->setChecked(m.largeWheel.has_value());
@@ -179,7 +179,7 @@ void MachinesDialog::takeEdits() {
 
 void MachinesDialog::addNew() {
     Machine m = builtInMachine();
-    m.name = unclashedName(QStringLiteral("Yeni tezgâh"), m_book.machines);
+    m.name = unclashedName(tr("Yeni tezgâh"), m_book.machines);
     m_book.machines.append(m);
     refreshList(int(m_book.machines.size()));
 }
@@ -205,15 +205,14 @@ void MachinesDialog::remove() {
 }
 
 void MachinesDialog::importFile() {
-    const QString path =
-        QFileDialog::getOpenFileName(this, QStringLiteral("Tezgâh İçe Aktar"), QString(),
-                                     QStringLiteral("Tezgâh dosyası (*.json)"));
+    const QString path = QFileDialog::getOpenFileName(this, tr("Tezgâh İçe Aktar"), QString(),
+                                                      tr("Tezgâh dosyası (*.json)"));
     if (path.isEmpty()) {
         return;
     }
     auto imported = importMachines(path);
     if (auto* fault = std::get_if<FileFault>(&imported)) {
-        message(QStringLiteral("«%1» içe aktarılamadı: %2")
+        message(tr("«%1» içe aktarılamadı: %2")
                     .arg(QDir::toNativeSeparators(path), fileFaultMessage(*fault, m_locale)));
         return;
     }
@@ -225,15 +224,13 @@ void MachinesDialog::importFile() {
 }
 
 void MachinesDialog::exportFile() {
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Tezgâh Dışa Aktar"),
-                                                      QStringLiteral("tezgahlar.json"),
-                                                      QStringLiteral("Tezgâh dosyası (*.json)"));
+    const QString path = QFileDialog::getSaveFileName(
+        this, tr("Tezgâh Dışa Aktar"), tr("tezgahlar.json"), tr("Tezgâh dosyası (*.json)"));
     if (path.isEmpty()) {
         return;
     }
     if (const auto error = exportMachines(m_book.machines, path)) {
-        message(
-            QStringLiteral("«%1» kaydedilemedi: %2").arg(QDir::toNativeSeparators(path), *error));
+        message(tr("«%1» kaydedilemedi: %2").arg(QDir::toNativeSeparators(path), *error));
     }
 }
 
@@ -247,8 +244,7 @@ void MachinesDialog::accept() {
         return;
     }
     if (const auto error = m_file.save(m_book)) {
-        message(QStringLiteral("«%1» kaydedilemedi: %2")
-                    .arg(QDir::toNativeSeparators(m_file.path()), *error));
+        message(tr("«%1» kaydedilemedi: %2").arg(QDir::toNativeSeparators(m_file.path()), *error));
         return;
     }
     QDialog::accept();

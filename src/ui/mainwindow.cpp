@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
@@ -30,18 +31,20 @@ namespace {
 constexpr int statusSeconds = 8;
 } // namespace
 
-MainWindow::MainWindow(const QLocale& locale, const QString& machinesPath, QWidget* parent)
+MainWindow::MainWindow(const QLocale& locale, const QString& configFolder, QWidget* parent)
     : QMainWindow(parent)
     , m_form(locale, *this)
     , m_flow(m_form)
-    , m_machineFile(machinesPath) {
+    , m_settings(configFolder + QStringLiteral("/zorvandi/zorvandi.conf"), QSettings::IniFormat)
+    , m_machineFile(MachineFile::pathIn(configFolder)) {
+    // Before any widget is made, so that each is born in the interface's language.
+    m_translations.apply(savedLanguage(m_settings));
     m_form.Form_Load();
     loadMachines();
     applyWindowFont();
     m_view = new FormView(m_flow, this);
     m_view->setMinimumSize(m_view->size());
     setCentralWidget(m_view);
-    setWindowTitle(formTitle());
     // XPM is read by QImage itself; a PNG would load the image-format plugins first, which
     // costs the start-up more than the whole form.
     setWindowIcon(QIcon(QPixmap::fromImage(QImage(zorvandiIcon))));
@@ -49,7 +52,7 @@ MainWindow::MainWindow(const QLocale& locale, const QString& machinesPath, QWidg
     m_machineLabel = new QLabel(this);
     m_machineLabel->setObjectName(QStringLiteral("machineLabel"));
     statusBar()->addPermanentWidget(m_machineLabel);
-    showMachineInUse();
+    retranslate();
     connect(&m_flow, &Workflow::completed, this, &MainWindow::noteCompletedRun);
     connect(&m_flow, &Workflow::machineChanged, this, &MainWindow::showMachineInUse);
     connect(&m_flow, &Workflow::machineChanged, this, &MainWindow::dropStaleGearNote);
@@ -82,10 +85,10 @@ void MainWindow::applyWindowFont() {
 
 // The menus' titles are in the first frame, their items are not: a menu is filled when it
 // first opens. The items' actions belong to the window from the start, so that their shortcuts
-// work before any menu was opened.
+// work before any menu was opened. Their texts are set by retranslate().
 void MainWindow::buildMenus() {
-    const auto action = [this](const QString& text, const QKeySequence& key, auto slot) {
-        auto* a = new QAction(text, this);
+    const auto action = [this](const QKeySequence& key, auto slot) {
+        auto* a = new QAction(this);
         a->setShortcut(key);
         connect(a, &QAction::triggered, this, slot);
         addAction(a);
@@ -98,32 +101,84 @@ void MainWindow::buildMenus() {
     }
     auto* separator = new QAction(this);
     separator->setSeparator(true);
-    addLazyMenu(
-        QStringLiteral("&Dosya"),
-        {action(QStringLiteral("&PDF Olarak Kaydet…"), QKeySequence::Save, &MainWindow::saveAsPdf),
-         action(QStringLiteral("Baskı Ö&nizleme…"), QKeySequence(), &MainWindow::printPreview),
-         action(QStringLiteral("&Yazdır…"), QKeySequence::Print, &MainWindow::print), separator,
-         action(QStringLiteral("Çı&kış"), quit, &QWidget::close)});
-    addLazyMenu(QStringLiteral("Dü&zen"),
-                {action(QStringLiteral("Sonuçları &Kopyala"),
-                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &MainWindow::copyResults)});
-    addLazyMenu(QStringLiteral("&Araçlar"),
-                {action(QStringLiteral("&Dişli Dizileri…"), QKeySequence(Qt::CTRL | Qt::Key_T),
-                        &MainWindow::showGearTrains),
-                 action(QStringLiteral("Te&zgâhlar…"), QKeySequence(), &MainWindow::editMachines)},
-                [this](QMenu* tools) {
-                    QMenu* machines = tools->addMenu(QStringLiteral("&Tezgâh"));
-                    machines->setObjectName(QStringLiteral("machineMenu"));
-                    connect(machines, &QMenu::aboutToShow, this,
-                            [this, machines] { fillMachineMenu(*machines); });
-                });
-    addLazyMenu(QStringLiteral("&Yardım"),
-                {action(QStringLiteral("ZORVANDI &Hakkında"), QKeySequence(), &MainWindow::about)});
+    m_actions.save = action(QKeySequence::Save, &MainWindow::saveAsPdf);
+    m_actions.preview = action(QKeySequence(), &MainWindow::printPreview);
+    m_actions.print = action(QKeySequence::Print, &MainWindow::print);
+    m_actions.quit = action(quit, &QWidget::close);
+    m_actions.copy =
+        action(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &MainWindow::copyResults);
+    m_actions.trains = action(QKeySequence(Qt::CTRL | Qt::Key_T), &MainWindow::showGearTrains);
+    m_actions.machines = action(QKeySequence(), &MainWindow::editMachines);
+    m_actions.about = action(QKeySequence(), &MainWindow::about);
+    m_menus.file = addLazyMenu(
+        {m_actions.save, m_actions.preview, m_actions.print, separator, m_actions.quit});
+    m_menus.edit = addLazyMenu({m_actions.copy});
+    m_menus.tools = addLazyMenu({m_actions.trains, m_actions.machines}, [this](QMenu* tools) {
+        m_menus.machine = tools->addMenu(tr("&Tezgâh"));
+        m_menus.machine->setObjectName(QStringLiteral("machineMenu"));
+        connect(m_menus.machine, &QMenu::aboutToShow, this,
+                [this] { fillMachineMenu(*m_menus.machine); });
+    });
+    m_menus.help = addLazyMenu({m_actions.about}, [this](QMenu* help) {
+        // Each language is named in its own, so that a user who cannot read the interface
+        // finds theirs; the title is in both.
+        QMenu* languages = help->addMenu(QStringLiteral("Dil / Language"));
+        languages->setObjectName(QStringLiteral("languageMenu"));
+        auto* group = new QActionGroup(languages);
+        for (const auto& [language, name] :
+             {std::pair{Language::Turkish, QStringLiteral("Türkçe")},
+              std::pair{Language::English, QStringLiteral("English")}}) {
+            QAction* item = languages->addAction(name);
+            item->setCheckable(true);
+            item->setChecked(m_translations.language() == language);
+            group->addAction(item);
+            connect(item, &QAction::triggered, this, [this, l = language] { useLanguage(l); });
+        }
+    });
 }
 
-void MainWindow::addLazyMenu(const QString& title, const QList<QAction*>& actions,
-                             const std::function<void(QMenu*)>& more) {
-    QMenu* menu = menuBar()->addMenu(title);
+// Every text of the window that is not the form's, in the interface's language.
+void MainWindow::retranslate() {
+    setWindowTitle(formTitle());
+    m_menus.file->setTitle(tr("&Dosya"));
+    m_menus.edit->setTitle(tr("Dü&zen"));
+    m_menus.tools->setTitle(tr("&Araçlar"));
+    m_menus.help->setTitle(tr("&Yardım"));
+    if (m_menus.machine != nullptr) {
+        m_menus.machine->setTitle(tr("&Tezgâh"));
+    }
+    m_actions.save->setText(tr("&PDF Olarak Kaydet…"));
+    m_actions.preview->setText(tr("Baskı Ö&nizleme…"));
+    m_actions.print->setText(tr("&Yazdır…"));
+    m_actions.quit->setText(tr("Çı&kış"));
+    m_actions.copy->setText(tr("Sonuçları &Kopyala"));
+    m_actions.trains->setText(tr("&Dişli Dizileri…"));
+    m_actions.machines->setText(tr("Te&zgâhlar…"));
+    m_actions.about->setText(tr("ZORVANDI &Hakkında"));
+    showMachineInUse();
+    if (m_statusNote && !statusBar()->currentMessage().isEmpty()) {
+        statusBar()->showMessage(m_statusNote());
+    }
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange && m_menus.file != nullptr) {
+        retranslate();
+    }
+    QMainWindow::changeEvent(event);
+}
+
+// Applies at once to everything open, and is used at the next start.
+void MainWindow::useLanguage(Language language) {
+    if (language != m_translations.language()) {
+        m_translations.apply(language);
+        saveLanguage(m_settings, language);
+    }
+}
+
+QMenu* MainWindow::addLazyMenu(const QList<QAction*>& actions,
+                               const std::function<void(QMenu*)>& more) {
+    QMenu* menu = menuBar()->addMenu(QString());
     connect(menu, &QMenu::aboutToShow, menu, [menu, actions, more] {
         if (menu->isEmpty()) {
             menu->addActions(actions);
@@ -132,6 +187,7 @@ void MainWindow::addLazyMenu(const QString& title, const QList<QAction*>& action
             }
         }
     });
+    return menu;
 }
 
 // The file is read once; a missing one is the normal first start. One that cannot be used is
@@ -143,15 +199,15 @@ void MainWindow::loadMachines() {
         m_flow.setMachine(m_book.activeMachine());
         return;
     }
-    const QString text = QStringLiteral("Tezgâh dosyası «%1» kullanılamıyor: %2 Yerleşik tezgâh "
-                                        "kullanılıyor; dosya değiştirilmedi.")
+    const QString text = tr("Tezgâh dosyası «%1» kullanılamıyor: %2 Yerleşik tezgâh "
+                            "kullanılıyor; dosya değiştirilmedi.")
                              .arg(QDir::toNativeSeparators(m_machineFile.path()),
                                   fileFaultMessage(std::get<FileFault>(loaded), m_form.locale()));
     QTimer::singleShot(0, this, [this, text] { showMessage(text); });
 }
 
 void MainWindow::showMachineInUse() {
-    m_machineLabel->setText(QStringLiteral("Tezgâh: %1").arg(m_flow.machine().name));
+    m_machineLabel->setText(tr("Tezgâh: %1").arg(displayName(m_flow.machine())));
 }
 
 // One radio item a machine, the built-in one first; made anew each time, as the machines may
@@ -162,7 +218,7 @@ void MainWindow::fillMachineMenu(QMenu& menu) {
     QList<Machine> machines = {builtInMachine()};
     machines += m_book.machines;
     for (const Machine& machine : machines) {
-        QAction* item = menu.addAction(machine.name);
+        QAction* item = menu.addAction(displayName(machine));
         item->setCheckable(true);
         item->setChecked(machine == m_flow.machine());
         group->addAction(item);
@@ -192,7 +248,7 @@ void MainWindow::editMachines() {
 // The book becomes the one in use only once it is in the file.
 void MainWindow::saveMachines(const MachineBook& book) {
     if (const auto error = m_machineFile.save(book)) {
-        showMessage(QStringLiteral("«%1» kaydedilemedi: %2")
+        showMessage(tr("«%1» kaydedilemedi: %2")
                         .arg(QDir::toNativeSeparators(m_machineFile.path()), *error));
         return;
     }
@@ -205,7 +261,7 @@ void MainWindow::noteSetAsideFile() {
     if (!m_machineFile.setAsidePath().isEmpty() &&
         m_setAsideShown != m_machineFile.setAsidePath()) {
         m_setAsideShown = m_machineFile.setAsidePath();
-        showMessage(QStringLiteral("Okunamayan tezgâh dosyası korundu: «%1».")
+        showMessage(tr("Okunamayan tezgâh dosyası korundu: «%1».")
                         .arg(QDir::toNativeSeparators(m_setAsideShown)));
     }
 }
@@ -227,7 +283,7 @@ PrintService* MainWindow::printService() {
     PrintModuleLoad load =
         loadPrintModule(QCoreApplication::applicationDirPath(), sheetPageLayout(m_form.locale()));
     if (!load.service) {
-        showMessage(QStringLiteral("Yazdırma desteği yüklenemedi. Denenen yerler:\n%1")
+        showMessage(tr("Yazdırma desteği yüklenemedi. Denenen yerler:\n%1")
                         .arg(load.failures.join(QLatin1Char('\n'))));
         return nullptr;
     }
@@ -249,8 +305,7 @@ void MainWindow::saveAsPdf() {
     const QString folder = m_pdfFolder.isEmpty()
                                ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
                                : m_pdfFolder;
-    QFileDialog dialog(this, QStringLiteral("PDF Olarak Kaydet"), folder,
-                       QStringLiteral("PDF belgesi (*.pdf)"));
+    QFileDialog dialog(this, tr("PDF Olarak Kaydet"), folder, tr("PDF belgesi (*.pdf)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
     dialog.selectFile(sheetFileName(m_form));
@@ -259,15 +314,13 @@ void MainWindow::saveAsPdf() {
     }
     const QString path = dialog.selectedFiles().constFirst();
     if (const std::optional<QString> error = saveSheetAsPdf(*sheet, m_form.locale(), path)) {
-        showMessage(
-            QStringLiteral("«%1» kaydedilemedi: %2").arg(QDir::toNativeSeparators(path), *error));
+        showMessage(tr("«%1» kaydedilemedi: %2").arg(QDir::toNativeSeparators(path), *error));
         return;
     }
     // Only a folder that took a sheet is offered again.
     m_pdfFolder = QFileInfo(path).absolutePath();
-    statusBar()->showMessage(
-        QStringLiteral("İş kağıdı kaydedildi: %1").arg(QDir::toNativeSeparators(path)),
-        statusSeconds * 1000);
+    statusBar()->showMessage(tr("İş kağıdı kaydedildi: %1").arg(QDir::toNativeSeparators(path)),
+                             statusSeconds * 1000);
 }
 
 void MainWindow::printPreview() {
@@ -286,7 +339,7 @@ void MainWindow::print() {
         return;
     }
     if (!service->print(this, sheetPainter(*sheet))) {
-        showMessage(QStringLiteral("Yazdırılamadı: yazıcı başlatılamadı."));
+        showMessage(tr("Yazdırılamadı: yazıcı başlatılamadı."));
     }
 }
 
@@ -299,7 +352,7 @@ void MainWindow::copyResults() {
     data->setText(toTabSeparated(*sheet));
     data->setHtml(toHtmlTable(*sheet));
     QGuiApplication::clipboard()->setMimeData(data);
-    statusBar()->showMessage(QStringLiteral("Sonuçlar panoya kopyalandı."), statusSeconds * 1000);
+    statusBar()->showMessage(tr("Sonuçlar panoya kopyalandı."), statusSeconds * 1000);
 }
 
 // Not made before it is first asked for: the first frame does not show it.
@@ -313,18 +366,19 @@ void MainWindow::showGearTrains() {
 }
 
 void MainWindow::noteCompletedRun(ButtonId button) {
-    if (button == ButtonId::HESAPLA) {
-        const QString hint = sharedFactorHint(m_form);
-        if (!hint.isEmpty()) {
-            statusBar()->showMessage(hint);
-        }
+    if (button == ButtonId::HESAPLA && !sharedFactorHint(m_form).isEmpty()) {
+        m_statusNote = [this] { return sharedFactorHint(m_form); };
+        statusBar()->showMessage(m_statusNote());
     }
     if (button == ButtonId::Command1) {
         const auto z1 = wormStarts(m_form.getText(FieldId::z1_t), m_form.locale());
         const bool inSet =
             outputGearInSet(m_form.getText(FieldId::GD_t), m_form.getText(FieldId::Z2_t),
                             std::get<int>(z1), m_flow.machine(), m_form.locale());
-        statusBar()->showMessage(outputGearNote(m_form.getText(FieldId::ÇD_t), inSet));
+        m_statusNote = [this, inSet] {
+            return outputGearNote(m_form.getText(FieldId::ÇD_t), inSet);
+        };
+        statusBar()->showMessage(m_statusNote());
         m_gearNoteShown = true;
     }
 }
@@ -335,16 +389,16 @@ void MainWindow::dropStaleGearNote() {
     if (m_gearNoteShown && sectionState(ButtonId::Command1, m_flow.snapshot(),
                                         m_flow.completedRuns()) != SectionState::Current) {
         m_gearNoteShown = false;
+        m_statusNote = nullptr;
         statusBar()->clearMessage();
     }
 }
 
 void MainWindow::about() {
-    QMessageBox::about(
-        this, QStringLiteral("ZORVANDI Hakkında"),
-        QStringLiteral("<p><b>ZORVANDI %1</b></p>"
-                       "<p>Sonsuz redüktör dişlisi-vidası ve azdırma tezgahı hesabı.</p>"
-                       "<p>Lisans: tescilli yazılım; tüm hakları saklıdır.</p>"
-                       "<p>Qt %2 ile çalışıyor.</p>")
-            .arg(QStringLiteral(ZORVANDI_VERSION), QString::fromLatin1(qVersion())));
+    QMessageBox::about(this, tr("ZORVANDI Hakkında"),
+                       tr("<p><b>ZORVANDI %1</b></p>"
+                          "<p>Sonsuz redüktör dişlisi-vidası ve azdırma tezgahı hesabı.</p>"
+                          "<p>Lisans: tescilli yazılım; tüm hakları saklıdır.</p>"
+                          "<p>Qt %2 ile çalışıyor.</p>")
+                           .arg(QStringLiteral(ZORVANDI_VERSION), QString::fromLatin1(qVersion())));
 }

@@ -11,8 +11,10 @@
 #include "model/formstate.h"
 #include "store/machinefile.h"
 #include "ui/printservice.h"
+#include "ui/translations.h"
 
 #include <QMainWindow>
+#include <QSettings>
 
 #include <functional>
 #include <memory>
@@ -31,8 +33,9 @@ class MainWindow final : public QMainWindow, public MessageSink {
     Q_OBJECT
 
 public:
-    // `machinesPath` is the shop's machine file (MachineFile::defaultPath() for the program).
-    MainWindow(const QLocale& locale, const QString& machinesPath, QWidget* parent = nullptr);
+    // `configFolder` is the user's configuration folder, which holds zorvandi/machines.json
+    // and zorvandi/zorvandi.conf (the interface's language).
+    MainWindow(const QLocale& locale, const QString& configFolder, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     FormState& form() { return m_form; }
@@ -46,8 +49,15 @@ public:
 private:
     void applyWindowFont();
     void buildMenus();
-    void addLazyMenu(const QString& title, const QList<QAction*>& actions,
-                     const std::function<void(QMenu*)>& more = {});
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    QMenu* addLazyMenu(const QList<QAction*>& actions,
+                       const std::function<void(QMenu*)>& more = {});
+    void retranslate();
+    void useLanguage(Language language);
     void loadMachines();
     void showMachineInUse();
     void fillMachineMenu(QMenu& menu);
@@ -74,6 +84,26 @@ private:
 
     FormState m_form;
     Workflow m_flow;
+    QSettings m_settings;
+    Translations m_translations;
+    struct {
+        QMenu* file = nullptr;
+        QMenu* edit = nullptr;
+        QMenu* tools = nullptr;
+        QMenu* help = nullptr;
+        QMenu* machine = nullptr; // made when Araçlar first opens
+    } m_menus;
+    struct {
+        QAction* save = nullptr;
+        QAction* preview = nullptr;
+        QAction* print = nullptr;
+        QAction* quit = nullptr;
+        QAction* copy = nullptr;
+        QAction* trains = nullptr;
+        QAction* machines = nullptr;
+        QAction* about = nullptr;
+    } m_actions;
+    std::function<QString()> m_statusNote; // the note shown, in the interface's language
     FormView* m_view = nullptr;
     std::unique_ptr<PrintService> m_printService;
     GearTrainsWindow* m_gearTrains = nullptr; // a child of the window, made on first use

@@ -2,6 +2,8 @@
 
 #include "ui/printservice.h"
 
+#include <QCoreApplication>
+
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -17,7 +19,7 @@ public:
 
     void preview(QWidget* parent, const Paint& paint) override {
         QPrintPreviewDialog dialog(&m_printer, parent);
-        dialog.setWindowTitle(QStringLiteral("Baskı Önizleme"));
+        dialog.setWindowTitle(QCoreApplication::translate("PrintModule", "Baskı Önizleme"));
         QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                          [&paint](QPrinter* printer) { paint(*printer); });
         dialog.exec();
@@ -25,7 +27,7 @@ public:
 
     bool print(QWidget* parent, const Paint& paint) override {
         QPrintDialog dialog(&m_printer, parent);
-        dialog.setWindowTitle(QStringLiteral("Yazdır"));
+        dialog.setWindowTitle(QCoreApplication::translate("PrintModule", "Yazdır"));
         if (dialog.exec() != QDialog::Accepted) {
             return true;
         }

@@ -1,5 +1,7 @@
 #include "ui/printmoduleloader.h"
 
+#include <QCoreApplication>
+
 #include <QDir>
 #include <QLibrary>
 
@@ -22,7 +24,7 @@ PrintModuleLoad loadPrintModule(const QString& programDir, const QPageLayout& la
             load.path = path;
             return load;
         }
-        load.failures.append(QStringLiteral("«%1» yüklenemedi: %2")
+        load.failures.append(QCoreApplication::translate("PrintModule", "«%1» yüklenemedi: %2")
                                  .arg(QDir::toNativeSeparators(path), module.errorString()));
     }
     return load;

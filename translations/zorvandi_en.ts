@@ -1,0 +1,686 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="tr">
+<context>
+    <name>Calculation</name>
+    <message>
+        <source>Listedeki dişlileri sıarasıyla buraya yazın!</source>
+        <translation>Type the gears of the list here, one after another!</translation>
+    </message>
+    <message>
+        <source>bu dişli listede yok</source>
+        <translation>this gear is not in the list</translation>
+    </message>
+    <message>
+        <source>Azdırma bıçağının üzerinde yazan açıyı girin !</source>
+        <translation>Enter the angle marked on the hob!</translation>
+    </message>
+    <message>
+        <source>Modül için 1.5,3, 4.5 veya 6 girin </source>
+        <translation>Enter 1.5, 3, 4.5 or 6 as the module</translation>
+    </message>
+    <message>
+        <source>Diş sayısı için sayı girin.</source>
+        <translation>Enter a number for the tooth count.</translation>
+    </message>
+    <message>
+        <source>Vidanın diş üstü çapı için sayı girin.</source>
+        <translation>Enter a number for the worm&apos;s tip diameter.</translation>
+    </message>
+    <message>
+        <source>Giriş deviri için sayı girin.</source>
+        <translation>Enter a number for the input speed.</translation>
+    </message>
+    <message>
+        <source>Z2 = %1 ile z1 = %2 ortak bölenli, aşınma yayılmaz; yakın uygun diş sayıları: %3 ve %4.</source>
+        <translation>Z2 = %1 and z1 = %2 share a factor, so wear is not spread; nearest suitable tooth counts: %3 and %4.</translation>
+    </message>
+</context>
+<context>
+    <name>Fault</name>
+    <message>
+        <source>%1 mı</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1 mu</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1 mü</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1 mi</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1 alanındaki «%2» iki türlü okunabilir: %3 %4? Ondalık ayırıcı olarak virgül yazın, binlik ayırıcı yazmayın.</source>
+        <translation>«%2» in %1 can be read two ways: %3 or %4? Write the decimal separator as a comma, and no thousands separator.</translation>
+    </message>
+    <message>
+        <source>%1 alanındaki değer bir sayı değil.</source>
+        <translation>The value in %1 is not a number.</translation>
+    </message>
+    <message>
+        <source>%1 hesaplanamadı: sıfıra bölme</source>
+        <translation>%1 could not be calculated: division by zero</translation>
+    </message>
+    <message>
+        <source>%1 hesaplanamadı: tanımsız işlem</source>
+        <translation>%1 could not be calculated: undefined operation</translation>
+    </message>
+    <message>
+        <source>%1 hesaplanamadı: sonuç çok büyük</source>
+        <translation>%1 could not be calculated: the result is too large</translation>
+    </message>
+    <message>
+        <source>%1 geçerli bir açı değil: dakika 60&apos;tan küçük olmalı.</source>
+        <translation>%1 is not a valid angle: the minutes must be less than 60.</translation>
+    </message>
+    <message>
+        <source>%1 1 veya daha büyük bir tam sayı olmalı.</source>
+        <translation>%1 must be a whole number of 1 or more.</translation>
+    </message>
+    <message>
+        <source>Vida ağız sayısı için 1 ile 6 arasında bir tam sayı girin.</source>
+        <translation>Enter a whole number from 1 to 6 for the worm&apos;s starts.</translation>
+    </message>
+</context>
+<context>
+    <name>Form</name>
+    <message>
+        <source>SONSUZ REDÜKTÖR DİŞLİSİ-VİDASI VE AZDIRMA TEZGAHI HESABI</source>
+        <translation>WORM REDUCER WHEEL AND WORM, AND HOBBING MACHINE CALCULATION</translation>
+    </message>
+    <message>
+        <source>MODÜL (m)</source>
+        <translation>MODULE (m)</translation>
+    </message>
+    <message>
+        <source>DİŞLİ DİŞ SAYISI (Z2)</source>
+        <translation>WHEEL TEETH (Z2)</translation>
+    </message>
+    <message>
+        <source>VİDA DİŞ ÜSTÜ ÇAPI (da1)</source>
+        <translation>WORM TIP DIAMETER (da1)</translation>
+    </message>
+    <message>
+        <source>VİDA AĞIZ SAYISI (z1)</source>
+        <translation>WORM STARTS (z1)</translation>
+    </message>
+    <message>
+        <source>GİRİŞ DEVİRİ (N1)</source>
+        <translation>INPUT SPEED (N1)</translation>
+    </message>
+    <message>
+        <source>DİŞLİ DİŞ ÜSTÜ ÇAPI (da2)</source>
+        <translation>WHEEL TIP DIAMETER (da2)</translation>
+    </message>
+    <message>
+        <source>DİŞLİ BÖLÜM DAİRESİ (d2)</source>
+        <translation>WHEEL PITCH DIAMETER (d2)</translation>
+    </message>
+    <message>
+        <source>DİŞLİ DİŞ DİBİ ÇAPI (df2)</source>
+        <translation>WHEEL ROOT DIAMETER (df2)</translation>
+    </message>
+    <message>
+        <source>DİŞLİ DİŞ DERİNLİĞİ (h2)</source>
+        <translation>WHEEL TOOTH DEPTH (h2)</translation>
+    </message>
+    <message>
+        <source>DİŞLİ DİŞ GENİŞLİĞİ (ba)</source>
+        <translation>WHEEL FACE WIDTH (ba)</translation>
+    </message>
+    <message>
+        <source>VİDA BÖLÜM DAİRESİ (d1)</source>
+        <translation>WORM PITCH DIAMETER (d1)</translation>
+    </message>
+    <message>
+        <source>VİDA DİŞ DİBİ ÇAPI (df1)</source>
+        <translation>WORM ROOT DIAMETER (df1)</translation>
+    </message>
+    <message>
+        <source>VİDA DİŞ DERİNLİĞİ (h1)</source>
+        <translation>WORM THREAD DEPTH (h1)</translation>
+    </message>
+    <message>
+        <source>VİDA BOYU (L)</source>
+        <translation>WORM LENGTH (L)</translation>
+    </message>
+    <message>
+        <source>VİDA HATVESİ (P)</source>
+        <translation>WORM AXIAL PITCH (P)</translation>
+    </message>
+    <message>
+        <source>DİŞLİ - VİDA ARASI (A)</source>
+        <translation>CENTRE DISTANCE (A)</translation>
+    </message>
+    <message>
+        <source>ÇIKIŞ DEVİRİ (N2)</source>
+        <translation>OUTPUT SPEED (N2)</translation>
+    </message>
+    <message>
+        <source>AZDIRMA BIÇAK AÇISI (AÇI)</source>
+        <translation>ANGLE ON HOB (AÇI)</translation>
+    </message>
+    <message>
+        <source>AZDIRMA AÇISI (SAĞ)</source>
+        <translation>HOB SWIVEL (RIGHT)</translation>
+    </message>
+    <message>
+        <source>AZDIRMA AÇISI (SOL)</source>
+        <translation>HOB SWIVEL (LEFT)</translation>
+    </message>
+    <message>
+        <source>GİRİŞ DİŞLİSİ (GD)</source>
+        <translation>DRIVING GEAR (GD)</translation>
+    </message>
+    <message>
+        <source>ÇIKIŞ DİŞLİSİ (ÇD)</source>
+        <translation>DRIVEN GEAR (ÇD)</translation>
+    </message>
+    <message>
+        <source>KATSAYI (KS)</source>
+        <translation>COEFFICIENT (KS)</translation>
+    </message>
+</context>
+<context>
+    <name>FormView</name>
+    <message>
+        <source>Birinci bölüm: sonsuz vida ve dişli ölçülerini, eksenler arası mesafeyi ve çıkış devrini hesaplar</source>
+        <translation>First section: calculates the worm and wheel dimensions, the centre distance and the output speed</translation>
+    </message>
+    <message>
+        <source>HESAPLA</source>
+        <translation>CALCULATE</translation>
+    </message>
+    <message>
+        <source>İkinci bölüm: azdırma bıçağının sağ ve sol açılarını hesaplar</source>
+        <translation>Second section: calculates the hob&apos;s right and left swivel angles</translation>
+    </message>
+    <message>
+        <source>Üçüncü bölüm: giriş dişlisinden katsayıyı ve çıkış dişlisini hesaplar</source>
+        <translation>Third section: calculates the coefficient and the driven gear from the driving gear</translation>
+    </message>
+</context>
+<context>
+    <name>GearTrains</name>
+    <message>
+        <source>%1: makinenin dişli takımında var.</source>
+        <translation>%1: in the machine&apos;s set of change gears.</translation>
+    </message>
+    <message>
+        <source>%1: makinenin dişli takımında böyle bir dişli yok. Tam dişli dizileri için: Araçlar → Dişli Dizileri…</source>
+        <translation>%1: no such gear in the machine&apos;s set. For exact gear trains: Tools → Gear Trains…</translation>
+    </message>
+    <message>
+        <source>Z2 = %1 için</source>
+        <translation>For Z2 = %1,</translation>
+    </message>
+    <message>
+        <source>Z2 = %1, z1 = %2 için</source>
+        <translation>For Z2 = %1, z1 = %2,</translation>
+    </message>
+    <message>
+        <source>%1 tam dişli dizisi yok.</source>
+        <translation>%1 there is no exact gear train.</translation>
+    </message>
+    <message>
+        <source>%1 %2 tam dizi: %3 basit, %4 bileşik.</source>
+        <translation>%1 %2 exact trains: %3 simple, %4 compound.</translation>
+    </message>
+    <message>
+        <source>%1 tam bileşik dizi tezgâha sığmadığı için listelenmedi.</source>
+        <translation>%1 exact compound trains are not listed because they do not fit the machine.</translation>
+    </message>
+</context>
+<context>
+    <name>GearTrainsWindow</name>
+    <message>
+        <source>Toplam diş</source>
+        <translation>Total teeth</translation>
+    </message>
+    <message>
+        <source>&amp;Kullan</source>
+        <translation>&amp;Use</translation>
+    </message>
+    <message>
+        <source>Seçilen basit dizinin A dişlisini GİRİŞ DİŞLİSİ (GD) alanına yazar.</source>
+        <translation>Writes gear A of the selected simple train into DRIVING GEAR (GD).</translation>
+    </message>
+    <message>
+        <source>A, B&apos;yi döndürür; bileşik dizide C, B ile aynı milde D&apos;yi döndürür. Kullan yalnız basit dizide geçerlidir: A, GD alanına yazılır.</source>
+        <translation>A drives B; in a compound train C, on B&apos;s stud, drives D. Use works only for a simple train: A is written into GD.</translation>
+    </message>
+    <message>
+        <source>DİŞLİ DİZİLERİ – Z2 = %1, z1 = %2</source>
+        <translation>GEAR TRAINS – Z2 = %1, z1 = %2</translation>
+    </message>
+</context>
+<context>
+    <name>JobSheet</name>
+    <message>
+        <source>1. SONSUZ VİDA VE DİŞLİ ÖLÇÜLERİ</source>
+        <translation>1. WORM AND WHEEL DIMENSIONS</translation>
+    </message>
+    <message>
+        <source>Birinci bölümün</source>
+        <translation>The first section&apos;s</translation>
+    </message>
+    <message>
+        <source>2. AZDIRMA AÇILARI</source>
+        <translation>2. HOB SWIVEL ANGLES</translation>
+    </message>
+    <message>
+        <source>İkinci bölümün</source>
+        <translation>The second section&apos;s</translation>
+    </message>
+    <message>
+        <source>3. BÖLME DİŞLİLERİ</source>
+        <translation>3. INDEX CHANGE GEARS</translation>
+    </message>
+    <message>
+        <source>Üçüncü bölümün</source>
+        <translation>The third section&apos;s</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>d/dk</source>
+        <translation>rpm</translation>
+    </message>
+    <message>
+        <source>diş</source>
+        <translation>teeth</translation>
+    </message>
+    <message>
+        <source>VİDA HELİS AÇISI (γ)</source>
+        <translation>WORM LEAD ANGLE (γ)</translation>
+    </message>
+    <message>
+        <source>ÇEVRİM ORANI (i)</source>
+        <translation>RATIO (i)</translation>
+    </message>
+    <message>
+        <source>VİDA HELİS ADIMI (pz)</source>
+        <translation>WORM LEAD (pz)</translation>
+    </message>
+    <message>
+        <source>TEZGÂH</source>
+        <translation>MACHINE</translation>
+    </message>
+    <message>
+        <source>BÖLME SABİTİ (K)</source>
+        <translation>INDEX CONSTANT (K)</translation>
+    </message>
+    <message>
+        <source>ÇD makinenin takımında</source>
+        <translation>ÇD in the machine&apos;s set</translation>
+    </message>
+    <message>
+        <source>var</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>yok</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>Tam dişli dizisi</source>
+        <translation>Exact gear train</translation>
+    </message>
+    <message>
+        <source>Z2 tam sayı değil</source>
+        <translation>Z2 is not a whole number</translation>
+    </message>
+    <message>
+        <source>Tam dizi %1</source>
+        <translation>Exact train %1</translation>
+    </message>
+    <message>
+        <source>ve %1 dizi daha</source>
+        <translation>and %1 more trains</translation>
+    </message>
+    <message>
+        <source>hesaplanmadı</source>
+        <translation>not calculated</translation>
+    </message>
+    <message>
+        <source>%1 sonuçları henüz yok: önce bölümün HESAPLA düğmesine basın.</source>
+        <translation>%1 results are not there yet: first press the section&apos;s CALCULATE button.</translation>
+    </message>
+    <message>
+        <source>%1 sonuçları güncel değil: son hesaplamadan sonra bir alan değişti. Bölümün HESAPLA düğmesine yeniden basın.</source>
+        <translation>%1 results are out of date: a field changed after the last calculation. Press the section&apos;s CALCULATE button again.</translation>
+    </message>
+    <message>
+        <source>Ölçek %1:1</source>
+        <translation>Scale %1:1</translation>
+    </message>
+    <message>
+        <source>Ölçek 1:%1</source>
+        <translation>Scale 1:%1</translation>
+    </message>
+    <message>
+        <source>ZORVANDI iş kağıdı, %1</source>
+        <translation>ZORVANDI job sheet, %1</translation>
+    </message>
+    <message>
+        <source>ÇİZİM: bu ölçülerle çizilemiyor</source>
+        <translation>DRAWING: cannot be drawn with these dimensions</translation>
+    </message>
+    <message>
+        <source>ÇİZİM: bu ölçüler 1:10000 ölçeğinde bile sayfaya sığmıyor</source>
+        <translation>DRAWING: these dimensions do not fit the page even at a scale of 1:10000</translation>
+    </message>
+    <message>
+        <source>ÇİZİM (%1)</source>
+        <translation>DRAWING (%1)</translation>
+    </message>
+    <message>
+        <source>PDF oluşturulamadı</source>
+        <translation>the PDF could not be made</translation>
+    </message>
+</context>
+<context>
+    <name>Machine</name>
+    <message>
+        <source>adı</source>
+        <translation>name</translation>
+    </message>
+    <message>
+        <source>bölme sabiti (K)</source>
+        <translation>index constant (K)</translation>
+    </message>
+    <message>
+        <source>dişlileri</source>
+        <translation>gears</translation>
+    </message>
+    <message>
+        <source>büyük çark sınırı (Z2 &gt;)</source>
+        <translation>large-wheel limit (Z2 &gt;)</translation>
+    </message>
+    <message>
+        <source>büyük çark sabiti (K′)</source>
+        <translation>large-wheel constant (K′)</translation>
+    </message>
+    <message>
+        <source>boşluğu (k)</source>
+        <translation>clearance (k)</translation>
+    </message>
+    <message>
+        <source>Varsayılan tezgâh</source>
+        <translation>Default machine</translation>
+    </message>
+    <message>
+        <source>Adsız bir tezgâh var: her tezgâhın 1 ile 60 karakter arasında bir adı olmalı.</source>
+        <translation>A machine has no name: every machine needs a name of 1 to 60 characters.</translation>
+    </message>
+    <message>
+        <source>«%1» tezgâhının adı 1 ile 60 karakter arasında olmalı.</source>
+        <translation>The name of machine «%1» must have 1 to 60 characters.</translation>
+    </message>
+    <message>
+        <source>«%1» adı birden fazla tezgâhta var: adlar, büyük küçük harf ayrımı olmadan, birbirinden farklı olmalı.</source>
+        <translation>More than one machine is named «%1»: names must differ, ignoring case.</translation>
+    </message>
+    <message>
+        <source>«%1» adı yerleşik tezgâhın adıdır; başka bir ad seçin.</source>
+        <translation>«%1» is the built-in machine&apos;s name; choose another name.</translation>
+    </message>
+    <message>
+        <source>«%1» tezgâhının dişlileri %2 ile %3 arasında tam sayılar olmalı.</source>
+        <translation>The gears of machine «%1» must be whole numbers from %2 to %3.</translation>
+    </message>
+    <message>
+        <source>«%1» tezgâhının %2 %3 ile %4 arasında bir tam sayı olmalı.</source>
+        <translation>The %2 of machine «%1» must be a whole number from %3 to %4.</translation>
+    </message>
+    <message>
+        <source>«%1» tezgâhında %2 ile %3 arasında dişli olmalı.</source>
+        <translation>Machine «%1» must have %2 to %3 gears.</translation>
+    </message>
+</context>
+<context>
+    <name>MachineFile</name>
+    <message>
+        <source>klasör oluşturulamadı</source>
+        <translation>the folder could not be created</translation>
+    </message>
+    <message>
+        <source>Dosya JSON değil: %1.</source>
+        <translation>The file is not JSON: %1.</translation>
+    </message>
+    <message>
+        <source>Dosya bir ZORVANDI tezgâh dosyası değil (&quot;format&quot;: &quot;%1&quot;).</source>
+        <translation>The file is not a ZORVANDI machine file (&quot;format&quot;: &quot;%1&quot;).</translation>
+    </message>
+    <message>
+        <source>Dosya, bu programın okuyamadığı bir sürümde (&quot;version&quot;).</source>
+        <translation>The file is of a version this program cannot read (&quot;version&quot;).</translation>
+    </message>
+    <message>
+        <source>Dosya okunamadı: %1.</source>
+        <translation>The file could not be read: %1.</translation>
+    </message>
+    <message>
+        <source>okunamayan dosya «%1» adına taşınamadı</source>
+        <translation>the unreadable file could not be moved to «%1»</translation>
+    </message>
+</context>
+<context>
+    <name>MachinesDialog</name>
+    <message>
+        <source>Tezgâhlar</source>
+        <translation>Machines</translation>
+    </message>
+    <message>
+        <source>Diş sayıları, boşluk ya da virgülle ayrılmış; iki kez yazılan sayı o sayıda iki dişli demektir.</source>
+        <translation>Tooth counts separated by blanks or commas; a count written twice means two gears of that count.</translation>
+    </message>
+    <message>
+        <source>Büyük çark için ikinci sabit</source>
+        <translation>Second constant for large wheels</translation>
+    </message>
+    <message>
+        <source>Bileşik dizi için boşluk (k)</source>
+        <translation>Clearance for compound trains (k)</translation>
+    </message>
+    <message>
+        <source>Ad</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Bölme sabiti (K)</source>
+        <translation>Index constant (K)</translation>
+    </message>
+    <message>
+        <source>Dişliler</source>
+        <translation>Gears</translation>
+    </message>
+    <message>
+        <source>Z2 şundan büyükse</source>
+        <translation>For Z2 above</translation>
+    </message>
+    <message>
+        <source>Sabit (K′)</source>
+        <translation>Constant (K′)</translation>
+    </message>
+    <message>
+        <source>Boşluk (k, diş)</source>
+        <translation>Clearance (k, teeth)</translation>
+    </message>
+    <message>
+        <source>&amp;Yeni</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>Ç&amp;oğalt</source>
+        <translation>D&amp;uplicate</translation>
+    </message>
+    <message>
+        <source>&amp;Sil</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>İçe &amp;Aktar…</source>
+        <translation>&amp;Import…</translation>
+    </message>
+    <message>
+        <source>&amp;Dışa Aktar…</source>
+        <translation>&amp;Export…</translation>
+    </message>
+    <message>
+        <source>Yeni tezgâh</source>
+        <translation>New machine</translation>
+    </message>
+    <message>
+        <source>Tezgâh İçe Aktar</source>
+        <translation>Import Machines</translation>
+    </message>
+    <message>
+        <source>Tezgâh dosyası (*.json)</source>
+        <translation>Machine file (*.json)</translation>
+    </message>
+    <message>
+        <source>«%1» içe aktarılamadı: %2</source>
+        <translation>«%1» could not be imported: %2</translation>
+    </message>
+    <message>
+        <source>Tezgâh Dışa Aktar</source>
+        <translation>Export Machines</translation>
+    </message>
+    <message>
+        <source>tezgahlar.json</source>
+        <translation>machines.json</translation>
+    </message>
+    <message>
+        <source>«%1» kaydedilemedi: %2</source>
+        <translation>«%1» could not be saved: %2</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>&amp;Dosya</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;PDF Olarak Kaydet…</source>
+        <translation>Save as &amp;PDF…</translation>
+    </message>
+    <message>
+        <source>Baskı Ö&amp;nizleme…</source>
+        <translation>Print Pre&amp;view…</translation>
+    </message>
+    <message>
+        <source>&amp;Yazdır…</source>
+        <translation>P&amp;rint…</translation>
+    </message>
+    <message>
+        <source>Çı&amp;kış</source>
+        <translation>&amp;Quit</translation>
+    </message>
+    <message>
+        <source>Dü&amp;zen</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>Sonuçları &amp;Kopyala</source>
+        <translation>&amp;Copy Results</translation>
+    </message>
+    <message>
+        <source>&amp;Araçlar</source>
+        <translation>&amp;Tools</translation>
+    </message>
+    <message>
+        <source>&amp;Dişli Dizileri…</source>
+        <translation>&amp;Gear Trains…</translation>
+    </message>
+    <message>
+        <source>Te&amp;zgâhlar…</source>
+        <translation>&amp;Machines…</translation>
+    </message>
+    <message>
+        <source>&amp;Tezgâh</source>
+        <translation>Machine &amp;in Use</translation>
+    </message>
+    <message>
+        <source>&amp;Yardım</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>ZORVANDI &amp;Hakkında</source>
+        <translation>&amp;About ZORVANDI</translation>
+    </message>
+    <message>
+        <source>Tezgâh dosyası «%1» kullanılamıyor: %2 Yerleşik tezgâh kullanılıyor; dosya değiştirilmedi.</source>
+        <translation>The machine file «%1» cannot be used: %2 The built-in machine is in use; the file was not changed.</translation>
+    </message>
+    <message>
+        <source>Tezgâh: %1</source>
+        <translation>Machine: %1</translation>
+    </message>
+    <message>
+        <source>«%1» kaydedilemedi: %2</source>
+        <translation>«%1» could not be saved: %2</translation>
+    </message>
+    <message>
+        <source>Okunamayan tezgâh dosyası korundu: «%1».</source>
+        <translation>The unreadable machine file was kept as «%1».</translation>
+    </message>
+    <message>
+        <source>Yazdırma desteği yüklenemedi. Denenen yerler:
+%1</source>
+        <translation>Print support could not be loaded. Places tried:
+%1</translation>
+    </message>
+    <message>
+        <source>PDF Olarak Kaydet</source>
+        <translation>Save as PDF</translation>
+    </message>
+    <message>
+        <source>PDF belgesi (*.pdf)</source>
+        <translation>PDF document (*.pdf)</translation>
+    </message>
+    <message>
+        <source>İş kağıdı kaydedildi: %1</source>
+        <translation>Job sheet saved: %1</translation>
+    </message>
+    <message>
+        <source>Yazdırılamadı: yazıcı başlatılamadı.</source>
+        <translation>Could not print: the printer could not be started.</translation>
+    </message>
+    <message>
+        <source>Sonuçlar panoya kopyalandı.</source>
+        <translation>Results copied to the clipboard.</translation>
+    </message>
+    <message>
+        <source>ZORVANDI Hakkında</source>
+        <translation>About ZORVANDI</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;ZORVANDI %1&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Sonsuz redüktör dişlisi-vidası ve azdırma tezgahı hesabı.&lt;/p&gt;&lt;p&gt;Lisans: tescilli yazılım; tüm hakları saklıdır.&lt;/p&gt;&lt;p&gt;Qt %2 ile çalışıyor.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;ZORVANDI %1&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Worm reducer wheel and worm, and hobbing machine calculation.&lt;/p&gt;&lt;p&gt;Licence: proprietary software; all rights reserved.&lt;/p&gt;&lt;p&gt;Running on Qt %2.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>PrintModule</name>
+    <message>
+        <source>Baskı Önizleme</source>
+        <translation>Print Preview</translation>
+    </message>
+    <message>
+        <source>Yazdır</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>«%1» yüklenemedi: %2</source>
+        <translation>«%1» could not be loaded: %2</translation>
+    </message>
+</context>
+</TS>
