@@ -204,6 +204,10 @@
         <source>Üçüncü bölüm: giriş dişlisinden katsayıyı ve çıkış dişlisini hesaplar</source>
         <translation>Third section: calculates the coefficient and the driven gear from the driving gear</translation>
     </message>
+    <message>
+        <source>Derece ve dakika: %1 = 0° 08′, %2 = 3° 35′ (ondalık derece değil).</source>
+        <translation>Degrees and minutes: %1 = 0° 08′, %2 = 3° 35′ (not decimal degrees).</translation>
+    </message>
 </context>
 <context>
     <name>GearTrains</name>
