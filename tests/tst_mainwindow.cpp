@@ -91,7 +91,9 @@ private:
     void type(FieldId id, const QString& text);
     // Clicks the button and closes the modal box it opens, if any.
     std::optional<Box> clickAndCloseBox(ButtonId id);
-    void runTypicalJob();
+    // The three sections, m 3, da1 66, N1 1440 and AÇI 3 with the tooth count and input gear.
+    void runTypicalJob(const QString& z2 = QStringLiteral("36"),
+                       const QString& gear = QStringLiteral("48"));
     // Runs `act`; each modal window that opens meanwhile goes, in turn, to the next handler.
     // Returns the class names of the modal windows that opened.
     QStringList answerModals(const std::function<void()>& act,
@@ -410,15 +412,15 @@ void TestMainWindow::wholeRunByHand() {
     QCOMPARE(field(FieldId::ÇD_t)->text(), gears[2]);
 }
 
-void TestMainWindow::runTypicalJob() {
+void TestMainWindow::runTypicalJob(const QString& z2, const QString& gear) {
     type(FieldId::m_t, s("3"));
-    type(FieldId::Z2_t, s("36"));
+    type(FieldId::Z2_t, z2);
     type(FieldId::da1_t, s("66"));
     type(FieldId::N1_t, s("1440"));
     QCOMPARE(clickAndCloseBox(ButtonId::HESAPLA), std::nullopt);
     type(FieldId::AÇI_t, s("3"));
     QCOMPARE(clickAndCloseBox(ButtonId::Command2), std::nullopt);
-    type(FieldId::GD_t, s("48"));
+    type(FieldId::GD_t, gear);
     QCOMPARE(clickAndCloseBox(ButtonId::Command1), std::nullopt);
 }
 
@@ -782,15 +784,7 @@ void TestMainWindow::machineChosenInTheMenuRunsTheGears() {
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY(file.readAll().contains(R"("active": "Tezgâh B")"));
     file.close();
-    type(FieldId::m_t, s("3"));
-    type(FieldId::Z2_t, s("40"));
-    type(FieldId::da1_t, s("66"));
-    type(FieldId::N1_t, s("1440"));
-    QCOMPARE(clickAndCloseBox(ButtonId::HESAPLA), std::nullopt);
-    type(FieldId::AÇI_t, s("3"));
-    QCOMPARE(clickAndCloseBox(ButtonId::Command2), std::nullopt);
-    type(FieldId::GD_t, s("60"));
-    QCOMPARE(clickAndCloseBox(ButtonId::Command1), std::nullopt);
+    runTypicalJob(s("40"), s("60"));
     QCOMPARE(field(FieldId::KS_t)->text(), s("2"));
     QCOMPARE(field(FieldId::ÇD_t)->text(), s("80"));
     QCOMPARE(m_window->statusBar()->currentMessage(),
