@@ -19,23 +19,29 @@ constexpr std::int64_t largestZ2 = 500;
 // B ≤ D), and whether any order of it fits the quadrant.
 using Found = std::map<std::int64_t, std::map<Train, bool>>;
 
+// A train of ratio num ÷ den (driven over drivers) under the tooth count it indexes with each
+// of the machine's constants that applies there.
+void record(Found& found, const Machine& machine, int z1, std::int64_t num, std::int64_t den,
+            const Train& train, bool fit) {
+    for (const int k :
+         {machine.indexConstant, machine.largeWheel ? machine.largeWheel->indexConstant : 0}) {
+        if (k == 0 || (std::int64_t{k} * z1 * num) % den != 0) {
+            continue;
+        }
+        const std::int64_t z2 = std::int64_t{k} * z1 * num / den;
+        if (z2 >= 1 && z2 <= largestZ2 && effectiveConstant(machine, double(z2)) == k) {
+            found[z2][train] = found[z2][train] || fit;
+        }
+    }
+}
+
 // Every exact train for Z2 = 1..500, found the slow way: every pair and every quadruple of
-// different physical gears of the box, its ratio turned into the tooth count it indexes with
-// each of the machine's constants that applies there.
+// different physical gears of the box.
 Found bruteForce(const Machine& machine, int z1) {
     Found found;
     const QList<int>& g = machine.gears;
     const auto record = [&](std::int64_t num, std::int64_t den, const Train& train, bool fit) {
-        for (const int k :
-             {machine.indexConstant, machine.largeWheel ? machine.largeWheel->indexConstant : 0}) {
-            if (k == 0 || (std::int64_t{k} * z1 * num) % den != 0) {
-                continue;
-            }
-            const std::int64_t z2 = std::int64_t{k} * z1 * num / den;
-            if (z2 >= 1 && z2 <= largestZ2 && effectiveConstant(machine, double(z2)) == k) {
-                found[z2][train] = found[z2][train] || fit;
-            }
-        }
+        ::record(found, machine, z1, num, den, train, fit);
     };
     for (qsizetype i = 0; i < g.size(); ++i) {
         for (qsizetype j = 0; j < g.size(); ++j) {

@@ -99,7 +99,7 @@ void TestMachineFile::acceptedOrRefusedWithItsReason() {
 
     QCOMPARE(std::holds_alternative<MachineBook>(parsed), accepted);
     if (!accepted) {
-        const FileFault& fault = std::get<FileFault>(parsed);
+        const auto& fault = std::get<FileFault>(parsed);
         QCOMPARE(fault.problem, problem);
         const QString text = fileFaultMessage(fault, comma);
         QVERIFY2(text.contains(message), qPrintable(text));

@@ -170,7 +170,7 @@ QString trainCountLine(const std::variant<TrainSearch, Fault>& trains, const QSt
     if (const auto* fault = std::get_if<Fault>(&trains)) {
         return faultMessage(*fault, locale);
     }
-    const TrainSearch& search = std::get<TrainSearch>(trains);
+    const auto& search = std::get<TrainSearch>(trains);
     const QList<GearTrain>& list = search.trains;
     // The single-start worm is the common case, and its line names only Z2.
     const auto starts = wormStarts(z1Text, locale);

@@ -170,7 +170,7 @@ QString gearsText(const QList<int>& gears, const QLocale& locale) {
 }
 
 QString machineFaultMessage(const MachineFault& fault, const QLocale& locale) {
-    const QString name = fault.machine.trimmed();
+    QString name = fault.machine.trimmed();
     const QString low = FieldValues::writeNumber(fault.low, locale);
     const QString high = FieldValues::writeNumber(fault.high, locale);
     switch (fault.rule) {

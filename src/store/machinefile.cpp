@@ -50,7 +50,7 @@ std::variant<Machine, FileFault> readMachine(const QJsonObject& object) {
     if (!gears.isArray()) {
         return badValue(m.name, MachineKey::Gears, MachineRule::GearCount, 2, 100);
     }
-    for (const QJsonValue& g : gears.toArray()) {
+    for (const auto& g : gears.toArray()) {
         const auto count = wholeNumber(g);
         if (!count) {
             return badValue(m.name, MachineKey::Gears, MachineRule::WholeNumber, 8, 400);
@@ -146,7 +146,7 @@ std::variant<MachineBook, FileFault> parseMachineFile(const QByteArray& json) {
     }
     MachineBook book;
     book.active = root.value(QStringLiteral("active")).toString();
-    for (const QJsonValue& value : root.value(QStringLiteral("machines")).toArray()) {
+    for (const auto& value : root.value(QStringLiteral("machines")).toArray()) {
         auto machine = readMachine(value.toObject());
         if (auto* fault = std::get_if<FileFault>(&machine)) {
             return *fault;

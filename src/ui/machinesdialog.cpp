@@ -24,10 +24,10 @@ QSpinBox* spinBox(QWidget* parent, const char* name, int low, int high) {
 
 } // namespace
 
-MachinesDialog::MachinesDialog(const MachineBook& book, MachineFile& file, const QLocale& locale,
+MachinesDialog::MachinesDialog(MachineBook book, MachineFile& file, const QLocale& locale,
                                QWidget* parent)
     : QDialog(parent)
-    , m_book(book)
+    , m_book(std::move(book))
     , m_file(file)
     , m_locale(locale) {
     setObjectName(QStringLiteral("machinesDialog"));

@@ -19,7 +19,7 @@ class MachinesDialog final : public QDialog {
     Q_OBJECT
 
 public:
-    MachinesDialog(const MachineBook& book, MachineFile& file, const QLocale& locale,
+    MachinesDialog(MachineBook book, MachineFile& file, const QLocale& locale,
                    QWidget* parent = nullptr);
 
     // The book as saved, after the dialog was accepted.
