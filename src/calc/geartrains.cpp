@@ -49,7 +49,8 @@ QString GearTrain::text(const QLocale& locale) const {
 }
 
 GearTrainFinder::GearTrainFinder(Machine machine)
-    : m_machine(std::move(machine)) {
+    : m_machine(std::move(machine))
+    , m_counts(countsOf(m_machine.gears)) {
     const QList<int>& g = m_machine.gears;
     for (qsizetype i = 0; i < g.size(); ++i) {
         for (qsizetype j = i + 1; j < g.size(); ++j) {
@@ -81,7 +82,7 @@ TrainSearch GearTrainFinder::find(std::int64_t z2, int z1) const {
     if (z2 < 1 || z2 > m_largestZ2 || z1 < 1 || z1 > maxWormStarts) {
         return search;
     }
-    const std::map<int, int> counts = countsOf(m_machine.gears);
+    const std::map<int, int>& counts = m_counts;
     const std::int64_t ratioTeeth = std::int64_t{effectiveConstant(m_machine, double(z2))} * z1;
     // A ÷ B = K × z1 ÷ Z2, that is A × Z2 = K × z1 × B.
     for (const auto& [a, countA] : counts) {

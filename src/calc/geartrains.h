@@ -14,6 +14,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <map>
 #include <variant>
 
 struct GearTrain {
@@ -54,7 +55,8 @@ private:
     };
 
     Machine m_machine;
-    QList<PairProduct> m_pairs; // every pair of two gears of the box, by product
+    std::map<int, int> m_counts; // how many gears of each count the box holds
+    QList<PairProduct> m_pairs;  // every pair of two gears of the box, by product
     std::int64_t m_largestZ2 = 0;
 };
 
