@@ -366,9 +366,10 @@ void MainWindow::showGearTrains() {
 }
 
 void MainWindow::noteCompletedRun(ButtonId button) {
-    if (button == ButtonId::HESAPLA && !sharedFactorHint(m_form).isEmpty()) {
+    const QString hint = button == ButtonId::HESAPLA ? sharedFactorHint(m_form) : QString();
+    if (!hint.isEmpty()) {
         m_statusNote = [this] { return sharedFactorHint(m_form); };
-        statusBar()->showMessage(m_statusNote());
+        statusBar()->showMessage(hint);
     }
     if (button == ButtonId::Command1) {
         const auto z1 = wormStarts(m_form.getText(FieldId::z1_t), m_form.locale());
