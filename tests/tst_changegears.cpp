@@ -39,6 +39,8 @@ private slots:
     void toothCountFailsAfterTheCoefficient();
     void shopMachineWithALargeWheelConstant_data();
     void shopMachineWithALargeWheelConstant();
+    void outputGearAgainstTheBox_data();
+    void outputGearAgainstTheBox();
 };
 
 void TestChangeGears::everyGearOfTheSetPasses_data() {
@@ -216,6 +218,37 @@ void TestChangeGears::shopMachineWithALargeWheelConstant() {
     QCOMPARE(f.sink.messages, QStringList());
     QCOMPARE(f.form.getText(FieldId::KS_t), results[0]);
     QCOMPARE(f.form.getText(FieldId::ÇD_t), results[1]);
+}
+
+void TestChangeGears::outputGearAgainstTheBox_data() {
+    QTest::addColumn<QString>("gd");
+    QTest::addColumn<QString>("z2");
+    QTest::addColumn<int>("second48s"); // 48s added to the built-in box, which has one
+    QTest::addColumn<int>("fit");
+    QTest::newRow("72 is in the box") << "48"
+                                      << "36" << 0 << int(OutputGearFit::InBox);
+    QTest::newRow("ÇD = GD takes the only 48") << "48"
+                                               << "24" << 0 << int(OutputGearFit::TakenByInput);
+    QTest::newRow("ÇD = GD with two 48s") << "48"
+                                          << "24" << 1 << int(OutputGearFit::InBox);
+    QTest::newRow("30 is not") << "20"
+                               << "36" << 0 << int(OutputGearFit::NotInBox);
+    QTest::newRow("30.83 is not whole") << "20"
+                                        << "37" << 0 << int(OutputGearFit::NotWhole);
+}
+
+// The box is a multiset: the input gear takes one gear of its count.
+void TestChangeGears::outputGearAgainstTheBox() {
+    QFETCH(QString, gd);
+    QFETCH(QString, z2);
+    QFETCH(int, second48s);
+    QFETCH(int, fit);
+    Machine machine = builtInMachine();
+    for (int i = 0; i < second48s; ++i) {
+        machine.gears.append(48);
+    }
+
+    QCOMPARE(int(outputGear(gd, z2, 1, machine, comma).fit), fit);
 }
 
 QTEST_GUILESS_MAIN(TestChangeGears)

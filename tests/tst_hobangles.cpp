@@ -72,11 +72,7 @@ void TestHobAngles::swivelAnglesCarryMinutes_data() {
                                             << "2.52"
                                             << "0"
                                             << "5.44" << QStringLiteral("1");
-    // d1 and d2 (108) differ in sign, then in order: reading d2 would give 1.25 and 4.35.
-    QTest::newRow("negative d1 turns the lead angle") << point << "-60"
-                                                      << "3"
-                                                      << "5.52"
-                                                      << "0.08" << QStringLiteral("1");
+    // d1 and d2 (108) differ in order: reading d2 would give another angle.
     QTest::newRow("d1 larger than d2") << point << "216"
                                        << "3"
                                        << "2.12"
@@ -155,14 +151,17 @@ void TestHobAngles::stopsWithoutWriting_data() {
                                      << "60"
                                      << ""
                                      << "Azdırma bıçağının üzerinde yazan açıyı girin !";
+    const char* const noPitchCircle = "«VİDA BÖLÜM DAİRESİ (d1)» sıfırdan büyük olmalı.";
     QTest::newRow("d1 of zero") << point << "3"
                                 << "0"
-                                << "3"
-                                << "«AZDIRMA AÇISI (SAĞ)» hesaplanamadı: sıfıra bölme";
+                                << "3" << noPitchCircle;
     QTest::newRow("module and d1 of zero") << comma << "0"
                                            << "0"
-                                           << "3"
-                                           << "«AZDIRMA AÇISI (SAĞ)» hesaplanamadı: tanımsız işlem";
+                                           << "3" << noPitchCircle;
+    // da1 5 with m 3: a worm tip below 2m leaves no pitch circle.
+    QTest::newRow("d1 below zero") << comma << "3"
+                                   << "-1"
+                                   << "3" << noPitchCircle;
     QTest::newRow("empty module is not a number") << point << ""
                                                   << "60"
                                                   << "3"

@@ -56,6 +56,8 @@ private slots:
     void sheetNeedsCurrentSections();
     void linesCarryEveryCaptionAndValue();
     void refusalNamesTheButton();
+    void sheetNumbersAreRounded_data();
+    void sheetNumbersAreRounded();
 };
 
 void TestJobSheet::sheetNeedsCurrentSections_data() {
@@ -156,6 +158,55 @@ void TestJobSheet::refusalNamesTheButton() {
     const QString message = refusalMessage(std::get<SheetRefusal>(job.sheet()));
     QVERIFY2(message.startsWith(QStringLiteral("İkinci bölümün")), qPrintable(message));
     QVERIFY2(message.contains(QStringLiteral("HESAPLA")), qPrintable(message));
+}
+
+void TestJobSheet::sheetNumbersAreRounded_data() {
+    QTest::addColumn<QString>("script"); // run after the typical job is typed in
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("shown");  // on the sheet
+    QTest::addColumn<QString>("copied"); // in the copy, the field's whole text
+    const QString pz = QStringLiteral("VİDA HELİS ADIMI (pz = z1 × π × m)");
+    QTest::newRow("worm length to 4 decimals") << "Z2_t=40," + all3 << "VİDA BOYU (L)"
+                                               << "43.9473"
+                                               << "43.9473319220206";
+    QTest::newRow("binary noise rounded away")
+        << "m_t=20,Z2_t=105," + all3 << "DİŞLİ DİŞ DERİNLİĞİ (h2)"
+        << "43.35"
+        << "43.3499999999999";
+    QTest::newRow("four decimals print as they are") << all3 << "DİŞLİ DİŞ DERİNLİĞİ (h2)"
+                                                     << "6.5025"
+                                                     << "6.5025";
+    QTest::newRow("coefficient to 6 decimals") << "GD_t=32," + all3 << "KATSAYI (KS)"
+                                               << "1.333333"
+                                               << "1.33333333333333";
+    QTest::newRow("output gear that is not whole, with a fraction")
+        << "Z2_t=37,GD_t=20," + all3 << "ÇIKIŞ DİŞLİSİ (ÇD)"
+        << "30.8333 (tam değil)"
+        << "30.8333333333333";
+    QTest::newRow("lead with the full π, two starts") << "z1_t=2," + all3 << pz << "18.8496"
+                                                      << "18.8495559215388";
+}
+
+void TestJobSheet::sheetNumbersAreRounded() {
+    QFETCH(QString, script);
+    QFETCH(QString, caption);
+    QFETCH(QString, shown);
+    QFETCH(QString, copied);
+    Job job;
+    job.run(script.split(QLatin1Char(',')));
+    const auto made = job.sheet();
+    QVERIFY(std::holds_alternative<JobSheet>(made));
+    const JobSheet& sheet = std::get<JobSheet>(made);
+
+    QStringList found;
+    for (const SheetSection& section : sheet.sections) {
+        for (const SheetLine& line : section.lines) {
+            if (line.caption == caption) {
+                found << line.value << line.copyValue();
+            }
+        }
+    }
+    QCOMPARE(found, (QStringList{shown, copied}));
 }
 
 QTEST_GUILESS_MAIN(TestJobSheet)

@@ -1,7 +1,10 @@
 #include "store/machinefile.h"
+#include "store/machinestore.h"
 
 #include "formtesting.h"
 
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -25,6 +28,7 @@ private slots:
     void acceptedOrRefusedWithItsReason_data();
     void acceptedOrRefusedWithItsReason();
     void writtenThenReadBackEqual();
+    void fileChangedOutsideIsSetAsideAndNamed();
 };
 
 void TestMachineFile::acceptedOrRefusedWithItsReason_data() {
@@ -41,10 +45,35 @@ void TestMachineFile::acceptedOrRefusedWithItsReason_data() {
         QTest::newRow(name) << json << false << problem << QString::fromUtf8(message);
     };
     ok("one machine", fileWith(good));
-    ok("all keys, and one unknown",
-       fileWith(R"("name": "B", "indexConstant": 30, "gears": [20, 25], "colour": "red",
+    ok("all keys", fileWith(R"("name": "B", "indexConstant": 30, "gears": [20, 25],
                    "largeWheel": {"above": 150, "indexConstant": 60}, "clearance": 40)"));
     ok("no machines", R"({"format": "zorvandi-machines", "version": 1, "machines": []})");
+    ok("an older file's active machine",
+       R"({"format": "zorvandi-machines", "version": 1, "active": "B", "machines": []})");
+    refused("no machines key", R"({"format": "zorvandi-machines", "version": 1})",
+            FileProblem::MissingKey, "Dosyada \"machines\" anahtarı yok.");
+    refused("machines misspelt", R"({"format": "zorvandi-machines", "version": 1, "machine": []})",
+            FileProblem::UnknownKey, "Dosyada bilinmeyen bir anahtar var: \"machine\".");
+    refused("machines not an array",
+            R"({"format": "zorvandi-machines", "version": 1, "machines": {}})",
+            FileProblem::WrongType, "Dosyadaki \"machines\" anahtarının değeri yanlış türde.");
+    refused("a machine not an object",
+            R"({"format": "zorvandi-machines", "version": 1, "machines": [3]})",
+            FileProblem::WrongType, "«#1» tezgâhında \"machines\"");
+    refused("constant as a text",
+            fileWith(R"("name": "B", "indexConstant": "24", "gears": [20, 25])"),
+            FileProblem::WrongType, "«B» tezgâhında \"indexConstant\" anahtarının değeri yanlış");
+    refused("clearance misspelt",
+            fileWith(R"("name": "B", "indexConstant": 30, "gears": [20, 25], "clearence": 40)"),
+            FileProblem::UnknownKey, "«B» tezgâhında bilinmeyen bir anahtar var: \"clearence\"");
+    refused("unknown key in the large-wheel rule",
+            fileWith(R"("name": "B", "indexConstant": 30, "gears": [20, 25],
+                        "largeWheel": {"above": 150, "indexConstant": 60, "k": 1})"),
+            FileProblem::UnknownKey, "bilinmeyen bir anahtar var: \"k\"");
+    refused("no gears", fileWith(R"("name": "B", "indexConstant": 30)"), FileProblem::MissingKey,
+            "«B» tezgâhında \"gears\" anahtarı yok.");
+    refused("no version", R"({"format": "zorvandi-machines", "machines": []})",
+            FileProblem::NoVersion, "geçerli bir sürüm");
     refused("not JSON", "{format", FileProblem::NotJson, "JSON değil");
     refused("another format", R"({"format": "other", "version": 1, "machines": []})",
             FileProblem::WrongFormat, "tezgâh dosyası değil");
@@ -107,28 +136,57 @@ void TestMachineFile::acceptedOrRefusedWithItsReason() {
 }
 
 void TestMachineFile::writtenThenReadBackEqual() {
-    Machine b;
-    b.name = QStringLiteral("Tezgâh B");
-    b.indexConstant = 30;
-    b.gears = {20, 25, 25, 30, 100};
-    b.largeWheel = LargeWheelRule{150, 60};
-    b.clearance = 40;
+    Machine b = tezgahB();
     Machine plain;
     plain.name = QStringLiteral("Hamburg 3");
     plain.indexConstant = 48;
     plain.gears = {24, 48, 96};
-    const MachineBook book{{b, plain}, QStringLiteral("Hamburg 3")};
+    const QList<Machine> machines{b, plain};
     const QTemporaryDir dir;
-    MachineFile file(dir.filePath(QStringLiteral("zorvandi/machines.json")));
+    QSettings settings(dir.filePath(QStringLiteral("zorvandi.conf")), QSettings::IniFormat);
+    MachineStore store(dir.filePath(QStringLiteral("zorvandi/machines.json")), settings);
 
-    QCOMPARE(file.save(book), std::nullopt);
+    QCOMPARE(store.save(machines, QStringLiteral("Hamburg 3"), store.known()).error, std::nullopt);
 
-    QCOMPARE(std::get<MachineBook>(MachineFile(file.path()).load()), book);
-    QCOMPARE(book.activeMachine(), plain);
-    // Exported, "active" is left out.
-    const auto exported = parseMachineFile(machineFileText(book, false));
-    QCOMPARE(std::get<MachineBook>(exported).machines, book.machines);
-    QCOMPARE(std::get<MachineBook>(exported).active, QString());
+    MachineStore again(store.path(), settings);
+    QCOMPARE(again.load(), std::nullopt);
+    QCOMPARE(again.machines(), machines);
+    QCOMPARE(again.machineInUse(), plain);
+    QFile file(store.path());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(!file.readAll().contains("active")); // the choice is the settings'
+}
+
+// Another window saved meanwhile: its file is renamed beside, named, and both sets survive.
+void TestMachineFile::fileChangedOutsideIsSetAsideAndNamed() {
+    const QTemporaryDir dir;
+    QSettings settings(dir.filePath(QStringLiteral("zorvandi.conf")), QSettings::IniFormat);
+    const QString path = dir.filePath(QStringLiteral("zorvandi/machines.json"));
+    MachineStore mine(path, settings);
+    MachineStore theirs(path, settings);
+    QCOMPARE(mine.save({tezgahB()}, {}, mine.known()).error, std::nullopt);
+    QCOMPARE(theirs.load(), std::nullopt);
+    QCOMPARE(mine.load(), std::nullopt);
+    Machine other = tezgahB();
+    other.name = QStringLiteral("Tezgâh C");
+    QCOMPARE(theirs.save({tezgahB(), other}, {}, theirs.known()).error, std::nullopt);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray theirBytes = file.readAll();
+    file.close();
+
+    const SaveOutcome outcome = mine.save({}, {}, mine.known());
+
+    QCOMPARE(outcome.error, std::nullopt);
+    QVERIFY(outcome.setAside.startsWith(dir.filePath(QStringLiteral("zorvandi/machines-"))));
+    QFile aside(outcome.setAside);
+    QVERIFY(aside.open(QIODevice::ReadOnly));
+    QCOMPARE(aside.readAll(), theirBytes);
+    MachineStore reader(path, settings);
+    QCOMPARE(reader.load(), std::nullopt);
+    QCOMPARE(reader.machines(), QList<Machine>());
+    // Saved again from what it wrote itself, nothing more is set aside.
+    QCOMPARE(mine.save({other}, {}, mine.known()).setAside, QString());
 }
 
 QTEST_GUILESS_MAIN(TestMachineFile)

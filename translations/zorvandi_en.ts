@@ -31,10 +31,6 @@
         <source>Giriş deviri için sayı girin.</source>
         <translation>Enter a number for the input speed.</translation>
     </message>
-    <message>
-        <source>Z2 = %1 ile z1 = %2 ortak bölenli, aşınma yayılmaz; yakın uygun diş sayıları: %3 ve %4.</source>
-        <translation>Z2 = %1 and z1 = %2 share a factor, so wear is not spread; nearest suitable tooth counts: %3 and %4.</translation>
-    </message>
 </context>
 <context>
     <name>Fault</name>
@@ -85,6 +81,10 @@
     <message>
         <source>Vida ağız sayısı için 1 ile 6 arasında bir tam sayı girin.</source>
         <translation>Enter a whole number from 1 to 6 for the worm&apos;s starts.</translation>
+    </message>
+    <message>
+        <source>%1 sıfırdan büyük olmalı.</source>
+        <translation>%1 must be above zero.</translation>
     </message>
 </context>
 <context>
@@ -210,37 +210,6 @@
     </message>
 </context>
 <context>
-    <name>GearTrains</name>
-    <message>
-        <source>%1: makinenin dişli takımında var.</source>
-        <translation>%1: in the machine&apos;s set of change gears.</translation>
-    </message>
-    <message>
-        <source>%1: makinenin dişli takımında böyle bir dişli yok. Tam dişli dizileri için: Araçlar → Dişli Dizileri…</source>
-        <translation>%1: no such gear in the machine&apos;s set. For exact gear trains: Tools → Gear Trains…</translation>
-    </message>
-    <message>
-        <source>Z2 = %1 için</source>
-        <translation>For Z2 = %1,</translation>
-    </message>
-    <message>
-        <source>Z2 = %1, z1 = %2 için</source>
-        <translation>For Z2 = %1, z1 = %2,</translation>
-    </message>
-    <message>
-        <source>%1 tam dişli dizisi yok.</source>
-        <translation>%1 there is no exact gear train.</translation>
-    </message>
-    <message>
-        <source>%1 %2 tam dizi: %3 basit, %4 bileşik.</source>
-        <translation>%1 %2 exact trains: %3 simple, %4 compound.</translation>
-    </message>
-    <message>
-        <source>%1 tam bileşik dizi tezgâha sığmadığı için listelenmedi.</source>
-        <translation>%1 exact compound trains are not listed because they do not fit the machine.</translation>
-    </message>
-</context>
-<context>
     <name>GearTrainsWindow</name>
     <message>
         <source>Toplam diş</source>
@@ -308,10 +277,6 @@
     <message>
         <source>ÇEVRİM ORANI (i)</source>
         <translation>RATIO (i)</translation>
-    </message>
-    <message>
-        <source>VİDA HELİS ADIMI (pz)</source>
-        <translation>WORM LEAD (pz)</translation>
     </message>
     <message>
         <source>TEZGÂH</source>
@@ -389,6 +354,30 @@
         <source>PDF oluşturulamadı</source>
         <translation>the PDF could not be made</translation>
     </message>
+    <message>
+        <source>%1 (tam değil)</source>
+        <translation>%1 (not whole)</translation>
+    </message>
+    <message>
+        <source>VİDA HELİS ADIMI (pz = z1 × π × m)</source>
+        <translation>WORM LEAD (pz = z1 × π × m)</translation>
+    </message>
+    <message>
+        <source>BÖLME SABİTİ (K′, Z2 &gt; %1)</source>
+        <translation>INDEX CONSTANT (K′, Z2 &gt; %1)</translation>
+    </message>
+    <message>
+        <source>yok: tam sayı değil</source>
+        <translation>no: not a whole number</translation>
+    </message>
+    <message>
+        <source>yok: tek dişli GD&apos;de kullanılıyor</source>
+        <translation>no: the only one is used as GD</translation>
+    </message>
+    <message>
+        <source>Tezgâh değişti: bölme dişlileri için 3. bölümün HESAPLA düğmesine basın.</source>
+        <translation>The machine changed: press section 3&apos;s CALCULATE button for the index gears.</translation>
+    </message>
 </context>
 <context>
     <name>Machine</name>
@@ -421,14 +410,6 @@
         <translation>Default machine</translation>
     </message>
     <message>
-        <source>Adsız bir tezgâh var: her tezgâhın 1 ile 60 karakter arasında bir adı olmalı.</source>
-        <translation>A machine has no name: every machine needs a name of 1 to 60 characters.</translation>
-    </message>
-    <message>
-        <source>«%1» tezgâhının adı 1 ile 60 karakter arasında olmalı.</source>
-        <translation>The name of machine «%1» must have 1 to 60 characters.</translation>
-    </message>
-    <message>
         <source>«%1» adı birden fazla tezgâhta var: adlar, büyük küçük harf ayrımı olmadan, birbirinden farklı olmalı.</source>
         <translation>More than one machine is named «%1»: names must differ, ignoring case.</translation>
     </message>
@@ -448,6 +429,14 @@
         <source>«%1» tezgâhında %2 ile %3 arasında dişli olmalı.</source>
         <translation>Machine «%1» must have %2 to %3 gears.</translation>
     </message>
+    <message>
+        <source>Adsız bir tezgâh var: her tezgâhın 1 ile %1 karakter arasında bir adı olmalı.</source>
+        <translation>A machine has no name: every machine needs a name of 1 to %1 characters.</translation>
+    </message>
+    <message>
+        <source>«%1» tezgâhının adı 1 ile %2 karakter arasında olmalı.</source>
+        <translation>The name of machine «%1» must have 1 to %2 characters.</translation>
+    </message>
 </context>
 <context>
     <name>MachineFile</name>
@@ -464,16 +453,47 @@
         <translation>The file is not a ZORVANDI machine file (&quot;format&quot;: &quot;%1&quot;).</translation>
     </message>
     <message>
-        <source>Dosya, bu programın okuyamadığı bir sürümde (&quot;version&quot;).</source>
-        <translation>The file is of a version this program cannot read (&quot;version&quot;).</translation>
-    </message>
-    <message>
         <source>Dosya okunamadı: %1.</source>
         <translation>The file could not be read: %1.</translation>
     </message>
     <message>
-        <source>okunamayan dosya «%1» adına taşınamadı</source>
-        <translation>the unreadable file could not be moved to «%1»</translation>
+        <source>Dosya, bu programın okuyamadığı daha yeni bir sürümde (&quot;version&quot;).</source>
+        <translation>The file is of a newer version that this program cannot read (&quot;version&quot;).</translation>
+    </message>
+    <message>
+        <source>Dosyada geçerli bir sürüm (&quot;version&quot;) yok.</source>
+        <translation>The file has no valid version (&quot;version&quot;).</translation>
+    </message>
+    <message>
+        <source>Dosyada %1 anahtarı yok.</source>
+        <translation>The file has no %1 key.</translation>
+    </message>
+    <message>
+        <source>«%1» tezgâhında %2 anahtarı yok.</source>
+        <translation>Machine «%1» has no %2 key.</translation>
+    </message>
+    <message>
+        <source>Dosyadaki %1 anahtarının değeri yanlış türde.</source>
+        <translation>The file&apos;s %1 key has a value of the wrong type.</translation>
+    </message>
+    <message>
+        <source>«%1» tezgâhında %2 anahtarının değeri yanlış türde.</source>
+        <translation>Machine «%1» has a value of the wrong type for its %2 key.</translation>
+    </message>
+    <message>
+        <source>Dosyada bilinmeyen bir anahtar var: %1.</source>
+        <translation>The file has an unknown key: %1.</translation>
+    </message>
+    <message>
+        <source>«%1» tezgâhında bilinmeyen bir anahtar var: %2.</source>
+        <translation>Machine «%1» has an unknown key: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>MachineStore</name>
+    <message>
+        <source>değişmiş dosya «%1» adına taşınamadı</source>
+        <translation>the changed file could not be moved to «%1»</translation>
     </message>
 </context>
 <context>
@@ -566,6 +586,28 @@
         <source>«%1» kaydedilemedi: %2</source>
         <translation>«%1» could not be saved: %2</translation>
     </message>
+    <message>
+        <source>«%1» → «%2»</source>
+        <translation>«%1» → «%2»</translation>
+    </message>
+    <message>
+        <source>Bu tezgâhların adı, var olanlarla çakıştığı için değiştirildi:
+%1</source>
+        <translation>These machines were renamed, as their names clashed with existing ones:
+%1</translation>
+    </message>
+    <message>
+        <source>Dışa aktarılmadı; önce şunları düzeltin:</source>
+        <translation>Not exported; first correct the following:</translation>
+    </message>
+    <message>
+        <source>Kaydedilmedi; önce şunları düzeltin:</source>
+        <translation>Not saved; first correct the following:</translation>
+    </message>
+    <message>
+        <source>Tezgâhlardaki değişiklikler kaydedilmedi. Atılsın mı?</source>
+        <translation>The changes to the machines are not saved. Discard them?</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -634,10 +676,6 @@
         <translation>«%1» could not be saved: %2</translation>
     </message>
     <message>
-        <source>Okunamayan tezgâh dosyası korundu: «%1».</source>
-        <translation>The unreadable machine file was kept as «%1».</translation>
-    </message>
-    <message>
         <source>Yazdırma desteği yüklenemedi. Denenen yerler:
 %1</source>
         <translation>Print support could not be loaded. Places tried:
@@ -670,6 +708,78 @@
     <message>
         <source>&lt;p&gt;&lt;b&gt;ZORVANDI %1&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Sonsuz redüktör dişlisi-vidası ve azdırma tezgahı hesabı.&lt;/p&gt;&lt;p&gt;Lisans: tescilli yazılım; tüm hakları saklıdır.&lt;/p&gt;&lt;p&gt;Qt %2 ile çalışıyor.&lt;/p&gt;</source>
         <translation>&lt;p&gt;&lt;b&gt;ZORVANDI %1&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Worm reducer wheel and worm, and hobbing machine calculation.&lt;/p&gt;&lt;p&gt;Licence: proprietary software; all rights reserved.&lt;/p&gt;&lt;p&gt;Running on Qt %2.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Tezgâh dosyası «%1» değişti ama kullanılamıyor: %2 Kullanılan tezgâhlar değişmedi.</source>
+        <translation>The machine file «%1» changed but cannot be used: %2 The machines in use are unchanged.</translation>
+    </message>
+    <message>
+        <source>Tezgâh dosyası başka bir yerde değişmişti; o hali «%1» adıyla korundu. Yeni dosya «%2» yazılamadı: %3</source>
+        <translation>The machine file had been changed elsewhere; that version was kept as «%1». The new file «%2» could not be written: %3</translation>
+    </message>
+    <message>
+        <source>Tezgâh dosyası bu pencerenin okuduğu halinden farklıydı; o hali «%1» adıyla korundu.</source>
+        <translation>The machine file differed from what this window had read; that version was kept as «%1».</translation>
+    </message>
+    <message>
+        <source>%1 → %2</source>
+        <translation>%1 → %2</translation>
+    </message>
+</context>
+<context>
+    <name>Notes</name>
+    <message>
+        <source>ÇD = %1: tezgâhın dişli takımında var.</source>
+        <translation>ÇD = %1: in the machine&apos;s gear set.</translation>
+    </message>
+    <message>
+        <source>ÇD = %1: takımda yok. Tam diziler: %2</source>
+        <translation>ÇD = %1: not in the set. Exact trains: %2</translation>
+    </message>
+    <message>
+        <source>ÇD = %1: tam sayı değil. Tam diziler: %2</source>
+        <translation>ÇD = %1: not whole. Exact trains: %2</translation>
+    </message>
+    <message>
+        <source>ÇD = %1: takımdaki tek dişli GD&apos;de. Tam diziler: %2</source>
+        <translation>ÇD = %1: the set&apos;s only one is GD. Exact trains: %2</translation>
+    </message>
+    <message>
+        <source>Z2 = %1 ve z1 = %2 ortak bölenli; aşınma için %3 ya da %4 diş daha iyi.</source>
+        <translation>Z2 = %1 and z1 = %2 share a factor; %3 or %4 teeth spread the wear.</translation>
+    </message>
+    <message>
+        <source>Z2 = %1 için tam dişli dizisi yok.</source>
+        <translation>No exact gear train for Z2 = %1.</translation>
+    </message>
+    <message>
+        <source>Z2 = %1, z1 = %2 için tam dişli dizisi yok.</source>
+        <translation>No exact gear train for Z2 = %1, z1 = %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Z2 = %1 için %n tam dizi: %2 basit, %3 bileşik.</source>
+        <translation>
+            <numerusform>%n exact train for Z2 = %1: %2 simple, %3 compound.</numerusform>
+            <numerusform>%n exact trains for Z2 = %1: %2 simple, %3 compound.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Z2 = %1, z1 = %2 için %n tam dizi: %3 basit, %4 bileşik.</source>
+        <translation>
+            <numerusform>%n exact train for Z2 = %1, z1 = %2: %3 simple, %4 compound.</numerusform>
+            <numerusform>%n exact trains for Z2 = %1, z1 = %2: %3 simple, %4 compound.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tam bileşik dizi tezgâha sığmadığı için listelenmedi.</source>
+        <translation>
+            <numerusform>%n exact compound train is not listed, as it does not fit the machine.</numerusform>
+            <numerusform>%n exact compound trains are not listed, as they do not fit the machine.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>«%1» artık dosyada yok: yerleşik tezgâh kullanılıyor.</source>
+        <translation>«%1» is no longer in the file: the built-in machine is used.</translation>
     </message>
 </context>
 <context>

@@ -57,15 +57,29 @@ std::optional<std::int64_t> wholeOutputGear(const QString& gdText, const QString
     return numerator / denominator;
 }
 
-bool outputGearInSet(const QString& gdText, const QString& z2Text, int z1, const Machine& machine,
-                     const QLocale& locale) {
+OutputGear outputGear(const QString& gdText, const QString& z2Text, int z1, const Machine& machine,
+                      const QLocale& locale) {
+    OutputGear gear;
     const std::optional<double> z2 = FieldValues::readNumber(z2Text, locale);
     if (!z2) {
-        return false;
+        return gear;
     }
-    const std::optional<std::int64_t> gear =
+    gear.teeth =
         wholeOutputGear(gdText, z2Text, std::int64_t{effectiveConstant(machine, *z2)} * z1, locale);
-    return gear && hasGear(machine, double(*gear));
+    if (!gear.teeth) {
+        return gear;
+    }
+    const auto inBox = std::count(machine.gears.begin(), machine.gears.end(), *gear.teeth);
+    const std::optional<double> gd = FieldValues::readNumber(gdText, locale);
+    const bool takenByGd = gd && *gd == double(*gear.teeth);
+    if (inBox == 0) {
+        gear.fit = OutputGearFit::NotInBox;
+    } else if (takenByGd && inBox == 1) {
+        gear.fit = OutputGearFit::TakenByInput;
+    } else {
+        gear.fit = OutputGearFit::InBox;
+    }
+    return gear;
 }
 
 bool Command1_Click(FormState& form, const Machine& machine) {

@@ -27,10 +27,25 @@ inline constexpr std::array<int, 32> changeGearSet = {
 std::optional<std::int64_t> wholeOutputGear(const QString& gdText, const QString& z2Text,
                                             std::int64_t divisor, const QLocale& locale);
 
-// Whether the output gear GD × Z2 ÷ (K × z1) of a run with these texts is a whole count in the
-// machine's set.
-bool outputGearInSet(const QString& gdText, const QString& z2Text, int z1, const Machine& machine,
-                     const QLocale& locale);
+// Where the output gear of a run stands against the machine's box.
+enum class OutputGearFit {
+    InBox,        // a gear of that count is left in the box once GD is taken
+    NotWhole,     // GD × Z2 ÷ (K × z1) is no whole tooth count
+    NotInBox,     // the box holds no gear of that count
+    TakenByInput, // the box's only gear of that count is GD itself
+};
+
+struct OutputGear {
+    std::optional<std::int64_t> teeth; // when whole
+    OutputGearFit fit = OutputGearFit::NotWhole;
+
+    bool inBox() const { return fit == OutputGearFit::InBox; }
+};
+
+// The output gear GD × Z2 ÷ (K × z1) of a run with these texts. The box is a multiset, as the
+// trains window counts it: GD takes one gear of its count, and ÇD needs another.
+OutputGear outputGear(const QString& gdText, const QString& z2Text, int z1, const Machine& machine,
+                      const QLocale& locale);
 
 // Runs when Command1 is clicked. Changes no button's enabled flag; returns whether it ran to
 // its end.

@@ -1,7 +1,5 @@
 #include "calc/geartrains.h"
 
-#include <QCoreApplication>
-
 #include "calc/wormstarts.h"
 #include "model/fieldvalues.h"
 
@@ -66,14 +64,18 @@ GearTrainFinder::GearTrainFinder(Machine machine)
                                   return x.product == y.product && x.low == y.low;
                               }),
                   m_pairs.end());
-    if (!m_pairs.isEmpty()) {
-        // Above this no train exists for any constant, z1 or order: the largest driven product
-        // against the smallest driver product, which also bounds every simple train.
+    if (g.size() >= 2) {
+        // Above this no train exists for any constant or z1: Z2 = K × z1 × B ÷ A for a simple
+        // train and K × z1 × (B × D) ÷ (A × C) for a compound one, so the largest gear over
+        // the smallest bounds the one and the largest pair product over the smallest the other.
+        // A box of two gears has one pair and so no compound train, but its simple one counts.
         const int largestConstant =
             std::max(m_machine.indexConstant,
                      m_machine.largeWheel ? m_machine.largeWheel->indexConstant : 0);
-        m_largestZ2 = std::int64_t{largestConstant} * maxWormStarts * m_pairs.back().product /
-                      m_pairs.front().product;
+        const std::int64_t most = std::int64_t{largestConstant} * maxWormStarts;
+        const auto [smallest, largest] = std::minmax_element(g.begin(), g.end());
+        m_largestZ2 = std::max(most * *largest / *smallest,
+                               most * m_pairs.back().product / m_pairs.front().product);
     }
 }
 
@@ -152,50 +154,4 @@ std::variant<TrainSearch, Fault> gearTrainsFor(const QString& z2Text, const QStr
         return TrainSearch{};
     }
     return GearTrainFinder(machine).find(static_cast<std::int64_t>(*z2), std::get<int>(z1));
-}
-
-QString outputGearNote(const QString& cdText, bool inSet) {
-    const QString gear = QStringLiteral("%1 = %2").arg(fieldCaption(FieldId::ÇD_t), cdText);
-    if (inSet) {
-        return QCoreApplication::translate("GearTrains", "%1: makinenin dişli takımında var.")
-            .arg(gear);
-    }
-    return QCoreApplication::translate("GearTrains",
-                                       "%1: makinenin dişli takımında böyle bir dişli yok. "
-                                       "Tam dişli dizileri için: Araçlar → Dişli Dizileri…")
-        .arg(gear);
-}
-
-QString trainCountLine(const std::variant<TrainSearch, Fault>& trains, const QString& z2Text,
-                       const QString& z1Text, const QLocale& locale) {
-    if (const auto* fault = std::get_if<Fault>(&trains)) {
-        return faultMessage(*fault, locale);
-    }
-    const auto& search = std::get<TrainSearch>(trains);
-    const QList<GearTrain>& list = search.trains;
-    // The single-start worm is the common case, and its line names only Z2.
-    const auto starts = wormStarts(z1Text, locale);
-    const bool singleStart = !std::holds_alternative<int>(starts) || std::get<int>(starts) == 1;
-    const QString z2 =
-        singleStart
-            ? QCoreApplication::translate("GearTrains", "Z2 = %1 için").arg(z2Text.trimmed())
-            : QCoreApplication::translate("GearTrains", "Z2 = %1, z1 = %2 için")
-                  .arg(z2Text.trimmed(), z1Text.trimmed());
-    QString line;
-    if (list.isEmpty()) {
-        line = QCoreApplication::translate("GearTrains", "%1 tam dişli dizisi yok.").arg(z2);
-    } else {
-        const auto simple = std::count_if(list.begin(), list.end(),
-                                          [](const GearTrain& t) { return !t.isCompound(); });
-        line = QCoreApplication::translate("GearTrains", "%1 %2 tam dizi: %3 basit, %4 bileşik.")
-                   .arg(z2, locale.toString(list.size()), locale.toString(simple),
-                        locale.toString(list.size() - simple));
-    }
-    if (search.unfit > 0) {
-        line += QLatin1Char(' ') +
-                QCoreApplication::translate(
-                    "GearTrains", "%1 tam bileşik dizi tezgâha sığmadığı için listelenmedi.")
-                    .arg(locale.toString(search.unfit));
-    }
-    return line;
 }

@@ -64,12 +64,3 @@ private:
 // or not a whole number of 1 or more, or z1 not a whole number from 1 to 6.
 std::variant<TrainSearch, Fault> gearTrainsFor(const QString& z2Text, const QString& z1Text,
                                                const Machine& machine, const QLocale& locale);
-
-// What the status bar says after Command1: whether the output gear ÇD (its text `cdText`) is a
-// whole count in the set, and where to look when it is not.
-QString outputGearNote(const QString& cdText, bool inSet);
-
-// The line above the trains: how many there are, or why there are none, and how many exact
-// trains were left out because they do not fit.
-QString trainCountLine(const std::variant<TrainSearch, Fault>& trains, const QString& z2Text,
-                       const QString& z1Text, const QLocale& locale);

@@ -75,6 +75,16 @@ bool Command2_Click(FormState& form) {
         return false;
     }
     FormValues& v = form.values();
+    // A worm with no pitch circle (a tip diameter below 2m) has no lead angle: a negative d1
+    // would turn the angle over and give a swivel that cuts a wrong wheel.
+    const CheckedNumber d1 = n(F::d1_t);
+    if (!form.check(F::d1_t, d1)) {
+        return false;
+    }
+    if (!(d1.value() > 0)) {
+        form.report({F::d1_t, FaultKind::NotPositive});
+        return false;
+    }
     // The wheel's teeth lie at the worm's lead angle, tan γ = z1 × m ÷ d1; the wheel's own
     // diameter would make it atan(1 ÷ Z2), the same for every worm.
     const CheckedNumber tangent = double(*z1) * n(F::m_t) / n(F::d1_t);

@@ -6,10 +6,12 @@
 #include "calc/geartrains.h"
 #include "calc/hobangles.h"
 #include "calc/wormstarts.h"
+#include "model/decimal15.h"
 #include "model/fieldvalues.h"
 #include "model/formstate.h"
 
 #include <cmath>
+#include <numbers>
 
 namespace {
 
@@ -58,16 +60,27 @@ QString unitText(FieldUnit unit, double value) {
     return {};
 }
 
-// A number as the form writes it, whichever way it was typed ("0.5" in a comma locale is 0,5);
-// a text that is no number as it stands.
+// The coefficient is a ratio that the machinist sets exactly, so it keeps more places.
+int sheetDecimals(FieldId field) {
+    return field == F::KS_t ? 6 : 4;
+}
+
+// A number as the form writes it, whichever way it was typed ("0.5" in a comma locale is 0,5),
+// rounded for the page; the copy keeps the field's whole text. A text that is no number stands
+// as it is.
 SheetLine fieldLine(const FormState& form, FieldId field) {
     const QString text = form.getText(field);
     const std::optional<double> value = FieldValues::readNumber(text, form.locale());
     if (!value) {
-        return {fieldCaption(field), text, {}};
+        return {fieldCaption(field), text, {}, {}};
     }
-    return {fieldCaption(field), FieldValues::writeNumber(*value, form.locale()),
-            unitText(fieldInfo(field).unit, *value)};
+    const FieldUnit unit = fieldInfo(field).unit;
+    QString shown = sheetNumber(*value, form.locale(), sheetDecimals(field));
+    if (unit == FieldUnit::Teeth && *value != std::floor(*value)) {
+        shown = QCoreApplication::translate("JobSheet", "%1 (tam değil)").arg(shown);
+    }
+    return {fieldCaption(field), shown, unitText(unit, *value),
+            FieldValues::writeNumber(*value, form.locale())};
 }
 
 QList<SheetLine> sectionFieldLines(const FormState& form, ButtonId section) {
@@ -92,20 +105,25 @@ SheetLine leadAngleLine(const FormState& form) {
     const double tangent = wormStartsOf(form) * valueOf(form, F::m_t) / valueOf(form, F::d1_t);
     return {QCoreApplication::translate("JobSheet", "VİDA HELİS AÇISI (γ)"),
             degreesAndMinutes(leadAngle(tangent).notation),
+            {},
             {}};
 }
 
-// The ratio i = Z2 ÷ z1 and the worm's lead pz = z1 × P, which the form does not show.
+// The ratio i = Z2 ÷ z1 and the worm's lead pz, which the form does not show. The lead is what
+// the lathe and the hob follow, so it takes the full π, not the 3.14 of the pitch field.
 QList<SheetLine> driveRatioLines(const FormState& form) {
     const int z1 = wormStartsOf(form);
     const QLocale& locale = form.locale();
+    const double ratio = valueOf(form, F::Z2_t) / z1;
+    const double lead = z1 * std::numbers::pi * valueOf(form, F::m_t);
     return {
         {QCoreApplication::translate("JobSheet", "ÇEVRİM ORANI (i)"),
-         FieldValues::writeNumber(valueOf(form, F::Z2_t) / z1, locale),
-         {}},
-        {QCoreApplication::translate("JobSheet", "VİDA HELİS ADIMI (pz)"),
-         FieldValues::writeNumber(z1 * valueOf(form, F::P_t), locale),
-         QCoreApplication::translate("JobSheet", "mm")},
+         sheetNumber(ratio, locale),
+         {},
+         FieldValues::writeNumber(ratio, locale)},
+        {QCoreApplication::translate("JobSheet", "VİDA HELİS ADIMI (pz = z1 × π × m)"),
+         sheetNumber(lead, locale), QCoreApplication::translate("JobSheet", "mm"),
+         FieldValues::writeNumber(lead, locale)},
     };
 }
 
@@ -127,23 +145,42 @@ std::optional<DriveDimensions> driveDimensions(const FormState& form) {
     return d;
 }
 
-// The machine that the change gears are for, and the constant it used for this wheel.
+// The machine that the change gears are for, and the constant it used for this wheel: K′, named
+// as such, where the large-wheel rule applies.
 QList<SheetLine> machineLines(const FormState& form, const Machine& machine) {
-    const double constant = effectiveConstant(machine, valueOf(form, F::Z2_t));
-    return {{QCoreApplication::translate("JobSheet", "TEZGÂH"), displayName(machine), {}},
-            {QCoreApplication::translate("JobSheet", "BÖLME SABİTİ (K)"),
-             FieldValues::writeNumber(constant, form.locale()),
-             {}}};
+    const double z2 = valueOf(form, F::Z2_t);
+    const int constant = effectiveConstant(machine, z2);
+    const bool large = machine.largeWheel && z2 > machine.largeWheel->above;
+    const QString caption =
+        large ? QCoreApplication::translate("JobSheet", "BÖLME SABİTİ (K′, Z2 > %1)")
+                    .arg(form.locale().toString(machine.largeWheel->above))
+              : QCoreApplication::translate("JobSheet", "BÖLME SABİTİ (K)");
+    return {{QCoreApplication::translate("JobSheet", "TEZGÂH"), displayName(machine), {}, {}},
+            {caption, form.locale().toString(constant), {}, {}}};
+}
+
+QString outputGearFitText(OutputGearFit fit) {
+    switch (fit) {
+    case OutputGearFit::InBox:
+        return QCoreApplication::translate("JobSheet", "var");
+    case OutputGearFit::NotWhole:
+        return QCoreApplication::translate("JobSheet", "yok: tam sayı değil");
+    case OutputGearFit::NotInBox:
+        return QCoreApplication::translate("JobSheet", "yok");
+    case OutputGearFit::TakenByInput:
+        return QCoreApplication::translate("JobSheet", "yok: tek dişli GD'de kullanılıyor");
+    }
+    return {};
 }
 
 // Whether the output gear is in the machine's set, and the first exact trains for the wheel.
 QList<SheetLine> gearTrainLines(const FormState& form, const Machine& machine) {
     constexpr qsizetype listed = 6;
-    const bool inSet = outputGearInSet(form.getText(F::GD_t), form.getText(F::Z2_t),
+    const OutputGear gear = outputGear(form.getText(F::GD_t), form.getText(F::Z2_t),
                                        wormStartsOf(form), machine, form.locale());
     QList<SheetLine> lines = {{QCoreApplication::translate("JobSheet", "ÇD makinenin takımında"),
-                               inSet ? QCoreApplication::translate("JobSheet", "var")
-                                     : QCoreApplication::translate("JobSheet", "yok"),
+                               outputGearFitText(gear.fit),
+                               {},
                                {}}};
     const auto found =
         gearTrainsFor(form.getText(F::Z2_t), form.getText(F::z1_t), machine, form.locale());
@@ -154,6 +191,7 @@ QList<SheetLine> gearTrainLines(const FormState& form, const Machine& machine) {
                       list != nullptr
                           ? QCoreApplication::translate("JobSheet", "yok")
                           : QCoreApplication::translate("JobSheet", "Z2 tam sayı değil"),
+                      {},
                       {}});
         return lines;
     }
@@ -161,12 +199,14 @@ QList<SheetLine> gearTrainLines(const FormState& form, const Machine& machine) {
         lines.append({QCoreApplication::translate("JobSheet", "Tam dizi %1")
                           .arg(form.locale().toString(i + 1)),
                       list->at(i).text(form.locale()),
+                      {},
                       {}});
     }
     if (list->size() > listed) {
         lines.append({QString(),
                       QCoreApplication::translate("JobSheet", "ve %1 dizi daha")
                           .arg(form.locale().toString(list->size() - listed)),
+                      {},
                       {}});
     }
     return lines;
@@ -179,7 +219,8 @@ SheetSection section(const FormState& form, const Machine& machine, ButtonId but
     s.heading = sectionHeading(button);
     s.computed = computed;
     if (!computed) {
-        s.lines.append({QString(), QCoreApplication::translate("JobSheet", "hesaplanmadı"), {}});
+        s.lines.append(
+            {QString(), QCoreApplication::translate("JobSheet", "hesaplanmadı"), {}, {}});
         return s;
     }
     switch (button) {
@@ -212,7 +253,7 @@ SectionState sectionState(ButtonId section, const FormSnapshot& now, const Compl
         }
     }
     if (section == ButtonId::Command1 && run->machine != now.machine) {
-        return SectionState::Stale;
+        return SectionState::MachineChanged;
     }
     return SectionState::Current;
 }
@@ -228,7 +269,7 @@ std::variant<JobSheet, SheetRefusal> makeJobSheet(const FormState& form, const M
     for (const ButtonId button : allButtons) {
         const SectionState state = sectionState(button, now, runs);
         const bool firstSection = button == ButtonId::HESAPLA;
-        if (state == SectionState::Stale || (firstSection && state == SectionState::NeverRun)) {
+        if (isStale(state) || (firstSection && state == SectionState::NeverRun)) {
             refusal.sections.append({button, state});
             continue;
         }
@@ -251,6 +292,10 @@ QString refusalMessage(const SheetRefusal& refusal) {
                 QCoreApplication::translate(
                     "JobSheet", "%1 sonuçları henüz yok: önce bölümün HESAPLA düğmesine basın.")
                     .arg(sectionOwner(s.button)));
+        } else if (s.state == SectionState::MachineChanged) {
+            sentences.append(QCoreApplication::translate(
+                "JobSheet",
+                "Tezgâh değişti: bölme dişlileri için 3. bölümün HESAPLA düğmesine basın."));
         } else {
             sentences.append(QCoreApplication::translate(
                                  "JobSheet",
@@ -276,7 +321,17 @@ QString sheetFileName(const FormState& form) {
         }
         return name;
     };
+    const auto z1 = wormStarts(form.getText(F::z1_t), form.locale());
+    if (std::holds_alternative<int>(z1) && std::get<int>(z1) > 1) {
+        return QStringLiteral("zorvandi-m%1-z%2-z1-%3.pdf")
+            .arg(part(F::m_t), part(F::Z2_t), part(F::z1_t));
+    }
     return QStringLiteral("zorvandi-m%1-z%2.pdf").arg(part(F::m_t), part(F::Z2_t));
+}
+
+QString sheetNumber(double x, const QLocale& locale, int decimals) {
+    return FieldValues::writeNumber(Decimal15::fromDouble(x).roundedHalfEven(decimals).toDouble(),
+                                    locale);
 }
 
 QString degreesAndMinutes(double notation) {
@@ -294,8 +349,8 @@ QString toTabSeparated(const JobSheet& sheet) {
     for (const SheetSection& s : sheet.sections) {
         text += s.heading + QLatin1Char('\n');
         for (const SheetLine& line : s.lines) {
-            text += line.caption + QLatin1Char('\t') + line.value + QLatin1Char('\t') + line.unit +
-                    QLatin1Char('\n');
+            text += line.caption + QLatin1Char('\t') + line.copyValue() + QLatin1Char('\t') +
+                    line.unit + QLatin1Char('\n');
         }
     }
     return text;
@@ -311,7 +366,7 @@ QString toHtmlTable(const JobSheet& sheet) {
         html +=
             QStringLiteral("<tr><th colspan=\"3\">%1</th></tr>\n").arg(s.heading.toHtmlEscaped());
         for (const SheetLine& line : s.lines) {
-            html += row(line.caption, line.value, line.unit);
+            html += row(line.caption, line.copyValue(), line.unit);
         }
     }
     return html + QStringLiteral("</table>\n");

@@ -29,17 +29,26 @@ struct FormSnapshot {
 using CompletedRuns = std::array<std::optional<FormSnapshot>, buttonCount>;
 
 enum class SectionState {
-    Current,  // its last complete run still matches the form
-    NeverRun, // no run of it has reached its end
-    Stale,    // a field it read or wrote has changed since
+    Current,        // its last complete run still matches the form
+    NeverRun,       // no run of it has reached its end
+    Stale,          // a field it read or wrote has changed since
+    MachineChanged, // its fields are as they were, but the machine in use is another
 };
+
+// Whether the section ran and no longer matches the form, for whatever cause.
+constexpr bool isStale(SectionState state) {
+    return state == SectionState::Stale || state == SectionState::MachineChanged;
+}
 
 SectionState sectionState(ButtonId section, const FormSnapshot& now, const CompletedRuns& runs);
 
 struct SheetLine {
     QString caption;
-    QString value; // numbers in the form's number format
+    QString value; // numbers in the form's number format, to at most 4 decimals
     QString unit;  // "mm", "d/dk", "diş", an angle as "0° 08′", or empty
+    QString exact; // the field's whole text, for the copy; empty where it is the value
+
+    const QString& copyValue() const { return exact.isEmpty() ? value : exact; }
 };
 
 struct SheetSection {
@@ -90,7 +99,12 @@ std::variant<JobSheet, SheetRefusal> makeJobSheet(const FormState& form, const M
 
 QString refusalMessage(const SheetRefusal& refusal);
 
-// The name offered for the sheet's file, after the job: "zorvandi-m3-z36.pdf".
+// A number as a machinist reads it on the sheet: rounded to `decimals` places, halves to the
+// even neighbour, trailing zeros dropped, in the locale's format.
+QString sheetNumber(double x, const QLocale& locale, int decimals = 4);
+
+// The name offered for the sheet's file, after the job: "zorvandi-m3-z36.pdf", and with the
+// worm's starts when there are more than one: "zorvandi-m3-z40-z1-2.pdf".
 QString sheetFileName(const FormState& form);
 
 // An angle in degrees-and-minutes notation as it is written on a drawing: 2.52 → "2° 52′".

@@ -12,23 +12,19 @@
 
 namespace {
 
-constexpr qsizetype longestName = 60;
-constexpr int fewestGears = 2;
-constexpr int mostGears = 100;
-constexpr int smallestGear = 8;
-constexpr int largestGear = 400;
-constexpr int largestConstant = 1000;
-constexpr int largestLimit = 100000;
-constexpr int largestClearance = 400;
+constexpr qsizetype longestName = MachineLimits::longestName;
+
+// The English interface's name of the built-in machine, reserved whatever the language in use.
+const QString englishBuiltInName = QStringLiteral("Default machine");
 
 bool sameName(const QString& a, const QString& b) {
     return a.trimmed().compare(b.trimmed(), Qt::CaseInsensitive) == 0;
 }
 
-std::optional<MachineFault> outside(const Machine& m, MachineKey key, int value, int low,
-                                    int high) {
-    if (value < low || value > high) {
-        return MachineFault{m.name, key, MachineRule::WholeNumber, low, high};
+std::optional<MachineFault> outside(const Machine& m, MachineKey key, int value) {
+    const Limits limits = limitsOf(key);
+    if (value < limits.low || value > limits.high) {
+        return MachineFault{m.name, key, MachineRule::WholeNumber, limits.low, limits.high};
     }
     return std::nullopt;
 }
@@ -65,7 +61,7 @@ const Machine& builtInMachine() {
 }
 
 bool isReservedName(const QString& name) {
-    return sameName(name, builtInMachine().name);
+    return sameName(name, builtInMachine().name) || sameName(name, englishBuiltInName);
 }
 
 QString displayName(const Machine& machine) {
@@ -98,30 +94,29 @@ std::optional<MachineFault> checkMachine(const Machine& m) {
     if (length < 1 || length > longestName) {
         return MachineFault{m.name, MachineKey::Name, MachineRule::NameLength};
     }
-    if (auto f = outside(m, MachineKey::IndexConstant, m.indexConstant, 1, largestConstant)) {
+    if (auto f = outside(m, MachineKey::IndexConstant, m.indexConstant)) {
         return f;
     }
-    if (m.gears.size() < fewestGears || m.gears.size() > mostGears) {
-        return MachineFault{m.name, MachineKey::Gears, MachineRule::GearCount, fewestGears,
-                            mostGears};
+    const Limits count = MachineLimits::gearCount;
+    if (m.gears.size() < count.low || m.gears.size() > count.high) {
+        return MachineFault{m.name, MachineKey::Gears, MachineRule::GearCount, count.low,
+                            count.high};
     }
     for (const int gear : m.gears) {
-        if (auto f = outside(m, MachineKey::Gears, gear, smallestGear, largestGear)) {
+        if (auto f = outside(m, MachineKey::Gears, gear)) {
             return f;
         }
     }
     if (m.largeWheel) {
-        if (auto f =
-                outside(m, MachineKey::LargeWheelAbove, m.largeWheel->above, 1, largestLimit)) {
+        if (auto f = outside(m, MachineKey::LargeWheelAbove, m.largeWheel->above)) {
             return f;
         }
-        if (auto f = outside(m, MachineKey::LargeWheelConstant, m.largeWheel->indexConstant, 1,
-                             largestConstant)) {
+        if (auto f = outside(m, MachineKey::LargeWheelConstant, m.largeWheel->indexConstant)) {
             return f;
         }
     }
     if (m.clearance) {
-        return outside(m, MachineKey::Clearance, *m.clearance, 0, largestClearance);
+        return outside(m, MachineKey::Clearance, *m.clearance);
     }
     return std::nullopt;
 }
@@ -150,10 +145,10 @@ std::variant<QList<int>, MachineFault> parseGears(const QString& machine, const 
     QList<int> gears;
     for (const QString& part : text.split(separators, Qt::SkipEmptyParts)) {
         const std::optional<double> count = FieldValues::readNumber(part, locale);
-        if (!count || *count != std::floor(*count) || *count < smallestGear ||
-            *count > largestGear) {
-            return MachineFault{machine, MachineKey::Gears, MachineRule::WholeNumber, smallestGear,
-                                largestGear};
+        const Limits teeth = MachineLimits::gearTeeth;
+        if (!count || *count != std::floor(*count) || *count < teeth.low || *count > teeth.high) {
+            return MachineFault{machine, MachineKey::Gears, MachineRule::WholeNumber, teeth.low,
+                                teeth.high};
         }
         gears.append(static_cast<int>(*count));
     }
@@ -177,11 +172,13 @@ QString machineFaultMessage(const MachineFault& fault, const QLocale& locale) {
     case MachineRule::NameLength:
         return name.isEmpty()
                    ? QCoreApplication::translate(
-                         "Machine", "Adsız bir tezgâh var: her tezgâhın 1 ile 60 karakter "
+                         "Machine", "Adsız bir tezgâh var: her tezgâhın 1 ile %1 karakter "
                                     "arasında bir adı olmalı.")
+                         .arg(locale.toString(longestName))
                    : QCoreApplication::translate(
-                         "Machine", "«%1» tezgâhının adı 1 ile 60 karakter arasında olmalı.")
-                         .arg(name.left(longestName) + QStringLiteral("…"));
+                         "Machine", "«%1» tezgâhının adı 1 ile %2 karakter arasında olmalı.")
+                         .arg(name.left(longestName) + QStringLiteral("…"),
+                              locale.toString(longestName));
     case MachineRule::NameTaken:
         return QCoreApplication::translate(
                    "Machine", "«%1» adı birden fazla tezgâhta var: adlar, büyük küçük harf "

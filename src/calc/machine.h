@@ -35,6 +35,8 @@ struct Machine {
 
 // "Varsayılan tezgâh": K 24 and the 32 gears the program was made for; never written to a file.
 const Machine& builtInMachine();
+// The built-in machine's name in either language of the interface: no machine of the user's may
+// take it, whichever language is in use when it is named or shown.
 bool isReservedName(const QString& name);
 // The name as the interface shows it: the built-in machine's in the interface's language.
 QString displayName(const Machine& machine);
@@ -57,6 +59,41 @@ enum class MachineKey {
     LargeWheelConstant,
     Clearance
 };
+
+// A closed range of whole numbers.
+struct Limits {
+    int low = 0;
+    int high = 0;
+};
+
+// What each of a machine's numbers may be: the one table that the rules, the file reader and
+// the editor's widgets all take their limits from.
+namespace MachineLimits {
+inline constexpr int longestName = 60;
+inline constexpr Limits indexConstant{1, 1000};
+inline constexpr Limits gearCount{2, 100};
+inline constexpr Limits gearTeeth{8, 400};
+inline constexpr Limits largeWheelAbove{1, 100000};
+inline constexpr Limits clearance{0, 400};
+} // namespace MachineLimits
+
+// The limits of a key's numbers (a gear's teeth for Gears; nothing for Name).
+constexpr Limits limitsOf(MachineKey key) {
+    switch (key) {
+    case MachineKey::Name:
+        return {1, MachineLimits::longestName};
+    case MachineKey::IndexConstant:
+    case MachineKey::LargeWheelConstant:
+        return MachineLimits::indexConstant;
+    case MachineKey::Gears:
+        return MachineLimits::gearTeeth;
+    case MachineKey::LargeWheelAbove:
+        return MachineLimits::largeWheelAbove;
+    case MachineKey::Clearance:
+        return MachineLimits::clearance;
+    }
+    return {};
+}
 
 enum class MachineRule {
     NameLength,   // 1 to 60 characters after trimming

@@ -1,7 +1,5 @@
 #include "calc/wormstarts.h"
 
-#include <QCoreApplication>
-
 #include "model/fieldvalues.h"
 #include "model/formstate.h"
 
@@ -9,7 +7,12 @@
 #include <cstdint>
 #include <numeric>
 
+// Read as every other field is read, so that "1.000" in a comma locale asks which it means;
+// only then is the count checked.
 std::variant<int, Fault> wormStarts(const QString& text, const QLocale& locale) {
+    if (FieldValues::isAmbiguousPoint(text, locale)) {
+        return Fault{FieldId::z1_t, FaultKind::AmbiguousPoint, text};
+    }
     const std::optional<double> z1 = FieldValues::readNumber(text, locale);
     if (!z1 || *z1 < 1 || *z1 > maxWormStarts || *z1 != std::floor(*z1)) {
         return Fault{FieldId::z1_t, FaultKind::InvalidStarts};
@@ -26,37 +29,34 @@ std::optional<int> readWormStarts(FormState& form) {
     return std::get<int>(z1);
 }
 
-QString sharedFactorHint(const FormState& form) {
+std::optional<SharedFactor> sharedFactor(const QString& z2Text, const QString& z1Text,
+                                         const QLocale& locale) {
     // Beyond this a tooth count is no wheel's, and the search below stays short.
     constexpr double largestWheel = 1e9;
-    const std::optional<double> z2 =
-        FieldValues::readNumber(form.getText(FieldId::Z2_t), form.locale());
-    const auto starts = wormStarts(form.getText(FieldId::z1_t), form.locale());
+    const std::optional<double> z2 = FieldValues::readNumber(z2Text, locale);
+    const auto starts = wormStarts(z1Text, locale);
     if (!z2 || *z2 < 1 || *z2 > largestWheel || *z2 != std::floor(*z2) ||
         !std::holds_alternative<int>(starts)) {
-        return {};
+        return std::nullopt;
     }
-    const auto teeth = static_cast<std::int64_t>(*z2);
-    const std::int64_t z1 = std::get<int>(starts);
-    const auto coprime = [z1](std::int64_t n) { return std::gcd(n, z1) == 1; };
-    if (coprime(teeth)) {
-        return {};
+    SharedFactor shared;
+    shared.z2 = static_cast<std::int64_t>(*z2);
+    shared.z1 = std::get<int>(starts);
+    shared.factor = std::gcd(shared.z2, std::int64_t{shared.z1});
+    if (shared.factor == 1) {
+        return std::nullopt;
     }
-    // 1 shares no factor with anything, and z1 is at most 6, so both searches end within 6.
-    std::int64_t below = teeth - 1;
-    while (!coprime(below)) {
-        --below;
-    }
-    std::int64_t above = teeth + 1;
-    while (!coprime(above)) {
-        ++above;
-    }
-    const auto count = [&form](std::int64_t n) {
-        return FieldValues::writeNumber(double(n), form.locale());
+    const auto coprime = [&shared](std::int64_t n) {
+        return std::gcd(n, std::int64_t{shared.z1}) == 1;
     };
-    // Short enough for the status bar beside the machine's name.
-    return QCoreApplication::translate(
-               "Calculation", "Z2 = %1 ile z1 = %2 ortak bölenli, aşınma yayılmaz; yakın uygun diş "
-                              "sayıları: %3 ve %4.")
-        .arg(count(teeth), count(z1), count(below), count(above));
+    // 1 shares no factor with anything, and z1 is at most 6, so both searches end within 6.
+    shared.below = shared.z2 - 1;
+    while (!coprime(shared.below)) {
+        --shared.below;
+    }
+    shared.above = shared.z2 + 1;
+    while (!coprime(shared.above)) {
+        ++shared.above;
+    }
+    return shared;
 }

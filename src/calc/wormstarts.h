@@ -9,6 +9,7 @@
 #include <QLocale>
 #include <QString>
 
+#include <cstdint>
 #include <optional>
 #include <variant>
 
@@ -22,6 +23,18 @@ std::variant<int, Fault> wormStarts(const QString& text, const QLocale& locale);
 // z1 for a calculation on the form: nothing after the message that refuses it.
 std::optional<int> readWormStarts(FormState& form);
 
-// What the status bar says after a complete first section when Z2 and z1 share a factor, so
-// that each start of the worm always meets the same teeth of the wheel; empty otherwise.
-QString sharedFactorHint(const FormState& form);
+// A wheel whose tooth count shares a factor with the worm's starts: each start then always meets
+// the same teeth, and wear does not spread. The nearest counts below and above share none.
+struct SharedFactor {
+    std::int64_t z2 = 0;
+    int z1 = 0;
+    std::int64_t factor = 0; // their greatest common divisor, above 1
+    std::int64_t below = 0;
+    std::int64_t above = 0;
+
+    friend bool operator==(const SharedFactor&, const SharedFactor&) = default;
+};
+
+// For the texts of Z2_t and z1_t; nothing when they share no factor or are not both counts.
+std::optional<SharedFactor> sharedFactor(const QString& z2Text, const QString& z1Text,
+                                         const QLocale& locale);

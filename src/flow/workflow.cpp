@@ -6,7 +6,9 @@
 
 Workflow::Workflow(FormState& form, QObject* parent)
     : QObject(parent)
-    , m_form(form) {}
+    , m_form(form) {
+    connect(&m_form, &FormState::textChanged, this, &Workflow::updateStates);
+}
 
 void Workflow::click(ButtonId button) {
     if (!m_form.isEnabled(button)) {
@@ -26,6 +28,7 @@ void Workflow::click(ButtonId button) {
     }
     if (ranToEnd) {
         m_runs.at(indexOf(button)) = snapshot();
+        updateStates();
         emit completed(button);
     }
 }
@@ -35,5 +38,17 @@ void Workflow::setMachine(const Machine& machine) {
         return;
     }
     m_machine = machine;
+    updateStates();
     emit machineChanged();
+}
+
+void Workflow::updateStates() {
+    const FormSnapshot now = snapshot();
+    for (const ButtonId section : allButtons) {
+        const SectionState state = sectionState(section, now, m_runs);
+        if (state != m_states.at(indexOf(section))) {
+            m_states.at(indexOf(section)) = state;
+            emit sectionStateChanged(section, state);
+        }
+    }
 }

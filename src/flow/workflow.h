@@ -27,13 +27,23 @@ public:
     // Runs the button's calculation; a click on a disabled button does nothing.
     void click(ButtonId button);
 
+    // Whether the section's last complete run still matches the form.
+    SectionState state(ButtonId section) const { return m_states.at(indexOf(section)); }
+
 signals:
     // A calculation ran to its end.
     void completed(ButtonId button);
     void machineChanged();
+    // A section started or stopped being current, for any cause: a field, the machine, a
+    // completed run. The greying, the status notes and the sheet's refusal all follow it.
+    void sectionStateChanged(ButtonId section, SectionState state);
 
 private:
+    void updateStates();
+
     FormState& m_form;
     CompletedRuns m_runs;
     Machine m_machine = builtInMachine();
+    std::array<SectionState, buttonCount> m_states{SectionState::NeverRun, SectionState::NeverRun,
+                                                   SectionState::NeverRun};
 };

@@ -99,6 +99,8 @@ QString faultMessage(const Fault& fault, const QLocale& locale) {
     case FaultKind::InvalidStarts:
         return QCoreApplication::translate(
             "Fault", "Vida ağız sayısı için 1 ile 6 arasında bir tam sayı girin.");
+    case FaultKind::NotPositive:
+        return QCoreApplication::translate("Fault", "%1 sıfırdan büyük olmalı.").arg(field);
     }
     return field;
 }

@@ -17,6 +17,7 @@ enum class FaultKind {
     NotACount,        // a count that must be a whole number of 1 or more
     AmbiguousPoint,   // "1.440" in a comma locale: 1,44 or 1440
     InvalidStarts,    // the worm's starts z1 are not a whole number from 1 to 6
+    NotPositive,      // a length that must be above zero, such as the worm's pitch diameter
 };
 
 struct Fault {

@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -12,70 +11,176 @@
 #include <QSaveFile>
 
 #include <cmath>
+#include <initializer_list>
 
 namespace {
 
 const QString formatName = QStringLiteral("zorvandi-machines");
 constexpr int formatVersion = 1;
 
-// A whole number from the JSON value, or nothing (a string, a fraction, out of int range).
-std::optional<int> wholeNumber(const QJsonValue& value) {
-    if (!value.isDouble()) {
+// Reads one JSON object strictly: every key must be one it knows, and every value of the type
+// its key takes. The first fault met is kept, and reading goes no further.
+class StrictObject {
+public:
+    StrictObject(const QJsonObject& object, QString where, std::optional<FileFault>& fault)
+        : m_object(object)
+        , m_where(std::move(where))
+        , m_fault(fault) {}
+
+    // Refuses the first key that is not among `known`.
+    bool onlyKeys(std::initializer_list<const char*> known) {
+        for (auto it = m_object.begin(); it != m_object.end(); ++it) {
+            const bool isKnown = std::any_of(known.begin(), known.end(), [&it](const char* k) {
+                return it.key() == QLatin1String(k);
+            });
+            if (!isKnown) {
+                return fail(FileProblem::UnknownKey, it.key());
+            }
+        }
+        return true;
+    }
+
+    bool has(const char* key) const { return m_object.contains(QLatin1String(key)); }
+
+    std::optional<QString> string(const char* key) {
+        const QJsonValue v = value(key);
+        if (!v.isUndefined() && !v.isString()) {
+            fail(FileProblem::WrongType, QLatin1String(key));
+            return std::nullopt;
+        }
+        return v.isString() ? std::optional(v.toString()) : std::nullopt;
+    }
+
+    // A number: a whole one, or `notWhole` for the rule's message when it has a fraction.
+    std::optional<int> whole(const char* key, const std::optional<FileFault>& notWhole) {
+        return wholeOf(value(key), key, notWhole);
+    }
+
+    std::optional<QJsonArray> array(const char* key) {
+        const QJsonValue v = value(key);
+        if (!v.isUndefined() && !v.isArray()) {
+            fail(FileProblem::WrongType, QLatin1String(key));
+            return std::nullopt;
+        }
+        return v.isArray() ? std::optional(v.toArray()) : std::nullopt;
+    }
+
+    std::optional<QJsonObject> object(const char* key) {
+        const QJsonValue v = value(key);
+        if (!v.isUndefined() && !v.isObject()) {
+            fail(FileProblem::WrongType, QLatin1String(key));
+            return std::nullopt;
+        }
+        return v.isObject() ? std::optional(v.toObject()) : std::nullopt;
+    }
+
+    std::optional<int> wholeOf(const QJsonValue& v, const char* key,
+                               const std::optional<FileFault>& notWhole) {
+        if (v.isUndefined()) {
+            return std::nullopt;
+        }
+        if (!v.isDouble()) {
+            fail(FileProblem::WrongType, QLatin1String(key));
+            return std::nullopt;
+        }
+        const double x = v.toDouble();
+        if (x != std::floor(x) || std::abs(x) > 1e9) {
+            if (!m_fault) {
+                m_fault = notWhole;
+            }
+            return std::nullopt;
+        }
+        return static_cast<int>(x);
+    }
+
+    bool missing(const char* key) { return fail(FileProblem::MissingKey, QLatin1String(key)); }
+
+    // Nothing, after naming a required key as missing unless a fault was already met in it.
+    std::nullopt_t missingUnlessFaulty(const char* key) {
+        missing(key);
         return std::nullopt;
     }
-    const double x = value.toDouble();
-    if (x != std::floor(x) || std::abs(x) > 1e9) {
+
+    bool fail(FileProblem problem, const QString& key) {
+        if (!m_fault) {
+            m_fault = FileFault{problem, {}, std::nullopt, key, m_where};
+        }
+        return false;
+    }
+
+    const QString& where() const { return m_where; }
+
+private:
+    QJsonValue value(const char* key) const { return m_object.value(QLatin1String(key)); }
+
+    QJsonObject m_object;
+    QString m_where;
+    std::optional<FileFault>& m_fault;
+};
+
+FileFault badValue(const QString& machine, MachineKey key, MachineRule rule) {
+    const Limits limits = limitsOf(key);
+    return {FileProblem::BadValue, {}, MachineFault{machine, key, rule, limits.low, limits.high}};
+}
+
+// One machine; nothing once `fault` holds the first thing wrong with it.
+std::optional<Machine> readMachine(const QJsonObject& json, const QString& where,
+                                   std::optional<FileFault>& fault) {
+    StrictObject object(json, where, fault);
+    if (!object.onlyKeys({"name", "indexConstant", "gears", "largeWheel", "clearance"})) {
         return std::nullopt;
     }
-    return static_cast<int>(x);
-}
-
-FileFault badValue(const QString& machine, MachineKey key, MachineRule rule, int low = 0,
-                   int high = 0) {
-    return {FileProblem::BadValue, {}, MachineFault{machine, key, rule, low, high}};
-}
-
-std::variant<Machine, FileFault> readMachine(const QJsonObject& object) {
     Machine m;
-    m.name = object.value(QStringLiteral("name")).toString();
-    if (!object.value(QStringLiteral("name")).isString()) {
-        return badValue(m.name, MachineKey::Name, MachineRule::NameLength);
+    const auto name = object.string("name");
+    if (!name) {
+        return object.missingUnlessFaulty("name");
     }
-    const auto constant = wholeNumber(object.value(QStringLiteral("indexConstant")));
+    m.name = *name;
+    const auto constant = object.whole(
+        "indexConstant", badValue(m.name, MachineKey::IndexConstant, MachineRule::WholeNumber));
     if (!constant) {
-        return badValue(m.name, MachineKey::IndexConstant, MachineRule::WholeNumber, 1, 1000);
+        return object.missingUnlessFaulty("indexConstant");
     }
     m.indexConstant = *constant;
-    const QJsonValue gears = object.value(QStringLiteral("gears"));
-    if (!gears.isArray()) {
-        return badValue(m.name, MachineKey::Gears, MachineRule::GearCount, 2, 100);
+    const auto gears = object.array("gears");
+    if (!gears) {
+        return object.missingUnlessFaulty("gears");
     }
-    for (const auto& g : gears.toArray()) {
-        const auto count = wholeNumber(g);
+    for (const QJsonValue& g : *gears) {
+        const auto count = object.wholeOf(
+            g, "gears", badValue(m.name, MachineKey::Gears, MachineRule::WholeNumber));
         if (!count) {
-            return badValue(m.name, MachineKey::Gears, MachineRule::WholeNumber, 8, 400);
+            return std::nullopt;
         }
         m.gears.append(*count);
     }
     std::sort(m.gears.begin(), m.gears.end());
-    if (object.contains(QStringLiteral("largeWheel"))) {
-        const QJsonObject rule = object.value(QStringLiteral("largeWheel")).toObject();
-        const auto above = wholeNumber(rule.value(QStringLiteral("above")));
+    if (object.has("largeWheel")) {
+        const auto rule = object.object("largeWheel");
+        if (!rule) {
+            return std::nullopt;
+        }
+        StrictObject large(*rule, where, fault);
+        if (!large.onlyKeys({"above", "indexConstant"})) {
+            return std::nullopt;
+        }
+        const auto above = large.whole(
+            "above", badValue(m.name, MachineKey::LargeWheelAbove, MachineRule::WholeNumber));
         if (!above) {
-            return badValue(m.name, MachineKey::LargeWheelAbove, MachineRule::WholeNumber, 1,
-                            100000);
+            return large.missingUnlessFaulty("above");
         }
-        const auto large = wholeNumber(rule.value(QStringLiteral("indexConstant")));
-        if (!large) {
-            return badValue(m.name, MachineKey::LargeWheelConstant, MachineRule::WholeNumber, 1,
-                            1000);
+        const auto k = large.whole("indexConstant", badValue(m.name, MachineKey::LargeWheelConstant,
+                                                             MachineRule::WholeNumber));
+        if (!k) {
+            return large.missingUnlessFaulty("indexConstant");
         }
-        m.largeWheel = LargeWheelRule{*above, *large};
+        m.largeWheel = LargeWheelRule{*above, *k};
     }
-    if (object.contains(QStringLiteral("clearance"))) {
-        const auto clearance = wholeNumber(object.value(QStringLiteral("clearance")));
+    if (object.has("clearance")) {
+        const auto clearance = object.whole(
+            "clearance", badValue(m.name, MachineKey::Clearance, MachineRule::WholeNumber));
         if (!clearance) {
-            return badValue(m.name, MachineKey::Clearance, MachineRule::WholeNumber, 0, 400);
+            return std::nullopt;
         }
         m.clearance = *clearance;
     }
@@ -102,30 +207,16 @@ QJsonObject machineObject(const Machine& m) {
     return object;
 }
 
-std::optional<QString> writeFile(const QString& path, const QByteArray& bytes) {
-    if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
-        return QCoreApplication::translate("MachineFile", "klasör oluşturulamadı");
+// Where a machine stands in the file, for a message: its name, or its place when it has none.
+QString machinePlace(const QJsonValue& value, qsizetype index) {
+    const QJsonValue name = value.toObject().value(QStringLiteral("name"));
+    if (name.isString() && !name.toString().trimmed().isEmpty()) {
+        return name.toString().trimmed();
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
-        return file.errorString();
-    }
-    if (!file.commit()) {
-        return file.errorString();
-    }
-    return std::nullopt;
+    return QStringLiteral("#%1").arg(index + 1);
 }
 
 } // namespace
-
-const Machine& MachineBook::activeMachine() const {
-    for (const Machine& m : machines) {
-        if (m.name == active) {
-            return m;
-        }
-    }
-    return builtInMachine();
-}
 
 std::variant<MachineBook, FileFault> parseMachineFile(const QByteArray& json) {
     QJsonParseError error{};
@@ -140,41 +231,60 @@ std::variant<MachineBook, FileFault> parseMachineFile(const QByteArray& json) {
         return FileFault{FileProblem::WrongFormat, root.value(QStringLiteral("format")).toString(),
                          std::nullopt};
     }
-    const auto version = wholeNumber(root.value(QStringLiteral("version")));
-    if (!version || *version > formatVersion || *version < 1) {
+    const QJsonValue version = root.value(QStringLiteral("version"));
+    const double v = version.toDouble();
+    if (!version.isDouble() || v != std::floor(v) || v < 1) {
+        return FileFault{FileProblem::NoVersion, {}, std::nullopt};
+    }
+    if (v > formatVersion) {
         return FileFault{FileProblem::NewerVersion, {}, std::nullopt};
     }
+    std::optional<FileFault> fault;
+    StrictObject top(root, {}, fault);
     MachineBook book;
-    book.active = root.value(QStringLiteral("active")).toString();
-    for (const auto& value : root.value(QStringLiteral("machines")).toArray()) {
-        auto machine = readMachine(value.toObject());
-        if (auto* fault = std::get_if<FileFault>(&machine)) {
+    top.onlyKeys({"format", "version", "active", "machines"});
+    const auto active = top.string("active");
+    const auto machines = top.array("machines");
+    if (!fault && !machines) {
+        top.missing("machines");
+    }
+    if (fault) {
+        return *fault;
+    }
+    book.active = active.value_or(QString());
+    for (qsizetype i = 0; i < machines->size(); ++i) {
+        const QJsonValue value = machines->at(i);
+        const QString where = machinePlace(value, i);
+        if (!value.isObject()) {
+            return FileFault{
+                FileProblem::WrongType, {}, std::nullopt, QStringLiteral("machines"), where};
+        }
+        const auto machine = readMachine(value.toObject(), where, fault);
+        if (!machine) {
             return *fault;
         }
-        book.machines.append(std::get<Machine>(std::move(machine)));
+        book.machines.append(*machine);
     }
-    if (const auto fault = checkMachines(book.machines)) {
-        return FileFault{FileProblem::BadValue, {}, fault};
+    if (const auto bad = checkMachines(book.machines)) {
+        return FileFault{FileProblem::BadValue, {}, bad};
     }
     return book;
 }
 
-QByteArray machineFileText(const MachineBook& book, bool withActive) {
+QByteArray machineFileText(const QList<Machine>& machines) {
     QJsonObject root;
     root.insert(QStringLiteral("format"), formatName);
     root.insert(QStringLiteral("version"), formatVersion);
-    if (withActive && !book.active.isEmpty()) {
-        root.insert(QStringLiteral("active"), book.active);
+    QJsonArray list;
+    for (const Machine& m : machines) {
+        list.append(machineObject(m));
     }
-    QJsonArray machines;
-    for (const Machine& m : book.machines) {
-        machines.append(machineObject(m));
-    }
-    root.insert(QStringLiteral("machines"), machines);
+    root.insert(QStringLiteral("machines"), list);
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
 QString fileFaultMessage(const FileFault& fault, const QLocale& locale) {
+    const QString key = QStringLiteral("\"%1\"").arg(fault.key);
     switch (fault.problem) {
     case FileProblem::NotJson:
         return QCoreApplication::translate("MachineFile", "Dosya JSON değil: %1.")
@@ -185,7 +295,31 @@ QString fileFaultMessage(const FileFault& fault, const QLocale& locale) {
             .arg(fault.detail);
     case FileProblem::NewerVersion:
         return QCoreApplication::translate(
-            "MachineFile", "Dosya, bu programın okuyamadığı bir sürümde (\"version\").");
+            "MachineFile", "Dosya, bu programın okuyamadığı daha yeni bir sürümde (\"version\").");
+    case FileProblem::NoVersion:
+        return QCoreApplication::translate("MachineFile",
+                                           "Dosyada geçerli bir sürüm (\"version\") yok.");
+    case FileProblem::MissingKey:
+        return fault.where.isEmpty()
+                   ? QCoreApplication::translate("MachineFile", "Dosyada %1 anahtarı yok.").arg(key)
+                   : QCoreApplication::translate("MachineFile", "«%1» tezgâhında %2 anahtarı yok.")
+                         .arg(fault.where, key);
+    case FileProblem::WrongType:
+        return fault.where.isEmpty()
+                   ? QCoreApplication::translate("MachineFile",
+                                                 "Dosyadaki %1 anahtarının değeri yanlış türde.")
+                         .arg(key)
+                   : QCoreApplication::translate(
+                         "MachineFile", "«%1» tezgâhında %2 anahtarının değeri yanlış türde.")
+                         .arg(fault.where, key);
+    case FileProblem::UnknownKey:
+        return fault.where.isEmpty()
+                   ? QCoreApplication::translate("MachineFile",
+                                                 "Dosyada bilinmeyen bir anahtar var: %1.")
+                         .arg(key)
+                   : QCoreApplication::translate("MachineFile",
+                                                 "«%1» tezgâhında bilinmeyen bir anahtar var: %2.")
+                         .arg(fault.where, key);
     case FileProblem::BadValue:
         return fault.machine ? machineFaultMessage(*fault.machine, locale) : QString();
     case FileProblem::Unreadable:
@@ -194,48 +328,22 @@ QString fileFaultMessage(const FileFault& fault, const QLocale& locale) {
     return {};
 }
 
-MachineFile::MachineFile(QString path)
-    : m_path(std::move(path)) {}
-
-QString MachineFile::pathIn(const QString& configFolder) {
-    return configFolder + QStringLiteral("/zorvandi/machines.json");
-}
-
-std::variant<MachineBook, FileFault> MachineFile::load() {
-    QFile file(m_path);
-    if (!file.exists()) {
-        return MachineBook{};
+std::optional<QString> writeWhole(const QString& path, const QByteArray& bytes) {
+    if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
+        return QCoreApplication::translate("MachineFile", "klasör oluşturulamadı");
     }
-    if (!file.open(QIODevice::ReadOnly)) {
-        m_unusable = true;
-        return FileFault{FileProblem::Unreadable, file.errorString(), std::nullopt};
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+        return file.errorString();
     }
-    auto book = parseMachineFile(file.readAll());
-    m_unusable = std::holds_alternative<FileFault>(book);
-    return book;
-}
-
-std::optional<QString> MachineFile::save(const MachineBook& book) {
-    if (m_unusable) {
-        const QFileInfo info(m_path);
-        const QString aside = info.absoluteDir().filePath(
-            QStringLiteral("%1-%2.%3")
-                .arg(info.completeBaseName(),
-                     QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")),
-                     info.suffix()));
-        if (QFile::exists(m_path) && !QFile::rename(m_path, aside)) {
-            return QCoreApplication::translate("MachineFile",
-                                               "okunamayan dosya «%1» adına taşınamadı")
-                .arg(QDir::toNativeSeparators(aside));
-        }
-        m_setAside = aside;
-        m_unusable = false;
+    if (!file.commit()) {
+        return file.errorString();
     }
-    return writeFile(m_path, machineFileText(book, true));
+    return std::nullopt;
 }
 
 std::optional<QString> exportMachines(const QList<Machine>& machines, const QString& path) {
-    return writeFile(path, machineFileText(MachineBook{machines, {}}, false));
+    return writeWhole(path, machineFileText(machines));
 }
 
 std::variant<QList<Machine>, FileFault> importMachines(const QString& path) {

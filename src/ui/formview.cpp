@@ -49,8 +49,7 @@ FormView::FormView(Workflow& flow, QWidget* parent)
         showText(id, form.getText(id));
     }
     connect(&form, &FormState::textChanged, this, &FormView::showText);
-    connect(&form, &FormState::textChanged, this, &FormView::showStaleResults);
-    connect(&flow, &Workflow::completed, this, &FormView::showStaleResults);
+    connect(&flow, &Workflow::sectionStateChanged, this, &FormView::showSectionState);
     connect(&form, &FormState::enabledChanged, this, &FormView::showEnabled);
     for (const ButtonId id : allButtons) {
         showEnabled(id, form.isEnabled(id));
@@ -71,26 +70,22 @@ void FormView::showEnabled(ButtonId id, bool enabled) const {
 }
 
 // The texts stay, as the user may still want to read them; their colour says that they no
-// longer belong to the inputs on the screen.
-void FormView::showStaleResults() {
-    const FormSnapshot now = m_flow.snapshot();
-    for (const ButtonId section : allButtons) {
-        const bool stale =
-            sectionState(section, now, m_flow.completedRuns()) == SectionState::Stale;
-        for (const FieldInfo& info : fieldTable) {
-            bool& shown = m_shownStale.at(indexOf(info.id));
-            if (info.section != section || info.role != FieldRole::Output || shown == stale) {
-                continue;
-            }
-            shown = stale;
-            QPalette palette = m_freshPalettes.at(indexOf(info.id));
-            if (stale) {
-                const QColor grey = palette.color(QPalette::Disabled, QPalette::Text);
-                palette.setColor(QPalette::Active, QPalette::Text, grey);
-                palette.setColor(QPalette::Inactive, QPalette::Text, grey);
-            }
-            field(info.id)->setPalette(palette);
+// longer belong to the inputs on the screen (or, for the gears, to the machine in use).
+void FormView::showSectionState(ButtonId section, SectionState state) {
+    const bool stale = isStale(state);
+    for (const FieldInfo& info : fieldTable) {
+        bool& shown = m_shownStale.at(indexOf(info.id));
+        if (info.section != section || info.role != FieldRole::Output || shown == stale) {
+            continue;
         }
+        shown = stale;
+        QPalette palette = m_freshPalettes.at(indexOf(info.id));
+        if (stale) {
+            const QColor grey = palette.color(QPalette::Disabled, QPalette::Text);
+            palette.setColor(QPalette::Active, QPalette::Text, grey);
+            palette.setColor(QPalette::Inactive, QPalette::Text, grey);
+        }
+        field(info.id)->setPalette(palette);
     }
 }
 

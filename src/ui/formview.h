@@ -42,7 +42,7 @@ protected:
 private:
     void showText(FieldId id, const QString& text) const;
     void showEnabled(ButtonId id, bool enabled) const;
-    void showStaleResults();
+    void showSectionState(ButtonId section, SectionState state);
     void returnPressedIn(FieldId id) const;
     void applyFormFont();
     void applyOutputFont();

@@ -1,5 +1,7 @@
 #include "ui/geartrainswindow.h"
 
+#include "ui/notes.h"
+
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -87,7 +89,7 @@ void GearTrainsWindow::refresh() {
     const QString z1 = m_form.getText(FieldId::z1_t);
     setWindowTitle(tr("DİŞLİ DİZİLERİ – Z2 = %1, z1 = %2").arg(z2.trimmed(), z1.trimmed()));
     const auto found = gearTrainsFor(z2, z1, m_flow.machine(), m_form.locale());
-    m_count->setText(trainCountLine(found, z2, z1, m_form.locale()));
+    m_count->setText(Notes::trainCount(found, z2, z1, m_form.locale()));
     const auto* search = std::get_if<TrainSearch>(&found);
     m_trains = search != nullptr ? search->trains : QList<GearTrain>{};
 

@@ -1,54 +1,72 @@
 #include "ui/machinesdialog.h"
 
+#include "store/machinefile.h"
+
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFontMetrics>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStandardPaths>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace {
 
-QSpinBox* spinBox(QWidget* parent, const char* name, int low, int high) {
+QSpinBox* spinBox(QWidget* parent, const char* name, MachineKey key) {
     auto* box = new QSpinBox(parent);
     box->setObjectName(QString::fromLatin1(name));
-    box->setRange(low, high);
+    box->setRange(limitsOf(key).low, limitsOf(key).high);
     return box;
+}
+
+QString documentsFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
 }
 
 } // namespace
 
-MachinesDialog::MachinesDialog(MachineBook book, MachineFile& file, const QLocale& locale,
-                               QWidget* parent)
+MachinesDialog::MachinesDialog(const QList<Machine>& machines, QString chosen,
+                               const QLocale& locale, Save save, QWidget* parent)
     : QDialog(parent)
-    , m_book(std::move(book))
-    , m_file(file)
-    , m_locale(locale) {
+    , m_chosen(std::move(chosen))
+    , m_locale(locale)
+    , m_save(std::move(save)) {
+    for (const Machine& m : machines) {
+        m_entries.append({m, gearsText(m.gears, m_locale), {}});
+    }
     setObjectName(QStringLiteral("machinesDialog"));
     setWindowTitle(tr("Tezgâhlar"));
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("machineList"));
     m_name = new QLineEdit(this);
     m_name->setObjectName(QStringLiteral("name"));
-    m_name->setMaxLength(200);
-    m_constant = spinBox(this, "indexConstant", 1, 1000);
-    m_gears = new QLineEdit(this);
+    m_name->setMaxLength(MachineLimits::longestName);
+    m_constant = spinBox(this, "indexConstant", MachineKey::IndexConstant);
+    m_gears = new QPlainTextEdit(this);
     m_gears->setObjectName(QStringLiteral("gears"));
+    m_gears->setTabChangesFocus(true);
     m_gears->setToolTip(tr("Diş sayıları, boşluk ya da virgülle ayrılmış; iki kez "
                            "yazılan sayı o sayıda iki dişli demektir."));
+    // Room for a box of 32 gears as the editor writes them, without scrolling.
+    const QFontMetrics metrics(m_gears->font());
+    m_gears->setMinimumWidth(metrics.horizontalAdvance(QStringLiteral("000 ")) * 12);
+    m_gears->setFixedHeight(metrics.lineSpacing() * 4 + 2 * m_gears->frameWidth() + 8);
     m_hasLargeWheel = new QCheckBox(tr("Büyük çark için ikinci sabit"), this);
     m_hasLargeWheel->setObjectName(QStringLiteral("hasLargeWheel"));
-    m_above = spinBox(this, "largeWheelAbove", 1, 100000);
-    m_largeConstant = spinBox(this, "largeWheelConstant", 1, 1000);
+    m_above = spinBox(this, "largeWheelAbove", MachineKey::LargeWheelAbove);
+    m_largeConstant = spinBox(this, "largeWheelConstant", MachineKey::LargeWheelConstant);
     m_hasClearance = new QCheckBox(tr("Bileşik dizi için boşluk (k)"), this);
     m_hasClearance->setObjectName(QStringLiteral("hasClearance"));
-    m_clearance = spinBox(this, "clearance", 0, 400);
+    m_clearance = spinBox(this, "clearance", MachineKey::Clearance);
 
     auto* fields = new QFormLayout;
     fields->addRow(tr("Ad"), m_name);
@@ -86,9 +104,8 @@ MachinesDialog::MachinesDialog(MachineBook book, MachineFile& file, const QLocal
     layout->addWidget(buttons);
 
     connect(m_list, &QListWidget::currentRowChanged, this, &MachinesDialog::showMachine);
-    for (QLineEdit* edit : {m_name, m_gears}) {
-        connect(edit, &QLineEdit::textEdited, this, &MachinesDialog::takeEdits);
-    }
+    connect(m_name, &QLineEdit::textEdited, this, &MachinesDialog::takeEdits);
+    connect(m_gears, &QPlainTextEdit::textChanged, this, &MachinesDialog::takeEdits);
     for (QSpinBox* box : {m_constant, m_above, m_largeConstant, m_clearance}) {
         connect(box, &QSpinBox::valueChanged, this, &MachinesDialog::takeEdits);
     }
@@ -104,41 +121,69 @@ MachinesDialog::MachinesDialog(MachineBook book, MachineFile& file, const QLocal
     connect(buttons, &QDialogButtonBox::rejected, this, &MachinesDialog::reject);
 
     int active = 0;
-    for (qsizetype i = 0; i < m_book.machines.size(); ++i) {
-        if (m_book.machines[i].name == m_book.active) {
+    for (qsizetype i = 0; i < m_entries.size(); ++i) {
+        if (m_entries[i].machine.name == m_chosen) {
             active = int(i) + 1;
         }
     }
     refreshList(active);
 }
 
-Machine* MachinesDialog::editable(int row) {
-    return row >= 1 && row <= m_book.machines.size() ? &m_book.machines[row - 1] : nullptr;
+MachinesDialog::Entry* MachinesDialog::editable(int row) {
+    return row >= 1 && row <= m_entries.size() ? &m_entries[row - 1] : nullptr;
+}
+
+QList<Machine> MachinesDialog::machines() const {
+    QList<Machine> list;
+    for (const Entry& e : m_entries) {
+        list.append(e.machine);
+    }
+    return list;
 }
 
 void MachinesDialog::refreshList(int select) {
     m_list->clear();
     m_list->addItem(displayName(builtInMachine()));
-    for (const Machine& m : m_book.machines) {
-        m_list->addItem(m.name);
+    for (const Entry& e : m_entries) {
+        m_list->addItem(e.machine.name);
     }
+    markFaults();
     m_list->setCurrentRow(select);
 }
 
+// A machine whose texts break a rule carries a mark and, as its tooltip, the reason.
+void MachinesDialog::markFaults() {
+    const QIcon warning = style()->standardIcon(QStyle::SP_MessageBoxWarning);
+    for (qsizetype i = 0; i < m_entries.size(); ++i) {
+        const Entry& e = m_entries[i];
+        QString reason = e.gearsFault;
+        if (reason.isEmpty()) {
+            if (const auto fault = checkMachine(e.machine)) {
+                reason = machineFaultMessage(*fault, m_locale);
+            }
+        }
+        QListWidgetItem* item = m_list->item(int(i) + 1);
+        if (item == nullptr) {
+            continue;
+        }
+        item->setIcon(reason.isEmpty() ? QIcon() : warning);
+        item->setToolTip(reason);
+    }
+}
+
 void MachinesDialog::showMachine(int row) {
-    const Machine* shown = editable(row);
-    const Machine& m = shown != nullptr ? *shown : builtInMachine();
+    const Entry* shown = editable(row);
+    const Machine& m = shown != nullptr ? shown->machine : builtInMachine();
     m_showing = true;
     m_name->setText(displayName(m));
     m_constant->setValue(m.indexConstant);
-    m_gears->setText(gearsText(m.gears, m_locale));
+    m_gears->setPlainText(shown != nullptr ? shown->gearsText : gearsText(m.gears, m_locale));
     m_hasLargeWheel->setChecked(m.largeWheel.has_value());
     m_above->setValue(m.largeWheel ? m.largeWheel->above : 1);
     m_largeConstant->setValue(m.largeWheel ? m.largeWheel->indexConstant : m.indexConstant);
     m_hasClearance->setChecked(m.clearance.has_value());
     m_clearance->setValue(m.clearance.value_or(0));
     m_showing = false;
-    m_gearsFault.clear();
     // The built-in machine can be duplicated, never changed.
     for (QWidget* w : std::initializer_list<QWidget*>{m_name, m_constant, m_gears, m_hasLargeWheel,
                                                       m_hasClearance, m_remove}) {
@@ -150,46 +195,97 @@ void MachinesDialog::showMachine(int row) {
     m_duplicate->setEnabled(row >= 0);
 }
 
+// The texts are kept exactly as typed; the machine's values follow them only where they read.
 void MachinesDialog::takeEdits() {
-    Machine* m = editable(m_list->currentRow());
-    if (m_showing || m == nullptr) {
+    Entry* e = editable(m_list->currentRow());
+    if (m_showing || e == nullptr) {
         return;
     }
-    if (m->name == m_book.active) {
-        m_book.active = m_name->text();
+    m_changed = true;
+    Machine& m = e->machine;
+    if (m.name == m_chosen) {
+        m_chosen = m_name->text();
     }
-    m->name = m_name->text();
-    m_list->currentItem()->setText(m->name);
-    m->indexConstant = m_constant->value();
-    auto gears = parseGears(m->name, m_gears->text(), m_locale);
+    m.name = m_name->text();
+    m_list->currentItem()->setText(m.name);
+    m.indexConstant = m_constant->value();
+    e->gearsText = m_gears->toPlainText();
+    auto gears = parseGears(m.name, e->gearsText, m_locale);
     if (auto* list = std::get_if<QList<int>>(&gears)) {
-        m->gears = *list;
-        m_gearsFault.clear();
+        m.gears = *list;
+        e->gearsFault.clear();
     } else {
-        m_gearsFault = machineFaultMessage(std::get<MachineFault>(gears), m_locale);
+        e->gearsFault = machineFaultMessage(std::get<MachineFault>(gears), m_locale);
     }
-    m->largeWheel = m_hasLargeWheel->isChecked()
-                        ? std::optional(LargeWheelRule{m_above->value(), m_largeConstant->value()})
-                        : std::nullopt;
-    m->clearance = m_hasClearance->isChecked() ? std::optional(m_clearance->value()) : std::nullopt;
+    m.largeWheel = m_hasLargeWheel->isChecked()
+                       ? std::optional(LargeWheelRule{m_above->value(), m_largeConstant->value()})
+                       : std::nullopt;
+    m.clearance = m_hasClearance->isChecked() ? std::optional(m_clearance->value()) : std::nullopt;
     m_above->setEnabled(m_hasLargeWheel->isChecked());
     m_largeConstant->setEnabled(m_hasLargeWheel->isChecked());
     m_clearance->setEnabled(m_hasClearance->isChecked());
+    markFaults();
+}
+
+QStringList MachinesDialog::faults(int* firstRow) {
+    QStringList reasons;
+    *firstRow = -1;
+    const auto note = [&](int row, const QString& reason) {
+        if (*firstRow < 0) {
+            *firstRow = row;
+        }
+        reasons.append(reason);
+    };
+    for (qsizetype i = 0; i < m_entries.size(); ++i) {
+        const Entry& e = m_entries[i];
+        if (!e.gearsFault.isEmpty()) {
+            note(int(i) + 1, e.gearsFault);
+        } else if (const auto fault = checkMachine(e.machine)) {
+            note(int(i) + 1, machineFaultMessage(*fault, m_locale));
+        }
+    }
+    if (reasons.isEmpty()) {
+        if (const auto fault = checkMachines(machines())) {
+            for (qsizetype i = 0; i < m_entries.size(); ++i) {
+                if (m_entries[i].machine.name == fault->machine) {
+                    note(int(i) + 1, machineFaultMessage(*fault, m_locale));
+                    break;
+                }
+            }
+        }
+    }
+    return reasons;
+}
+
+// Names every machine at fault and selects the first; false when there is none.
+bool MachinesDialog::refuseFaults(const QString& intro) {
+    int first = -1;
+    const QStringList reasons = faults(&first);
+    if (reasons.isEmpty()) {
+        return false;
+    }
+    m_list->setCurrentRow(first);
+    message(intro + QLatin1Char('\n') + reasons.join(QLatin1Char('\n')));
+    return true;
 }
 
 void MachinesDialog::addNew() {
     Machine m = builtInMachine();
-    m.name = unclashedName(tr("Yeni tezgâh"), m_book.machines);
-    m_book.machines.append(m);
-    refreshList(int(m_book.machines.size()));
+    m.name = unclashedName(tr("Yeni tezgâh"), machines());
+    m_entries.append({m, gearsText(m.gears, m_locale), {}});
+    m_changed = true;
+    refreshList(int(m_entries.size()));
 }
 
 void MachinesDialog::duplicate() {
-    const Machine* shown = editable(m_list->currentRow());
-    Machine copy = shown != nullptr ? *shown : builtInMachine();
-    copy.name = unclashedName(copy.name, m_book.machines);
-    m_book.machines.append(copy);
-    refreshList(int(m_book.machines.size()));
+    const Entry* shown = editable(m_list->currentRow());
+    Entry copy = shown != nullptr
+                     ? *shown
+                     : Entry{builtInMachine(), gearsText(builtInMachine().gears, m_locale), {}};
+    copy.machine.name = unclashedName(displayName(copy.machine), machines());
+    m_entries.append(copy);
+    m_changed = true;
+    refreshList(int(m_entries.size()));
 }
 
 void MachinesDialog::remove() {
@@ -197,16 +293,17 @@ void MachinesDialog::remove() {
     if (editable(row) == nullptr) {
         return;
     }
-    if (m_book.machines[row - 1].name == m_book.active) {
-        m_book.active.clear();
+    if (m_entries[row - 1].machine.name == m_chosen) {
+        m_chosen.clear();
     }
-    m_book.machines.removeAt(row - 1);
+    m_entries.removeAt(row - 1);
+    m_changed = true;
     refreshList(row - 1);
 }
 
 void MachinesDialog::importFile() {
-    const QString path = QFileDialog::getOpenFileName(this, tr("Tezgâh İçe Aktar"), QString(),
-                                                      tr("Tezgâh dosyası (*.json)"));
+    const QString path = QFileDialog::getOpenFileName(
+        this, tr("Tezgâh İçe Aktar"), documentsFolder(), tr("Tezgâh dosyası (*.json)"));
     if (path.isEmpty()) {
         return;
     }
@@ -216,38 +313,60 @@ void MachinesDialog::importFile() {
                     .arg(QDir::toNativeSeparators(path), fileFaultMessage(*fault, m_locale)));
         return;
     }
+    QStringList renamed;
     for (Machine m : std::get<QList<Machine>>(imported)) {
-        m.name = unclashedName(m.name, m_book.machines);
-        m_book.machines.append(m);
+        const QString name = unclashedName(m.name, machines());
+        if (name != m.name.trimmed()) {
+            renamed.append(tr("«%1» → «%2»").arg(m.name.trimmed(), name));
+        }
+        m.name = name;
+        m_entries.append({m, gearsText(m.gears, m_locale), {}});
+        m_changed = true;
     }
-    refreshList(int(m_book.machines.size()));
+    refreshList(int(m_entries.size()));
+    if (!renamed.isEmpty()) {
+        message(tr("Bu tezgâhların adı, var olanlarla çakıştığı için değiştirildi:\n%1")
+                    .arg(renamed.join(QLatin1Char('\n'))));
+    }
 }
 
 void MachinesDialog::exportFile() {
+    if (refuseFaults(tr("Dışa aktarılmadı; önce şunları düzeltin:"))) {
+        return;
+    }
     const QString path = QFileDialog::getSaveFileName(
-        this, tr("Tezgâh Dışa Aktar"), tr("tezgahlar.json"), tr("Tezgâh dosyası (*.json)"));
+        this, tr("Tezgâh Dışa Aktar"), QDir(documentsFolder()).filePath(tr("tezgahlar.json")),
+        tr("Tezgâh dosyası (*.json)"));
     if (path.isEmpty()) {
         return;
     }
-    if (const auto error = exportMachines(m_book.machines, path)) {
+    if (const auto error = exportMachines(machines(), path)) {
         message(tr("«%1» kaydedilemedi: %2").arg(QDir::toNativeSeparators(path), *error));
     }
 }
 
 void MachinesDialog::accept() {
-    if (!m_gearsFault.isEmpty()) {
-        message(m_gearsFault);
+    if (refuseFaults(tr("Kaydedilmedi; önce şunları düzeltin:"))) {
         return;
     }
-    if (const auto fault = checkMachines(m_book.machines)) {
-        message(machineFaultMessage(*fault, m_locale));
-        return;
-    }
-    if (const auto error = m_file.save(m_book)) {
-        message(tr("«%1» kaydedilemedi: %2").arg(QDir::toNativeSeparators(m_file.path()), *error));
+    if (const auto error = m_save(machines(), m_chosen)) {
+        message(*error);
         return;
     }
     QDialog::accept();
+}
+
+void MachinesDialog::reject() {
+    if (m_changed) {
+        QMessageBox ask(QMessageBox::Question, QStringLiteral("ZORVANDI"),
+                        tr("Tezgâhlardaki değişiklikler kaydedilmedi. Atılsın mı?"),
+                        QMessageBox::Discard | QMessageBox::Cancel, this);
+        ask.setDefaultButton(QMessageBox::Cancel);
+        if (ask.exec() != QMessageBox::Discard) {
+            return;
+        }
+    }
+    QDialog::reject();
 }
 
 void MachinesDialog::message(const QString& text) {

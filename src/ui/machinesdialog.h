@@ -2,16 +2,23 @@
 
 // "Tezgâhlar": the modal editor of the shop's machines. A list of the machines, the built-in
 // one first and read-only, and the fields of the one selected; "Yeni", "Çoğalt", "Sil", and
-// import and export of machine files. OK checks every machine and saves the file; on a fault or
-// a failed save a box says why and the dialog stays open with the edits.
+// import and export of machine files. It edits a copy and never changes what the user typed:
+// each machine keeps its own texts, and a machine whose texts break a rule is marked in the
+// list with the reason. OK and export check every machine and name each one at fault; OK then
+// hands the copy to the window, which saves it, and stays open with the edits if that fails.
+// Cancel or Esc after a change asks before the changes are dropped.
 
-#include "store/machinefile.h"
+#include "calc/machine.h"
 
 #include <QDialog>
+
+#include <functional>
+#include <optional>
 
 class QCheckBox;
 class QLineEdit;
 class QListWidget;
+class QPlainTextEdit;
 class QPushButton;
 class QSpinBox;
 
@@ -19,35 +26,51 @@ class MachinesDialog final : public QDialog {
     Q_OBJECT
 
 public:
-    MachinesDialog(MachineBook book, MachineFile& file, const QLocale& locale,
+    // Saves the machines and the name of the one in use; the reason when it could not.
+    using Save =
+        std::function<std::optional<QString>(const QList<Machine>& machines, const QString& chosen)>;
+
+    MachinesDialog(const QList<Machine>& machines, QString chosen, const QLocale& locale, Save save,
                    QWidget* parent = nullptr);
 
-    // The book as saved, after the dialog was accepted.
-    const MachineBook& book() const { return m_book; }
-
     void accept() override;
+    void reject() override;
 
 private:
+    // A machine as edited: its values, and the texts as typed, which may not read yet.
+    struct Entry {
+        Machine machine;
+        QString gearsText;
+        QString gearsFault; // the gear list as typed does not read
+    };
+
     void showMachine(int row);
     void takeEdits();
     void refreshList(int select);
+    void markFaults();
+    // The reason of every machine at fault, in list order, with the first one's row.
+    QStringList faults(int* firstRow);
+    bool refuseFaults(const QString& intro);
     void addNew();
     void duplicate();
     void remove();
     void importFile();
     void exportFile();
     void message(const QString& text);
-    // The row's machine in the book, or nothing for the built-in one (row 0).
-    Machine* editable(int row);
+    // The row's entry, or nothing for the built-in machine (row 0).
+    Entry* editable(int row);
+    QList<Machine> machines() const;
 
-    MachineBook m_book;
-    MachineFile& m_file;
+    QList<Entry> m_entries;
+    QString m_chosen;
     QLocale m_locale;
+    Save m_save;
     bool m_showing = false; // fields being filled, not edited
+    bool m_changed = false;
     QListWidget* m_list = nullptr;
     QLineEdit* m_name = nullptr;
     QSpinBox* m_constant = nullptr;
-    QLineEdit* m_gears = nullptr;
+    QPlainTextEdit* m_gears = nullptr;
     QCheckBox* m_hasLargeWheel = nullptr;
     QSpinBox* m_above = nullptr;
     QSpinBox* m_largeConstant = nullptr;
@@ -55,5 +78,4 @@ private:
     QSpinBox* m_clearance = nullptr;
     QPushButton* m_duplicate = nullptr;
     QPushButton* m_remove = nullptr;
-    QString m_gearsFault; // the gear list as typed does not parse
 };

@@ -8,6 +8,7 @@
 #include "ui/formview.h"
 #include "ui/geartrainswindow.h"
 #include "ui/machinesdialog.h"
+#include "ui/notes.h"
 #include "ui/printmoduleloader.h"
 #include "zorvandi.xpm"
 
@@ -23,8 +24,11 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QScreen>
+#include <QScrollArea>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTimer>
 
 namespace {
@@ -36,7 +40,7 @@ MainWindow::MainWindow(const QLocale& locale, const QString& configFolder, QWidg
     , m_form(locale, *this)
     , m_flow(m_form)
     , m_settings(configFolder + QStringLiteral("/zorvandi/zorvandi.conf"), QSettings::IniFormat)
-    , m_machineFile(MachineFile::pathIn(configFolder)) {
+    , m_store(MachineStore::pathIn(configFolder), m_settings) {
     // Before any widget is made, so that each is born in the interface's language.
     m_translations.apply(savedLanguage(m_settings));
     m_form.Form_Load();
@@ -44,7 +48,14 @@ MainWindow::MainWindow(const QLocale& locale, const QString& configFolder, QWidg
     applyWindowFont();
     m_view = new FormView(m_flow, this);
     m_view->setMinimumSize(m_view->size());
-    setCentralWidget(m_view);
+    // On a small screen, or at a large scale, the form scrolls rather than being cut.
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("formScroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus); // Tab walks the form, not its frame
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(m_view);
+    setCentralWidget(scroll);
     // XPM is read by QImage itself; a PNG would load the image-format plugins first, which
     // costs the start-up more than the whole form.
     setWindowIcon(QIcon(QPixmap::fromImage(QImage(zorvandiIcon))));
@@ -53,10 +64,14 @@ MainWindow::MainWindow(const QLocale& locale, const QString& configFolder, QWidg
     m_machineLabel->setObjectName(QStringLiteral("machineLabel"));
     statusBar()->addPermanentWidget(m_machineLabel);
     retranslate();
+    fitToScreen();
     connect(&m_flow, &Workflow::completed, this, &MainWindow::noteCompletedRun);
+    connect(&m_flow, &Workflow::sectionStateChanged, this, &MainWindow::followSectionState);
     connect(&m_flow, &Workflow::machineChanged, this, &MainWindow::showMachineInUse);
-    connect(&m_flow, &Workflow::machineChanged, this, &MainWindow::dropStaleGearNote);
-    connect(&m_form, &FormState::textChanged, this, &MainWindow::dropStaleGearNote);
+    connect(&m_store, &MachineStore::machinesChanged, this, &MainWindow::followMachines);
+    connect(&m_store, &MachineStore::fileRefused, this, &MainWindow::refuseChangedFile);
+    // The watch on the machine file shows nothing, so it starts after the first frame.
+    QTimer::singleShot(0, &m_store, &MachineStore::watch);
     field(FieldId::m_t)->setFocus();
 }
 
@@ -156,8 +171,8 @@ void MainWindow::retranslate() {
     m_actions.machines->setText(tr("Te&zgâhlar…"));
     m_actions.about->setText(tr("ZORVANDI &Hakkında"));
     showMachineInUse();
-    if (m_statusNote && !statusBar()->currentMessage().isEmpty()) {
-        statusBar()->showMessage(m_statusNote());
+    if (m_note.text && !statusBar()->currentMessage().isEmpty()) {
+        statusBar()->showMessage(m_note.text());
     }
 }
 
@@ -190,24 +205,43 @@ QMenu* MainWindow::addLazyMenu(const QList<QAction*>& actions,
     return menu;
 }
 
-// The file is read once; a missing one is the normal first start. One that cannot be used is
-// left as it is, and said after the window shows, so that the box has a window to stand on.
+// A missing file is the normal first start. One that cannot be used is left as it is, and said
+// after the window shows, so that the box has a window to stand on.
 void MainWindow::loadMachines() {
-    auto loaded = m_machineFile.load();
-    if (auto* book = std::get_if<MachineBook>(&loaded)) {
-        m_book = std::move(*book);
-        m_flow.setMachine(m_book.activeMachine());
-        return;
+    if (const auto fault = m_store.load()) {
+        const QString text = tr("Tezgâh dosyası «%1» kullanılamıyor: %2 Yerleşik tezgâh "
+                                "kullanılıyor; dosya değiştirilmedi.")
+                                 .arg(QDir::toNativeSeparators(m_store.path()),
+                                      fileFaultMessage(*fault, m_form.locale()));
+        QTimer::singleShot(0, this, [this, text] { showMessage(text); });
     }
-    const QString text = tr("Tezgâh dosyası «%1» kullanılamıyor: %2 Yerleşik tezgâh "
-                            "kullanılıyor; dosya değiştirilmedi.")
-                             .arg(QDir::toNativeSeparators(m_machineFile.path()),
-                                  fileFaultMessage(std::get<FileFault>(loaded), m_form.locale()));
-    QTimer::singleShot(0, this, [this, text] { showMessage(text); });
+    m_flow.setMachine(m_store.machineInUse());
 }
 
+// Another window or a hand edit changed the file: the menu and the editor show the new list at
+// their next opening, and a machine in use that is gone gives way to the built-in one.
+void MainWindow::followMachines() {
+    const QString chosen = m_store.chosenName();
+    m_flow.setMachine(m_store.machineInUse());
+    if (!chosen.isEmpty() && m_store.machineInUse() == builtInMachine()) {
+        showNote(std::nullopt, [chosen] { return Notes::machineGone(chosen); });
+    }
+}
+
+void MainWindow::refuseChangedFile(const FileFault& fault) {
+    showMessage(tr("Tezgâh dosyası «%1» değişti ama kullanılamıyor: %2 Kullanılan tezgâhlar "
+                   "değişmedi.")
+                    .arg(QDir::toNativeSeparators(m_store.path()),
+                         fileFaultMessage(fault, m_form.locale())));
+}
+
+// A long machine name would crowd out the notes: the label is cut, the tooltip has it whole.
 void MainWindow::showMachineInUse() {
-    m_machineLabel->setText(tr("Tezgâh: %1").arg(displayName(m_flow.machine())));
+    constexpr int widest = 170;
+    const QString text = tr("Tezgâh: %1").arg(displayName(m_flow.machine()));
+    m_machineLabel->setText(
+        m_machineLabel->fontMetrics().elidedText(text, Qt::ElideMiddle, widest));
+    m_machineLabel->setToolTip(text);
 }
 
 // One radio item a machine, the built-in one first; made anew each time, as the machines may
@@ -216,7 +250,7 @@ void MainWindow::fillMachineMenu(QMenu& menu) {
     menu.clear();
     auto* group = new QActionGroup(&menu);
     QList<Machine> machines = {builtInMachine()};
-    machines += m_book.machines;
+    machines += m_store.machines();
     for (const Machine& machine : machines) {
         QAction* item = menu.addAction(displayName(machine));
         item->setCheckable(true);
@@ -226,44 +260,54 @@ void MainWindow::fillMachineMenu(QMenu& menu) {
     }
 }
 
+// The choice goes to the settings only: the machine file is never written from the menu.
 void MainWindow::useMachine(const QString& name) {
-    const QString active = isReservedName(name) ? QString() : name;
-    if (active == m_book.active && m_book.activeMachine() == m_flow.machine()) {
-        return;
-    }
-    MachineBook book = m_book;
-    book.active = active;
-    saveMachines(book);
+    m_store.choose(name);
+    m_flow.setMachine(m_store.machineInUse());
 }
 
 void MainWindow::editMachines() {
-    MachinesDialog dialog(m_book, m_machineFile, m_form.locale(), this);
-    if (dialog.exec() == QDialog::Accepted) {
-        m_book = dialog.book();
-        m_flow.setMachine(m_book.activeMachine());
-        noteSetAsideFile();
-    }
+    const DiskState basedOn = m_store.known();
+    MachinesDialog dialog(
+        m_store.machines(), m_store.chosenName(), m_form.locale(),
+        [this, basedOn](const QList<Machine>& machines, const QString& chosen) {
+            return saveMachines(machines, chosen, basedOn);
+        },
+        this);
+    dialog.exec();
 }
 
-// The book becomes the one in use only once it is in the file.
-void MainWindow::saveMachines(const MachineBook& book) {
-    if (const auto error = m_machineFile.save(book)) {
-        showMessage(tr("«%1» kaydedilemedi: %2")
-                        .arg(QDir::toNativeSeparators(m_machineFile.path()), *error));
-        return;
+std::optional<QString> MainWindow::saveMachines(const QList<Machine>& machines,
+                                                const QString& chosen, const DiskState& basedOn) {
+    const SaveOutcome outcome = m_store.save(machines, chosen, basedOn);
+    const QString path = QDir::toNativeSeparators(m_store.path());
+    const QString aside = QDir::toNativeSeparators(outcome.setAside);
+    if (outcome.error) {
+        if (aside.isEmpty()) {
+            return tr("«%1» kaydedilemedi: %2").arg(path, *outcome.error);
+        }
+        return tr("Tezgâh dosyası başka bir yerde değişmişti; o hali «%1» adıyla korundu. Yeni "
+                  "dosya «%2» yazılamadı: %3")
+            .arg(aside, path, *outcome.error);
     }
-    m_book = book;
-    m_flow.setMachine(m_book.activeMachine());
-    noteSetAsideFile();
+    m_flow.setMachine(m_store.machineInUse());
+    if (!aside.isEmpty()) {
+        showMessage(tr("Tezgâh dosyası bu pencerenin okuduğu halinden farklıydı; o hali «%1» "
+                       "adıyla korundu.")
+                        .arg(aside));
+    }
+    return std::nullopt;
 }
 
-void MainWindow::noteSetAsideFile() {
-    if (!m_machineFile.setAsidePath().isEmpty() &&
-        m_setAsideShown != m_machineFile.setAsidePath()) {
-        m_setAsideShown = m_machineFile.setAsidePath();
-        showMessage(tr("Okunamayan tezgâh dosyası korundu: «%1».")
-                        .arg(QDir::toNativeSeparators(m_setAsideShown)));
-    }
+// The form keeps its size where the screen has room; a window never opens larger than the
+// screen's available area, and the form scrolls in what is left.
+void MainWindow::fitToScreen() {
+    const QSize content = m_view->minimumSize() + QSize(0, menuBar()->sizeHint().height() +
+                                                               statusBar()->sizeHint().height());
+    QSize available = screen()->availableGeometry().size();
+    // The title bar is not the window's own until it is shown; leave room for it.
+    available.rheight() -= style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    resize(content.boundedTo(available));
 }
 
 std::optional<JobSheet> MainWindow::currentSheet() {
@@ -329,6 +373,7 @@ void MainWindow::printPreview() {
     if (service == nullptr) {
         return;
     }
+    service->setDocumentName(sheetFileName(m_form));
     service->preview(this, sheetPainter(*sheet));
 }
 
@@ -338,6 +383,7 @@ void MainWindow::print() {
     if (service == nullptr) {
         return;
     }
+    service->setDocumentName(sheetFileName(m_form));
     if (!service->print(this, sheetPainter(*sheet))) {
         showMessage(tr("Yazdırılamadı: yazıcı başlatılamadı."));
     }
@@ -366,33 +412,47 @@ void MainWindow::showGearTrains() {
 }
 
 void MainWindow::noteCompletedRun(ButtonId button) {
-    const QString hint = button == ButtonId::HESAPLA ? sharedFactorHint(m_form) : QString();
-    if (!hint.isEmpty()) {
-        m_statusNote = [this] { return sharedFactorHint(m_form); };
-        statusBar()->showMessage(hint);
+    const QLocale& locale = m_form.locale();
+    if (button == ButtonId::HESAPLA) {
+        const auto shared =
+            sharedFactor(m_form.getText(FieldId::Z2_t), m_form.getText(FieldId::z1_t), locale);
+        if (shared) {
+            showNote(button, [shared, locale] { return Notes::sharedFactor(*shared, locale); });
+        } else if (m_note.section == button) {
+            showNote(std::nullopt, {});
+        }
     }
     if (button == ButtonId::Command1) {
-        const auto z1 = wormStarts(m_form.getText(FieldId::z1_t), m_form.locale());
-        const bool inSet =
-            outputGearInSet(m_form.getText(FieldId::GD_t), m_form.getText(FieldId::Z2_t),
-                            std::get<int>(z1), m_flow.machine(), m_form.locale());
-        m_statusNote = [this, inSet] {
-            return outputGearNote(m_form.getText(FieldId::ÇD_t), inSet);
-        };
-        statusBar()->showMessage(m_statusNote());
-        m_gearNoteShown = true;
+        // A complete run has read z1 as valid.
+        const auto z1 = wormStarts(m_form.getText(FieldId::z1_t), locale);
+        const OutputGear gear =
+            outputGear(m_form.getText(FieldId::GD_t), m_form.getText(FieldId::Z2_t),
+                       std::get<int>(z1), m_flow.machine(), locale);
+        showNote(button, [this, gear, cd = m_form.getText(FieldId::ÇD_t), locale] {
+            return Notes::outputGear(gear, cd, trainsMenuPath(), locale);
+        });
     }
 }
 
-// The note speaks of the third section's last run; once that run no longer matches the form,
-// the note goes with it.
-void MainWindow::dropStaleGearNote() {
-    if (m_gearNoteShown && sectionState(ButtonId::Command1, m_flow.snapshot(),
-                                        m_flow.completedRuns()) != SectionState::Current) {
-        m_gearNoteShown = false;
-        m_statusNote = nullptr;
+void MainWindow::followSectionState(ButtonId section, SectionState state) {
+    if (state != SectionState::Current && m_note.section == section) {
+        showNote(std::nullopt, {});
+    }
+}
+
+void MainWindow::showNote(std::optional<ButtonId> section, std::function<QString()> text) {
+    m_note.section = section;
+    m_note.text = std::move(text);
+    if (m_note.text) {
+        statusBar()->showMessage(m_note.text());
+    } else {
         statusBar()->clearMessage();
     }
+}
+
+QString MainWindow::trainsMenuPath() const {
+    return tr("%1 → %2").arg(m_menus.tools->title().remove(QLatin1Char('&')),
+                             m_actions.trains->text().remove(QLatin1Char('&')));
 }
 
 void MainWindow::about() {

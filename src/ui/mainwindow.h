@@ -1,15 +1,17 @@
 #pragma once
 
-// The program's main window: the form (FormView) as its central widget, a menu bar for the job
-// sheet (save as PDF, print preview, print, copy), the change-gear trains (GearTrainsWindow)
-// and the shop's machines (the machine in use, MachinesDialog), and a status bar that says
-// whether the output gear of the third section is in the set and which machine is in use. It owns
-// the model and the workflow and binds them to widgets; everything it does is handed to the layers
-// below it: the sheet's content to src/calc, its painting to src/paint.
+// The program's main window: the form (FormView) in a scroll area as its central widget, a menu
+// bar for the job sheet (save as PDF, print preview, print, copy), the change-gear trains
+// (GearTrainsWindow) and the shop's machines (the machine in use, MachinesDialog), and a status
+// bar with a note on the last run and the machine in use. It owns the model, the workflow and
+// the machine store and binds them to widgets; everything it does is handed to the layers below
+// it: the sheet's content to src/calc, its painting to src/paint, the machine file to
+// src/store. The notes follow the workflow's one signal for what is current, so a note never
+// outlives the run it speaks of.
 
 #include "flow/workflow.h"
 #include "model/formstate.h"
-#include "store/machinefile.h"
+#include "store/machinestore.h"
 #include "ui/printservice.h"
 #include "ui/translations.h"
 
@@ -59,12 +61,17 @@ private:
     void retranslate();
     void useLanguage(Language language);
     void loadMachines();
+    void followMachines();
+    void refuseChangedFile(const FileFault& fault);
     void showMachineInUse();
     void fillMachineMenu(QMenu& menu);
     void useMachine(const QString& name);
     void editMachines();
-    void saveMachines(const MachineBook& book);
-    void noteSetAsideFile();
+    // Saves the editor's machines; the words of the box that keeps the editor open otherwise.
+    std::optional<QString> saveMachines(const QList<Machine>& machines, const QString& chosen,
+                                        const DiskState& basedOn);
+    // The window's size for the form, within the screen's available area.
+    void fitToScreen();
     // The sheet for the form as it stands, or nothing after a box that says which section's
     // button to press first.
     std::optional<JobSheet> currentSheet();
@@ -80,7 +87,12 @@ private:
     void about();
     void showGearTrains();
     void noteCompletedRun(ButtonId button);
-    void dropStaleGearNote();
+    void followSectionState(ButtonId section, SectionState state);
+    // Shows a note in the status bar; one that belongs to a section goes when the section stops
+    // being current. `text` words it again after a change of language.
+    void showNote(std::optional<ButtonId> section, std::function<QString()> text);
+    // Where the exact trains are, as the menus read now: "Araçlar → Dişli Dizileri…".
+    QString trainsMenuPath() const;
 
     FormState m_form;
     Workflow m_flow;
@@ -103,14 +115,14 @@ private:
         QAction* machines = nullptr;
         QAction* about = nullptr;
     } m_actions;
-    std::function<QString()> m_statusNote; // the note shown, in the interface's language
+    struct {
+        std::optional<ButtonId> section;
+        std::function<QString()> text;
+    } m_note; // the note shown, in the interface's language
     FormView* m_view = nullptr;
     std::unique_ptr<PrintService> m_printService;
     GearTrainsWindow* m_gearTrains = nullptr; // a child of the window, made on first use
-    MachineFile m_machineFile;
-    MachineBook m_book;
+    MachineStore m_store;
     QLabel* m_machineLabel = nullptr; // "Tezgâh: <name>" at the status bar's right
-    QString m_setAsideShown;          // the set-aside file that a box has named
     QString m_pdfFolder;              // where the last sheet was saved
-    bool m_gearNoteShown = false;
 };

@@ -3,6 +3,8 @@
 #include "ui/printservice.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -15,6 +17,16 @@ public:
     explicit PrinterService(const QPageLayout& layout) {
         m_printer.setPageLayout(layout);
         m_printer.setDocName(QStringLiteral("ZORVANDI"));
+    }
+
+    void setDocumentName(const QString& fileName) override {
+        m_printer.setDocName(fileName);
+        // A printer that printed to a file last time offers that file's name again unless
+        // told the new job's; the folder the user chose stays.
+        if (!m_printer.outputFileName().isEmpty()) {
+            m_printer.setOutputFileName(
+                QFileInfo(m_printer.outputFileName()).absoluteDir().filePath(fileName));
+        }
     }
 
     void preview(QWidget* parent, const Paint& paint) override {

@@ -5,6 +5,7 @@
 // program loads no print system.
 
 #include <QPageLayout>
+#include <QString>
 
 #include <functional>
 
@@ -18,6 +19,9 @@ public:
     // Paints the document on the device; false when no painter could be started on it.
     using Paint = std::function<bool(QPagedPaintDevice&)>;
 
+    // The name that printing to a file offers, as the PDF's save dialog does
+    // ("zorvandi-m3-z36.pdf").
+    virtual void setDocumentName(const QString& fileName) = 0;
     // The print preview, modal over `parent`.
     virtual void preview(QWidget* parent, const Paint& paint) = 0;
     // The print dialog, then the printing. False only when the chosen printer could not be

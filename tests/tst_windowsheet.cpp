@@ -1,0 +1,131 @@
+// The job sheet from the window: saved as PDF, refused while a section is stale, copied as
+// columns, and previewed through the print module.
+
+#include "windowtesting.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QProcess>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+
+class TestWindowSheet : public WindowTest {
+    Q_OBJECT
+
+private slots:
+    void ctrlSSavesTheSheet_data();
+    void ctrlSSavesTheSheet();
+    void staleSectionRefusesTheSheetBeforeAnyDialog();
+    void copyGivesColumns();
+    void previewLoadsThePrintModule();
+};
+
+void TestWindowSheet::ctrlSSavesTheSheet_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("saved");
+    // QTest types ASCII only; the headless suite saves under a Turkish name.
+    QTest::newRow("typed name, no suffix") << s("is kagidi") << true;
+    QTest::newRow("folder that does not exist") << s("yok/is kagidi.pdf") << false;
+}
+
+// Ctrl+S, a typed path, and either a one-page PDF there or a box naming the path.
+void TestWindowSheet::ctrlSSavesTheSheet() {
+    QFETCH(QString, name);
+    QFETCH(bool, saved);
+    runTypicalJob();
+    const QTemporaryDir dir;
+    const QString path = dir.filePath(name);
+    QString boxText;
+
+    const QStringList opened = answerModals(
+        [this] { QTest::keyClick(m_window.get(), Qt::Key_S, Qt::ControlModifier); },
+        {[&path](QWidget* modal) {
+             QVERIFY(QTest::qWaitForWindowExposed(modal));
+             auto* edit = modal->findChild<QLineEdit*>(s("fileNameEdit"));
+             QVERIFY(edit);
+             edit->clear();
+             QTest::keyClicks(edit, path);
+             auto* buttons = modal->findChild<QDialogButtonBox*>();
+             QVERIFY(buttons && buttons->button(QDialogButtonBox::Save));
+             QTest::mouseClick(buttons->button(QDialogButtonBox::Save), Qt::LeftButton);
+             QVERIFY(!modal->isVisible());
+         },
+         [&boxText](QWidget* modal) {
+             boxText = qobject_cast<QMessageBox*>(modal)->text();
+             qobject_cast<QMessageBox*>(modal)->accept();
+         }});
+
+    if (saved) {
+        QCOMPARE(opened, QStringList{s("QFileDialog")});
+        const QString pdf = path + s(".pdf");
+        QVERIFY(m_window->statusBar()->currentMessage().contains(pdf));
+        QProcess pdftotext;
+        pdftotext.start(s("pdftotext"), {s("-layout"), pdf, s("-")});
+        QVERIFY2(pdftotext.waitForFinished(), "pdftotext (poppler-utils) is needed");
+        const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+        QCOMPARE(text.count(QLatin1Char('\f')), 1); // one page
+        for (const FieldId id : allFields) {
+            QVERIFY2(text.contains(fieldCaption(id)), qPrintable(fieldCaption(id)));
+            QVERIFY2(text.contains(field(id)->text()), qPrintable(field(id)->text()));
+        }
+    } else {
+        QCOMPARE(opened, (QStringList{s("QFileDialog"), s("QMessageBox")}));
+        QVERIFY2(boxText.startsWith(s("«%1» kaydedilemedi: ").arg(path)), qPrintable(boxText));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 QStringList());
+    }
+}
+
+void TestWindowSheet::staleSectionRefusesTheSheetBeforeAnyDialog() {
+    runTypicalJob();
+    field(FieldId::m_t)->clear();
+    type(FieldId::m_t, s("4.5"));
+    QString boxText;
+
+    const QStringList opened =
+        answerModals([this] { QTest::keyClick(m_window.get(), Qt::Key_S, Qt::ControlModifier); },
+                     {[&boxText](QWidget* modal) {
+                         boxText = qobject_cast<QMessageBox*>(modal)->text();
+                         qobject_cast<QMessageBox*>(modal)->accept();
+                     }});
+
+    QCOMPARE(opened, QStringList{s("QMessageBox")});
+    QVERIFY2(boxText.startsWith(s("Birinci bölümün")), qPrintable(boxText));
+    QVERIFY2(boxText.contains(s("HESAPLA")), qPrintable(boxText));
+}
+
+void TestWindowSheet::copyGivesColumns() {
+    runTypicalJob();
+    QTest::keyClick(m_window.get(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    QVERIFY(data);
+    QVERIFY(data->text().split(QLatin1Char('\n')).contains(s("DİŞLİ BÖLÜM DAİRESİ (d2)\t108\tmm")));
+    QVERIFY(data->html().contains(s("<td>DİŞLİ BÖLÜM DAİRESİ (d2)</td><td>108</td><td>mm</td>")));
+}
+
+// The print support is not linked but loaded from its module on the first preview.
+void TestWindowSheet::previewLoadsThePrintModule() {
+    runTypicalJob();
+    QMenu* file = m_window->menuBar()->actions().constFirst()->menu();
+    emit file->aboutToShow();
+    QAction* preview = file->actions().at(1);
+    QCOMPARE(preview->text(), s("Baskı Ö&nizleme…"));
+
+    const QStringList opened =
+        answerModals([preview] { preview->trigger(); }, {[](QWidget* modal) { modal->close(); }});
+
+    QCOMPARE(opened, QStringList{s("QPrintPreviewDialog")});
+}
+
+QTEST_MAIN(TestWindowSheet)
+#include "tst_windowsheet.moc"

@@ -1,0 +1,60 @@
+#pragma once
+
+// What the window tests share: a window opened on a configuration folder of its own (no machine
+// file, no saved language), typing and clicking as a user does, and the modal boxes and
+// dialogs that a step opens, answered in turn. Each feature's tests derive from WindowTest.
+
+#include "ui/formview.h"
+#include "ui/mainwindow.h"
+
+#include "formtesting.h"
+
+#include <QLineEdit>
+#include <QObject>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+struct Box {
+    QString title;
+    QString text;
+    int buttons = 0;
+};
+
+inline QString s(const char* text) {
+    return QString::fromUtf8(text);
+}
+
+class WindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+protected:
+    void open(const QLocale& locale);
+    QLineEdit* field(FieldId id) const { return m_window->field(id); }
+    QPushButton* button(ButtonId id) const { return m_window->button(id); }
+    void type(FieldId id, const QString& text);
+    // Clears the field and types the text.
+    void retype(FieldId id, const QString& text);
+    // Clicks the button and closes the modal box it opens, if any.
+    std::optional<Box> clickAndCloseBox(ButtonId id);
+    // The three sections, m 3, da1 66, N1 1440 and AÇI 3 with the tooth count and input gear.
+    void runTypicalJob(const QString& z2 = QStringLiteral("36"),
+                       const QString& gear = QStringLiteral("48"));
+    // Runs `act`; each modal window that opens meanwhile goes, in turn, to the next handler.
+    // Returns the class names of the modal windows that opened.
+    QStringList answerModals(const std::function<void()>& act,
+                             QList<std::function<void(QWidget*)>> handlers);
+    // Writes the machine file as a user or another program would.
+    void writeMachineFile(const QByteArray& bytes);
+    QByteArray machineFileBytes() const;
+
+    QTemporaryDir m_config; // the user's configuration folder
+    std::unique_ptr<MainWindow> m_window;
+};
