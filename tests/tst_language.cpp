@@ -2,6 +2,8 @@
 
 #include "windowtesting.h"
 
+#include "calc/geartrains.h"
+
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
@@ -23,7 +25,26 @@ class TestLanguage : public WindowTest {
 
 private slots:
     void oneLanguageAtATimeAndKept();
+    void statusNotesFitTheWindow_data();
+    void statusNotesFitTheWindow();
+    void trainCountsInEnglish();
+
+private:
+    void choose(const QString& language);
 };
+
+void TestLanguage::choose(const QString& language) {
+    QMenu* help = m_window->menuBar()->actions().constLast()->menu();
+    emit help->aboutToShow();
+    auto* languages = help->findChild<QMenu*>(s("languageMenu"));
+    for (QAction* item : languages->actions()) {
+        if (item->text() == language) {
+            item->trigger();
+        }
+    }
+    // Qt posts the change to the windows.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+}
 
 // Turkish: Qt's own texts too ("Tamam"). English: every caption changes, keeps its symbol and
 // fits its label; back to Turkish, every text is exactly as it was; and a new window with the
@@ -49,18 +70,6 @@ void TestLanguage::oneLanguageAtATimeAndKept() {
             texts.append(button(id)->text());
         }
         return texts;
-    };
-    const auto choose = [this](const QString& language) {
-        QMenu* help = m_window->menuBar()->actions().constLast()->menu();
-        emit help->aboutToShow();
-        auto* languages = help->findChild<QMenu*>(s("languageMenu"));
-        for (QAction* item : languages->actions()) {
-            if (item->text() == language) {
-                item->trigger();
-            }
-        }
-        // Qt posts the change to the windows.
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
     };
     QString okButton;
     QTimer::singleShot(0, m_window.get(), [&okButton] {
@@ -98,6 +107,87 @@ void TestLanguage::oneLanguageAtATimeAndKept() {
     m_window.reset();
     open(point);
     QCOMPARE(captions(), english);
+}
+
+void TestLanguage::statusNotesFitTheWindow_data() {
+    QTest::addColumn<QString>("language");
+    QTest::newRow("Turkish") << s("Türkçe");
+    QTest::newRow("English") << s("English");
+}
+
+// Every note the status bar shows, beside the longest machine name there can be, at the window's
+// width: the shared factor, the output gear in each of its cases, and a machine gone.
+void TestLanguage::statusNotesFitTheWindow() {
+    QFETCH(QString, language);
+    const QString longName = QString(60, QLatin1Char('W'));
+    writeMachineFile(QStringLiteral(R"({"format": "zorvandi-machines", "version": 1,
+        "machines": [{"name": "%1", "indexConstant": 24, "gears": [20, 24, 25, 48, 72]}]})")
+                         .arg(longName)
+                         .toUtf8());
+    open(point);
+    choose(language);
+    machineMenu()->actions().at(1)->trigger();
+    QStringList notes;
+    const auto note = [this, &notes] { notes.append(m_window->statusBar()->currentMessage()); };
+    type(FieldId::m_t, s("3"));
+    type(FieldId::Z2_t, s("1000"));
+    type(FieldId::da1_t, s("66"));
+    retype(FieldId::z1_t, s("6"));
+    type(FieldId::N1_t, s("1440"));
+    QCOMPARE(clickAndCloseBox(ButtonId::HESAPLA), std::nullopt);
+    note();
+    type(FieldId::AÇI_t, s("3"));
+    QCOMPARE(clickAndCloseBox(ButtonId::Command2), std::nullopt);
+    retype(FieldId::z1_t, s("1"));
+    for (const auto& [gear, z2] :
+         {std::pair{"48", "36"}, {"20", "36"}, {"20", "37"}, {"48", "24"}}) {
+        retype(FieldId::Z2_t, s(z2));
+        QCOMPARE(clickAndCloseBox(ButtonId::HESAPLA), std::nullopt);
+        QCOMPARE(clickAndCloseBox(ButtonId::Command2), std::nullopt);
+        retype(FieldId::GD_t, s(gear));
+        QCOMPARE(clickAndCloseBox(ButtonId::Command1), std::nullopt);
+        note();
+    }
+    writeMachineFile(R"({"format": "zorvandi-machines", "version": 1, "machines": []})");
+    QTRY_COMPARE(machineMenu()->actions().size(), 1);
+    note();
+
+    auto* label = m_window->findChild<QLabel*>(s("machineLabel"));
+    const int room = label->geometry().left() -
+                     2 * m_window->style()->pixelMetric(QStyle::PM_LayoutHorizontalSpacing);
+    const QFontMetrics metrics(m_window->statusBar()->font());
+    QCOMPARE(notes.size(), 6);
+    for (const QString& text : notes) {
+        QVERIFY2(!text.isEmpty() && metrics.horizontalAdvance(text) <= room,
+                 qPrintable(QStringLiteral("%1 px of %2: %3")
+                                .arg(metrics.horizontalAdvance(text))
+                                .arg(room)
+                                .arg(text)));
+    }
+    QVERIFY(m_window->width() <= 619 + 2);
+}
+
+// %n and the English catalogue's plural forms: one train, two trains.
+void TestLanguage::trainCountsInEnglish() {
+    choose(s("English"));
+    const GearTrainFinder finder(builtInMachine());
+    QMap<qsizetype, std::int64_t> firstWith; // the first Z2 with that many trains
+    for (std::int64_t z2 = 1; z2 <= 1000 && firstWith.size() < 3; ++z2) {
+        const qsizetype count = finder.find(z2, 1).trains.size();
+        if ((count == 1 || count == 2) && !firstWith.contains(count)) {
+            firstWith.insert(count, z2);
+        }
+    }
+    QVERIFY(firstWith.contains(1) && firstWith.contains(2));
+    QTest::keyClick(m_window.get(), Qt::Key_T, Qt::ControlModifier);
+    auto* count = m_window->findChild<QLabel*>(s("countLine"));
+
+    retype(FieldId::Z2_t, point.toString(firstWith.value(1)));
+    QVERIFY2(count->text().startsWith(s("1 exact train for Z2 = %1: ").arg(firstWith.value(1))),
+             qPrintable(count->text()));
+    retype(FieldId::Z2_t, point.toString(firstWith.value(2)));
+    QVERIFY2(count->text().startsWith(s("2 exact trains for Z2 = %1: ").arg(firstWith.value(2))),
+             qPrintable(count->text()));
 }
 
 QTEST_MAIN(TestLanguage)

@@ -13,6 +13,8 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QProcess>
+#include <QScreen>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTableWidget>
@@ -51,6 +53,8 @@ private slots:
     void staleResultsGreyedAndReturnWalksASection();
     void twoStartWormThroughTheWindow_data();
     void twoStartWormThroughTheWindow();
+    void hintGoneAfterACoprimeRun();
+    void windowFitsASmallScreen();
 };
 
 void TestWindow::startState() {
@@ -475,11 +479,6 @@ void TestWindow::statusTellsWhetherTheOutputGearIsInTheSet() {
 // walks the first section's inputs and presses HESAPLA, which makes it current again.
 void TestWindow::staleResultsGreyedAndReturnWalksASection() {
     runTypicalJob();
-    const auto greyed = [this](FieldId id) {
-        const QPalette palette = field(id)->palette();
-        return palette.color(QPalette::Active, QPalette::Text) ==
-               palette.color(QPalette::Disabled, QPalette::Text);
-    };
     QVERIFY(!greyed(FieldId::d2_t) && !greyed(FieldId::AASAĞ_t) && !greyed(FieldId::ÇD_t));
     QVERIFY(!m_window->statusBar()->currentMessage().isEmpty());
 
@@ -539,6 +538,41 @@ void TestWindow::twoStartWormThroughTheWindow() {
     QCOMPARE(clickAndCloseBox(ButtonId::Command1), std::nullopt);
     QCOMPARE(field(FieldId::KS_t)->text(), s("2"));
     QCOMPARE(field(FieldId::ÇD_t)->text(), s("40"));
+}
+
+// The shared-factor note belongs to the first section's run: a new z1 makes the section stale and
+// takes it away, and a run with a coprime pair shows none.
+void TestWindow::hintGoneAfterACoprimeRun() {
+    type(FieldId::m_t, s("3"));
+    type(FieldId::Z2_t, s("40"));
+    type(FieldId::da1_t, s("66"));
+    retype(FieldId::z1_t, s("2"));
+    type(FieldId::N1_t, s("1440"));
+    QCOMPARE(clickAndCloseBox(ButtonId::HESAPLA), std::nullopt);
+    QVERIFY(m_window->statusBar()->currentMessage().contains(s("39 ya da 41")));
+
+    retype(FieldId::z1_t, s("3"));
+    QCOMPARE(m_window->statusBar()->currentMessage(), QString());
+    QCOMPARE(clickAndCloseBox(ButtonId::HESAPLA), std::nullopt);
+
+    QCOMPARE(m_window->statusBar()->currentMessage(), QString());
+}
+
+// Run at a scale of 1,5 too (see CMakeLists.txt), where the offscreen screen's 800 × 600 pixels
+// are 533 × 400: the window stays within the screen, and the form scrolls to its last button.
+void TestWindow::windowFitsASmallScreen() {
+    const QRect available = m_window->screen()->availableGeometry();
+    QVERIFY2(available.contains(m_window->frameGeometry()),
+             qPrintable(QStringLiteral("%1 × %2 on %3 × %4")
+                            .arg(m_window->frameGeometry().width())
+                            .arg(m_window->frameGeometry().height())
+                            .arg(available.width())
+                            .arg(available.height())));
+    QCOMPARE(m_window->view().size(), QSize(619, 619)); // the form keeps its layout
+    auto* scroll = m_window->findChild<QScrollArea*>(s("formScroll"));
+    scroll->ensureWidgetVisible(button(ButtonId::Command1));
+    QVERIFY(!button(ButtonId::Command1)->visibleRegion().isEmpty());
+    QVERIFY(m_window->statusBar()->isVisible());
 }
 
 QTEST_MAIN(TestWindow)

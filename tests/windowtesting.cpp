@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPointer>
 #include <QTest>
@@ -95,4 +97,18 @@ void WindowTest::writeMachineFile(const QByteArray& bytes) {
 QByteArray WindowTest::machineFileBytes() const {
     QFile file(m_config.filePath(s("zorvandi/machines.json")));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool WindowTest::greyed(FieldId id) const {
+    const QPalette palette = field(id)->palette();
+    return palette.color(QPalette::Active, QPalette::Text) ==
+           palette.color(QPalette::Disabled, QPalette::Text);
+}
+
+QMenu* WindowTest::machineMenu() const {
+    QMenu* tools = m_window->menuBar()->actions().at(2)->menu();
+    emit tools->aboutToShow();
+    auto* menu = tools->findChild<QMenu*>(s("machineMenu"));
+    emit menu->aboutToShow();
+    return menu;
 }

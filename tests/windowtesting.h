@@ -28,6 +28,8 @@ inline QString s(const char* text) {
     return QString::fromUtf8(text);
 }
 
+class QMenu;
+
 class WindowTest : public QObject {
     Q_OBJECT
 
@@ -51,6 +53,10 @@ protected:
     // Returns the class names of the modal windows that opened.
     QStringList answerModals(const std::function<void()>& act,
                              QList<std::function<void(QWidget*)>> handlers);
+    // Whether an output field is drawn in the disabled text colour, as a stale result is.
+    bool greyed(FieldId id) const;
+    // Araçlar → Tezgâh, filled as when it opens.
+    QMenu* machineMenu() const;
     // Writes the machine file as a user or another program would.
     void writeMachineFile(const QByteArray& bytes);
     QByteArray machineFileBytes() const;

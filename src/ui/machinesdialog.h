@@ -27,8 +27,8 @@ class MachinesDialog final : public QDialog {
 
 public:
     // Saves the machines and the name of the one in use; the reason when it could not.
-    using Save =
-        std::function<std::optional<QString>(const QList<Machine>& machines, const QString& chosen)>;
+    using Save = std::function<std::optional<QString>(const QList<Machine>& machines,
+                                                      const QString& chosen)>;
 
     MachinesDialog(const QList<Machine>& machines, QString chosen, const QLocale& locale, Save save,
                    QWidget* parent = nullptr);

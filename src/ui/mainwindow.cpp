@@ -124,6 +124,7 @@ void MainWindow::buildMenus() {
         action(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &MainWindow::copyResults);
     m_actions.trains = action(QKeySequence(Qt::CTRL | Qt::Key_T), &MainWindow::showGearTrains);
     m_actions.machines = action(QKeySequence(), &MainWindow::editMachines);
+    m_actions.machines->setObjectName(QStringLiteral("machinesAction"));
     m_actions.about = action(QKeySequence(), &MainWindow::about);
     m_menus.file = addLazyMenu(
         {m_actions.save, m_actions.preview, m_actions.print, separator, m_actions.quit});
@@ -224,7 +225,9 @@ void MainWindow::followMachines() {
     const QString chosen = m_store.chosenName();
     m_flow.setMachine(m_store.machineInUse());
     if (!chosen.isEmpty() && m_store.machineInUse() == builtInMachine()) {
-        showNote(std::nullopt, [chosen] { return Notes::machineGone(chosen); });
+        // A long name would crowd the note out of the status bar.
+        const QString name = statusBar()->fontMetrics().elidedText(chosen, Qt::ElideMiddle, 150);
+        showNote(std::nullopt, [name] { return Notes::machineGone(name); });
     }
 }
 
@@ -305,9 +308,20 @@ void MainWindow::fitToScreen() {
     const QSize content = m_view->minimumSize() + QSize(0, menuBar()->sizeHint().height() +
                                                                statusBar()->sizeHint().height());
     QSize available = screen()->availableGeometry().size();
-    // The title bar is not the window's own until it is shown; leave room for it.
-    available.rheight() -= style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    // The frame and title bar are not the window's own until it is shown; leave room for them,
+    // and take their true size once it is (showEvent).
+    const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+    available -= QSize(2 * frame, style()->pixelMetric(QStyle::PM_TitleBarHeight) + 2 * frame);
     resize(content.boundedTo(available));
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    const QRect available = screen()->availableGeometry();
+    const QSize over = frameGeometry().size() - available.size();
+    if (over.width() > 0 || over.height() > 0) {
+        resize(size() - over.expandedTo(QSize(0, 0)));
+    }
 }
 
 std::optional<JobSheet> MainWindow::currentSheet() {

@@ -54,6 +54,7 @@ private:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     QMenu* addLazyMenu(const QList<QAction*>& actions,

@@ -7,16 +7,6 @@
 
 #include <algorithm>
 
-namespace {
-
-// A name inside a note: the status bar has room for a short one.
-QString shortName(const QString& name) {
-    constexpr qsizetype longest = 24;
-    return name.size() > longest ? name.left(longest - 1) + QStringLiteral("…") : name;
-}
-
-} // namespace
-
 namespace Notes {
 
 QString outputGear(const OutputGear& gear, const QString& cdText, const QString& trainsPath,
@@ -93,7 +83,7 @@ QString trainCount(const std::variant<TrainSearch, Fault>& trains, const QString
 QString machineGone(const QString& name) {
     return QCoreApplication::translate("Notes",
                                        "«%1» artık dosyada yok: yerleşik tezgâh kullanılıyor.")
-        .arg(shortName(name));
+        .arg(name);
 }
 
 } // namespace Notes

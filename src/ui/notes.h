@@ -28,7 +28,8 @@ QString sharedFactor(const SharedFactor& shared, const QLocale& locale);
 QString trainCount(const std::variant<TrainSearch, Fault>& trains, const QString& z2Text,
                    const QString& z1Text, const QLocale& locale);
 
-// The machine in use has gone from the file; the built-in one is used instead.
+// The machine in use has gone from the file; the built-in one is used instead. A long name
+// comes shortened.
 QString machineGone(const QString& name);
 
 } // namespace Notes
