@@ -9,6 +9,9 @@
 // byte % 4 of 0, 1, 2 clicks HESAPLA, Command2, Command1, and 3 applies the next of the lines
 // after it as an edit, again "name=text". A line that names no field is passed over, so the
 // inputs stay valid when the fields change.
+//
+// The whole input is also read as a machine file: no input may crash the reader, and a file it
+// accepts must write out and read back as the same machines.
 
 #include "calc/changegears.h"
 #include "calc/geartrains.h"
@@ -16,6 +19,7 @@
 #include "flow/workflow.h"
 #include "model/fieldvalues.h"
 #include "model/formstate.h"
+#include "store/machinefile.h"
 
 #include <QByteArrayList>
 #include <QList>
@@ -190,11 +194,26 @@ void type(FormState& form, const QByteArray& line) {
     }
 }
 
+void checkMachineFile(const QByteArray& bytes) {
+    const auto read = parseMachineFile(bytes);
+    const auto* book = std::get_if<MachineBook>(&read);
+    if (book == nullptr) {
+        return;
+    }
+    const auto again = parseMachineFile(machineFileText(book->machines));
+    const auto* reread = std::get_if<MachineBook>(&again);
+    if (reread == nullptr || reread->machines != book->machines) {
+        fail("a machine file that reads does not read back the same once written");
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const QByteArrayList lines =
-        QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size)).split('\n');
+    const QByteArray input =
+        QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
+    checkMachineFile(input);
+    const QByteArrayList lines = input.split('\n');
     const bool commaLocale = !lines.isEmpty() && !lines[0].isEmpty() && (lines[0][0] & 1);
     const QLocale locale = commaLocale ? QLocale(QLocale::Turkish, QLocale::Turkey)
                                        : QLocale(QLocale::English, QLocale::UnitedStates);
