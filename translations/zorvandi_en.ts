@@ -311,10 +311,6 @@
         <translation>Exact train %1</translation>
     </message>
     <message>
-        <source>ve %1 dizi daha</source>
-        <translation>and %1 more trains</translation>
-    </message>
-    <message>
         <source>hesaplanmadı</source>
         <translation>not calculated</translation>
     </message>
@@ -377,6 +373,13 @@
     <message>
         <source>Tezgâh değişti: bölme dişlileri için 3. bölümün HESAPLA düğmesine basın.</source>
         <translation>The machine changed: press section 3&apos;s CALCULATE button for the index gears.</translation>
+    </message>
+    <message numerus="yes">
+        <source>ve %n dizi daha</source>
+        <translation>
+            <numerusform>and %n more train</numerusform>
+            <numerusform>and %n more trains</numerusform>
+        </translation>
     </message>
 </context>
 <context>

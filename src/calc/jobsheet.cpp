@@ -204,8 +204,8 @@ QList<SheetLine> gearTrainLines(const FormState& form, const Machine& machine) {
     }
     if (list->size() > listed) {
         lines.append({QString(),
-                      QCoreApplication::translate("JobSheet", "ve %1 dizi daha")
-                          .arg(form.locale().toString(list->size() - listed)),
+                      QCoreApplication::translate("JobSheet", "ve %n dizi daha", nullptr,
+                                                  int(list->size() - listed)),
                       {},
                       {}});
     }
