@@ -196,7 +196,7 @@ void TestJobSheet::sheetNumbersAreRounded() {
     job.run(script.split(QLatin1Char(',')));
     const auto made = job.sheet();
     QVERIFY(std::holds_alternative<JobSheet>(made));
-    const JobSheet& sheet = std::get<JobSheet>(made);
+    const auto& sheet = std::get<JobSheet>(made);
 
     QStringList found;
     for (const SheetSection& section : sheet.sections) {

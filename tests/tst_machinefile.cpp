@@ -17,6 +17,13 @@ QByteArray fileWith(const char* machine) {
 
 const char* const good = R"("name": "Tezgâh B", "indexConstant": 30, "gears": [20, 25, 25, 30])";
 
+// A version-2 file with one lathe of ten gears and `rest` (JSON members) besides.
+QByteArray latheFile(const char* rest) {
+    return QByteArray(R"({"format": "zorvandi-machines", "version": 2, "machines": [],
+        "lathes": [{"name": "Torna 1", "gears": [20, 25, 30, 35, 40, 45, 50, 55, 60, 127], )") +
+           rest + "}]}";
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(FileProblem)
@@ -74,10 +81,24 @@ void TestMachineFile::acceptedOrRefusedWithItsReason_data() {
             "«B» tezgâhında \"gears\" anahtarı yok.");
     refused("no version", R"({"format": "zorvandi-machines", "machines": []})",
             FileProblem::NoVersion, "geçerli bir sürüm");
+    ok("version 1, read as before", fileWith(good));
+    refused("lathes in a version-1 file",
+            R"({"format": "zorvandi-machines", "version": 1, "machines": [], "lathes": []})",
+            FileProblem::UnknownKey, "\"lathes\"");
+    ok("a lathe with a gearbox and a clearance", latheFile(R"("leadScrew": {"mm": 6},
+       "gearbox": [{"name": "A", "ratio": 1}, {"name": "B", "ratio": 0.5}], "clearance": 30)"));
+    ok("an inch lead screw", latheFile(R"("leadScrew": {"tpi": 4})"));
+    refused("screw pitch out of range", latheFile(R"("leadScrew": {"mm": 30})"),
+            FileProblem::BadValue, "«Torna 1» tornasının vidalı mil adımı 0,5 ile 25 mm");
+    refused("screw in both mm and tpi", latheFile(R"("leadScrew": {"mm": 6, "tpi": 4})"),
+            FileProblem::BadValue, "ya mm ya da tpi ile");
+    refused("gearbox ratio of 0",
+            latheFile(R"("leadScrew": {"mm": 6}, "gearbox": [{"name": "A", "ratio": 0}])"),
+            FileProblem::BadValue, "oranı 0,01 ile 100 arasında");
     refused("not JSON", "{format", FileProblem::NotJson, "JSON değil");
     refused("another format", R"({"format": "other", "version": 1, "machines": []})",
             FileProblem::WrongFormat, "tezgâh dosyası değil");
-    refused("version 2", R"({"format": "zorvandi-machines", "version": 2, "machines": []})",
+    refused("version 3", R"({"format": "zorvandi-machines", "version": 3, "machines": []})",
             FileProblem::NewerVersion, "sürümde");
     refused("empty name", fileWith(R"("name": "  ", "indexConstant": 30, "gears": [20, 25])"),
             FileProblem::BadValue, "1 ile 60 karakter");
@@ -136,22 +157,29 @@ void TestMachineFile::acceptedOrRefusedWithItsReason() {
 }
 
 void TestMachineFile::writtenThenReadBackEqual() {
-    Machine b = tezgahB();
     Machine plain;
     plain.name = QStringLiteral("Hamburg 3");
     plain.indexConstant = 48;
     plain.gears = {24, 48, 96};
-    const QList<Machine> machines{b, plain};
+    Lathe lathe = builtInLathe();
+    lathe.name = QStringLiteral("Torna 1");
+    lathe.screw = {LeadScrew::Unit::ThreadsPerInch, 4};
+    lathe.gearbox = {{QStringLiteral("A"), 1}, {QStringLiteral("B"), 0.5}};
+    lathe.clearance = 30;
+    const MachineBook book{{tezgahB(), plain}, {lathe}, {}};
     const QTemporaryDir dir;
     QSettings settings(dir.filePath(QStringLiteral("zorvandi.conf")), QSettings::IniFormat);
     MachineStore store(dir.filePath(QStringLiteral("zorvandi/machines.json")), settings);
 
-    QCOMPARE(store.save(machines, QStringLiteral("Hamburg 3"), store.known()).error, std::nullopt);
+    QCOMPARE(store.save(book, QStringLiteral("Hamburg 3"), QStringLiteral("Torna 1"), store.known())
+                 .error,
+             std::nullopt);
 
     MachineStore again(store.path(), settings);
     QCOMPARE(again.load(), std::nullopt);
-    QCOMPARE(again.machines(), machines);
+    QCOMPARE(again.book(), book);
     QCOMPARE(again.machineInUse(), plain);
+    QCOMPARE(again.latheInUse(), lathe);
     QFile file(store.path());
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY(!file.readAll().contains("active")); // the choice is the settings'
@@ -164,18 +192,18 @@ void TestMachineFile::fileChangedOutsideIsSetAsideAndNamed() {
     const QString path = dir.filePath(QStringLiteral("zorvandi/machines.json"));
     MachineStore mine(path, settings);
     MachineStore theirs(path, settings);
-    QCOMPARE(mine.save({tezgahB()}, {}, mine.known()).error, std::nullopt);
+    QCOMPARE(mine.save({{tezgahB()}, {}, {}}, {}, {}, mine.known()).error, std::nullopt);
     QCOMPARE(theirs.load(), std::nullopt);
     QCOMPARE(mine.load(), std::nullopt);
     Machine other = tezgahB();
     other.name = QStringLiteral("Tezgâh C");
-    QCOMPARE(theirs.save({tezgahB(), other}, {}, theirs.known()).error, std::nullopt);
+    QCOMPARE(theirs.save({{tezgahB(), other}, {}, {}}, {}, {}, theirs.known()).error, std::nullopt);
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray theirBytes = file.readAll();
     file.close();
 
-    const SaveOutcome outcome = mine.save({}, {}, mine.known());
+    const SaveOutcome outcome = mine.save({}, {}, {}, mine.known());
 
     QCOMPARE(outcome.error, std::nullopt);
     QVERIFY(outcome.setAside.startsWith(dir.filePath(QStringLiteral("zorvandi/machines-"))));
@@ -186,7 +214,7 @@ void TestMachineFile::fileChangedOutsideIsSetAsideAndNamed() {
     QCOMPARE(reader.load(), std::nullopt);
     QCOMPARE(reader.machines(), QList<Machine>());
     // Saved again from what it wrote itself, nothing more is set aside.
-    QCOMPARE(mine.save({other}, {}, mine.known()).setAside, QString());
+    QCOMPARE(mine.save({{other}, {}, {}}, {}, {}, mine.known()).setAside, QString());
 }
 
 QTEST_GUILESS_MAIN(TestMachineFile)

@@ -64,7 +64,7 @@ void TestMachines::machineChosenInTheMenuRunsTheGears() {
 void TestMachines::unusableMachineFileIsLeftIntact() {
     QVERIFY(QDir(m_config.path()).mkpath(s("zorvandi")));
     const QString path = m_config.filePath(s("zorvandi/machines.json"));
-    const QByteArray bytes = R"({"format": "zorvandi-machines", "version": 2, "machines": []})";
+    const QByteArray bytes = R"({"format": "zorvandi-machines", "version": 3, "machines": []})";
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(bytes);
@@ -130,7 +130,7 @@ void TestMachines::changeOfMachineGreysAndRefusesTheGears() {
 // A gear list that does not read stays as typed when another machine is chosen and back, and
 // marks its machine; Esc then asks before the change is dropped.
 void TestMachines::editorKeepsARefusedTextAndAsksOnCancel() {
-    QAction* editor = m_window->findChild<QAction*>(s("machinesAction"));
+    auto* editor = m_window->findChild<QAction*>(s("machinesAction"));
     QVERIFY(editor);
     bool stillOpen = false;
     QString kept;

@@ -336,7 +336,9 @@ void TestWindow::menusHoldTheirItems() {
          {s("PDF Olarak Kaydet…\tCtrl+S"), s("Baskı Önizleme…\t"), s("Yazdır…\tCtrl+P"), s("-"),
           s("Çıkış\tCtrl+Q")}},
         {s("Düzen"), {s("Sonuçları Kopyala\tCtrl+Shift+C")}},
-        {s("Araçlar"), {s("Dişli Dizileri…\tCtrl+T"), s("Tezgâhlar…\t"), s("Tezgâh\t")}},
+        {s("Araçlar"),
+         {s("Dişli Dizileri…\tCtrl+T"), s("Vida Tornalama…\t"), s("Tezgâhlar…\t"), s("Tezgâh\t"),
+          s("Torna\t")}},
         {s("Yardım"), {s("ZORVANDI Hakkında\t"), s("Dil / Language\t")}},
     };
     const QList<QAction*> menus = m_window->menuBar()->actions();

@@ -381,6 +381,281 @@
             <numerusform>and %n more trains</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 mm</source>
+        <translation>%1 mm</translation>
+    </message>
+    <message>
+        <source>inçte %1 diş (%2 mm)</source>
+        <translation>%1 threads per inch (%2 mm)</translation>
+    </message>
+    <message>
+        <source>4. VİDA TORNALAMA</source>
+        <translation>4. CUTTING THE WORM</translation>
+    </message>
+    <message>
+        <source>TORNA</source>
+        <translation>LATHE</translation>
+    </message>
+    <message>
+        <source>VİDALI MİL</source>
+        <translation>LEAD SCREW</translation>
+    </message>
+    <message>
+        <source>modül sıfırdan büyük değil</source>
+        <translation>the module is not above zero</translation>
+    </message>
+    <message>
+        <source>µm</source>
+        <translation>µm</translation>
+    </message>
+    <message>
+        <source>DİZİ</source>
+        <translation>TRAIN</translation>
+    </message>
+    <message>
+        <source>%1, kutu %2</source>
+        <translation>%1, gearbox %2</translation>
+    </message>
+    <message>
+        <source>KESİLEN ADIM</source>
+        <translation>LEAD CUT</translation>
+    </message>
+    <message>
+        <source>HATA (100 mm&apos;de)</source>
+        <translation>ERROR (per 100 mm)</translation>
+    </message>
+    <message>
+        <source>HATA (L boyunca)</source>
+        <translation>ERROR (over L)</translation>
+    </message>
+    <message>
+        <source>AĞIZ BÖLME</source>
+        <translation>INDEXING THE STARTS</translation>
+    </message>
+    <message>
+        <source>üst kızak %1 mm ya da A %2 ÷ %3 = %4 diş</source>
+        <translation>top slide %1 mm, or A %2 ÷ %3 = %4 teeth</translation>
+    </message>
+    <message>
+        <source>üst kızak %1 mm</source>
+        <translation>top slide %1 mm</translation>
+    </message>
+</context>
+<context>
+    <name>Lathe</name>
+    <message>
+        <source>Varsayılan torna</source>
+        <translation>Default lathe</translation>
+    </message>
+    <message>
+        <source>«%1» tornasının kutu konumlarının adı 1 ile %2 karakter arasında olmalı.</source>
+        <translation>The gearbox positions of lathe «%1» must have names of 1 to %2 characters.</translation>
+    </message>
+    <message>
+        <source>Adsız bir torna var: her tornanın 1 ile %1 karakter arasında bir adı olmalı.</source>
+        <translation>A lathe has no name: every lathe needs a name of 1 to %1 characters.</translation>
+    </message>
+    <message>
+        <source>«%1» tornasının adı 1 ile %2 karakter arasında olmalı.</source>
+        <translation>The name of lathe «%1» must have 1 to %2 characters.</translation>
+    </message>
+    <message>
+        <source>«%1» adı birden fazla tornada var: adlar, büyük küçük harf ayrımı olmadan, birbirinden farklı olmalı.</source>
+        <translation>More than one lathe is named «%1»: names must differ, whatever their case.</translation>
+    </message>
+    <message>
+        <source>«%1» adı yerleşik tornanın adıdır; başka bir ad seçin.</source>
+        <translation>«%1» is the built-in lathe&apos;s name; choose another.</translation>
+    </message>
+    <message>
+        <source>«%1» tornasının vidalı mili ya mm ya da tpi ile verilmeli, ikisiyle birden değil.</source>
+        <translation>The lead screw of lathe «%1» must be given in mm or in tpi, not both.</translation>
+    </message>
+    <message>
+        <source>«%1» tornasında %2 ile %3 arasında dişli olmalı.</source>
+        <translation>Lathe «%1» must have %2 to %3 gears.</translation>
+    </message>
+    <message>
+        <source>«%1» tornasının vidalı mil adımı %2 ile %3 mm arasında olmalı.</source>
+        <translation>The lead screw pitch of lathe «%1» must be from %2 to %3 mm.</translation>
+    </message>
+    <message>
+        <source>«%1» tornasının vidalı mili inçte %2 ile %3 diş arasında olmalı.</source>
+        <translation>The lead screw of lathe «%1» must have %2 to %3 threads per inch.</translation>
+    </message>
+    <message>
+        <source>«%1» tornasının dişlileri %2 ile %3 arasında tam sayılar olmalı.</source>
+        <translation>The gears of lathe «%1» must be whole numbers from %2 to %3.</translation>
+    </message>
+    <message>
+        <source>«%1» tornasının kutu konumlarının oranı %2 ile %3 arasında olmalı.</source>
+        <translation>The gearbox ratios of lathe «%1» must be from %2 to %3.</translation>
+    </message>
+    <message>
+        <source>«%1» tornasının boşluğu (k) %2 ile %3 arasında bir tam sayı olmalı.</source>
+        <translation>The clearance (k) of lathe «%1» must be a whole number from %2 to %3.</translation>
+    </message>
+</context>
+<context>
+    <name>LatheWindow</name>
+    <message>
+        <source>Torna:</source>
+        <translation>Lathe:</translation>
+    </message>
+    <message>
+        <source>VİDA TORNALAMA — m = %1, z1 = %2</source>
+        <translation>CUTTING THE WORM — m = %1, z1 = %2</translation>
+    </message>
+    <message>
+        <source>Gereken adım pz = z1 × π × m = %1 mm; vidalı mil %2 mm.</source>
+        <translation>Lead needed pz = z1 × π × m = %1 mm; lead screw %2 mm.</translation>
+    </message>
+    <message>
+        <source>Gereken adım pz = z1 × π × m = %1 mm; vidalı mil inçte %2 diş.</source>
+        <translation>Lead needed pz = z1 × π × m = %1 mm; lead screw %2 threads per inch.</translation>
+    </message>
+    <message>
+        <source>Kutu</source>
+        <translation>Gearbox</translation>
+    </message>
+    <message>
+        <source>Dizi</source>
+        <translation>Train</translation>
+    </message>
+    <message>
+        <source>Diğer diziler</source>
+        <translation>Other trains</translation>
+    </message>
+    <message>
+        <source>Adım (mm)</source>
+        <translation>Lead (mm)</translation>
+    </message>
+    <message>
+        <source>µm / 100 mm</source>
+        <translation>µm / 100 mm</translation>
+    </message>
+    <message>
+        <source>µm / L</source>
+        <translation>µm / L</translation>
+    </message>
+    <message>
+        <source>Bölme</source>
+        <translation>Indexing</translation>
+    </message>
+    <message>
+        <source>Ağızları bölmek için üst kızağı tezgâha paralel ayarlayıp bir eksenel adım ilerletin: π × m = %1 mm.</source>
+        <translation>To index the starts, set the top slide parallel to the bed and advance it by one axial pitch: π × m = %1 mm.</translation>
+    </message>
+    <message>
+        <source>Ya da A&apos;yı kavramadan çıkarıp mili, A %1 ÷ %2 = %3 diş dönene dek çevirin (A&apos;nın mille bire bir döndüğü varsayılır).</source>
+        <translation>Or take A out of mesh and turn the spindle until A has moved %1 ÷ %2 = %3 teeth (this assumes that A turns with the spindle, one to one).</translation>
+    </message>
+</context>
+<context>
+    <name>LathesPage</name>
+    <message>
+        <source>mm adım</source>
+        <translation>mm pitch</translation>
+    </message>
+    <message>
+        <source>inçte diş (tpi)</source>
+        <translation>threads per inch (tpi)</translation>
+    </message>
+    <message>
+        <source>Diş sayıları, boşluk ya da virgülle ayrılmış; iki kez yazılan sayı o sayıda iki dişli demektir.</source>
+        <translation>Tooth counts, separated by blanks or commas; a count written twice means two gears of that count.</translation>
+    </message>
+    <message>
+        <source>Hızlı değiştirme kutusunun konumları, satır başına bir konum: adı ve oranı (&quot;A 1&quot;, &quot;B 0,5&quot;). Boşsa oranı 1 olan tek konum.</source>
+        <translation>The quick-change gearbox&apos;s positions, one a line: its name and its ratio (&quot;A 1&quot;, &quot;B 0.5&quot;). Empty: a single position of ratio 1.</translation>
+    </message>
+    <message>
+        <source>Bileşik dizi için boşluk (k)</source>
+        <translation>Clearance for compound trains (k)</translation>
+    </message>
+    <message>
+        <source>Ad</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Vidalı mil</source>
+        <translation>Lead screw</translation>
+    </message>
+    <message>
+        <source>Dişliler</source>
+        <translation>Gears</translation>
+    </message>
+    <message>
+        <source>Kutu konumları</source>
+        <translation>Gearbox positions</translation>
+    </message>
+    <message>
+        <source>Boşluk (k, diş)</source>
+        <translation>Clearance (k, teeth)</translation>
+    </message>
+    <message>
+        <source>&amp;Yeni</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>Ç&amp;oğalt</source>
+        <translation>D&amp;uplicate</translation>
+    </message>
+    <message>
+        <source>&amp;Sil</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>İçe &amp;Aktar…</source>
+        <translation>&amp;Import…</translation>
+    </message>
+    <message>
+        <source>&amp;Dışa Aktar…</source>
+        <translation>E&amp;xport…</translation>
+    </message>
+    <message>
+        <source>Yeni torna</source>
+        <translation>New lathe</translation>
+    </message>
+    <message>
+        <source>Torna İçe Aktar</source>
+        <translation>Import Lathes</translation>
+    </message>
+    <message>
+        <source>Tezgâh dosyası (*.json)</source>
+        <translation>Machine file (*.json)</translation>
+    </message>
+    <message>
+        <source>«%1» içe aktarılamadı: %2</source>
+        <translation>«%1» could not be imported: %2</translation>
+    </message>
+    <message>
+        <source>«%1» → «%2»</source>
+        <translation>«%1» → «%2»</translation>
+    </message>
+    <message>
+        <source>Bu tornaların adı, var olanlarla çakıştığı için değiştirildi:
+%1</source>
+        <translation>These lathes were renamed, as their names clashed with existing ones:
+%1</translation>
+    </message>
+    <message>
+        <source>Dışa aktarılmadı; önce şunları düzeltin:</source>
+        <translation>Not exported; first correct the following:</translation>
+    </message>
+    <message>
+        <source>Torna Dışa Aktar</source>
+        <translation>Export Lathes</translation>
+    </message>
+    <message>
+        <source>tornalar.json</source>
+        <translation>lathes.json</translation>
+    </message>
+    <message>
+        <source>«%1» kaydedilemedi: %2</source>
+        <translation>«%1» could not be saved: %2</translation>
+    </message>
 </context>
 <context>
     <name>Machine</name>
@@ -490,6 +765,18 @@
     <message>
         <source>«%1» tezgâhında bilinmeyen bir anahtar var: %2.</source>
         <translation>Machine «%1» has an unknown key: %2.</translation>
+    </message>
+    <message>
+        <source>«%1» tornasında %2 anahtarı yok.</source>
+        <translation>Lathe «%1» has no %2 key.</translation>
+    </message>
+    <message>
+        <source>«%1» tornasında %2 anahtarının değeri yanlış türde.</source>
+        <translation>Lathe «%1» has a value of the wrong type for its %2 key.</translation>
+    </message>
+    <message>
+        <source>«%1» tornasında bilinmeyen bir anahtar var: %2.</source>
+        <translation>Lathe «%1» has an unknown key: %2.</translation>
     </message>
 </context>
 <context>
@@ -611,6 +898,14 @@
         <source>Tezgâhlardaki değişiklikler kaydedilmedi. Atılsın mı?</source>
         <translation>The changes to the machines are not saved. Discard them?</translation>
     </message>
+    <message>
+        <source>Azdırma tezgâhları</source>
+        <translation>Hobbing machines</translation>
+    </message>
+    <message>
+        <source>Tornalar</source>
+        <translation>Lathes</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -727,6 +1022,14 @@
     <message>
         <source>%1 → %2</source>
         <translation>%1 → %2</translation>
+    </message>
+    <message>
+        <source>T&amp;orna</source>
+        <translation>&amp;Lathe</translation>
+    </message>
+    <message>
+        <source>&amp;Vida Tornalama…</source>
+        <translation>Cutting the &amp;Worm…</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 #include "calc/changegears.h"
 #include "calc/geartrains.h"
 #include "calc/hobangles.h"
+#include "calc/lathetrains.h"
 #include "calc/wormstarts.h"
 #include "model/decimal15.h"
 #include "model/fieldvalues.h"
@@ -212,6 +213,91 @@ QList<SheetLine> gearTrainLines(const FormState& form, const Machine& machine) {
     return lines;
 }
 
+QString screwText(const LeadScrew& screw, const QLocale& locale) {
+    if (screw.unit == LeadScrew::Unit::Millimetre) {
+        return QCoreApplication::translate("JobSheet", "%1 mm")
+            .arg(FieldValues::writeNumber(screw.value, locale));
+    }
+    return QCoreApplication::translate("JobSheet", "inçte %1 diş (%2 mm)")
+        .arg(FieldValues::writeNumber(screw.value, locale), sheetNumber(screw.pitch(), locale));
+}
+
+// A signed figure: a plus means the cut lead is longer.
+QString signedMicrons(double x, const QLocale& locale) {
+    const QString text = locale.toString(std::abs(x), 'f', 1);
+    return x > 0 ? locale.positiveSign() + text : x < 0 ? locale.negativeSign() + text : text;
+}
+
+// The worm on the lathe: the nearest lead the lathe in use cuts, its train and its errors, and
+// how to index the starts.
+SheetSection latheSection(const FormState& form, const Lathe& lathe) {
+    const QLocale& locale = form.locale();
+    SheetSection s;
+    s.heading = QCoreApplication::translate("JobSheet", "4. VİDA TORNALAMA");
+    s.computed = true;
+    s.lines.append({QCoreApplication::translate("JobSheet", "TORNA"), displayName(lathe), {}, {}});
+    s.lines.append({QCoreApplication::translate("JobSheet", "VİDALI MİL"),
+                    screwText(lathe.screw, locale),
+                    {},
+                    {}});
+    const double module = valueOf(form, F::m_t);
+    const int z1 = wormStartsOf(form);
+    if (!(module > 0)) {
+        s.lines.append({QString(),
+                        QCoreApplication::translate("JobSheet", "modül sıfırdan büyük değil"),
+                        {},
+                        {}});
+        return s;
+    }
+    const double wanted = wormLead(module, z1);
+    const std::optional<double> length = FieldValues::readNumber(form.getText(F::L_t), locale);
+    const QList<LeadRow> rows =
+        LatheTrainFinder(lathe).nearest(wanted, length && *length > 0 ? length : std::nullopt, 1);
+    const QString mm = QCoreApplication::translate("JobSheet", "mm");
+    const QString microns = QCoreApplication::translate("JobSheet", "µm");
+    s.lines.append({QCoreApplication::translate("JobSheet", "VİDA HELİS ADIMI (pz = z1 × π × m)"),
+                    locale.toString(wanted, 'f', 5),
+                    mm,
+                    {}});
+    if (rows.isEmpty()) {
+        return s;
+    }
+    const LeadRow& r = rows.constFirst();
+    const QString train = r.train.text(locale);
+    s.lines.append({QCoreApplication::translate("JobSheet", "DİZİ"),
+                    lathe.gearbox.isEmpty() ? train
+                                            : QCoreApplication::translate("JobSheet", "%1, kutu %2")
+                                                  .arg(train, lathe.gearbox.at(r.position).name),
+                    {},
+                    {}});
+    s.lines.append({QCoreApplication::translate("JobSheet", "KESİLEN ADIM"),
+                    locale.toString(r.lead, 'f', 5),
+                    mm,
+                    {}});
+    s.lines.append({QCoreApplication::translate("JobSheet", "HATA (100 mm'de)"),
+                    signedMicrons(r.micronsPer100mm, locale),
+                    microns,
+                    {}});
+    s.lines.append(
+        {QCoreApplication::translate("JobSheet", "HATA (L boyunca)"),
+         r.micronsOverLength ? signedMicrons(*r.micronsOverLength, locale) : QStringLiteral("—"),
+         microns,
+         {}});
+    if (z1 > 1) {
+        const QString slide = locale.toString(std::numbers::pi * module, 'f', 3);
+        s.lines.append({QCoreApplication::translate("JobSheet", "AĞIZ BÖLME"),
+                        r.indexable(z1)
+                            ? QCoreApplication::translate(
+                                  "JobSheet", "üst kızak %1 mm ya da A %2 ÷ %3 = %4 diş")
+                                  .arg(slide, locale.toString(r.train.a), locale.toString(z1),
+                                       locale.toString(r.train.a / z1))
+                            : QCoreApplication::translate("JobSheet", "üst kızak %1 mm").arg(slide),
+                        {},
+                        {}});
+    }
+    return s;
+}
+
 SheetSection section(const FormState& form, const Machine& machine, ButtonId button,
                      bool computed) {
     SheetSection s;
@@ -260,7 +346,7 @@ SectionState sectionState(ButtonId section, const FormSnapshot& now, const Compl
 
 std::variant<JobSheet, SheetRefusal> makeJobSheet(const FormState& form, const Machine& machine,
                                                   const CompletedRuns& runs,
-                                                  const QDateTime& madeAt) {
+                                                  const QDateTime& madeAt, const Lathe& lathe) {
     const FormSnapshot now{form.texts(), machine};
     JobSheet sheet;
     sheet.title = formTitle();
@@ -280,6 +366,7 @@ std::variant<JobSheet, SheetRefusal> makeJobSheet(const FormState& form, const M
         return refusal;
     }
     sheet.drive = driveDimensions(form);
+    sheet.more.append(latheSection(form, lathe));
     return sheet;
 }
 
@@ -344,9 +431,14 @@ QString degreesAndMinutes(double notation) {
         .arg(minutes, 2, 10, QLatin1Char('0'));
 }
 
+QList<SheetSection> allSections(const JobSheet& sheet) {
+    QList<SheetSection> all(sheet.sections.begin(), sheet.sections.end());
+    return all + sheet.more;
+}
+
 QString toTabSeparated(const JobSheet& sheet) {
     QString text = sheet.title + QLatin1Char('\t') + sheet.madeAt + QLatin1Char('\n');
-    for (const SheetSection& s : sheet.sections) {
+    for (const SheetSection& s : allSections(sheet)) {
         text += s.heading + QLatin1Char('\n');
         for (const SheetLine& line : s.lines) {
             text += line.caption + QLatin1Char('\t') + line.copyValue() + QLatin1Char('\t') +
@@ -362,7 +454,7 @@ QString toHtmlTable(const JobSheet& sheet) {
             .arg(caption.toHtmlEscaped(), value.toHtmlEscaped(), unit.toHtmlEscaped());
     };
     QString html = QStringLiteral("<table>\n") + row(sheet.title, sheet.madeAt, {});
-    for (const SheetSection& s : sheet.sections) {
+    for (const SheetSection& s : allSections(sheet)) {
         html +=
             QStringLiteral("<tr><th colspan=\"3\">%1</th></tr>\n").arg(s.heading.toHtmlEscaped());
         for (const SheetLine& line : s.lines) {

@@ -6,6 +6,7 @@
 // had then (and, for the change gears, the machine in use is the one it used), so a sheet
 // never mixes the results of two runs. src/paint paints this content.
 
+#include "calc/lathe.h"
 #include "calc/machine.h"
 #include "model/fieldid.h"
 
@@ -72,6 +73,9 @@ struct JobSheet {
     QString title;
     QString madeAt;
     std::array<SheetSection, buttonCount> sections;
+    // The sections beyond the form's three, which follow the first section's fields: the
+    // worm on the lathe.
+    QList<SheetSection> more;
     // Nothing when a dimension is not positive, so that no drawing is to be made.
     std::optional<DriveDimensions> drive;
 };
@@ -95,7 +99,8 @@ struct SheetRefusal {
 // and current, or any section was completed but is no longer current.
 std::variant<JobSheet, SheetRefusal> makeJobSheet(const FormState& form, const Machine& machine,
                                                   const CompletedRuns& runs,
-                                                  const QDateTime& madeAt);
+                                                  const QDateTime& madeAt,
+                                                  const Lathe& lathe = builtInLathe());
 
 QString refusalMessage(const SheetRefusal& refusal);
 
@@ -109,6 +114,9 @@ QString sheetFileName(const FormState& form);
 
 // An angle in degrees-and-minutes notation as it is written on a drawing: 2.52 → "2° 52′".
 QString degreesAndMinutes(double notation);
+
+// The form's sections, then the ones beyond them, in the sheet's order.
+QList<SheetSection> allSections(const JobSheet& sheet);
 
 // The sheet's lines as caption, value and unit, tab-separated and as an HTML table, so that a
 // paste into a spreadsheet lands in three columns with the numbers in a column of their own.

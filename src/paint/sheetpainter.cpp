@@ -10,6 +10,8 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 
+#include <functional>
+
 namespace {
 
 constexpr double lineHeight = 13;
@@ -45,7 +47,28 @@ double paintSection(QPainter& p, const SheetSection& section, double x, double y
     return y + lineHeight / 2;
 }
 
-void paintPage(QPainter& p, const JobSheet& sheet, const QLocale& locale, const QSizeF& page) {
+double sectionHeight(const SheetSection& section) {
+    return lineHeight + 2 + double(section.lines.size()) * lineHeight + lineHeight / 2;
+}
+
+// The sections beyond the form's: in the right column when they fit beside the dimensions,
+// else on a page of their own after the drawing. Returns whether they took a page.
+bool paintMore(QPainter& p, const JobSheet& sheet, double column, double& right, double leftEnd) {
+    double height = 0;
+    for (const SheetSection& s : sheet.more) {
+        height += sectionHeight(s);
+    }
+    if (right + height > leftEnd) {
+        return false;
+    }
+    for (const SheetSection& s : sheet.more) {
+        right = paintSection(p, s, column + columnGap, right, column);
+    }
+    return true;
+}
+
+void paintPage(QPainter& p, const JobSheet& sheet, const QLocale& locale, const QSizeF& page,
+               const std::function<bool()>& newPage) {
     double y = 14;
     p.setFont(sheetFont(13, true));
     p.drawText(QPointF(0, y), sheet.title);
@@ -65,6 +88,17 @@ void paintPage(QPainter& p, const JobSheet& sheet, const QLocale& locale, const 
     for (std::size_t i = 1; i < sheet.sections.size(); ++i) {
         right = paintSection(p, sheet.sections.at(i), column + columnGap, right, column);
     }
+    const bool morePainted = paintMore(p, sheet, column, right, leftEnd);
+    // Whatever the drawing leaves, the sections beyond the form's take the next page.
+    const auto paintMoreOnNextPage = [&] {
+        if (morePainted || sheet.more.isEmpty() || !newPage()) {
+            return;
+        }
+        double next = 14;
+        for (const SheetSection& s : sheet.more) {
+            next = paintSection(p, s, 0, next, column);
+        }
+    };
     y = std::max(leftEnd, right) + 4;
     p.drawLine(QPointF(0, y), QPointF(page.width(), y));
     y += lineHeight + 4;
@@ -76,18 +110,17 @@ void paintPage(QPainter& p, const JobSheet& sheet, const QLocale& locale, const 
     if (!sheet.drive) {
         p.drawText(QPointF(0, y),
                    QCoreApplication::translate("JobSheet", "ÇİZİM: bu ölçülerle çizilemiyor"));
-        return;
-    }
-    if (!layout) {
+    } else if (!layout) {
         p.drawText(QPointF(0, y), QCoreApplication::translate(
                                       "JobSheet", "ÇİZİM: bu ölçüler 1:10000 ölçeğinde bile "
                                                   "sayfaya sığmıyor"));
-        return;
+    } else {
+        p.drawText(QPointF(0, y), QCoreApplication::translate("JobSheet", "ÇİZİM (%1)")
+                                      .arg(scaleCaption(layout->paperPerMm, locale)));
+        p.setFont(sheetFont(7));
+        paintDrawing(p, *sheet.drive, *layout);
     }
-    p.drawText(QPointF(0, y), QCoreApplication::translate("JobSheet", "ÇİZİM (%1)")
-                                  .arg(scaleCaption(layout->paperPerMm, locale)));
-    p.setFont(sheetFont(7));
-    paintDrawing(p, *sheet.drive, *layout);
+    paintMoreOnNextPage();
 }
 
 } // namespace
@@ -106,7 +139,8 @@ bool paintSheet(QPagedPaintDevice& device, const JobSheet& sheet, const QLocale&
     p.setRenderHint(QPainter::Antialiasing);
     // Work in points, whatever the device's resolution.
     p.scale(device.logicalDpiX() / 72.0, device.logicalDpiY() / 72.0);
-    paintPage(p, sheet, locale, device.pageLayout().paintRect(QPageLayout::Point).size());
+    paintPage(p, sheet, locale, device.pageLayout().paintRect(QPageLayout::Point).size(),
+              [&device] { return device.newPage(); });
     return p.end();
 }
 

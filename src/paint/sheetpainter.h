@@ -1,7 +1,7 @@
 #pragma once
 
-// Paints the job sheet: the title and date, the three sections' lines and the drawing, on one
-// page. The printer, the print preview and the PDF file all come through paintSheet, so what
+// Paints the job sheet: the title and date, the three sections' lines and the drawing on the
+// first page; the sections beyond the form's beside them where they fit, else on a second page. The printer, the print preview and the PDF file all come through paintSheet, so what
 // is previewed is what is printed and saved.
 
 #include "calc/jobsheet.h"
@@ -14,7 +14,7 @@
 
 class QPagedPaintDevice;
 
-// Paints the sheet on the device's first page, in points from the top left of its printable
+// Paints the sheet on the device's pages, in points from the top left of its printable
 // area. Returns false when no painter could be started on the device.
 bool paintSheet(QPagedPaintDevice& device, const JobSheet& sheet, const QLocale& locale);
 
@@ -22,7 +22,7 @@ bool paintSheet(QPagedPaintDevice& device, const JobSheet& sheet, const QLocale&
 // preview and the printer, so that the drawing has one scale on all three.
 QPageLayout sheetPageLayout(const QLocale& locale);
 
-// Writes the sheet as a one-page PDF at `path`, replacing a file there only once the whole PDF
+// Writes the sheet as a PDF at `path`, replacing a file there only once the whole PDF
 // is written. Returns the system's reason when it could not be written; then no file and no
 // temporary file is left, and an older file of that name is unchanged.
 std::optional<QString> saveSheetAsPdf(const JobSheet& sheet, const QLocale& locale,

@@ -16,16 +16,18 @@
 namespace {
 
 const QString formatName = QStringLiteral("zorvandi-machines");
-constexpr int formatVersion = 1;
+constexpr int formatVersion = 2;
 
 // Reads one JSON object strictly: every key must be one it knows, and every value of the type
 // its key takes. The first fault met is kept, and reading goes no further.
 class StrictObject {
 public:
-    StrictObject(const QJsonObject& object, QString where, std::optional<FileFault>& fault)
-        : m_object(object)
+    StrictObject(QJsonObject object, QString where, std::optional<FileFault>& fault,
+                 bool inLathe = false)
+        : m_object(std::move(object))
         , m_where(std::move(where))
-        , m_fault(fault) {}
+        , m_fault(fault)
+        , m_inLathe(inLathe) {}
 
     // Refuses the first key that is not among `known`.
     bool onlyKeys(std::initializer_list<const char*> known) {
@@ -74,6 +76,16 @@ public:
         return v.isObject() ? std::optional(v.toObject()) : std::nullopt;
     }
 
+    // Any number, for a pitch or a ratio.
+    std::optional<double> number(const char* key) {
+        const QJsonValue v = value(key);
+        if (!v.isUndefined() && !v.isDouble()) {
+            fail(FileProblem::WrongType, QLatin1String(key));
+            return std::nullopt;
+        }
+        return v.isDouble() ? std::optional(v.toDouble()) : std::nullopt;
+    }
+
     std::optional<int> wholeOf(const QJsonValue& v, const char* key,
                                const std::optional<FileFault>& notWhole) {
         if (v.isUndefined()) {
@@ -103,7 +115,7 @@ public:
 
     bool fail(FileProblem problem, const QString& key) {
         if (!m_fault) {
-            m_fault = FileFault{problem, {}, std::nullopt, key, m_where};
+            m_fault = FileFault{problem, {}, std::nullopt, key, m_where, m_inLathe};
         }
         return false;
     }
@@ -116,6 +128,7 @@ private:
     QJsonObject m_object;
     QString m_where;
     std::optional<FileFault>& m_fault;
+    bool m_inLathe = false;
 };
 
 FileFault badValue(const QString& machine, MachineKey key, MachineRule rule) {
@@ -146,7 +159,7 @@ std::optional<Machine> readMachine(const QJsonObject& json, const QString& where
     if (!gears) {
         return object.missingUnlessFaulty("gears");
     }
-    for (const QJsonValue& g : *gears) {
+    for (const auto& g : *gears) {
         const auto count = object.wholeOf(
             g, "gears", badValue(m.name, MachineKey::Gears, MachineRule::WholeNumber));
         if (!count) {
@@ -185,6 +198,124 @@ std::optional<Machine> readMachine(const QJsonObject& json, const QString& where
         m.clearance = *clearance;
     }
     return m;
+}
+
+FileFault badLathe(const QString& lathe, LatheKey key, LatheRule rule, double low = 0,
+                   double high = 0) {
+    return {FileProblem::BadValue,
+            {},
+            std::nullopt,
+            {},
+            {},
+            true,
+            LatheFault{lathe, key, rule, low, high}};
+}
+
+std::optional<Lathe> readLathe(const QJsonObject& json, const QString& where,
+                               std::optional<FileFault>& fault) {
+    StrictObject object(json, where, fault, true);
+    if (!object.onlyKeys({"name", "leadScrew", "gears", "gearbox", "clearance"})) {
+        return std::nullopt;
+    }
+    Lathe l;
+    const auto name = object.string("name");
+    if (!name) {
+        return object.missingUnlessFaulty("name");
+    }
+    l.name = *name;
+    const auto screw = object.object("leadScrew");
+    if (!screw) {
+        return object.missingUnlessFaulty("leadScrew");
+    }
+    StrictObject lead(*screw, where, fault, true);
+    if (!lead.onlyKeys({"mm", "tpi"})) {
+        return std::nullopt;
+    }
+    if (lead.has("mm") && lead.has("tpi")) {
+        fault = badLathe(l.name, LatheKey::ScrewMm, LatheRule::TwoScrews);
+        return std::nullopt;
+    }
+    const bool mm = lead.has("mm");
+    const auto pitch = lead.number(mm ? "mm" : "tpi");
+    if (!pitch) {
+        return lead.missingUnlessFaulty("mm");
+    }
+    l.screw = {mm ? LeadScrew::Unit::Millimetre : LeadScrew::Unit::ThreadsPerInch, *pitch};
+    const auto gears = object.array("gears");
+    if (!gears) {
+        return object.missingUnlessFaulty("gears");
+    }
+    const Limits teeth = MachineLimits::gearTeeth;
+    for (const auto& g : *gears) {
+        const auto count = object.wholeOf(
+            g, "gears", badLathe(l.name, LatheKey::Gears, LatheRule::Range, teeth.low, teeth.high));
+        if (!count) {
+            return std::nullopt;
+        }
+        l.gears.append(*count);
+    }
+    std::sort(l.gears.begin(), l.gears.end());
+    if (object.has("gearbox")) {
+        const auto box = object.array("gearbox");
+        if (!box) {
+            return std::nullopt;
+        }
+        for (const auto& position : *box) {
+            if (!position.isObject()) {
+                object.fail(FileProblem::WrongType, QStringLiteral("gearbox"));
+                return std::nullopt;
+            }
+            StrictObject entry(position.toObject(), where, fault, true);
+            if (!entry.onlyKeys({"name", "ratio"})) {
+                return std::nullopt;
+            }
+            const auto positionName = entry.string("name");
+            if (!positionName) {
+                return entry.missingUnlessFaulty("name");
+            }
+            const auto ratio = entry.number("ratio");
+            if (!ratio) {
+                return entry.missingUnlessFaulty("ratio");
+            }
+            l.gearbox.append({*positionName, *ratio});
+        }
+    }
+    if (object.has("clearance")) {
+        const Limits k = MachineLimits::clearance;
+        const auto clearance = object.whole(
+            "clearance", badLathe(l.name, LatheKey::Clearance, LatheRule::Range, k.low, k.high));
+        if (!clearance) {
+            return std::nullopt;
+        }
+        l.clearance = *clearance;
+    }
+    return l;
+}
+
+QJsonObject latheObject(const Lathe& l) {
+    QJsonObject object;
+    object.insert(QStringLiteral("name"), l.name);
+    object.insert(QStringLiteral("leadScrew"),
+                  QJsonObject{{l.screw.unit == LeadScrew::Unit::Millimetre ? QStringLiteral("mm")
+                                                                           : QStringLiteral("tpi"),
+                               l.screw.value}});
+    QJsonArray gears;
+    for (const int g : l.gears) {
+        gears.append(g);
+    }
+    object.insert(QStringLiteral("gears"), gears);
+    if (!l.gearbox.isEmpty()) {
+        QJsonArray box;
+        for (const GearboxPosition& p : l.gearbox) {
+            box.append(
+                QJsonObject{{QStringLiteral("name"), p.name}, {QStringLiteral("ratio"), p.ratio}});
+        }
+        object.insert(QStringLiteral("gearbox"), box);
+    }
+    if (l.clearance) {
+        object.insert(QStringLiteral("clearance"), *l.clearance);
+    }
+    return object;
 }
 
 QJsonObject machineObject(const Machine& m) {
@@ -242,12 +373,17 @@ std::variant<MachineBook, FileFault> parseMachineFile(const QByteArray& json) {
     std::optional<FileFault> fault;
     StrictObject top(root, {}, fault);
     MachineBook book;
-    top.onlyKeys({"format", "version", "active", "machines"});
+    if (v == 1) {
+        top.onlyKeys({"format", "version", "active", "machines"});
+    } else {
+        top.onlyKeys({"format", "version", "active", "machines", "lathes"});
+    }
     const auto active = top.string("active");
     const auto machines = top.array("machines");
     if (!fault && !machines) {
         top.missing("machines");
     }
+    const auto lathes = top.array("lathes");
     if (fault) {
         return *fault;
     }
@@ -265,21 +401,42 @@ std::variant<MachineBook, FileFault> parseMachineFile(const QByteArray& json) {
         }
         book.machines.append(*machine);
     }
+    for (qsizetype i = 0; lathes && i < lathes->size(); ++i) {
+        const QJsonValue value = lathes->at(i);
+        const QString where = machinePlace(value, i);
+        if (!value.isObject()) {
+            return FileFault{FileProblem::WrongType,   {},    std::nullopt,
+                             QStringLiteral("lathes"), where, true};
+        }
+        const auto lathe = readLathe(value.toObject(), where, fault);
+        if (!lathe) {
+            return *fault;
+        }
+        book.lathes.append(*lathe);
+    }
     if (const auto bad = checkMachines(book.machines)) {
         return FileFault{FileProblem::BadValue, {}, bad};
+    }
+    if (const auto bad = checkLathes(book.lathes)) {
+        return FileFault{FileProblem::BadValue, {}, std::nullopt, {}, {}, true, bad};
     }
     return book;
 }
 
-QByteArray machineFileText(const QList<Machine>& machines) {
+QByteArray machineFileText(const MachineBook& book) {
     QJsonObject root;
     root.insert(QStringLiteral("format"), formatName);
     root.insert(QStringLiteral("version"), formatVersion);
-    QJsonArray list;
-    for (const Machine& m : machines) {
-        list.append(machineObject(m));
+    QJsonArray machines;
+    for (const Machine& m : book.machines) {
+        machines.append(machineObject(m));
     }
-    root.insert(QStringLiteral("machines"), list);
+    root.insert(QStringLiteral("machines"), machines);
+    QJsonArray lathes;
+    for (const Lathe& l : book.lathes) {
+        lathes.append(latheObject(l));
+    }
+    root.insert(QStringLiteral("lathes"), lathes);
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
@@ -300,11 +457,20 @@ QString fileFaultMessage(const FileFault& fault, const QLocale& locale) {
         return QCoreApplication::translate("MachineFile",
                                            "Dosyada geçerli bir sürüm (\"version\") yok.");
     case FileProblem::MissingKey:
+        if (fault.inLathe) {
+            return QCoreApplication::translate("MachineFile", "«%1» tornasında %2 anahtarı yok.")
+                .arg(fault.where, key);
+        }
         return fault.where.isEmpty()
                    ? QCoreApplication::translate("MachineFile", "Dosyada %1 anahtarı yok.").arg(key)
                    : QCoreApplication::translate("MachineFile", "«%1» tezgâhında %2 anahtarı yok.")
                          .arg(fault.where, key);
     case FileProblem::WrongType:
+        if (fault.inLathe) {
+            return QCoreApplication::translate(
+                       "MachineFile", "«%1» tornasında %2 anahtarının değeri yanlış türde.")
+                .arg(fault.where, key);
+        }
         return fault.where.isEmpty()
                    ? QCoreApplication::translate("MachineFile",
                                                  "Dosyadaki %1 anahtarının değeri yanlış türde.")
@@ -313,6 +479,11 @@ QString fileFaultMessage(const FileFault& fault, const QLocale& locale) {
                          "MachineFile", "«%1» tezgâhında %2 anahtarının değeri yanlış türde.")
                          .arg(fault.where, key);
     case FileProblem::UnknownKey:
+        if (fault.inLathe) {
+            return QCoreApplication::translate("MachineFile",
+                                               "«%1» tornasında bilinmeyen bir anahtar var: %2.")
+                .arg(fault.where, key);
+        }
         return fault.where.isEmpty()
                    ? QCoreApplication::translate("MachineFile",
                                                  "Dosyada bilinmeyen bir anahtar var: %1.")
@@ -321,6 +492,9 @@ QString fileFaultMessage(const FileFault& fault, const QLocale& locale) {
                                                  "«%1» tezgâhında bilinmeyen bir anahtar var: %2.")
                          .arg(fault.where, key);
     case FileProblem::BadValue:
+        if (fault.lathe) {
+            return latheFaultMessage(*fault.lathe, locale);
+        }
         return fault.machine ? machineFaultMessage(*fault.machine, locale) : QString();
     case FileProblem::Unreadable:
         return QCoreApplication::translate("MachineFile", "Dosya okunamadı: %1.").arg(fault.detail);
@@ -342,18 +516,14 @@ std::optional<QString> writeWhole(const QString& path, const QByteArray& bytes) 
     return std::nullopt;
 }
 
-std::optional<QString> exportMachines(const QList<Machine>& machines, const QString& path) {
-    return writeWhole(path, machineFileText(machines));
+std::optional<QString> exportMachines(const MachineBook& book, const QString& path) {
+    return writeWhole(path, machineFileText(book));
 }
 
-std::variant<QList<Machine>, FileFault> importMachines(const QString& path) {
+std::variant<MachineBook, FileFault> importMachines(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         return FileFault{FileProblem::Unreadable, file.errorString(), std::nullopt};
     }
-    auto book = parseMachineFile(file.readAll());
-    if (auto* fault = std::get_if<FileFault>(&book)) {
-        return *fault;
-    }
-    return std::get<MachineBook>(book).machines;
+    return parseMachineFile(file.readAll());
 }

@@ -6,14 +6,21 @@
 // so that a typo never silently means something else and the file is never rewritten from a
 // half-read copy. MachineStore (machinestore.h) owns the file itself.
 //
-//   { "format": "zorvandi-machines", "version": 1,
+//   { "format": "zorvandi-machines", "version": 2,
 //     "machines": [ { "name": "Tezgâh B", "indexConstant": 30, "gears": [20, 25, 25, 30],
 //                     "largeWheel": { "above": 150, "indexConstant": 60 },
-//                     "clearance": 40 } ] }
+//                     "clearance": 40 } ],
+//     "lathes": [ { "name": "Torna 1", "leadScrew": { "mm": 6 },
+//                   "gears": [20, 25, 30, 35, 40, 45, 50, 55, 60, 127],
+//                   "gearbox": [ { "name": "A", "ratio": 1 }, { "name": "B", "ratio": 0.5 } ],
+//                   "clearance": 30 } ] }
+//
+// A version-1 file has no lathes; the first save writes version 2.
 //
 // Files written before the machine in use moved to the settings may carry "active" at the top;
 // it is read, and never written again.
 
+#include "calc/lathe.h"
 #include "calc/machine.h"
 
 #include <QByteArray>
@@ -24,10 +31,11 @@
 #include <optional>
 #include <variant>
 
-// What a machine file holds: the machines the user keeps (never the built-in one) and, in an
-// older file, the name of the one that was in use.
+// What a machine file holds: the hobbing machines and lathes the user keeps (never the built-in
+// ones) and, in an older file, the name of the machine that was in use.
 struct MachineBook {
     QList<Machine> machines;
+    QList<Lathe> lathes;
     QString active;
 
     friend bool operator==(const MachineBook&, const MachineBook&) = default;
@@ -41,28 +49,30 @@ enum class FileProblem {
     MissingKey,   // a key that must be there is not: `key`, in `where`
     WrongType,    // a key's value is of another type: `key`, in `where`
     UnknownKey,   // a key this version does not have, perhaps misspelt: `key`, in `where`
-    BadValue,     // a machine breaks a rule
+    BadValue,     // a machine or a lathe breaks a rule
     Unreadable,   // the system could not read it
 };
 
 struct FileFault {
     FileProblem problem;
-    QString detail;                      // the parser's or the system's words
-    std::optional<MachineFault> machine; // with BadValue
-    QString key = {};                    // as the file spells it
-    QString where = {};                  // the machine's name, "#2" without one; empty: the top
+    QString detail;                       // the parser's or the system's words
+    std::optional<MachineFault> machine;  // with BadValue, for a machine
+    QString key = {};                     // as the file spells it
+    QString where = {};                   // the machine's name, "#2" without one; empty: the top
+    bool inLathe = false;                 // `where` names a lathe
+    std::optional<LatheFault> lathe = {}; // with BadValue, for a lathe
 
     friend bool operator==(const FileFault&, const FileFault&) = default;
 };
 
 std::variant<MachineBook, FileFault> parseMachineFile(const QByteArray& json);
-QByteArray machineFileText(const QList<Machine>& machines);
+QByteArray machineFileText(const MachineBook& book);
 QString fileFaultMessage(const FileFault& fault, const QLocale& locale);
 
 // Writes machines for another shop or computer; the editor checks them first, as its OK does.
-std::optional<QString> exportMachines(const QList<Machine>& machines, const QString& path);
-// The machines of such a file, or why it cannot be used.
-std::variant<QList<Machine>, FileFault> importMachines(const QString& path);
+std::optional<QString> exportMachines(const MachineBook& book, const QString& path);
+// The machines and lathes of such a file, or why it cannot be used.
+std::variant<MachineBook, FileFault> importMachines(const QString& path);
 
 // Writes the bytes through QSaveFile, making the folder first; the system's reason when it
 // could not.

@@ -12,6 +12,7 @@
 namespace {
 
 const QString chosenKey = QStringLiteral("machine");
+const QString chosenLatheKey = QStringLiteral("lathe");
 
 // machines-20261208-214501.json beside the file, or machines-20261208-214501-2.json when
 // that is taken already.
@@ -61,6 +62,7 @@ std::optional<FileFault> MachineStore::load() {
     FileFault unreadable{FileProblem::Unreadable, {}, std::nullopt};
     const DiskState disk = readDisk(&unreadable);
     m_chosen = m_settings.value(chosenKey).toString();
+    m_chosenLathe = m_settings.value(chosenLatheKey).toString();
     if (!disk.exists) {
         m_known = disk;
         return std::nullopt;
@@ -75,10 +77,11 @@ std::optional<FileFault> MachineStore::load() {
         return *fault;
     }
     m_known = disk;
-    m_machines = std::get<MachineBook>(book).machines;
+    m_book = std::get<MachineBook>(book);
     if (!m_settings.contains(chosenKey)) {
-        m_chosen = std::get<MachineBook>(book).active;
+        m_chosen = m_book.active;
     }
+    m_book.active.clear();
     return std::nullopt;
 }
 
@@ -125,12 +128,13 @@ void MachineStore::followDisk() {
     }
     m_known = disk;
     m_refused = {};
-    m_machines = std::get<MachineBook>(book).machines;
+    m_book = std::get<MachineBook>(book);
+    m_book.active.clear();
     emit machinesChanged();
 }
 
 const Machine& MachineStore::machineInUse() const {
-    for (const Machine& m : m_machines) {
+    for (const Machine& m : m_book.machines) {
         if (m.name == m_chosen) {
             return m;
         }
@@ -143,8 +147,22 @@ void MachineStore::choose(const QString& name) {
     m_settings.setValue(chosenKey, m_chosen);
 }
 
-SaveOutcome MachineStore::save(const QList<Machine>& machines, const QString& chosen,
-                               const DiskState& basedOn) {
+const Lathe& MachineStore::latheInUse() const {
+    for (const Lathe& l : m_book.lathes) {
+        if (l.name == m_chosenLathe) {
+            return l;
+        }
+    }
+    return builtInLathe();
+}
+
+void MachineStore::chooseLathe(const QString& name) {
+    m_chosenLathe = isReservedLatheName(name) ? QString() : name;
+    m_settings.setValue(chosenLatheKey, m_chosenLathe);
+}
+
+SaveOutcome MachineStore::save(const MachineBook& book, const QString& chosen,
+                               const QString& chosenLathe, const DiskState& basedOn) {
     SaveOutcome outcome;
     const DiskState disk = readDisk();
     if (disk.exists && disk != basedOn) {
@@ -157,7 +175,7 @@ SaveOutcome MachineStore::save(const QList<Machine>& machines, const QString& ch
         }
         outcome.setAside = aside;
     }
-    const QByteArray bytes = machineFileText(machines);
+    const QByteArray bytes = machineFileText(book);
     outcome.error = writeWhole(m_path, bytes);
     if (outcome.error) {
         // What is on disk now is no copy of ours; the next save must not take it for one.
@@ -166,8 +184,10 @@ SaveOutcome MachineStore::save(const QList<Machine>& machines, const QString& ch
     }
     m_known = {true, bytes};
     m_refused = {};
-    m_machines = machines;
+    m_book = book;
+    m_book.active.clear();
     choose(chosen);
+    chooseLathe(chosenLathe);
     if (m_watcher != nullptr) {
         rewatch();
     }

@@ -1,9 +1,9 @@
 #pragma once
 
-// The owner of machines.json: the machines as last read, the machine in use (kept in the
-// settings, never in the file), a watch on the file so that the window follows what another
-// window or a hand edit writes, and the one rule for every write. Just before the file is
-// replaced it is read again; if its bytes are not those the copy being saved was made from, it
+// The owner of machines.json: the machines and lathes as last read, the machine and the lathe in
+// use (kept in the settings, never in the file), a watch on the file so that the window follows
+// what another window or a hand edit writes, and the one rule for every write. Just before the file
+// is replaced it is read again; if its bytes are not those the copy being saved was made from, it
 // is first renamed beside itself (machines-YYYYMMDD-HHMMSS.json), so that no window ever
 // erases another's machines and a file that could not be read is never lost.
 
@@ -53,7 +53,9 @@ public:
     // it after that.
     void watch();
 
-    const QList<Machine>& machines() const { return m_machines; }
+    const QList<Machine>& machines() const { return m_book.machines; }
+    const QList<Lathe>& lathes() const { return m_book.lathes; }
+    const MachineBook& book() const { return m_book; }
     // The name chosen in the settings (or, before any choice, in an older file); empty for the
     // built-in machine.
     const QString& chosenName() const { return m_chosen; }
@@ -62,15 +64,20 @@ public:
     // Keeps the choice in the settings; the file is not touched.
     void choose(const QString& name);
 
+    // The same for the lathe in use.
+    const QString& chosenLatheName() const { return m_chosenLathe; }
+    const Lathe& latheInUse() const;
+    void chooseLathe(const QString& name);
+
     // What the machines were read from, for a copy that will be saved later.
     const DiskState& known() const { return m_known; }
-    // Writes the machines (and keeps `chosen` as the choice) through QSaveFile, after setting
+    // Writes the machines and lathes (and keeps the choices) through QSaveFile, after setting
     // aside a file whose bytes are not `basedOn`.
-    SaveOutcome save(const QList<Machine>& machines, const QString& chosen,
+    SaveOutcome save(const MachineBook& book, const QString& chosen, const QString& chosenLathe,
                      const DiskState& basedOn);
 
 signals:
-    // The file changed on disk and could be used: the machines are the new ones.
+    // The file changed on disk and could be used: the machines and lathes are the new ones.
     void machinesChanged();
     // The file changed on disk and cannot be used; said once for each content.
     void fileRefused(const FileFault& fault);
@@ -82,8 +89,9 @@ private:
 
     QString m_path;
     QSettings& m_settings;
-    QList<Machine> m_machines;
+    MachineBook m_book; // without "active", which lives in the settings
     QString m_chosen;
+    QString m_chosenLathe;
     DiskState m_known;   // as last read (usable) or written
     DiskState m_refused; // the last unusable content said
     QFileSystemWatcher* m_watcher = nullptr;

@@ -1,6 +1,6 @@
 #include "ui/machinesdialog.h"
 
-#include "store/machinefile.h"
+#include "ui/lathespage.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -17,6 +17,7 @@
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QStyle>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace {
@@ -34,13 +35,13 @@ QString documentsFolder() {
 
 } // namespace
 
-MachinesDialog::MachinesDialog(const QList<Machine>& machines, QString chosen,
+MachinesDialog::MachinesDialog(const MachineBook& book, QString chosen, const QString& chosenLathe,
                                const QLocale& locale, Save save, QWidget* parent)
     : QDialog(parent)
     , m_chosen(std::move(chosen))
     , m_locale(locale)
     , m_save(std::move(save)) {
-    for (const Machine& m : machines) {
+    for (const Machine& m : book.machines) {
         m_entries.append({m, gearsText(m.gears, m_locale), {}});
     }
     setObjectName(QStringLiteral("machinesDialog"));
@@ -94,13 +95,26 @@ MachinesDialog::MachinesDialog(const QList<Machine>& machines, QString chosen,
         listButtons->addWidget(b);
     }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    for (QAbstractButton* b : buttons->buttons()) {
+        if (auto* push = qobject_cast<QPushButton*>(b)) {
+            push->setAutoDefault(false);
+        }
+    }
 
+    auto* machinesPage = new QWidget(this);
     auto* top = new QHBoxLayout;
     top->addWidget(m_list, 1);
     top->addLayout(fields, 2);
+    auto* page = new QVBoxLayout(machinesPage);
+    page->addLayout(top);
+    page->addLayout(listButtons);
+    m_lathes = new LathesPage(book.lathes, chosenLathe, m_locale, this);
+    auto* tabs = new QTabWidget(this);
+    tabs->setObjectName(QStringLiteral("tabs"));
+    tabs->addTab(machinesPage, tr("Azdırma tezgâhları"));
+    tabs->addTab(m_lathes, tr("Tornalar"));
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
-    layout->addLayout(listButtons);
+    layout->addWidget(tabs);
     layout->addWidget(buttons);
 
     connect(m_list, &QListWidget::currentRowChanged, this, &MachinesDialog::showMachine);
@@ -307,14 +321,14 @@ void MachinesDialog::importFile() {
     if (path.isEmpty()) {
         return;
     }
-    auto imported = importMachines(path);
-    if (auto* fault = std::get_if<FileFault>(&imported)) {
+    const auto imported = importMachines(path);
+    if (const auto* fault = std::get_if<FileFault>(&imported)) {
         message(tr("«%1» içe aktarılamadı: %2")
                     .arg(QDir::toNativeSeparators(path), fileFaultMessage(*fault, m_locale)));
         return;
     }
     QStringList renamed;
-    for (Machine m : std::get<QList<Machine>>(imported)) {
+    for (Machine m : std::get<MachineBook>(imported).machines) {
         const QString name = unclashedName(m.name, machines());
         if (name != m.name.trimmed()) {
             renamed.append(tr("«%1» → «%2»").arg(m.name.trimmed(), name));
@@ -340,16 +354,18 @@ void MachinesDialog::exportFile() {
     if (path.isEmpty()) {
         return;
     }
-    if (const auto error = exportMachines(machines(), path)) {
+    if (const auto error = exportMachines(MachineBook{machines(), {}, {}}, path)) {
         message(tr("«%1» kaydedilemedi: %2").arg(QDir::toNativeSeparators(path), *error));
     }
 }
 
 void MachinesDialog::accept() {
-    if (refuseFaults(tr("Kaydedilmedi; önce şunları düzeltin:"))) {
+    if (refuseFaults(tr("Kaydedilmedi; önce şunları düzeltin:")) ||
+        m_lathes->refuseFaults(tr("Kaydedilmedi; önce şunları düzeltin:"))) {
         return;
     }
-    if (const auto error = m_save(machines(), m_chosen)) {
+    if (const auto error =
+            m_save(MachineBook{machines(), m_lathes->lathes(), {}}, m_chosen, m_lathes->chosen())) {
         message(*error);
         return;
     }
@@ -357,7 +373,7 @@ void MachinesDialog::accept() {
 }
 
 void MachinesDialog::reject() {
-    if (m_changed) {
+    if (m_changed || m_lathes->changed()) {
         QMessageBox ask(QMessageBox::Question, QStringLiteral("ZORVANDI"),
                         tr("Tezgâhlardaki değişiklikler kaydedilmedi. Atılsın mı?"),
                         QMessageBox::Discard | QMessageBox::Cancel, this);

@@ -1,20 +1,22 @@
 #pragma once
 
-// "Tezgâhlar": the modal editor of the shop's machines. A list of the machines, the built-in
-// one first and read-only, and the fields of the one selected; "Yeni", "Çoğalt", "Sil", and
-// import and export of machine files. It edits a copy and never changes what the user typed:
+// "Tezgâhlar": the modal editor of the shop's machines, hobbing machines in one tab and lathes
+// (LathesPage) in the other. A list of the machines, the built-in one first and read-only, and
+// the fields of the one selected; "Yeni", "Çoğalt", "Sil", and import and export of machine
+// files. It edits a copy and never changes what the user typed:
 // each machine keeps its own texts, and a machine whose texts break a rule is marked in the
 // list with the reason. OK and export check every machine and name each one at fault; OK then
 // hands the copy to the window, which saves it, and stays open with the edits if that fails.
 // Cancel or Esc after a change asks before the changes are dropped.
 
-#include "calc/machine.h"
+#include "store/machinefile.h"
 
 #include <QDialog>
 
 #include <functional>
 #include <optional>
 
+class LathesPage;
 class QCheckBox;
 class QLineEdit;
 class QListWidget;
@@ -26,12 +28,13 @@ class MachinesDialog final : public QDialog {
     Q_OBJECT
 
 public:
-    // Saves the machines and the name of the one in use; the reason when it could not.
-    using Save = std::function<std::optional<QString>(const QList<Machine>& machines,
-                                                      const QString& chosen)>;
+    // Saves the machines and lathes and the names of the ones in use; the reason when it could
+    // not.
+    using Save = std::function<std::optional<QString>(
+        const MachineBook& book, const QString& chosen, const QString& chosenLathe)>;
 
-    MachinesDialog(const QList<Machine>& machines, QString chosen, const QLocale& locale, Save save,
-                   QWidget* parent = nullptr);
+    MachinesDialog(const MachineBook& book, QString chosen, const QString& chosenLathe,
+                   const QLocale& locale, Save save, QWidget* parent = nullptr);
 
     void accept() override;
     void reject() override;
@@ -78,4 +81,5 @@ private:
     QSpinBox* m_clearance = nullptr;
     QPushButton* m_duplicate = nullptr;
     QPushButton* m_remove = nullptr;
+    LathesPage* m_lathes = nullptr;
 };

@@ -7,6 +7,7 @@
 #include "paint/sheetpainter.h"
 #include "ui/formview.h"
 #include "ui/geartrainswindow.h"
+#include "ui/lathewindow.h"
 #include "ui/machinesdialog.h"
 #include "ui/notes.h"
 #include "ui/printmoduleloader.h"
@@ -123,18 +124,25 @@ void MainWindow::buildMenus() {
     m_actions.copy =
         action(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &MainWindow::copyResults);
     m_actions.trains = action(QKeySequence(Qt::CTRL | Qt::Key_T), &MainWindow::showGearTrains);
+    m_actions.lathe = action(QKeySequence(), &MainWindow::showLatheWindow);
+    m_actions.lathe->setObjectName(QStringLiteral("latheAction"));
     m_actions.machines = action(QKeySequence(), &MainWindow::editMachines);
     m_actions.machines->setObjectName(QStringLiteral("machinesAction"));
     m_actions.about = action(QKeySequence(), &MainWindow::about);
     m_menus.file = addLazyMenu(
         {m_actions.save, m_actions.preview, m_actions.print, separator, m_actions.quit});
     m_menus.edit = addLazyMenu({m_actions.copy});
-    m_menus.tools = addLazyMenu({m_actions.trains, m_actions.machines}, [this](QMenu* tools) {
-        m_menus.machine = tools->addMenu(tr("&Tezgâh"));
-        m_menus.machine->setObjectName(QStringLiteral("machineMenu"));
-        connect(m_menus.machine, &QMenu::aboutToShow, this,
-                [this] { fillMachineMenu(*m_menus.machine); });
-    });
+    m_menus.tools =
+        addLazyMenu({m_actions.trains, m_actions.lathe, m_actions.machines}, [this](QMenu* tools) {
+            m_menus.machine = tools->addMenu(tr("&Tezgâh"));
+            m_menus.machine->setObjectName(QStringLiteral("machineMenu"));
+            connect(m_menus.machine, &QMenu::aboutToShow, this,
+                    [this] { fillMachineMenu(*m_menus.machine); });
+            m_menus.lathe = tools->addMenu(tr("T&orna"));
+            m_menus.lathe->setObjectName(QStringLiteral("latheMenu"));
+            connect(m_menus.lathe, &QMenu::aboutToShow, this,
+                    [this] { fillLatheMenu(*m_menus.lathe); });
+        });
     m_menus.help = addLazyMenu({m_actions.about}, [this](QMenu* help) {
         // Each language is named in its own, so that a user who cannot read the interface
         // finds theirs; the title is in both.
@@ -162,6 +170,7 @@ void MainWindow::retranslate() {
     m_menus.help->setTitle(tr("&Yardım"));
     if (m_menus.machine != nullptr) {
         m_menus.machine->setTitle(tr("&Tezgâh"));
+        m_menus.lathe->setTitle(tr("T&orna"));
     }
     m_actions.save->setText(tr("&PDF Olarak Kaydet…"));
     m_actions.preview->setText(tr("Baskı Ö&nizleme…"));
@@ -169,6 +178,7 @@ void MainWindow::retranslate() {
     m_actions.quit->setText(tr("Çı&kış"));
     m_actions.copy->setText(tr("Sonuçları &Kopyala"));
     m_actions.trains->setText(tr("&Dişli Dizileri…"));
+    m_actions.lathe->setText(tr("&Vida Tornalama…"));
     m_actions.machines->setText(tr("Te&zgâhlar…"));
     m_actions.about->setText(tr("ZORVANDI &Hakkında"));
     showMachineInUse();
@@ -224,6 +234,7 @@ void MainWindow::loadMachines() {
 void MainWindow::followMachines() {
     const QString chosen = m_store.chosenName();
     m_flow.setMachine(m_store.machineInUse());
+    followLathes();
     if (!chosen.isEmpty() && m_store.machineInUse() == builtInMachine()) {
         // A long name would crowd the note out of the status bar.
         const QString name = statusBar()->fontMetrics().elidedText(chosen, Qt::ElideMiddle, 150);
@@ -263,6 +274,41 @@ void MainWindow::fillMachineMenu(QMenu& menu) {
     }
 }
 
+void MainWindow::fillLatheMenu(QMenu& menu) {
+    menu.clear();
+    auto* group = new QActionGroup(&menu);
+    QList<Lathe> lathes = {builtInLathe()};
+    lathes += m_store.lathes();
+    for (const Lathe& lathe : lathes) {
+        QAction* item = menu.addAction(displayName(lathe));
+        item->setCheckable(true);
+        item->setChecked(lathe == m_store.latheInUse());
+        group->addAction(item);
+        connect(item, &QAction::triggered, this, [this, name = lathe.name] { useLathe(name); });
+    }
+}
+
+void MainWindow::useLathe(const QString& name) {
+    m_store.chooseLathe(name);
+    followLathes();
+}
+
+void MainWindow::followLathes() {
+    if (m_lathe != nullptr) {
+        m_lathe->followLathes();
+    }
+}
+
+// Not made before it is first asked for, nor its search: the first frame shows neither.
+void MainWindow::showLatheWindow() {
+    if (m_lathe == nullptr) {
+        m_lathe = new LatheWindow(m_flow, m_store, this);
+    }
+    m_lathe->show();
+    m_lathe->raise();
+    m_lathe->activateWindow();
+}
+
 // The choice goes to the settings only: the machine file is never written from the menu.
 void MainWindow::useMachine(const QString& name) {
     m_store.choose(name);
@@ -272,17 +318,19 @@ void MainWindow::useMachine(const QString& name) {
 void MainWindow::editMachines() {
     const DiskState basedOn = m_store.known();
     MachinesDialog dialog(
-        m_store.machines(), m_store.chosenName(), m_form.locale(),
-        [this, basedOn](const QList<Machine>& machines, const QString& chosen) {
-            return saveMachines(machines, chosen, basedOn);
+        m_store.book(), m_store.chosenName(), m_store.chosenLatheName(), m_form.locale(),
+        [this, basedOn](const MachineBook& book, const QString& chosen,
+                        const QString& chosenLathe) {
+            return saveMachines(book, chosen, chosenLathe, basedOn);
         },
         this);
     dialog.exec();
 }
 
-std::optional<QString> MainWindow::saveMachines(const QList<Machine>& machines,
-                                                const QString& chosen, const DiskState& basedOn) {
-    const SaveOutcome outcome = m_store.save(machines, chosen, basedOn);
+std::optional<QString> MainWindow::saveMachines(const MachineBook& book, const QString& chosen,
+                                                const QString& chosenLathe,
+                                                const DiskState& basedOn) {
+    const SaveOutcome outcome = m_store.save(book, chosen, chosenLathe, basedOn);
     const QString path = QDir::toNativeSeparators(m_store.path());
     const QString aside = QDir::toNativeSeparators(outcome.setAside);
     if (outcome.error) {
@@ -294,6 +342,7 @@ std::optional<QString> MainWindow::saveMachines(const QList<Machine>& machines,
             .arg(aside, path, *outcome.error);
     }
     m_flow.setMachine(m_store.machineInUse());
+    followLathes();
     if (!aside.isEmpty()) {
         showMessage(tr("Tezgâh dosyası bu pencerenin okuduğu halinden farklıydı; o hali «%1» "
                        "adıyla korundu.")
@@ -326,7 +375,7 @@ void MainWindow::showEvent(QShowEvent* event) {
 
 std::optional<JobSheet> MainWindow::currentSheet() {
     auto sheet = makeJobSheet(m_form, m_flow.machine(), m_flow.completedRuns(),
-                              QDateTime::currentDateTime());
+                              QDateTime::currentDateTime(), m_store.latheInUse());
     if (const auto* refusal = std::get_if<SheetRefusal>(&sheet)) {
         showMessage(refusalMessage(*refusal));
         return std::nullopt;

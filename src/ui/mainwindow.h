@@ -24,6 +24,7 @@
 
 class FormView;
 class GearTrainsWindow;
+class LatheWindow;
 class QAction;
 class QLabel;
 class QLineEdit;
@@ -66,11 +67,16 @@ private:
     void refuseChangedFile(const FileFault& fault);
     void showMachineInUse();
     void fillMachineMenu(QMenu& menu);
+    void fillLatheMenu(QMenu& menu);
+    void useLathe(const QString& name);
+    void showLatheWindow();
+    // The lathes or the choice among them changed: the tool window follows.
+    void followLathes();
     void useMachine(const QString& name);
     void editMachines();
     // Saves the editor's machines; the words of the box that keeps the editor open otherwise.
-    std::optional<QString> saveMachines(const QList<Machine>& machines, const QString& chosen,
-                                        const DiskState& basedOn);
+    std::optional<QString> saveMachines(const MachineBook& book, const QString& chosen,
+                                        const QString& chosenLathe, const DiskState& basedOn);
     // The window's size for the form, within the screen's available area.
     void fitToScreen();
     // The sheet for the form as it stands, or nothing after a box that says which section's
@@ -105,6 +111,7 @@ private:
         QMenu* tools = nullptr;
         QMenu* help = nullptr;
         QMenu* machine = nullptr; // made when Araçlar first opens
+        QMenu* lathe = nullptr;   // likewise
     } m_menus;
     struct {
         QAction* save = nullptr;
@@ -113,6 +120,7 @@ private:
         QAction* quit = nullptr;
         QAction* copy = nullptr;
         QAction* trains = nullptr;
+        QAction* lathe = nullptr;
         QAction* machines = nullptr;
         QAction* about = nullptr;
     } m_actions;
@@ -123,6 +131,7 @@ private:
     FormView* m_view = nullptr;
     std::unique_ptr<PrintService> m_printService;
     GearTrainsWindow* m_gearTrains = nullptr; // a child of the window, made on first use
+    LatheWindow* m_lathe = nullptr;           // likewise
     MachineStore m_store;
     QLabel* m_machineLabel = nullptr; // "Tezgâh: <name>" at the status bar's right
     QString m_pdfFolder;              // where the last sheet was saved

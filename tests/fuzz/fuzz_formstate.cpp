@@ -200,9 +200,9 @@ void checkMachineFile(const QByteArray& bytes) {
     if (book == nullptr) {
         return;
     }
-    const auto again = parseMachineFile(machineFileText(book->machines));
+    const auto again = parseMachineFile(machineFileText(*book));
     const auto* reread = std::get_if<MachineBook>(&again);
-    if (reread == nullptr || reread->machines != book->machines) {
+    if (reread == nullptr || reread->machines != book->machines || reread->lathes != book->lathes) {
         fail("a machine file that reads does not read back the same once written");
     }
 }

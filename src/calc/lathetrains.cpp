@@ -1,0 +1,235 @@
+#include "calc/lathetrains.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
+#include <numbers>
+#include <numeric>
+#include <set>
+#include <tuple>
+
+namespace {
+
+// A candidate lead while the search runs: ordered nearest first, then by lead and position.
+struct Candidate {
+    double error = 0; // |lead − wanted|
+    double lead = 0;
+    int position = 0;
+    std::int64_t numerator = 1;
+    std::int64_t denominator = 1;
+
+    auto key() const { return std::tuple(error, lead, position, numerator, denominator); }
+    bool operator<(const Candidate& other) const { return key() < other.key(); }
+};
+
+// The best `count` distinct leads met so far, and the error beyond which none can enter.
+class Best {
+public:
+    explicit Best(qsizetype count)
+        : m_count(count) {}
+
+    double bound() const {
+        return qsizetype(m_set.size()) < m_count ? std::numeric_limits<double>::infinity()
+                                                 : m_set.rbegin()->error;
+    }
+
+    void offer(const Candidate& c) {
+        if (c.error > bound() || m_set.count(c) != 0) {
+            return;
+        }
+        m_set.insert(c);
+        if (qsizetype(m_set.size()) > m_count) {
+            m_set.erase(std::prev(m_set.end()));
+        }
+    }
+
+    const std::set<Candidate>& all() const { return m_set; }
+
+private:
+    qsizetype m_count;
+    std::set<Candidate> m_set;
+};
+
+struct Position {
+    int index = 0;
+    double scale = 1; // the screw's pitch × the gearbox ratio
+};
+
+// The lead of a ratio at a position, from the ratio in lowest terms, so that every route to the
+// same lead gives the same double.
+Candidate candidate(const Position& p, double wanted, std::int64_t num, std::int64_t den) {
+    const std::int64_t g = std::gcd(num, den);
+    num /= g;
+    den /= g;
+    const double lead = p.scale * double(num) / double(den);
+    return {std::abs(lead - wanted), lead, p.index, num, den};
+}
+
+} // namespace
+
+double wormLead(double module, int starts) {
+    return starts * std::numbers::pi * module;
+}
+
+LatheTrainFinder::LatheTrainFinder(Lathe lathe)
+    : m_lathe(std::move(lathe)) {
+    for (const int g : m_lathe.gears) {
+        ++m_counts[g];
+    }
+    for (const auto& [teeth, n] : m_counts) {
+        m_teeth.append(teeth);
+    }
+    // Each pair of counts once: two gears of a count give the same pair twice.
+    for (qsizetype i = 0; i < m_teeth.size(); ++i) {
+        for (qsizetype j = i; j < m_teeth.size(); ++j) {
+            if (i == j && m_counts.at(m_teeth[i]) < 2) {
+                continue;
+            }
+            m_pairs.append({std::int64_t{m_teeth[i]} * m_teeth[j], m_teeth[i], m_teeth[j]});
+        }
+    }
+    std::sort(m_pairs.begin(), m_pairs.end(), [](const Pair& x, const Pair& y) {
+        return std::tie(x.product, x.low, x.high) < std::tie(y.product, y.low, y.high);
+    });
+}
+
+bool LatheTrainFinder::holds(std::initializer_list<int> gears) const {
+    std::map<int, int> needed;
+    for (const int g : gears) {
+        ++needed[g];
+    }
+    return std::all_of(needed.begin(), needed.end(), [this](const auto& n) {
+        const auto it = m_counts.find(n.first);
+        return it != m_counts.end() && it->second >= n.second;
+    });
+}
+
+std::optional<GearTrain> LatheTrainFinder::fitting(int a, int b, int c, int d) const {
+    if (!holds({a, b, c, d})) {
+        return std::nullopt;
+    }
+    for (const GearTrain& t : {GearTrain{a, b, c, d}, GearTrain{a, d, c, b}, GearTrain{c, b, a, d},
+                               GearTrain{c, d, a, b}}) {
+        if (fits(m_lathe, t.a, t.b, t.c, t.d)) {
+            return t;
+        }
+    }
+    return std::nullopt;
+}
+
+QList<LeadRow> LatheTrainFinder::nearest(double wanted, std::optional<double> length,
+                                         qsizetype count) const {
+    Best best(count);
+    const QList<GearboxPosition> positions = m_lathe.positions();
+    const auto byProduct = [](const Pair& x, std::int64_t p) { return x.product < p; };
+    for (int index = 0; index < positions.size(); ++index) {
+        const Position p{index, m_lathe.screw.pitch() * positions[index].ratio};
+        const double ratio = wanted / p.scale;
+        // Simple trains: for each driven gear, the drivers nearest the ratio, outwards from it
+        // on both sides, until `count` were found on a side or the error passed the bound.
+        for (const int b : m_teeth) {
+            const auto start =
+                std::lower_bound(m_teeth.begin(), m_teeth.end(), ratio * b) - m_teeth.begin();
+            for (const int step : {1, -1}) {
+                qsizetype found = 0;
+                for (qsizetype i = step > 0 ? start : start - 1;
+                     i >= 0 && i < m_teeth.size() && found < count; i += step) {
+                    const int a = m_teeth[i];
+                    const Candidate c = candidate(p, wanted, a, b);
+                    if (c.error > best.bound()) {
+                        break;
+                    }
+                    if (a != b || m_counts.at(a) > 1) {
+                        best.offer(c);
+                        ++found;
+                    }
+                }
+            }
+        }
+        // Compound trains: the same walk over the driver pairs' products for each driven pair.
+        for (const Pair& driven : m_pairs) {
+            const double target = ratio * double(driven.product);
+            const auto start = std::lower_bound(m_pairs.begin(), m_pairs.end(),
+                                                std::int64_t(std::ceil(target)), byProduct) -
+                               m_pairs.begin();
+            for (const int step : {1, -1}) {
+                qsizetype found = 0;
+                std::int64_t lastProduct = 0;
+                for (qsizetype i = step > 0 ? start : start - 1;
+                     i >= 0 && i < m_pairs.size() && found < count; i += step) {
+                    const Pair& drivers = m_pairs[i];
+                    const Candidate c = candidate(p, wanted, drivers.product, driven.product);
+                    if (c.error > best.bound()) {
+                        break;
+                    }
+                    if (drivers.product == lastProduct ||
+                        !fitting(drivers.low, driven.low, drivers.high, driven.high)) {
+                        continue;
+                    }
+                    best.offer(c);
+                    lastProduct = drivers.product;
+                    ++found;
+                }
+            }
+        }
+    }
+
+    QList<LeadRow> rows;
+    for (const Candidate& c : best.all()) {
+        QList<GearTrain> trains = trainsOf(c.numerator, c.denominator);
+        // The simplest: fewest gears, then the largest smallest gear.
+        const auto simpler = [](const GearTrain& x, const GearTrain& y) {
+            const auto smallest = [](const GearTrain& t) {
+                return t.isCompound() ? std::min({t.a, t.b, t.c, t.d}) : std::min(t.a, t.b);
+            };
+            return std::tuple(x.isCompound(), -smallest(x), x.a, x.b, x.c, x.d) <
+                   std::tuple(y.isCompound(), -smallest(y), y.a, y.b, y.c, y.d);
+        };
+        LeadRow row;
+        row.position = c.position;
+        row.numerator = c.numerator;
+        row.denominator = c.denominator;
+        row.train = *std::min_element(trains.begin(), trains.end(), simpler);
+        row.others = trains.size() - 1;
+        row.lead = c.lead;
+        row.error = c.lead - wanted;
+        row.micronsPer100mm = row.error / wanted * 100 * 1000;
+        if (length) {
+            row.micronsOverLength = row.error / wanted * *length * 1000;
+        }
+        rows.append(row);
+    }
+    return rows;
+}
+
+QList<GearTrain> LatheTrainFinder::trainsOf(std::int64_t numerator,
+                                            std::int64_t denominator) const {
+    QList<GearTrain> trains;
+    for (const int b : m_teeth) {
+        if ((b * numerator) % denominator != 0) {
+            continue;
+        }
+        const std::int64_t a = b * numerator / denominator;
+        const auto it = m_counts.find(int(a));
+        if (a <= std::numeric_limits<int>::max() && it != m_counts.end() &&
+            (a != b || it->second > 1)) {
+            trains.append({int(a), b});
+        }
+    }
+    const auto byProduct = [](const Pair& x, const Pair& y) { return x.product < y.product; };
+    for (const Pair& driven : m_pairs) {
+        const std::int64_t needed = driven.product * numerator;
+        if (needed % denominator != 0) {
+            continue;
+        }
+        const auto [first, last] =
+            std::equal_range(m_pairs.begin(), m_pairs.end(), Pair{needed / denominator}, byProduct);
+        for (auto drivers = first; drivers != last; ++drivers) {
+            if (const auto t = fitting(drivers->low, driven.low, drivers->high, driven.high)) {
+                trains.append(*t);
+            }
+        }
+    }
+    return trains;
+}

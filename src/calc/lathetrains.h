@@ -1,0 +1,67 @@
+#pragma once
+
+// The change gears that cut a worm's lead on a lathe. The lead pz = z1 × π × m is no ratio of
+// whole numbers, so no train gives it exactly: the finder returns the trains whose leads come
+// nearest, over every position of the lathe's gearbox. A simple train is A → B (an idler between
+// them does not change the ratio); a compound one is A → B with C, on B's stud, driving D. The
+// lead is the screw's pitch × the gearbox ratio × A ÷ B, or × (A × C) ÷ (B × D), each physical
+// gear used at most once. The search runs over the sorted products of gear pairs, so that a box
+// of a hundred gears is searched without enumerating every train.
+
+#include "calc/geartrains.h"
+#include "calc/lathe.h"
+
+#include <QList>
+
+#include <cstdint>
+#include <map>
+#include <optional>
+
+// One lead that the lathe can cut: a position of its gearbox and a ratio of whole numbers.
+struct LeadRow {
+    int position = 0;           // in Lathe::positions()
+    std::int64_t numerator = 1; // the train's ratio, in lowest terms
+    std::int64_t denominator = 1;
+    GearTrain train;            // the simplest train that gives it, in an order that fits
+    qsizetype others = 0;       // further trains that give the same ratio
+    double lead = 0;            // mm
+    double error = 0;           // lead − wanted, mm: a plus is a longer lead
+    double micronsPer100mm = 0; // the error over 100 mm of thread
+    std::optional<double> micronsOverLength; // over the worm's length, when it is known
+
+    // Whether the starts can be indexed by turning the spindle: A a multiple of z1.
+    bool indexable(int z1) const { return z1 > 1 && train.a % z1 == 0; }
+};
+
+class LatheTrainFinder {
+public:
+    explicit LatheTrainFinder(Lathe lathe);
+
+    const Lathe& lathe() const { return m_lathe; }
+
+    // The `count` nearest distinct leads to `wanted` mm, nearest first (then by lead, then by
+    // position). Two trains give the same lead when their ratios are equal at one position.
+    QList<LeadRow> nearest(double wanted, std::optional<double> length, qsizetype count = 20) const;
+
+    // Every train of the ratio numerator ÷ denominator, each in its first order that fits.
+    QList<GearTrain> trainsOf(std::int64_t numerator, std::int64_t denominator) const;
+
+private:
+    struct Pair {
+        std::int64_t product = 0;
+        int low = 0;
+        int high = 0;
+    };
+
+    bool holds(std::initializer_list<int> gears) const;
+    // The first of a compound train's four orders that fits, if any.
+    std::optional<GearTrain> fitting(int a, int b, int c, int d) const;
+
+    Lathe m_lathe;
+    std::map<int, int> m_counts; // how many gears of each count the box holds
+    QList<int> m_teeth;          // each count once, ascending
+    QList<Pair> m_pairs;         // every pair of two gears of the box, by product
+};
+
+// The lead the worm needs: z1 × π × m, with the full π.
+double wormLead(double module, int starts);

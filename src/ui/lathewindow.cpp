@@ -1,0 +1,220 @@
+#include "ui/lathewindow.h"
+
+#include "calc/wormstarts.h"
+#include "model/fieldvalues.h"
+#include "store/machinestore.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <numbers>
+
+namespace {
+
+// A signed figure: a plus means the cut lead is longer.
+QString signedNumber(double x, const QLocale& locale) {
+    const QString text = locale.toString(std::abs(x), 'f', 1);
+    if (text == locale.toString(0.0, 'f', 1)) {
+        return text;
+    }
+    return (x > 0 ? locale.positiveSign() : locale.negativeSign()) + text;
+}
+
+} // namespace
+
+std::variant<std::pair<double, int>, QString> wormForLathe(const FormState& form) {
+    const QLocale& locale = form.locale();
+    if (form.isEmpty(FieldId::m_t)) {
+        return QCoreApplication::translate("Calculation", "Modül için 1.5,3, 4.5 veya 6 girin ");
+    }
+    const CheckedNumber m = form.number(FieldId::m_t);
+    if (const auto fault = m.faultFor(FieldId::m_t)) {
+        return faultMessage(*fault, locale);
+    }
+    if (!(m.value() > 0)) {
+        return faultMessage({FieldId::m_t, FaultKind::NotPositive}, locale);
+    }
+    const auto z1 = wormStarts(form.getText(FieldId::z1_t), locale);
+    if (const auto* fault = std::get_if<Fault>(&z1)) {
+        return faultMessage(*fault, locale);
+    }
+    return std::pair{m.value(), std::get<int>(z1)};
+}
+
+LatheWindow::LatheWindow(Workflow& flow, MachineStore& store, QWidget* parent)
+    : QWidget(parent, Qt::Window)
+    , m_form(flow.form())
+    , m_store(store) {
+    setObjectName(QStringLiteral("latheWindow"));
+    m_lathe = new QComboBox(this);
+    m_lathe->setObjectName(QStringLiteral("latheChoice"));
+    m_message = new QLabel(this);
+    m_message->setObjectName(QStringLiteral("latheMessage"));
+    m_message->setWordWrap(true);
+    m_table = new QTableWidget(0, 0, this);
+    m_table->setObjectName(QStringLiteral("leads"));
+    m_table->verticalHeader()->hide();
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 8);
+    m_indexing = new QLabel(this);
+    m_indexing->setObjectName(QStringLiteral("indexLine"));
+    m_indexing->setWordWrap(true);
+
+    auto* choice = new QHBoxLayout;
+    auto* label = new QLabel(tr("Torna:"), this);
+    label->setBuddy(m_lathe);
+    choice->addWidget(label);
+    choice->addWidget(m_lathe, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(choice);
+    layout->addWidget(m_message);
+    layout->addWidget(m_table, 1);
+    layout->addWidget(m_indexing);
+    resize(640, 520);
+
+    connect(&m_form, &FormState::textChanged, this, &LatheWindow::followField);
+    connect(m_lathe, &QComboBox::activated, this, &LatheWindow::chooseLathe);
+    connect(m_table, &QTableWidget::itemSelectionChanged, this, &LatheWindow::showIndexing);
+    followLathes();
+}
+
+void LatheWindow::followLathes() {
+    m_lathe->clear();
+    QList<Lathe> lathes = {builtInLathe()};
+    lathes += m_store.lathes();
+    for (const Lathe& l : lathes) {
+        m_lathe->addItem(displayName(l), l.name);
+        if (l == m_store.latheInUse()) {
+            m_lathe->setCurrentIndex(m_lathe->count() - 1);
+        }
+    }
+    if (!m_finder || !(m_finder->lathe() == m_store.latheInUse())) {
+        m_finder.reset();
+    }
+    if (isVisible()) {
+        refresh();
+    }
+}
+
+void LatheWindow::chooseLathe(int index) {
+    m_store.chooseLathe(m_lathe->itemData(index).toString());
+    followLathes();
+}
+
+void LatheWindow::showEvent(QShowEvent* event) {
+    refresh();
+    QWidget::showEvent(event);
+}
+
+void LatheWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange && isVisible()) {
+        followLathes();
+    }
+    QWidget::changeEvent(event);
+}
+
+// A hidden window waits for its next show.
+void LatheWindow::followField(FieldId field) {
+    if ((field == FieldId::m_t || field == FieldId::z1_t || field == FieldId::L_t) && isVisible()) {
+        refresh();
+    }
+}
+
+void LatheWindow::refresh() {
+    const QLocale& locale = m_form.locale();
+    setWindowTitle(
+        tr("VİDA TORNALAMA — m = %1, z1 = %2")
+            .arg(m_form.getText(FieldId::m_t).trimmed(), m_form.getText(FieldId::z1_t).trimmed()));
+    const auto worm = wormForLathe(m_form);
+    m_rows.clear();
+    if (const auto* refused = std::get_if<QString>(&worm)) {
+        m_message->setText(*refused);
+    } else {
+        std::tie(m_module, m_starts) = std::get<std::pair<double, int>>(worm);
+        if (!m_finder) {
+            m_finder.emplace(m_store.latheInUse());
+        }
+        const std::optional<double> length =
+            FieldValues::readNumber(m_form.getText(FieldId::L_t), locale);
+        const double wanted = wormLead(m_module, m_starts);
+        m_rows = m_finder->nearest(wanted, length && *length > 0 ? length : std::nullopt);
+        const LeadScrew& screw = m_finder->lathe().screw;
+        m_message->setText(
+            screw.unit == LeadScrew::Unit::Millimetre
+                ? tr("Gereken adım pz = z1 × π × m = %1 mm; vidalı mil %2 mm.")
+                      .arg(locale.toString(wanted, 'f', 5),
+                           FieldValues::writeNumber(screw.value, locale))
+                : tr("Gereken adım pz = z1 × π × m = %1 mm; vidalı mil inçte %2 diş.")
+                      .arg(locale.toString(wanted, 'f', 5),
+                           FieldValues::writeNumber(screw.value, locale)));
+    }
+
+    const bool gearbox = m_finder && !m_finder->lathe().gearbox.isEmpty();
+    QStringList headers;
+    if (gearbox) {
+        headers << tr("Kutu");
+    }
+    headers << tr("Dizi") << tr("Diğer diziler") << tr("Adım (mm)") << tr("µm / 100 mm")
+            << tr("µm / L") << tr("Bölme");
+    m_table->clear();
+    m_table->setColumnCount(int(headers.size()));
+    m_table->setHorizontalHeaderLabels(headers);
+    m_table->setRowCount(int(m_rows.size()));
+    const auto cell = [](const QString& text) {
+        auto* item = new QTableWidgetItem(text);
+        item->setTextAlignment(Qt::AlignCenter);
+        return item;
+    };
+    for (int row = 0; row < m_rows.size(); ++row) {
+        const LeadRow& r = m_rows.at(row);
+        int column = 0;
+        if (gearbox) {
+            m_table->setItem(row, column++, cell(m_finder->lathe().gearbox.at(r.position).name));
+        }
+        m_table->setItem(row, column++, cell(r.train.text(locale)));
+        m_table->setItem(row, column++, cell(locale.toString(r.others)));
+        m_table->setItem(row, column++, cell(locale.toString(r.lead, 'f', 5)));
+        m_table->setItem(row, column++, cell(signedNumber(r.micronsPer100mm, locale)));
+        m_table->setItem(row, column++,
+                         cell(r.micronsOverLength ? signedNumber(*r.micronsOverLength, locale)
+                                                  : QStringLiteral("—")));
+        m_table->setItem(row, column++,
+                         cell(r.indexable(m_starts) ? QStringLiteral("✓") : QString()));
+    }
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    if (!m_rows.isEmpty()) {
+        m_table->selectRow(0);
+    }
+    showIndexing();
+}
+
+// How to cut the next start of a worm of several: by the top slide, or, when A allows it, by
+// turning the spindle with A out of mesh.
+void LatheWindow::showIndexing() {
+    const int row = m_table->currentRow();
+    if (m_starts < 2 || row < 0 || row >= m_rows.size()) {
+        m_indexing->clear();
+        return;
+    }
+    const QLocale& locale = m_form.locale();
+    const LeadRow& r = m_rows.at(row);
+    QString text = tr("Ağızları bölmek için üst kızağı tezgâha paralel ayarlayıp bir eksenel adım "
+                      "ilerletin: π × m = %1 mm.")
+                       .arg(locale.toString(std::numbers::pi * m_module, 'f', 3));
+    if (r.indexable(m_starts)) {
+        text += QLatin1Char(' ') +
+                tr("Ya da A'yı kavramadan çıkarıp mili, A %1 ÷ %2 = %3 diş dönene dek çevirin "
+                   "(A'nın mille bire bir döndüğü varsayılır).")
+                    .arg(locale.toString(r.train.a), locale.toString(m_starts),
+                         locale.toString(r.train.a / m_starts));
+    }
+    m_indexing->setText(text);
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+// The "Vida Tornalama" tool window: the lathe's change gears that come nearest the worm's lead
+// z1 × π × m, following m_t, z1_t and L_t as they are typed, with a choice of lathe at the top.
+// Below the table, for a worm of more than one start, how to index the starts for the chosen
+// row. Non-modal, made on first use; the search runs in src/calc.
+
+#include "calc/lathetrains.h"
+#include "flow/workflow.h"
+
+#include <QWidget>
+
+#include <optional>
+
+class MachineStore;
+class QComboBox;
+class QLabel;
+class QTableWidget;
+
+class LatheWindow final : public QWidget {
+    Q_OBJECT
+
+public:
+    LatheWindow(Workflow& flow, MachineStore& store, QWidget* parent = nullptr);
+
+    // The lathes or the choice among them changed.
+    void followLathes();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void followField(FieldId field);
+    void chooseLathe(int index);
+    void refresh();
+    void showIndexing();
+
+    FormState& m_form;
+    MachineStore& m_store;
+    std::optional<LatheTrainFinder> m_finder; // for the lathe in use
+    QComboBox* m_lathe = nullptr;
+    QLabel* m_message = nullptr;
+    QTableWidget* m_table = nullptr;
+    QLabel* m_indexing = nullptr;
+    QList<LeadRow> m_rows;
+    int m_starts = 1;
+    double m_module = 0;
+};
+
+// The worm's module and starts as the form holds them, or the message that refuses them, as the
+// form's HESAPLA would word it.
+std::variant<std::pair<double, int>, QString> wormForLathe(const FormState& form);

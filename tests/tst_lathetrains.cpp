@@ -1,0 +1,174 @@
+#include "calc/lathetrains.h"
+
+#include "formtesting.h"
+
+#include <QRandomGenerator>
+#include <QTest>
+
+#include <map>
+#include <numeric>
+#include <set>
+#include <tuple>
+
+namespace {
+
+// The slow way: every simple and compound train of the box at every position, grouped by the
+// ratio in lowest terms, nearest first, as the finder orders them.
+struct Expected {
+    double error;
+    double lead;
+    int position;
+    std::int64_t numerator;
+    std::int64_t denominator;
+    qsizetype trains;
+
+    auto key() const { return std::tuple(error, lead, position, numerator, denominator); }
+};
+
+QList<Expected> plainEnumeration(const Lathe& lathe, double wanted, qsizetype count) {
+    // Each physical train once: the gears by their place in the box, drivers and driven each as
+    // an unordered set, fitting in at least one order.
+    std::set<std::tuple<std::int64_t, std::int64_t, QList<int>, QList<int>>> seen;
+    std::map<std::pair<std::int64_t, std::int64_t>, qsizetype> trains;
+    const QList<int>& g = lathe.gears;
+    const auto add = [&](std::int64_t num, std::int64_t den, QList<int> drivers,
+                         QList<int> driven) {
+        std::sort(drivers.begin(), drivers.end());
+        std::sort(driven.begin(), driven.end());
+        const std::int64_t d = std::gcd(num, den);
+        if (seen.insert({num / d, den / d, drivers, driven}).second) {
+            ++trains[{num / d, den / d}];
+        }
+    };
+    for (qsizetype i = 0; i < g.size(); ++i) {
+        for (qsizetype j = 0; j < g.size(); ++j) {
+            if (i == j) {
+                continue;
+            }
+            add(g[i], g[j], {g[i]}, {g[j]});
+            for (qsizetype k = 0; k < g.size(); ++k) {
+                for (qsizetype l = 0; l < g.size(); ++l) {
+                    if (k == i || k == j || l == i || l == j || l == k) {
+                        continue;
+                    }
+                    const int a = g[i], b = g[j], c = g[k], dd = g[l];
+                    if (fits(lathe, a, b, c, dd) || fits(lathe, a, dd, c, b) ||
+                        fits(lathe, c, b, a, dd) || fits(lathe, c, dd, a, b)) {
+                        add(std::int64_t{a} * c, std::int64_t{b} * dd, {a, c}, {b, dd});
+                    }
+                }
+            }
+        }
+    }
+    QList<Expected> all;
+    const QList<GearboxPosition> positions = lathe.positions();
+    for (int p = 0; p < positions.size(); ++p) {
+        const double scale = lathe.screw.pitch() * positions[p].ratio;
+        for (const auto& [ratio, n] : trains) {
+            const double lead = scale * double(ratio.first) / double(ratio.second);
+            all.append({std::abs(lead - wanted), lead, p, ratio.first, ratio.second, n});
+        }
+    }
+    std::sort(all.begin(), all.end(),
+              [](const Expected& x, const Expected& y) { return x.key() < y.key(); });
+    return all.mid(0, count);
+}
+
+} // namespace
+
+class TestLatheTrains : public QObject {
+    Q_OBJECT
+
+private slots:
+    void agreesWithPlainEnumeration();
+    void shopExamples_data();
+    void shopExamples();
+};
+
+// Boxes of 3 to 8 gears, with doubled gears, a gearbox of two positions and a clearance, for
+// random modules and starts.
+void TestLatheTrains::agreesWithPlainEnumeration() {
+    QRandomGenerator random(20261208);
+    for (int round = 0; round < 60; ++round) {
+        Lathe lathe;
+        lathe.name = QStringLiteral("Deneme");
+        lathe.screw = round % 3 == 0 ? LeadScrew{LeadScrew::Unit::ThreadsPerInch, 4}
+                                     : LeadScrew{LeadScrew::Unit::Millimetre, 6};
+        const int size = 3 + round % 6;
+        for (int i = 0; i < size; ++i) {
+            lathe.gears.append(i > 0 && random.bounded(4) == 0 ? lathe.gears.back()
+                                                               : 20 + 5 * random.bounded(20));
+        }
+        std::sort(lathe.gears.begin(), lathe.gears.end());
+        if (round % 2 == 1) {
+            lathe.gearbox = {{QStringLiteral("A"), 1}, {QStringLiteral("B"), 0.5}};
+        }
+        if (round % 4 >= 2) {
+            lathe.clearance = 15;
+        }
+        const double module = 0.5 + 0.25 * random.bounded(39);
+        const int z1 = 1 + random.bounded(6);
+        const double wanted = wormLead(module, z1);
+
+        const QList<LeadRow> rows = LatheTrainFinder(lathe).nearest(wanted, 100.0);
+        const QList<Expected> expected = plainEnumeration(lathe, wanted, 20);
+
+        const QString what = QStringLiteral("round %1").arg(round);
+        QCOMPARE(rows.size(), expected.size());
+        for (qsizetype i = 0; i < rows.size(); ++i) {
+            const LeadRow& r = rows[i];
+            const Expected& e = expected[i];
+            QVERIFY2(r.position == e.position && r.numerator == e.numerator &&
+                         r.denominator == e.denominator,
+                     qPrintable(what));
+            QCOMPARE(r.lead, e.lead);
+            QCOMPARE(std::abs(r.error), e.error);
+            QCOMPARE(r.others, e.trains - 1);
+            const GearTrain& t = r.train;
+            const std::int64_t num = std::int64_t{t.a} * (t.isCompound() ? t.c : 1);
+            const std::int64_t den = std::int64_t{t.b} * (t.isCompound() ? t.d : 1);
+            QVERIFY2(num * e.denominator == den * e.numerator, qPrintable(what));
+            QVERIFY(!t.isCompound() || fits(lathe, t.a, t.b, t.c, t.d));
+        }
+    }
+}
+
+void TestLatheTrains::shopExamples_data() {
+    QTest::addColumn<double>("module");
+    QTest::addColumn<int>("z1");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("train");
+    QTest::addColumn<double>("perHundred"); // µm per 100 mm, to 0.1
+    QTest::addColumn<int>("others");
+    QTest::addColumn<bool>("indexable");
+    QTest::newRow("m 3: the nearest")
+        << 3.0 << 1 << 0 << "95 → 55, 100 → 110" << -34.9 << 0 << false;
+    QTest::newRow("m 3: the next, 22/7") << 3.0 << 1 << 1 << "110 → 70" << 40.2 << 15 << false;
+    QTest::newRow("m 2") << 2.0 << 1 << 0 << "70 → 50, 95 → 127" << 4.4 << 1 << false;
+    QTest::newRow("m 3, two starts") << 3.0 << 2 << 0 << "110 → 35" << 40.2 << 17 << true;
+}
+
+// The built-in lathe: a 6 mm screw and gears 20 to 100 by 5, 110, 120 and 127.
+void TestLatheTrains::shopExamples() {
+    QFETCH(double, module);
+    QFETCH(int, z1);
+    QFETCH(int, row);
+    QFETCH(QString, train);
+    QFETCH(double, perHundred);
+    QFETCH(int, others);
+    QFETCH(bool, indexable);
+
+    const QList<LeadRow> rows =
+        LatheTrainFinder(builtInLathe()).nearest(wormLead(module, z1), std::nullopt);
+
+    QCOMPARE(rows.size(), 20);
+    const LeadRow& r = rows.at(row);
+    QCOMPARE(r.train.text(point), train);
+    QCOMPARE(std::round(r.micronsPer100mm * 10) / 10, perHundred);
+    QCOMPARE(r.others, others);
+    QCOMPARE(r.indexable(z1), indexable);
+    QCOMPARE(r.micronsOverLength, std::nullopt);
+}
+
+QTEST_GUILESS_MAIN(TestLatheTrains)
+#include "tst_lathetrains.moc"
