@@ -190,6 +190,7 @@ void LatheWindow::refresh() {
                          cell(r.indexable(m_starts) ? QStringLiteral("✓") : QString()));
     }
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_table->horizontalHeader()->setStretchLastSection(true);
     if (!m_rows.isEmpty()) {
         m_table->selectRow(0);
     }
