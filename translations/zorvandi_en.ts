@@ -441,6 +441,30 @@
         <source>üst kızak %1 mm</source>
         <translation>top slide %1 mm</translation>
     </message>
+    <message>
+        <source>5. TASLAK VE KONTROL</source>
+        <translation>5. BLANK AND CHECKS</translation>
+    </message>
+    <message>
+        <source>PROFİL AÇISI (α)</source>
+        <translation>PROFILE ANGLE (α)</translation>
+    </message>
+    <message>
+        <source>TEL ÇAPI (en uygun)</source>
+        <translation>WIRE DIAMETER (best wire)</translation>
+    </message>
+    <message>
+        <source>TEL ÇAPI</source>
+        <translation>WIRE DIAMETER</translation>
+    </message>
+    <message>
+        <source>Çift ağız: bir yandaki iki tel aynı ağızda, bir adım arayla.</source>
+        <translation>Even starts: the two wires on one side sit in one start, a lead apart.</translation>
+    </message>
+    <message>
+        <source>UYARI: %1</source>
+        <translation>WARNING: %1</translation>
+    </message>
 </context>
 <context>
     <name>Lathe</name>
@@ -1031,6 +1055,10 @@
         <source>&amp;Vida Tornalama…</source>
         <translation>Cutting the &amp;Worm…</translation>
     </message>
+    <message>
+        <source>Taslak ve &amp;Kontrol…</source>
+        <translation>Blank and &amp;Checks…</translation>
+    </message>
 </context>
 <context>
     <name>Notes</name>
@@ -1087,6 +1115,37 @@
         <source>«%1» artık dosyada yok: yerleşik tezgâh kullanılıyor.</source>
         <translation>«%1» is no longer in the file: the built-in machine is used.</translation>
     </message>
+    <message>
+        <source>ba = %1 mm, b2 = %2 mm&apos;den büyük</source>
+        <translation>ba = %1 mm, above b2 = %2 mm</translation>
+    </message>
+    <message>
+        <source>L = %1 mm, b1 = %2 mm&apos;den kısa</source>
+        <translation>L = %1 mm, below b1 = %2 mm</translation>
+    </message>
+    <message>
+        <source>rk = %1 mm, boğaz yok</source>
+        <translation>rk = %1 mm, no throat</translation>
+    </message>
+    <message>
+        <source>dişlinin dip boşluğu %1 mm</source>
+        <translation>the wheel&apos;s bottom clearance is %1 mm</translation>
+    </message>
+    <message>
+        <source>vidanın dip boşluğu %1 mm</source>
+        <translation>the worm&apos;s bottom clearance is %1 mm</translation>
+    </message>
+    <message>
+        <source>Uyarı: %1.</source>
+        <translation>Warning: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Uyarı: %1 (ve %n uyarı daha).</source>
+        <translation>
+            <numerusform>Warning: %1 (and %n more warning).</numerusform>
+            <numerusform>Warning: %1 (and %n more warnings).</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>PrintModule</name>
@@ -1101,6 +1160,128 @@
     <message>
         <source>«%1» yüklenemedi: %2</source>
         <translation>«%1» could not be loaded: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Turner</name>
+    <message>
+        <source>BOĞAZ YARIÇAPI (rk)</source>
+        <translation>THROAT RADIUS (rk)</translation>
+    </message>
+    <message>
+        <source>EN BÜYÜK DIŞ ÇAP (de2)</source>
+        <translation>LARGEST OUTER DIAMETER (de2)</translation>
+    </message>
+    <message>
+        <source>EN BÜYÜK DİŞLİ GENİŞLİĞİ (b2)</source>
+        <translation>LARGEST FACE WIDTH (b2)</translation>
+    </message>
+    <message>
+        <source>EN KISA VİDA BOYU (b1)</source>
+        <translation>SHORTEST WORM LENGTH (b1)</translation>
+    </message>
+    <message>
+        <source>EKSENEL ADIM (px)</source>
+        <translation>AXIAL PITCH (px)</translation>
+    </message>
+    <message>
+        <source>EKSENEL DİŞ KALINLIĞI (sx)</source>
+        <translation>AXIAL THREAD THICKNESS (sx)</translation>
+    </message>
+    <message>
+        <source>NORMAL KORDAL KALINLIK (s̄)</source>
+        <translation>NORMAL CHORDAL THICKNESS (s̄)</translation>
+    </message>
+    <message>
+        <source>KORDAL YÜKSEKLİK (h̄a)</source>
+        <translation>CHORDAL HEIGHT (h̄a)</translation>
+    </message>
+    <message>
+        <source>EN UYGUN TEL (W)</source>
+        <translation>BEST WIRE (W)</translation>
+    </message>
+    <message>
+        <source>TELLER ÜZERİNDEN ÖLÇÜ (M)</source>
+        <translation>MEASUREMENT OVER WIRES (M)</translation>
+    </message>
+    <message>
+        <source>Dişli genişliği ba = %1 mm, en büyük b2 = %2 mm&apos;den büyük.</source>
+        <translation>The face width ba = %1 mm is above the largest b2 = %2 mm.</translation>
+    </message>
+    <message>
+        <source>Vida boyu L = %1 mm, en kısa b1 = %2 mm&apos;den kısa.</source>
+        <translation>The worm length L = %1 mm is below the shortest b1 = %2 mm.</translation>
+    </message>
+    <message>
+        <source>Boğaz yarıçapı rk = %1 mm, %2 mm&apos;den büyük değil.</source>
+        <translation>The throat radius rk = %1 mm is not above %2 mm.</translation>
+    </message>
+    <message>
+        <source>Dişlinin diş dibi boşluğu A − da1 ÷ 2 − df2 ÷ 2 = %1 mm, %2 mm&apos;den büyük değil.</source>
+        <translation>The wheel&apos;s bottom clearance A − da1 ÷ 2 − df2 ÷ 2 = %1 mm is not above %2 mm.</translation>
+    </message>
+    <message>
+        <source>Vidanın diş dibi boşluğu A − da2 ÷ 2 − df1 ÷ 2 = %1 mm, %2 mm&apos;den büyük değil.</source>
+        <translation>The worm&apos;s bottom clearance A − da2 ÷ 2 − df1 ÷ 2 = %1 mm is not above %2 mm.</translation>
+    </message>
+</context>
+<context>
+    <name>TurnerWindow</name>
+    <message>
+        <source>PROFİL AÇISI (α, derece)</source>
+        <translation>PROFILE ANGLE (α, degrees)</translation>
+    </message>
+    <message>
+        <source>TEL ÇAPI (mm; boşsa en uygun tel)</source>
+        <translation>WIRE DIAMETER (mm; empty: the best wire)</translation>
+    </message>
+    <message>
+        <source>Ölçü</source>
+        <translation>Figure</translation>
+    </message>
+    <message>
+        <source>Değer</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Birim</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>Kural</source>
+        <translation>Rule</translation>
+    </message>
+    <message>
+        <source>«PROFİL AÇISI (α)» %1 ile %2 derece arasında bir sayı olmalı.</source>
+        <translation>«PROFILE ANGLE (α)» must be a number from %1 to %2 degrees.</translation>
+    </message>
+    <message>
+        <source>«TEL ÇAPI» boş ya da sıfırdan büyük bir sayı olmalı.</source>
+        <translation>«WIRE DIAMETER» must be empty or a number above zero.</translation>
+    </message>
+    <message>
+        <source>TASLAK VE KONTROL — m = %1, Z2 = %2, z1 = %3</source>
+        <translation>BLANK AND CHECKS — m = %1, Z2 = %2, z1 = %3</translation>
+    </message>
+    <message>
+        <source>En uygun tel: %1 mm.</source>
+        <translation>Best wire: %1 mm.</translation>
+    </message>
+    <message>
+        <source>Tel: %1 mm.</source>
+        <translation>Wire: %1 mm.</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>Ağız sayısı çift: bir yandaki iki tel aynı ağzın oluklarına, bir helis adımı arayla oturur.</source>
+        <translation>The starts are even: the two wires on one side sit in the grooves of one start, a lead apart.</translation>
+    </message>
+    <message>
+        <source>Uyarı: %1</source>
+        <translation>Warning: %1</translation>
     </message>
 </context>
 </TS>

@@ -134,14 +134,33 @@ std::optional<DriveDimensions> driveDimensions(const FormState& form) {
         const double value = valueOf(form, field);
         return Measure{value, FieldValues::writeNumber(FieldValues::round2(value), form.locale())};
     };
-    DriveDimensions d{measure(F::da2_t), measure(F::d2_t), measure(F::df2_t), measure(F::ba_t),
-                      measure(F::da1_t), measure(F::d1_t), measure(F::df1_t), measure(F::L_t),
-                      measure(F::P_t),   measure(F::A_t)};
+    DriveDimensions d{measure(F::da2_t),
+                      measure(F::d2_t),
+                      measure(F::df2_t),
+                      measure(F::ba_t),
+                      measure(F::da1_t),
+                      measure(F::d1_t),
+                      measure(F::df1_t),
+                      measure(F::L_t),
+                      measure(F::P_t),
+                      measure(F::A_t),
+                      {},
+                      {}};
     for (const Measure* m :
          {&d.da2, &d.d2, &d.df2, &d.ba, &d.da1, &d.d1, &d.df1, &d.L, &d.P, &d.A}) {
         if (!(m->value > 0)) {
             return std::nullopt;
         }
+    }
+    const double rk = d.A.value - d.da2.value / 2;
+    if (rk > 0) {
+        const double de2 = d.da2.value + 6 * valueOf(form, F::m_t) / (wormStartsOf(form) + 2);
+        const auto measured = [&form](double value) {
+            return Measure{value,
+                           FieldValues::writeNumber(FieldValues::round2(value), form.locale())};
+        };
+        d.rk = measured(rk);
+        d.de2 = measured(de2);
     }
     return d;
 }
@@ -298,6 +317,49 @@ SheetSection latheSection(const FormState& form, const Lathe& lathe) {
     return s;
 }
 
+// The turner's figures with their rules, the wire, and the warnings.
+SheetSection turnerSection(const FormState& form, const WireGauge& gauge) {
+    const QLocale& locale = form.locale();
+    SheetSection s;
+    s.heading = QCoreApplication::translate("JobSheet", "5. TASLAK VE KONTROL");
+    s.computed = true;
+    const auto made = turnerFigures(form, gauge);
+    if (const auto* fault = std::get_if<Fault>(&made)) {
+        s.lines.append({QString(), faultMessage(*fault, locale), {}, {}});
+        return s;
+    }
+    const auto& t = std::get<TurnerFigures>(made);
+    const QString mm = QCoreApplication::translate("JobSheet", "mm");
+    for (const Figure& f : t.figures) {
+        s.lines.append({figureCaption(f.id), micrometerText(f.value, locale), mm,
+                        FieldValues::writeNumber(f.value, locale),
+                        figureRule(f.id, t.starts, locale)});
+    }
+    s.lines.append({QCoreApplication::translate("JobSheet", "PROFİL AÇISI (α)"),
+                    FieldValues::writeNumber(gauge.profileAngle, locale),
+                    QStringLiteral("°"),
+                    {}});
+    s.lines.append({t.bestWire ? QCoreApplication::translate("JobSheet", "TEL ÇAPI (en uygun)")
+                               : QCoreApplication::translate("JobSheet", "TEL ÇAPI"),
+                    micrometerText(t.wire, locale), mm, FieldValues::writeNumber(t.wire, locale)});
+    if (t.evenStarts) {
+        s.lines.append(
+            {QCoreApplication::translate(
+                 "JobSheet", "Çift ağız: bir yandaki iki tel aynı ağızda, bir adım arayla."),
+             {},
+             {},
+             {}});
+    }
+    for (const BlankWarning& w : t.warnings) {
+        s.lines.append(
+            {QCoreApplication::translate("JobSheet", "UYARI: %1").arg(warningText(w, locale)),
+             {},
+             {},
+             {}});
+    }
+    return s;
+}
+
 SheetSection section(const FormState& form, const Machine& machine, ButtonId button,
                      bool computed) {
     SheetSection s;
@@ -346,7 +408,8 @@ SectionState sectionState(ButtonId section, const FormSnapshot& now, const Compl
 
 std::variant<JobSheet, SheetRefusal> makeJobSheet(const FormState& form, const Machine& machine,
                                                   const CompletedRuns& runs,
-                                                  const QDateTime& madeAt, const Lathe& lathe) {
+                                                  const QDateTime& madeAt, const Lathe& lathe,
+                                                  const WireGauge& gauge) {
     const FormSnapshot now{form.texts(), machine};
     JobSheet sheet;
     sheet.title = formTitle();
@@ -367,6 +430,7 @@ std::variant<JobSheet, SheetRefusal> makeJobSheet(const FormState& form, const M
     }
     sheet.drive = driveDimensions(form);
     sheet.more.append(latheSection(form, lathe));
+    sheet.more.append(turnerSection(form, gauge));
     return sheet;
 }
 
@@ -441,7 +505,7 @@ QString toTabSeparated(const JobSheet& sheet) {
     for (const SheetSection& s : allSections(sheet)) {
         text += s.heading + QLatin1Char('\n');
         for (const SheetLine& line : s.lines) {
-            text += line.caption + QLatin1Char('\t') + line.copyValue() + QLatin1Char('\t') +
+            text += line.copyCaption() + QLatin1Char('\t') + line.copyValue() + QLatin1Char('\t') +
                     line.unit + QLatin1Char('\n');
         }
     }
@@ -458,7 +522,7 @@ QString toHtmlTable(const JobSheet& sheet) {
         html +=
             QStringLiteral("<tr><th colspan=\"3\">%1</th></tr>\n").arg(s.heading.toHtmlEscaped());
         for (const SheetLine& line : s.lines) {
-            html += row(line.caption, line.copyValue(), line.unit);
+            html += row(line.copyCaption(), line.copyValue(), line.unit);
         }
     }
     return html + QStringLiteral("</table>\n");

@@ -8,6 +8,7 @@
 
 #include "calc/lathe.h"
 #include "calc/machine.h"
+#include "calc/turnerfigures.h"
 #include "model/fieldid.h"
 
 #include <QDateTime>
@@ -45,11 +46,16 @@ SectionState sectionState(ButtonId section, const FormSnapshot& now, const Compl
 
 struct SheetLine {
     QString caption;
-    QString value; // numbers in the form's number format, to at most 4 decimals
-    QString unit;  // "mm", "d/dk", "diş", an angle as "0° 08′", or empty
-    QString exact; // the field's whole text, for the copy; empty where it is the value
+    QString value;     // numbers in the form's number format, to at most 4 decimals
+    QString unit;      // "mm", "d/dk", "diş", an angle as "0° 08′", or empty
+    QString exact;     // the field's whole text, for the copy; empty where it is the value
+    QString rule = {}; // the rule a figure was made by, printed after its unit
 
     const QString& copyValue() const { return exact.isEmpty() ? value : exact; }
+    // In the copy, a figure's rule follows its name, so that the copy keeps three columns.
+    QString copyCaption() const {
+        return rule.isEmpty() ? caption : QStringLiteral("%1: %2").arg(caption, rule);
+    }
 };
 
 struct SheetSection {
@@ -67,6 +73,9 @@ struct Measure {
 
 struct DriveDimensions {
     Measure da2, d2, df2, ba, da1, d1, df1, L, P, A;
+    // The wheel blank as it is turned: its outer diameter and the throat's radius about the
+    // worm's axis; nothing where the throat has no radius.
+    std::optional<Measure> de2, rk;
 };
 
 struct JobSheet {
@@ -74,7 +83,7 @@ struct JobSheet {
     QString madeAt;
     std::array<SheetSection, buttonCount> sections;
     // The sections beyond the form's three, which follow the first section's fields: the
-    // worm on the lathe.
+    // worm on the lathe, and the turner's figures.
     QList<SheetSection> more;
     // Nothing when a dimension is not positive, so that no drawing is to be made.
     std::optional<DriveDimensions> drive;
@@ -100,7 +109,8 @@ struct SheetRefusal {
 std::variant<JobSheet, SheetRefusal> makeJobSheet(const FormState& form, const Machine& machine,
                                                   const CompletedRuns& runs,
                                                   const QDateTime& madeAt,
-                                                  const Lathe& lathe = builtInLathe());
+                                                  const Lathe& lathe = builtInLathe(),
+                                                  const WireGauge& gauge = {});
 
 QString refusalMessage(const SheetRefusal& refusal);
 

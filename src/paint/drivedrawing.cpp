@@ -78,6 +78,35 @@ void circleLabels(QPainter& p, QPointF centre, const std::array<double, 3>& diam
     }
 }
 
+// The blank's silhouette: a face width ba, an outer cylinder de2 and, where it cuts deeper, the
+// throat of radius rk about the worm's axis, on both sides of the wheel's axis as it is turned.
+QPainterPath blankOutline(const DriveDimensions& d, const DrawingLayout& layout) {
+    const double k = layout.pointsPerMm;
+    const QPointF side = layout.sideWheelCentre;
+    const double halfBa = d.ba.value / 2;
+    const double outer = (d.de2 ? d.de2->value : d.da2.value) / 2;
+    // The blank's radius at a point of its width, in mm from the wheel's axis.
+    const auto radius = [&d, outer](double x) {
+        if (!d.rk || d.rk->value * d.rk->value <= x * x) {
+            return outer;
+        }
+        return std::min(outer, d.A.value - std::sqrt(d.rk->value * d.rk->value - x * x));
+    };
+    constexpr int steps = 48;
+    QPolygonF upper;
+    QPolygonF lower;
+    for (int i = 0; i <= steps; ++i) {
+        const double x = -halfBa + 2 * halfBa * i / steps;
+        const double r = radius(x);
+        upper.append(side + QPointF(x * k, -r * k));
+        lower.prepend(side + QPointF(x * k, r * k));
+    }
+    QPainterPath path;
+    path.addPolygon(upper + lower);
+    path.closeSubpath();
+    return path;
+}
+
 QPen pen(double width, Qt::PenStyle style = Qt::SolidLine) {
     QPen pen(Qt::black, width, style);
     pen.setCosmetic(false);
@@ -87,7 +116,7 @@ QPen pen(double width, Qt::PenStyle style = Qt::SolidLine) {
 } // namespace
 
 std::optional<DrawingLayout> layoutDrawing(const DriveDimensions& d, const QRectF& area) {
-    const double ra2 = d.da2.value / 2;
+    const double ra2 = std::max(d.da2.value, d.de2 ? d.de2->value : 0) / 2;
     const double ra1 = d.da1.value / 2;
     const double frontWidth = std::max(d.da2.value, d.L.value);
     const double sideWidth = std::max(d.ba.value, d.da1.value);
@@ -175,11 +204,11 @@ void paintDrawing(QPainter& p, const DriveDimensions& d, const DrawingLayout& la
     p.drawLine(worm + QPointF(-halfL - 8, r1), worm + QPointF(halfL + 8, r1));
     p.drawLine(worm + QPointF(-halfL - 12, 0), worm + QPointF(halfL + 12, 0));
 
-    // Side view: the wheel's width and the worm's circles.
+    // Side view: the wheel blank as it is turned, the worm's circles.
     const QPointF side = layout.sideWheelCentre;
     const QPointF sideWorm = layout.sideWormCentre;
     p.setPen(outline);
-    p.drawRect(QRectF(side.x() - halfBa, side.y() - ra2, 2 * halfBa, 2 * ra2));
+    p.drawPath(blankOutline(d, layout));
     p.drawEllipse(circle(sideWorm, d.da1.value * k));
     p.setPen(centreLine);
     p.drawLine(side - QPointF(halfBa + 8, 0), side + QPointF(halfBa + 8, 0));
@@ -202,9 +231,20 @@ void paintDrawing(QPainter& p, const DriveDimensions& d, const DrawingLayout& la
     dimension(p, QPointF(worm.x() - halfL, belowWorm + 24),
               QPointF(worm.x() + halfL, belowWorm + 24), label("L", d.L),
               QPointF(worm.x() - 18, belowWorm + 35));
-    dimension(p, QPointF(side.x() - halfBa, side.y() - ra2 - 8),
-              QPointF(side.x() + halfBa, side.y() - ra2 - 8), label("ba", d.ba),
-              QPointF(side.x() - 20, side.y() - ra2 - 12));
+    const double outer = d.de2 ? d.de2->value * k / 2 : ra2;
+    dimension(p, QPointF(side.x() - halfBa, side.y() - outer - 8),
+              QPointF(side.x() + halfBa, side.y() - outer - 8), label("ba", d.ba),
+              QPointF(side.x() - 20, side.y() - outer - 12));
+    if (d.de2 && d.rk) {
+        // de2 to the left of the blank; rk from the worm's axis up to the throat.
+        const double x = side.x() - halfBa - 10;
+        dimension(p, QPointF(x, side.y() - outer), QPointF(x, side.y() + outer),
+                  label("de2", *d.de2), QPointF(x - 50, side.y() + 3));
+        const QPointF throat = sideWorm - QPointF(0, d.rk->value * k);
+        p.drawLine(sideWorm, throat);
+        arrowHead(p, throat, sideWorm);
+        p.drawText(sideWorm + QPointF(4, -d.rk->value * k / 2), label("rk", *d.rk));
+    }
     p.setBrush(Qt::NoBrush);
     circleLabels(p, wheel, {d.da2.value * k, d.d2.value * k, d.df2.value * k},
                  {label("da2", d.da2), label("d2", d.d2), label("df2", d.df2)},

@@ -2,7 +2,8 @@
 
 // The to-scale drawing of the drive on the job sheet: the wheel seen along its axis (circles
 // da2, d2, df2) with the worm below it at the centre distance A (length L, thread pitch P,
-// diameters da1, d1, df1), and beside it a side view with the wheel's width ba and the worm's
+// diameters da1, d1, df1), and beside it a side view of the wheel blank as it is turned (face
+// width ba, outer diameter de2, the throat of radius rk about the worm's axis) and the worm's
 // circles. Every dimension carries its symbol and its field's text. The scale is the largest
 // drafting scale at which everything fits the area.
 

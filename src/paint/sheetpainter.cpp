@@ -34,14 +34,22 @@ double paintSection(QPainter& p, const SheetSection& section, double x, double y
     y += lineHeight + 2;
     p.setFont(sheetFont(9));
     const QFontMetricsF metrics(p.font());
-    const double valueEnd = x + width - unitWidth - 4;
+    // Figures with rules keep the right half of the width for them.
+    const bool rules = std::any_of(section.lines.begin(), section.lines.end(),
+                                   [](const SheetLine& line) { return !line.rule.isEmpty(); });
+    const double columnsWidth = rules ? width / 2 : width;
+    const double valueEnd = x + columnsWidth - unitWidth - 4;
     for (const SheetLine& line : section.lines) {
         p.drawText(QPointF(x, y), line.caption);
         // A value too long for the room its caption leaves is cut short, never printed over it.
         const double room = valueEnd - x - metrics.horizontalAdvance(line.caption) - valueGap;
         const QString value = metrics.elidedText(line.value, Qt::ElideRight, std::max(room, 0.0));
         p.drawText(QPointF(valueEnd - metrics.horizontalAdvance(value), y), value);
-        p.drawText(QPointF(x + width - unitWidth, y), line.unit);
+        p.drawText(QPointF(x + columnsWidth - unitWidth, y), line.unit);
+        if (!line.rule.isEmpty()) {
+            p.drawText(QPointF(x + columnsWidth + 4, y),
+                       metrics.elidedText(line.rule, Qt::ElideRight, width - columnsWidth - 4));
+        }
         y += lineHeight;
     }
     return y + lineHeight / 2;
@@ -55,8 +63,16 @@ double sectionHeight(const SheetSection& section) {
 // else on a page of their own after the drawing. Returns whether they took a page.
 bool paintMore(QPainter& p, const JobSheet& sheet, double column, double& right, double leftEnd) {
     double height = 0;
+    const QFontMetricsF metrics(sheetFont(9));
     for (const SheetSection& s : sheet.more) {
         height += sectionHeight(s);
+        for (const SheetLine& line : s.lines) {
+            // A line too long for the column goes where it has the page's width.
+            if (!line.rule.isEmpty() ||
+                metrics.horizontalAdvance(line.caption) + valueGap > column - unitWidth - 60) {
+                return false;
+            }
+        }
     }
     if (right + height > leftEnd) {
         return false;
@@ -96,7 +112,7 @@ void paintPage(QPainter& p, const JobSheet& sheet, const QLocale& locale, const 
         }
         double next = 14;
         for (const SheetSection& s : sheet.more) {
-            next = paintSection(p, s, 0, next, column);
+            next = paintSection(p, s, 0, next, page.width());
         }
     };
     y = std::max(leftEnd, right) + 4;

@@ -11,6 +11,7 @@
 #include "ui/machinesdialog.h"
 #include "ui/notes.h"
 #include "ui/printmoduleloader.h"
+#include "ui/turnerwindow.h"
 #include "zorvandi.xpm"
 
 #include <QActionGroup>
@@ -126,6 +127,8 @@ void MainWindow::buildMenus() {
     m_actions.trains = action(QKeySequence(Qt::CTRL | Qt::Key_T), &MainWindow::showGearTrains);
     m_actions.lathe = action(QKeySequence(), &MainWindow::showLatheWindow);
     m_actions.lathe->setObjectName(QStringLiteral("latheAction"));
+    m_actions.turner = action(QKeySequence(), &MainWindow::showTurnerWindow);
+    m_actions.turner->setObjectName(QStringLiteral("turnerAction"));
     m_actions.machines = action(QKeySequence(), &MainWindow::editMachines);
     m_actions.machines->setObjectName(QStringLiteral("machinesAction"));
     m_actions.about = action(QKeySequence(), &MainWindow::about);
@@ -179,6 +182,7 @@ void MainWindow::retranslate() {
     m_actions.copy->setText(tr("Sonuçları &Kopyala"));
     m_actions.trains->setText(tr("&Dişli Dizileri…"));
     m_actions.lathe->setText(tr("&Vida Tornalama…"));
+    m_actions.turner->setText(tr("Taslak ve &Kontrol…"));
     m_actions.machines->setText(tr("Te&zgâhlar…"));
     m_actions.about->setText(tr("ZORVANDI &Hakkında"));
     showMachineInUse();
@@ -309,6 +313,15 @@ void MainWindow::showLatheWindow() {
     m_lathe->activateWindow();
 }
 
+void MainWindow::showTurnerWindow() {
+    if (m_turner == nullptr) {
+        m_turner = new TurnerWindow(m_flow, m_settings, this);
+    }
+    m_turner->show();
+    m_turner->raise();
+    m_turner->activateWindow();
+}
+
 // The choice goes to the settings only: the machine file is never written from the menu.
 void MainWindow::useMachine(const QString& name) {
     m_store.choose(name);
@@ -374,8 +387,9 @@ void MainWindow::showEvent(QShowEvent* event) {
 }
 
 std::optional<JobSheet> MainWindow::currentSheet() {
-    auto sheet = makeJobSheet(m_form, m_flow.machine(), m_flow.completedRuns(),
-                              QDateTime::currentDateTime(), m_store.latheInUse());
+    auto sheet =
+        makeJobSheet(m_form, m_flow.machine(), m_flow.completedRuns(), QDateTime::currentDateTime(),
+                     m_store.latheInUse(), savedGauge(m_settings));
     if (const auto* refusal = std::get_if<SheetRefusal>(&sheet)) {
         showMessage(refusalMessage(*refusal));
         return std::nullopt;
@@ -479,7 +493,14 @@ void MainWindow::noteCompletedRun(ButtonId button) {
     if (button == ButtonId::HESAPLA) {
         const auto shared =
             sharedFactor(m_form.getText(FieldId::Z2_t), m_form.getText(FieldId::z1_t), locale);
-        if (shared) {
+        // Sizes that do not fit together come before the advice on the tooth count.
+        const auto figures = turnerFigures(m_form, savedGauge(m_settings));
+        const auto* turner = std::get_if<TurnerFigures>(&figures);
+        if (turner != nullptr && !turner->warnings.isEmpty()) {
+            showNote(button, [warnings = turner->warnings, locale] {
+                return Notes::blankWarnings(warnings, locale);
+            });
+        } else if (shared) {
             showNote(button, [shared, locale] { return Notes::sharedFactor(*shared, locale); });
         } else if (m_note.section == button) {
             showNote(std::nullopt, {});

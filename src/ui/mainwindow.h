@@ -25,6 +25,7 @@
 class FormView;
 class GearTrainsWindow;
 class LatheWindow;
+class TurnerWindow;
 class QAction;
 class QLabel;
 class QLineEdit;
@@ -70,6 +71,7 @@ private:
     void fillLatheMenu(QMenu& menu);
     void useLathe(const QString& name);
     void showLatheWindow();
+    void showTurnerWindow();
     // The lathes or the choice among them changed: the tool window follows.
     void followLathes();
     void useMachine(const QString& name);
@@ -121,6 +123,7 @@ private:
         QAction* copy = nullptr;
         QAction* trains = nullptr;
         QAction* lathe = nullptr;
+        QAction* turner = nullptr;
         QAction* machines = nullptr;
         QAction* about = nullptr;
     } m_actions;
@@ -132,6 +135,7 @@ private:
     std::unique_ptr<PrintService> m_printService;
     GearTrainsWindow* m_gearTrains = nullptr; // a child of the window, made on first use
     LatheWindow* m_lathe = nullptr;           // likewise
+    TurnerWindow* m_turner = nullptr;         // likewise
     MachineStore m_store;
     QLabel* m_machineLabel = nullptr; // "Tezgâh: <name>" at the status bar's right
     QString m_pdfFolder;              // where the last sheet was saved

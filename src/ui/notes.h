@@ -6,6 +6,7 @@
 
 #include "calc/changegears.h"
 #include "calc/geartrains.h"
+#include "calc/turnerfigures.h"
 #include "calc/wormstarts.h"
 
 #include <QLocale>
@@ -27,6 +28,10 @@ QString sharedFactor(const SharedFactor& shared, const QLocale& locale);
 // trains were left out because they do not fit.
 QString trainCount(const std::variant<TrainSearch, Fault>& trains, const QString& z2Text,
                    const QString& z1Text, const QLocale& locale);
+
+// After the first section, when the turner's sizes do not fit together: the first warning, and
+// how many more the "Taslak ve Kontrol" window lists.
+QString blankWarnings(const QList<BlankWarning>& warnings, const QLocale& locale);
 
 // The machine in use has gone from the file; the built-in one is used instead. A long name
 // comes shortened.

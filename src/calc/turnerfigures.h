@@ -1,0 +1,86 @@
+#pragma once
+
+// The turner's figures: the wheel blank that is turned before it is hobbed (throat radius,
+// largest outer diameter, largest face width), the worm's shortest threaded length, and what
+// checks the worm's thread once it is cut (axial pitch and thickness, normal chordal thickness
+// and height, three-wire measurement). They follow the fields as they stand, hand-edited
+// outputs included, as the job sheet does, and each comes with the rule it was made by, so
+// that a shop with other rules sees which was used. Warnings are values too; none refuses.
+
+#include "model/fault.h"
+
+#include <QList>
+#include <QLocale>
+#include <QString>
+
+#include <optional>
+#include <variant>
+
+class FormState;
+
+enum class FigureId {
+    ThroatRadius,     // rk = A − da2 ÷ 2
+    OuterDiameter,    // de2 ≤ da2 + 6m ÷ (z1 + 2)
+    FaceWidth,        // b2 ≤ 0,75 × da1 (z1 ≤ 3), 0,67 × da1 above
+    WormLength,       // b1 ≥ (11 + 0,06 × Z2) × m (z1 ≤ 2), (12,5 + 0,09 × Z2) × m above
+    AxialPitch,       // px = π × m
+    AxialThickness,   // sx = px ÷ 2
+    ChordalThickness, // s̄ = sx × cos γ
+    ChordalHeight,    // h̄a = m + (sx × sin γ)² ÷ (4 × d1)
+    BestWire,         // W = px ÷ (2 cos α)
+    OverWires,        // M over three wires of the diameter used
+};
+
+struct Figure {
+    FigureId id;
+    double value = 0; // mm
+};
+
+enum class WarningKind {
+    FaceWidthAboveLimit,  // ba above b2's limit
+    WormShorterThanLimit, // L below b1
+    NoThroat,             // rk ≤ 0
+    WheelBottomClearance, // A − da1 ÷ 2 − df2 ÷ 2 ≤ 0
+    WormBottomClearance,  // A − da2 ÷ 2 − df1 ÷ 2 ≤ 0
+};
+
+// A size that does not fit with another: the value and what it is held against.
+struct BlankWarning {
+    WarningKind kind;
+    double value = 0;
+    double limit = 0;
+
+    friend bool operator==(const BlankWarning&, const BlankWarning&) = default;
+};
+
+// The worm's profile angle α and the wire that measures it: the best wire when none is given.
+struct WireGauge {
+    double profileAngle = 20; // degrees, 10 to 30
+    std::optional<double> wire;
+};
+
+inline constexpr double smallestProfileAngle = 10;
+inline constexpr double largestProfileAngle = 30;
+
+struct TurnerFigures {
+    QList<Figure> figures; // in FigureId order
+    QList<BlankWarning> warnings;
+    double wire = 0;         // the wire used for M
+    bool bestWire = true;    // it is the best wire
+    bool evenStarts = false; // two wires on one side sit in grooves of one start, a lead apart
+    int starts = 1;
+
+    double value(FigureId id) const;
+};
+
+// The figures for the fields as they stand, or the fault of the first field that does not read.
+std::variant<TurnerFigures, Fault> turnerFigures(const FormState& form, const WireGauge& gauge);
+
+// Their words, for the sheet and the window alike: the figure's name with its symbol, the rule
+// it was made by (which for b2 and b1 depends on the starts), and a warning as one sentence
+// naming both its numbers.
+QString figureCaption(FigureId id);
+QString figureRule(FigureId id, int starts, const QLocale& locale);
+QString warningText(const BlankWarning& warning, const QLocale& locale);
+// A length as a micrometer reads it: to 0,001 mm.
+QString micrometerText(double mm, const QLocale& locale);

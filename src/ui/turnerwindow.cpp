@@ -1,0 +1,170 @@
+#include "ui/turnerwindow.h"
+
+#include "model/fieldvalues.h"
+
+#include <QEvent>
+#include <QFormLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString angleKey = QStringLiteral("turner/profileAngle");
+const QString wireKey = QStringLiteral("turner/wire");
+
+} // namespace
+
+WireGauge savedGauge(const QSettings& settings) {
+    WireGauge gauge;
+    bool ok = false;
+    const double angle = settings.value(angleKey).toDouble(&ok);
+    if (ok && angle >= smallestProfileAngle && angle <= largestProfileAngle) {
+        gauge.profileAngle = angle;
+    }
+    const double wire = settings.value(wireKey).toDouble(&ok);
+    if (ok && wire > 0) {
+        gauge.wire = wire;
+    }
+    return gauge;
+}
+
+TurnerWindow::TurnerWindow(Workflow& flow, QSettings& settings, QWidget* parent)
+    : QWidget(parent, Qt::Window)
+    , m_form(flow.form())
+    , m_settings(settings) {
+    setObjectName(QStringLiteral("turnerWindow"));
+    const QLocale& locale = m_form.locale();
+    const WireGauge gauge = savedGauge(m_settings);
+    m_angle = new QLineEdit(FieldValues::writeNumber(gauge.profileAngle, locale), this);
+    m_angle->setObjectName(QStringLiteral("profileAngle"));
+    m_wire =
+        new QLineEdit(gauge.wire ? FieldValues::writeNumber(*gauge.wire, locale) : QString(), this);
+    m_wire->setObjectName(QStringLiteral("wire"));
+    m_angleLabel = new QLabel(this);
+    m_angleLabel->setBuddy(m_angle);
+    m_wireLabel = new QLabel(this);
+    m_wireLabel->setBuddy(m_wire);
+    m_message = new QLabel(this);
+    m_message->setObjectName(QStringLiteral("turnerMessage"));
+    m_message->setWordWrap(true);
+    m_table = new QTableWidget(0, 4, this);
+    m_table->setObjectName(QStringLiteral("figures"));
+    m_table->verticalHeader()->hide();
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 8);
+    m_warnings = new QLabel(this);
+    m_warnings->setObjectName(QStringLiteral("turnerWarnings"));
+    m_warnings->setWordWrap(true);
+
+    auto* inputs = new QFormLayout;
+    inputs->addRow(m_angleLabel, m_angle);
+    inputs->addRow(m_wireLabel, m_wire);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(inputs);
+    layout->addWidget(m_message);
+    layout->addWidget(m_table, 1);
+    layout->addWidget(m_warnings);
+    resize(720, 480);
+    retranslate();
+
+    connect(&m_form, &FormState::textChanged, this, [this] {
+        if (isVisible()) {
+            refresh();
+        }
+    });
+    connect(m_angle, &QLineEdit::textChanged, this, &TurnerWindow::takeGauge);
+    connect(m_wire, &QLineEdit::textChanged, this, &TurnerWindow::takeGauge);
+    takeGauge();
+}
+
+void TurnerWindow::retranslate() {
+    m_angleLabel->setText(tr("PROFİL AÇISI (α, derece)"));
+    m_wireLabel->setText(tr("TEL ÇAPI (mm; boşsa en uygun tel)"));
+    m_table->setHorizontalHeaderLabels({tr("Ölçü"), tr("Değer"), tr("Birim"), tr("Kural")});
+}
+
+void TurnerWindow::showEvent(QShowEvent* event) {
+    refresh();
+    QWidget::showEvent(event);
+}
+
+void TurnerWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+        if (isVisible()) {
+            refresh();
+        }
+    }
+    QWidget::changeEvent(event);
+}
+
+// Reads the two inputs; a gauge that reads is kept in the settings for the sheet and the next
+// start.
+void TurnerWindow::takeGauge() {
+    const QLocale& locale = m_form.locale();
+    const std::optional<double> angle = FieldValues::readNumber(m_angle->text(), locale);
+    const QString wireText = m_wire->text().trimmed();
+    const std::optional<double> wire = FieldValues::readNumber(wireText, locale);
+    m_gauge.reset();
+    if (!angle || *angle < smallestProfileAngle || *angle > largestProfileAngle) {
+        m_message->setText(tr("«PROFİL AÇISI (α)» %1 ile %2 derece arasında bir sayı olmalı.")
+                               .arg(FieldValues::writeNumber(smallestProfileAngle, locale),
+                                    FieldValues::writeNumber(largestProfileAngle, locale)));
+    } else if (!wireText.isEmpty() && !(wire && *wire > 0)) {
+        m_message->setText(tr("«TEL ÇAPI» boş ya da sıfırdan büyük bir sayı olmalı."));
+    } else {
+        m_gauge = WireGauge{*angle, wireText.isEmpty() ? std::nullopt : wire};
+        m_settings.setValue(angleKey, m_gauge->profileAngle);
+        m_settings.setValue(wireKey, m_gauge->wire ? QVariant(*m_gauge->wire) : QVariant());
+    }
+    if (isVisible()) {
+        refresh();
+    }
+}
+
+void TurnerWindow::refresh() {
+    const QLocale& locale = m_form.locale();
+    setWindowTitle(tr("TASLAK VE KONTROL — m = %1, Z2 = %2, z1 = %3")
+                       .arg(m_form.getText(FieldId::m_t).trimmed(),
+                            m_form.getText(FieldId::Z2_t).trimmed(),
+                            m_form.getText(FieldId::z1_t).trimmed()));
+    m_table->setRowCount(0);
+    m_warnings->clear();
+    if (!m_gauge) {
+        return; // the message names the input
+    }
+    const auto made = turnerFigures(m_form, *m_gauge);
+    if (const auto* fault = std::get_if<Fault>(&made)) {
+        m_message->setText(faultMessage(*fault, locale));
+        return;
+    }
+    const auto& t = std::get<TurnerFigures>(made);
+    m_message->setText(t.bestWire ? tr("En uygun tel: %1 mm.").arg(micrometerText(t.wire, locale))
+                                  : tr("Tel: %1 mm.").arg(micrometerText(t.wire, locale)));
+    m_table->setRowCount(int(t.figures.size()));
+    for (int row = 0; row < t.figures.size(); ++row) {
+        const Figure& f = t.figures.at(row);
+        const QStringList cells = {figureCaption(f.id), micrometerText(f.value, locale), tr("mm"),
+                                   figureRule(f.id, t.starts, locale)};
+        for (int column = 0; column < cells.size(); ++column) {
+            auto* item = new QTableWidgetItem(cells.at(column));
+            item->setTextAlignment(column == 1 ? Qt::AlignRight | Qt::AlignVCenter
+                                               : Qt::AlignLeft | Qt::AlignVCenter);
+            m_table->setItem(row, column, item);
+        }
+    }
+    m_table->resizeColumnsToContents();
+    m_table->horizontalHeader()->setStretchLastSection(true);
+    QStringList notes;
+    if (t.evenStarts) {
+        notes.append(tr("Ağız sayısı çift: bir yandaki iki tel aynı ağzın oluklarına, bir helis "
+                        "adımı arayla oturur."));
+    }
+    for (const BlankWarning& w : t.warnings) {
+        notes.append(tr("Uyarı: %1").arg(warningText(w, locale)));
+    }
+    m_warnings->setText(notes.join(QLatin1Char('\n')));
+}

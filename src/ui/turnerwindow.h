@@ -1,0 +1,47 @@
+#pragma once
+
+// The "Taslak ve Kontrol" tool window: the wheel blank's and the worm's figures for the turner
+// and for whoever measures the thread, each with its rule, and the warnings where the sizes do
+// not fit together. It follows the form's fields as they are typed. Its two inputs, the profile
+// angle α and the wire's diameter (empty: the best wire), are kept in the settings; a text that
+// does not read names its input. Non-modal, made on first use.
+
+#include "calc/turnerfigures.h"
+#include "flow/workflow.h"
+
+#include <QSettings>
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QTableWidget;
+
+// The gauge the user last gave, or α 20° and the best wire.
+WireGauge savedGauge(const QSettings& settings);
+
+class TurnerWindow final : public QWidget {
+    Q_OBJECT
+
+public:
+    TurnerWindow(Workflow& flow, QSettings& settings, QWidget* parent = nullptr);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void retranslate();
+    void takeGauge();
+    void refresh();
+
+    FormState& m_form;
+    QSettings& m_settings;
+    QLineEdit* m_angle = nullptr;
+    QLineEdit* m_wire = nullptr;
+    QLabel* m_angleLabel = nullptr;
+    QLabel* m_wireLabel = nullptr;
+    QLabel* m_message = nullptr;
+    QTableWidget* m_table = nullptr;
+    QLabel* m_warnings = nullptr;
+    std::optional<WireGauge> m_gauge; // nothing while an input does not read
+};

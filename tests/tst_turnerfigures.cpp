@@ -1,0 +1,142 @@
+#include "calc/turnerfigures.h"
+#include "flow/workflow.h"
+
+#include "formtesting.h"
+
+#include <QTest>
+
+namespace {
+
+// The first section run for m 3, da1 and Z2 as given, z1 as given, and N1 1440; then `edits`
+// ("field=text") typed over its results, as a user edits them by hand.
+struct Job {
+    Job(const QString& da1, const QString& z2, const QString& z1, const QStringList& edits = {}) {
+        form.Form_Load();
+        form.setText(FieldId::m_t, QStringLiteral("3"));
+        form.setText(FieldId::Z2_t, z2);
+        form.setText(FieldId::da1_t, da1);
+        form.setText(FieldId::z1_t, z1);
+        form.setText(FieldId::N1_t, QStringLiteral("1440"));
+        flow.click(ButtonId::HESAPLA);
+        for (const QString& edit : edits) {
+            const QString name = edit.section(QLatin1Char('='), 0, 0);
+            form.setText(*fieldNamed(name), edit.section(QLatin1Char('='), 1));
+        }
+    }
+    RecordingSink sink;
+    FormState form{point, sink};
+    Workflow flow{form};
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(FigureId)
+
+class TestTurnerFigures : public QObject {
+    Q_OBJECT
+
+private slots:
+    void figures_data();
+    void figures();
+    void warnings_data();
+    void warnings();
+};
+
+void TestTurnerFigures::figures_data() {
+    QTest::addColumn<QString>("da1");
+    QTest::addColumn<QString>("z2");
+    QTest::addColumn<QString>("z1");
+    QTest::addColumn<double>("wire"); // 0: the best wire
+    QTest::addColumn<FigureId>("figure");
+    QTest::addColumn<QString>("value"); // to 0.001 mm
+    const auto row = [](const char* name, const char* da1, const char* z1, FigureId id,
+                        const char* value, double wire = 0) {
+        QTest::newRow(name) << QString::fromUtf8(da1) << QStringLiteral("36")
+                            << QString::fromUtf8(z1) << wire << id << QString::fromUtf8(value);
+    };
+    row("rk, d1 ÷ 2 − m", "66", "1", FigureId::ThroatRadius, "27.000");
+    row("de2, one start: + 2m", "66", "1", FigureId::OuterDiameter, "120.000");
+    row("de2, two starts: + 1,5m", "66", "2", FigureId::OuterDiameter, "118.500");
+    row("de2, four starts: + m", "66", "4", FigureId::OuterDiameter, "117.000");
+    row("de2, six starts", "66", "6", FigureId::OuterDiameter, "116.250");
+    row("b2, one start", "66", "1", FigureId::FaceWidth, "49.500");
+    row("b2, two starts", "66", "2", FigureId::FaceWidth, "49.500");
+    row("b2, four starts", "66", "4", FigureId::FaceWidth, "44.220");
+    row("b2, six starts", "66", "6", FigureId::FaceWidth, "44.220");
+    row("b1, one start", "66", "1", FigureId::WormLength, "39.480");
+    row("b1, two starts", "66", "2", FigureId::WormLength, "39.480");
+    row("b1, four starts", "66", "4", FigureId::WormLength, "47.220");
+    row("b1, six starts", "66", "6", FigureId::WormLength, "47.220");
+    row("px with the full π", "66", "1", FigureId::AxialPitch, "9.425");
+    row("sx", "66", "1", FigureId::AxialThickness, "4.712");
+    row("chordal thickness", "66", "1", FigureId::ChordalThickness, "4.707");
+    row("chordal height", "66", "1", FigureId::ChordalHeight, "3.000");
+    row("best wire", "50", "2", FigureId::BestWire, "5.015");
+    row("over the best wire", "50", "2", FigureId::OverWires, "50.850");
+    row("over a 5 mm wire", "50", "2", FigureId::OverWires, "50.792", 5);
+}
+
+void TestTurnerFigures::figures() {
+    QFETCH(QString, da1);
+    QFETCH(QString, z2);
+    QFETCH(QString, z1);
+    QFETCH(double, wire);
+    QFETCH(FigureId, figure);
+    QFETCH(QString, value);
+    const Job job(da1, z2, z1);
+    const WireGauge gauge{20, wire > 0 ? std::optional(wire) : std::nullopt};
+
+    const auto made = turnerFigures(job.form, gauge);
+
+    QVERIFY(std::holds_alternative<TurnerFigures>(made));
+    QCOMPARE(micrometerText(std::get<TurnerFigures>(made).value(figure), point), value);
+}
+
+void TestTurnerFigures::warnings_data() {
+    QTest::addColumn<QStringList>("edits");
+    QTest::addColumn<QList<int>>("kinds");
+    QTest::addColumn<QString>("first"); // the first warning's words
+    using W = WarningKind;
+    QTest::newRow("the shop's formulas") << QStringList{} << QList<int>{} << QString();
+    QTest::newRow("ba above b2") << QStringList{"ba_t=60"}
+                                 << QList<int>{int(W::FaceWidthAboveLimit)}
+                                 << "Dişli genişliği ba = 60.000 mm, en büyük b2 = 49.500 mm'den "
+                                    "büyük.";
+    QTest::newRow("L below b1") << QStringList{"L_t=30"} << QList<int>{int(W::WormShorterThanLimit)}
+                                << "Vida boyu L = 30.000 mm, en kısa b1 = 39.480 mm'den kısa.";
+    QTest::newRow("A below da2 ÷ 2: no throat, no clearance")
+        << QStringList{"A_t=50"}
+        << QList<int>{int(W::NoThroat), int(W::WheelBottomClearance), int(W::WormBottomClearance)}
+        << "Boğaz yarıçapı rk = -7.000 mm, 0.000 mm'den büyük değil.";
+    QTest::newRow("the wheel's root too large")
+        << QStringList{"df2_t=110"} << QList<int>{int(W::WheelBottomClearance)}
+        << "Dişlinin diş dibi boşluğu A − da1 ÷ 2 − df2 ÷ 2 = -4.000 mm, 0.000 mm'den büyük "
+           "değil.";
+    QTest::newRow("the worm's root too large")
+        << QStringList{"df1_t=60"} << QList<int>{int(W::WormBottomClearance)}
+        << "Vidanın diş dibi boşluğu A − da2 ÷ 2 − df1 ÷ 2 = -3.000 mm, 0.000 mm'den büyük "
+           "değil.";
+}
+
+// Hand-edited results against the blank's limits: a warning names both numbers, none refuses.
+void TestTurnerFigures::warnings() {
+    QFETCH(QStringList, edits);
+    QFETCH(QList<int>, kinds);
+    QFETCH(QString, first);
+    const Job job(QStringLiteral("66"), QStringLiteral("36"), QStringLiteral("1"), edits);
+
+    const auto made = turnerFigures(job.form, {});
+
+    const auto& t = std::get<TurnerFigures>(made);
+    QList<int> got;
+    for (const BlankWarning& w : t.warnings) {
+        got.append(int(w.kind));
+    }
+    QCOMPARE(got, kinds);
+    if (!t.warnings.isEmpty()) {
+        QCOMPARE(warningText(t.warnings.constFirst(), point), first);
+    }
+}
+
+QTEST_GUILESS_MAIN(TestTurnerFigures)
+#include "tst_turnerfigures.moc"
