@@ -647,18 +647,6 @@
         <translation>Import Lathes</translation>
     </message>
     <message>
-        <source>Tezgâh dosyası (*.json)</source>
-        <translation>Machine file (*.json)</translation>
-    </message>
-    <message>
-        <source>«%1» içe aktarılamadı: %2</source>
-        <translation>«%1» could not be imported: %2</translation>
-    </message>
-    <message>
-        <source>«%1» → «%2»</source>
-        <translation>«%1» → «%2»</translation>
-    </message>
-    <message>
         <source>Bu tornaların adı, var olanlarla çakıştığı için değiştirildi:
 %1</source>
         <translation>These lathes were renamed, as their names clashed with existing ones:
@@ -675,10 +663,6 @@
     <message>
         <source>tornalar.json</source>
         <translation>lathes.json</translation>
-    </message>
-    <message>
-        <source>«%1» kaydedilemedi: %2</source>
-        <translation>«%1» could not be saved: %2</translation>
     </message>
 </context>
 <context>
@@ -804,6 +788,25 @@
     </message>
 </context>
 <context>
+    <name>MachineFileDialogs</name>
+    <message>
+        <source>Tezgâh dosyası (*.json)</source>
+        <translation>Machine file (*.json)</translation>
+    </message>
+    <message>
+        <source>«%1» içe aktarılamadı: %2</source>
+        <translation>«%1» could not be imported: %2</translation>
+    </message>
+    <message>
+        <source>«%1» kaydedilemedi: %2</source>
+        <translation>«%1» could not be saved: %2</translation>
+    </message>
+    <message>
+        <source>«%1» → «%2»</source>
+        <translation>«%1» → «%2»</translation>
+    </message>
+</context>
+<context>
     <name>MachineStore</name>
     <message>
         <source>değişmiş dosya «%1» adına taşınamadı</source>
@@ -881,28 +884,12 @@
         <translation>Import Machines</translation>
     </message>
     <message>
-        <source>Tezgâh dosyası (*.json)</source>
-        <translation>Machine file (*.json)</translation>
-    </message>
-    <message>
-        <source>«%1» içe aktarılamadı: %2</source>
-        <translation>«%1» could not be imported: %2</translation>
-    </message>
-    <message>
         <source>Tezgâh Dışa Aktar</source>
         <translation>Export Machines</translation>
     </message>
     <message>
         <source>tezgahlar.json</source>
         <translation>machines.json</translation>
-    </message>
-    <message>
-        <source>«%1» kaydedilemedi: %2</source>
-        <translation>«%1» could not be saved: %2</translation>
-    </message>
-    <message>
-        <source>«%1» → «%2»</source>
-        <translation>«%1» → «%2»</translation>
     </message>
     <message>
         <source>Bu tezgâhların adı, var olanlarla çakıştığı için değiştirildi:

@@ -1,22 +1,19 @@
 #include "ui/lathespage.h"
+#include "ui/machinefiledialogs.h"
 
 #include "model/fieldvalues.h"
 #include "store/machinefile.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
-#include <QFileDialog>
 #include <QFontMetrics>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QStandardPaths>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -30,10 +27,6 @@ QPlainTextEdit* textBox(QWidget* parent, const char* name, int lines) {
     box->setMinimumWidth(metrics.horizontalAdvance(QStringLiteral("000 ")) * 12);
     box->setFixedHeight(metrics.lineSpacing() * lines + 2 * box->frameWidth() + 8);
     return box;
-}
-
-QString documentsFolder() {
-    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
 }
 
 } // namespace
@@ -300,22 +293,15 @@ void LathesPage::remove() {
 }
 
 void LathesPage::importFile() {
-    const QString path = QFileDialog::getOpenFileName(
-        this, tr("Torna İçe Aktar"), documentsFolder(), tr("Tezgâh dosyası (*.json)"));
-    if (path.isEmpty()) {
-        return;
-    }
-    const auto imported = importMachines(path);
-    if (const auto* fault = std::get_if<FileFault>(&imported)) {
-        message(tr("«%1» içe aktarılamadı: %2")
-                    .arg(QDir::toNativeSeparators(path), fileFaultMessage(*fault, m_locale)));
+    const std::optional<MachineBook> imported = askImport(this, tr("Torna İçe Aktar"), m_locale);
+    if (!imported) {
         return;
     }
     QStringList renamed;
-    for (Lathe l : std::get<MachineBook>(imported).lathes) {
+    for (Lathe l : imported->lathes) {
         const QString name = unclashedLatheName(l.name, lathes());
         if (name != l.name.trimmed()) {
-            renamed.append(tr("«%1» → «%2»").arg(l.name.trimmed(), name));
+            renamed.append(renamedLine(l.name.trimmed(), name));
         }
         l.name = name;
         m_entries.append(entryOf(l));
@@ -329,21 +315,11 @@ void LathesPage::importFile() {
 }
 
 void LathesPage::exportFile() {
-    if (refuseFaults(tr("Dışa aktarılmadı; önce şunları düzeltin:"))) {
-        return;
-    }
-    const QString path = QFileDialog::getSaveFileName(
-        this, tr("Torna Dışa Aktar"), QDir(documentsFolder()).filePath(tr("tornalar.json")),
-        tr("Tezgâh dosyası (*.json)"));
-    if (path.isEmpty()) {
-        return;
-    }
-    if (const auto error = exportMachines(MachineBook{{}, lathes(), {}}, path)) {
-        message(tr("«%1» kaydedilemedi: %2").arg(QDir::toNativeSeparators(path), *error));
+    if (!refuseFaults(tr("Dışa aktarılmadı; önce şunları düzeltin:"))) {
+        askExport(this, tr("Torna Dışa Aktar"), tr("tornalar.json"), MachineBook{{}, lathes(), {}});
     }
 }
 
 void LathesPage::message(const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("ZORVANDI"), text, QMessageBox::Ok, this);
-    box.exec();
+    showEditorBox(this, text);
 }

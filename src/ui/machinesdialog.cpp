@@ -1,11 +1,10 @@
 #include "ui/machinesdialog.h"
 
 #include "ui/lathespage.h"
+#include "ui/machinefiledialogs.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
-#include <QDir>
-#include <QFileDialog>
 #include <QFontMetrics>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -15,7 +14,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QStandardPaths>
 #include <QStyle>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -27,10 +25,6 @@ QSpinBox* spinBox(QWidget* parent, const char* name, MachineKey key) {
     box->setObjectName(QString::fromLatin1(name));
     box->setRange(limitsOf(key).low, limitsOf(key).high);
     return box;
-}
-
-QString documentsFolder() {
-    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
 }
 
 } // namespace
@@ -316,22 +310,15 @@ void MachinesDialog::remove() {
 }
 
 void MachinesDialog::importFile() {
-    const QString path = QFileDialog::getOpenFileName(
-        this, tr("Tezgâh İçe Aktar"), documentsFolder(), tr("Tezgâh dosyası (*.json)"));
-    if (path.isEmpty()) {
-        return;
-    }
-    const auto imported = importMachines(path);
-    if (const auto* fault = std::get_if<FileFault>(&imported)) {
-        message(tr("«%1» içe aktarılamadı: %2")
-                    .arg(QDir::toNativeSeparators(path), fileFaultMessage(*fault, m_locale)));
+    const std::optional<MachineBook> imported = askImport(this, tr("Tezgâh İçe Aktar"), m_locale);
+    if (!imported) {
         return;
     }
     QStringList renamed;
-    for (Machine m : std::get<MachineBook>(imported).machines) {
+    for (Machine m : imported->machines) {
         const QString name = unclashedName(m.name, machines());
         if (name != m.name.trimmed()) {
-            renamed.append(tr("«%1» → «%2»").arg(m.name.trimmed(), name));
+            renamed.append(renamedLine(m.name.trimmed(), name));
         }
         m.name = name;
         m_entries.append({m, gearsText(m.gears, m_locale), {}});
@@ -345,17 +332,9 @@ void MachinesDialog::importFile() {
 }
 
 void MachinesDialog::exportFile() {
-    if (refuseFaults(tr("Dışa aktarılmadı; önce şunları düzeltin:"))) {
-        return;
-    }
-    const QString path = QFileDialog::getSaveFileName(
-        this, tr("Tezgâh Dışa Aktar"), QDir(documentsFolder()).filePath(tr("tezgahlar.json")),
-        tr("Tezgâh dosyası (*.json)"));
-    if (path.isEmpty()) {
-        return;
-    }
-    if (const auto error = exportMachines(MachineBook{machines(), {}, {}}, path)) {
-        message(tr("«%1» kaydedilemedi: %2").arg(QDir::toNativeSeparators(path), *error));
+    if (!refuseFaults(tr("Dışa aktarılmadı; önce şunları düzeltin:"))) {
+        askExport(this, tr("Tezgâh Dışa Aktar"), tr("tezgahlar.json"),
+                  MachineBook{machines(), {}, {}});
     }
 }
 
@@ -386,6 +365,5 @@ void MachinesDialog::reject() {
 }
 
 void MachinesDialog::message(const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("ZORVANDI"), text, QMessageBox::Ok, this);
-    box.exec();
+    showEditorBox(this, text);
 }
