@@ -12,8 +12,7 @@
 
 namespace {
 
-// The slow way: every simple and compound train of the box at every position, grouped by the
-// ratio in lowest terms, nearest first, as the finder orders them.
+// A lead of the plain enumeration, grouped by the ratio in lowest terms.
 struct Expected {
     double error;
     double lead;
@@ -25,12 +24,13 @@ struct Expected {
     auto key() const { return std::tuple(error, lead, position, numerator, denominator); }
 };
 
-QList<Expected> plainEnumeration(const Lathe& lathe, double wanted, qsizetype count) {
-    // Each physical train once: the gears by their place in the box, drivers and driven each as
-    // an unordered set, fitting in at least one order.
+using Ratio = std::pair<std::int64_t, std::int64_t>;
+
+// How many trains give each ratio in lowest terms: each physical train once, the gears by their
+// place in the box, drivers and driven each as an unordered set, fitting in at least one order.
+std::map<Ratio, qsizetype> everyTrain(const Lathe& lathe) {
     std::set<std::tuple<std::int64_t, std::int64_t, QList<int>, QList<int>>> seen;
-    std::map<std::pair<std::int64_t, std::int64_t>, qsizetype> trains;
-    const QList<int>& g = lathe.gears;
+    std::map<Ratio, qsizetype> trains;
     const auto add = [&](std::int64_t num, std::int64_t den, QList<int> drivers,
                          QList<int> driven) {
         std::sort(drivers.begin(), drivers.end());
@@ -40,26 +40,34 @@ QList<Expected> plainEnumeration(const Lathe& lathe, double wanted, qsizetype co
             ++trains[{num / d, den / d}];
         }
     };
-    for (qsizetype i = 0; i < g.size(); ++i) {
-        for (qsizetype j = 0; j < g.size(); ++j) {
-            if (i == j) {
-                continue;
+    const QList<int>& g = lathe.gears;
+    const auto n = g.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        for (qsizetype j = 0; j < n; ++j) {
+            if (i != j) {
+                add(g[i], g[j], {g[i]}, {g[j]});
             }
-            add(g[i], g[j], {g[i]}, {g[j]});
-            for (qsizetype k = 0; k < g.size(); ++k) {
-                for (qsizetype l = 0; l < g.size(); ++l) {
-                    if (k == i || k == j || l == i || l == j || l == k) {
-                        continue;
-                    }
-                    const int a = g[i], b = g[j], c = g[k], dd = g[l];
-                    if (fits(lathe, a, b, c, dd) || fits(lathe, a, dd, c, b) ||
-                        fits(lathe, c, b, a, dd) || fits(lathe, c, dd, a, b)) {
-                        add(std::int64_t{a} * c, std::int64_t{b} * dd, {a, c}, {b, dd});
+            for (qsizetype k = 0; k < n && i != j; ++k) {
+                for (qsizetype l = 0; l < n; ++l) {
+                    const bool distinct = k != i && k != j && l != i && l != j && l != k;
+                    const int a = g[i];
+                    const int b = g[j];
+                    const int c = g[k];
+                    const int d = g[l];
+                    if (distinct && (fits(lathe, a, b, c, d) || fits(lathe, a, d, c, b) ||
+                                     fits(lathe, c, b, a, d) || fits(lathe, c, d, a, b))) {
+                        add(std::int64_t{a} * c, std::int64_t{b} * d, {a, c}, {b, d});
                     }
                 }
             }
         }
     }
+    return trains;
+}
+
+// The slow way: every train at every position, nearest first, as the finder orders them.
+QList<Expected> plainEnumeration(const Lathe& lathe, double wanted, qsizetype count) {
+    const std::map<Ratio, qsizetype> trains = everyTrain(lathe);
     QList<Expected> all;
     const QList<GearboxPosition> positions = lathe.positions();
     for (int p = 0; p < positions.size(); ++p) {

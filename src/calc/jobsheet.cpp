@@ -241,12 +241,6 @@ QString screwText(const LeadScrew& screw, const QLocale& locale) {
         .arg(FieldValues::writeNumber(screw.value, locale), sheetNumber(screw.pitch(), locale));
 }
 
-// A signed figure: a plus means the cut lead is longer.
-QString signedMicrons(double x, const QLocale& locale) {
-    const QString text = locale.toString(std::abs(x), 'f', 1);
-    return x > 0 ? locale.positiveSign() + text : x < 0 ? locale.negativeSign() + text : text;
-}
-
 // The worm on the lathe: the nearest lead the lathe in use cuts, its train and its errors, and
 // how to index the starts.
 SheetSection latheSection(const FormState& form, const Lathe& lathe) {
@@ -294,12 +288,12 @@ SheetSection latheSection(const FormState& form, const Lathe& lathe) {
                     mm,
                     {}});
     s.lines.append({QCoreApplication::translate("JobSheet", "HATA (100 mm'de)"),
-                    signedMicrons(r.micronsPer100mm, locale),
+                    signedFigure(r.micronsPer100mm, locale),
                     microns,
                     {}});
     s.lines.append(
         {QCoreApplication::translate("JobSheet", "HATA (L boyunca)"),
-         r.micronsOverLength ? signedMicrons(*r.micronsOverLength, locale) : QStringLiteral("—"),
+         r.micronsOverLength ? signedFigure(*r.micronsOverLength, locale) : QStringLiteral("—"),
          microns,
          {}});
     if (z1 > 1) {

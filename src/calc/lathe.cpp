@@ -120,7 +120,7 @@ std::optional<LatheFault> checkLathes(const QList<Lathe>& lathes) {
 }
 
 QString latheFaultMessage(const LatheFault& fault, const QLocale& locale) {
-    const QString name = fault.lathe.trimmed();
+    QString name = fault.lathe.trimmed();
     const QString low = FieldValues::writeNumber(fault.low, locale);
     const QString high = FieldValues::writeNumber(fault.high, locale);
     switch (fault.rule) {

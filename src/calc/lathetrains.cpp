@@ -23,8 +23,20 @@ struct Candidate {
     bool operator<(const Candidate& other) const { return key() < other.key(); }
 };
 
+// The lead of a ratio at a position, from the ratio in lowest terms, so that every route to the
+// same lead gives the same double.
+Candidate candidate(int position, double scale, double wanted, std::int64_t num, std::int64_t den) {
+    const std::int64_t g = std::gcd(num, den);
+    num /= g;
+    den /= g;
+    const double lead = scale * double(num) / double(den);
+    return {std::abs(lead - wanted), lead, position, num, den};
+}
+
+} // namespace
+
 // The best `count` distinct leads met so far, and the error beyond which none can enter.
-class Best {
+class LatheTrainFinder::Best {
 public:
     explicit Best(qsizetype count)
         : m_count(count) {}
@@ -35,7 +47,7 @@ public:
     }
 
     void offer(const Candidate& c) {
-        if (c.error > bound() || m_set.count(c) != 0) {
+        if (c.error > bound() || m_set.contains(c)) {
             return;
         }
         m_set.insert(c);
@@ -45,28 +57,12 @@ public:
     }
 
     const std::set<Candidate>& all() const { return m_set; }
+    qsizetype count() const { return m_count; }
 
 private:
     qsizetype m_count;
     std::set<Candidate> m_set;
 };
-
-struct Position {
-    int index = 0;
-    double scale = 1; // the screw's pitch × the gearbox ratio
-};
-
-// The lead of a ratio at a position, from the ratio in lowest terms, so that every route to the
-// same lead gives the same double.
-Candidate candidate(const Position& p, double wanted, std::int64_t num, std::int64_t den) {
-    const std::int64_t g = std::gcd(num, den);
-    num /= g;
-    den /= g;
-    const double lead = p.scale * double(num) / double(den);
-    return {std::abs(lead - wanted), lead, p.index, num, den};
-}
-
-} // namespace
 
 double wormLead(double module, int starts) {
     return starts * std::numbers::pi * module;
@@ -118,55 +114,54 @@ std::optional<GearTrain> LatheTrainFinder::fitting(int a, int b, int c, int d) c
     return std::nullopt;
 }
 
-QList<LeadRow> LatheTrainFinder::nearest(double wanted, std::optional<double> length,
-                                         qsizetype count) const {
-    Best best(count);
-    const QList<GearboxPosition> positions = m_lathe.positions();
-    const auto byProduct = [](const Pair& x, std::int64_t p) { return x.product < p; };
-    for (int index = 0; index < positions.size(); ++index) {
-        const Position p{index, m_lathe.screw.pitch() * positions[index].ratio};
-        const double ratio = wanted / p.scale;
-        // Simple trains: for each driven gear, the drivers nearest the ratio, outwards from it
-        // on both sides, until `count` were found on a side or the error passed the bound.
-        for (const int b : m_teeth) {
-            const auto start =
-                std::lower_bound(m_teeth.begin(), m_teeth.end(), ratio * b) - m_teeth.begin();
-            for (const int step : {1, -1}) {
-                qsizetype found = 0;
-                for (qsizetype i = step > 0 ? start : start - 1;
-                     i >= 0 && i < m_teeth.size() && found < count; i += step) {
-                    const int a = m_teeth[i];
-                    const Candidate c = candidate(p, wanted, a, b);
-                    if (c.error > best.bound()) {
-                        break;
-                    }
-                    if (a != b || m_counts.at(a) > 1) {
-                        best.offer(c);
-                        ++found;
-                    }
+void LatheTrainFinder::walkSimple(const Position& p, double wanted, Best& best) const {
+    const double ratio = wanted / p.scale;
+    // For each driven gear, the drivers nearest the ratio, outwards from it on both sides,
+    // until `count` were found on a side or the error passed the bound.
+    for (const int b : m_teeth) {
+        const auto start =
+            std::lower_bound(m_teeth.begin(), m_teeth.end(), ratio * b) - m_teeth.begin();
+        for (const int step : {1, -1}) {
+            qsizetype found = 0;
+            for (qsizetype i = step > 0 ? start : start - 1;
+                 i >= 0 && i < m_teeth.size() && found < best.count(); i += step) {
+                const int a = m_teeth[i];
+                const Candidate c = candidate(p.index, p.scale, wanted, a, b);
+                if (c.error > best.bound()) {
+                    break;
+                }
+                if (a != b || m_counts.at(a) > 1) {
+                    best.offer(c);
+                    ++found;
                 }
             }
         }
-        // Compound trains: the same walk over the driver pairs' products for each driven pair.
-        for (const Pair& driven : m_pairs) {
-            const double target = ratio * double(driven.product);
-            const auto start = std::lower_bound(m_pairs.begin(), m_pairs.end(),
-                                                std::int64_t(std::ceil(target)), byProduct) -
-                               m_pairs.begin();
-            for (const int step : {1, -1}) {
-                qsizetype found = 0;
-                std::int64_t lastProduct = 0;
-                for (qsizetype i = step > 0 ? start : start - 1;
-                     i >= 0 && i < m_pairs.size() && found < count; i += step) {
-                    const Pair& drivers = m_pairs[i];
-                    const Candidate c = candidate(p, wanted, drivers.product, driven.product);
-                    if (c.error > best.bound()) {
-                        break;
-                    }
-                    if (drivers.product == lastProduct ||
-                        !fitting(drivers.low, driven.low, drivers.high, driven.high)) {
-                        continue;
-                    }
+    }
+}
+
+void LatheTrainFinder::walkCompound(const Position& p, double wanted, Best& best) const {
+    const double ratio = wanted / p.scale;
+    const auto byProduct = [](const Pair& x, std::int64_t product) { return x.product < product; };
+    // The same walk over the driver pairs' products, for each driven pair; a product met again
+    // is the same lead.
+    for (const Pair& driven : m_pairs) {
+        const double target = ratio * double(driven.product);
+        const auto start = std::lower_bound(m_pairs.begin(), m_pairs.end(),
+                                            std::int64_t(std::ceil(target)), byProduct) -
+                           m_pairs.begin();
+        for (const int step : {1, -1}) {
+            qsizetype found = 0;
+            std::int64_t lastProduct = 0;
+            for (qsizetype i = step > 0 ? start : start - 1;
+                 i >= 0 && i < m_pairs.size() && found < best.count(); i += step) {
+                const Pair& drivers = m_pairs[i];
+                const Candidate c =
+                    candidate(p.index, p.scale, wanted, drivers.product, driven.product);
+                if (c.error > best.bound()) {
+                    break;
+                }
+                if (drivers.product != lastProduct &&
+                    fitting(drivers.low, driven.low, drivers.high, driven.high)) {
                     best.offer(c);
                     lastProduct = drivers.product;
                     ++found;
@@ -174,31 +169,46 @@ QList<LeadRow> LatheTrainFinder::nearest(double wanted, std::optional<double> le
             }
         }
     }
+}
 
+LeadRow LatheTrainFinder::rowFor(int position, std::int64_t numerator, std::int64_t denominator,
+                                 double lead, double wanted, std::optional<double> length) const {
+    const QList<GearTrain> trains = trainsOf(numerator, denominator);
+    // The simplest: fewest gears, then the largest smallest gear.
+    const auto simpler = [](const GearTrain& x, const GearTrain& y) {
+        const auto smallest = [](const GearTrain& t) {
+            return t.isCompound() ? std::min({t.a, t.b, t.c, t.d}) : std::min(t.a, t.b);
+        };
+        return std::tuple(x.isCompound(), -smallest(x), x.a, x.b, x.c, x.d) <
+               std::tuple(y.isCompound(), -smallest(y), y.a, y.b, y.c, y.d);
+    };
+    LeadRow row;
+    row.position = position;
+    row.numerator = numerator;
+    row.denominator = denominator;
+    row.train = *std::min_element(trains.begin(), trains.end(), simpler);
+    row.others = trains.size() - 1;
+    row.lead = lead;
+    row.error = lead - wanted;
+    row.micronsPer100mm = row.error / wanted * 100 * 1000;
+    if (length) {
+        row.micronsOverLength = row.error / wanted * *length * 1000;
+    }
+    return row;
+}
+
+QList<LeadRow> LatheTrainFinder::nearest(double wanted, std::optional<double> length,
+                                         qsizetype count) const {
+    Best best(count);
+    const QList<GearboxPosition> positions = m_lathe.positions();
+    for (int index = 0; index < positions.size(); ++index) {
+        const Position p{index, m_lathe.screw.pitch() * positions[index].ratio};
+        walkSimple(p, wanted, best);
+        walkCompound(p, wanted, best);
+    }
     QList<LeadRow> rows;
     for (const Candidate& c : best.all()) {
-        QList<GearTrain> trains = trainsOf(c.numerator, c.denominator);
-        // The simplest: fewest gears, then the largest smallest gear.
-        const auto simpler = [](const GearTrain& x, const GearTrain& y) {
-            const auto smallest = [](const GearTrain& t) {
-                return t.isCompound() ? std::min({t.a, t.b, t.c, t.d}) : std::min(t.a, t.b);
-            };
-            return std::tuple(x.isCompound(), -smallest(x), x.a, x.b, x.c, x.d) <
-                   std::tuple(y.isCompound(), -smallest(y), y.a, y.b, y.c, y.d);
-        };
-        LeadRow row;
-        row.position = c.position;
-        row.numerator = c.numerator;
-        row.denominator = c.denominator;
-        row.train = *std::min_element(trains.begin(), trains.end(), simpler);
-        row.others = trains.size() - 1;
-        row.lead = c.lead;
-        row.error = c.lead - wanted;
-        row.micronsPer100mm = row.error / wanted * 100 * 1000;
-        if (length) {
-            row.micronsOverLength = row.error / wanted * *length * 1000;
-        }
-        rows.append(row);
+        rows.append(rowFor(c.position, c.numerator, c.denominator, c.lead, wanted, length));
     }
     return rows;
 }
@@ -232,4 +242,12 @@ QList<GearTrain> LatheTrainFinder::trainsOf(std::int64_t numerator,
         }
     }
     return trains;
+}
+
+QString signedFigure(double x, const QLocale& locale) {
+    QString text = locale.toString(std::abs(x), 'f', 1);
+    if (text == locale.toString(0.0, 'f', 1)) {
+        return text;
+    }
+    return (x > 0 ? locale.positiveSign() : locale.negativeSign()) + text;
 }

@@ -12,6 +12,8 @@
 #include "calc/lathe.h"
 
 #include <QList>
+#include <QLocale>
+#include <QString>
 
 #include <cstdint>
 #include <map>
@@ -53,7 +55,20 @@ private:
         int high = 0;
     };
 
+    struct Position {
+        int index = 0;
+        double scale = 1; // the screw's pitch × the gearbox ratio
+    };
+    class Best;
+
     bool holds(std::initializer_list<int> gears) const;
+    // The walks outwards from the ratio a position needs, offering each lead to `best` until
+    // it can take no nearer one.
+    void walkSimple(const Position& position, double wanted, Best& best) const;
+    void walkCompound(const Position& position, double wanted, Best& best) const;
+    // The row for a lead: its simplest train and how many others give it.
+    LeadRow rowFor(int position, std::int64_t numerator, std::int64_t denominator, double lead,
+                   double wanted, std::optional<double> length) const;
     // The first of a compound train's four orders that fits, if any.
     std::optional<GearTrain> fitting(int a, int b, int c, int d) const;
 
@@ -65,3 +80,6 @@ private:
 
 // The lead the worm needs: z1 × π × m, with the full π.
 double wormLead(double module, int starts);
+
+// An error to 0.1 µm with its sign: a plus means the cut lead is longer.
+QString signedFigure(double x, const QLocale& locale);

@@ -211,6 +211,47 @@ FileFault badLathe(const QString& lathe, LatheKey key, LatheRule rule, double lo
             LatheFault{lathe, key, rule, low, high}};
 }
 
+// { "mm": p } or { "tpi": t }, never both.
+std::optional<LeadScrew> readLeadScrew(const QJsonObject& json, const QString& lathe,
+                                       const QString& where, std::optional<FileFault>& fault) {
+    StrictObject lead(json, where, fault, true);
+    if (!lead.onlyKeys({"mm", "tpi"})) {
+        return std::nullopt;
+    }
+    if (lead.has("mm") && lead.has("tpi")) {
+        fault = badLathe(lathe, LatheKey::ScrewMm, LatheRule::TwoScrews);
+        return std::nullopt;
+    }
+    const bool mm = lead.has("mm");
+    const auto pitch = lead.number(mm ? "mm" : "tpi");
+    if (!pitch) {
+        return lead.missingUnlessFaulty("mm");
+    }
+    return LeadScrew{mm ? LeadScrew::Unit::Millimetre : LeadScrew::Unit::ThreadsPerInch, *pitch};
+}
+
+// The gearbox's positions, each { "name": …, "ratio": … }; false once `fault` holds why not.
+bool readGearbox(const QJsonArray& box, const QString& where, std::optional<FileFault>& fault,
+                 QList<GearboxPosition>& positions) {
+    for (const auto& position : box) {
+        StrictObject entry(position.toObject(), where, fault, true);
+        if (!position.isObject()) {
+            return entry.fail(FileProblem::WrongType, QStringLiteral("gearbox"));
+        }
+        if (!entry.onlyKeys({"name", "ratio"})) {
+            return false;
+        }
+        const auto name = entry.string("name");
+        const auto ratio = name ? entry.number("ratio") : std::nullopt;
+        if (!name || !ratio) {
+            entry.missing(name ? "ratio" : "name");
+            return false;
+        }
+        positions.append({*name, *ratio});
+    }
+    return true;
+}
+
 std::optional<Lathe> readLathe(const QJsonObject& json, const QString& where,
                                std::optional<FileFault>& fault) {
     StrictObject object(json, where, fault, true);
@@ -227,20 +268,11 @@ std::optional<Lathe> readLathe(const QJsonObject& json, const QString& where,
     if (!screw) {
         return object.missingUnlessFaulty("leadScrew");
     }
-    StrictObject lead(*screw, where, fault, true);
-    if (!lead.onlyKeys({"mm", "tpi"})) {
+    const auto lead = readLeadScrew(*screw, l.name, where, fault);
+    if (!lead) {
         return std::nullopt;
     }
-    if (lead.has("mm") && lead.has("tpi")) {
-        fault = badLathe(l.name, LatheKey::ScrewMm, LatheRule::TwoScrews);
-        return std::nullopt;
-    }
-    const bool mm = lead.has("mm");
-    const auto pitch = lead.number(mm ? "mm" : "tpi");
-    if (!pitch) {
-        return lead.missingUnlessFaulty("mm");
-    }
-    l.screw = {mm ? LeadScrew::Unit::Millimetre : LeadScrew::Unit::ThreadsPerInch, *pitch};
+    l.screw = *lead;
     const auto gears = object.array("gears");
     if (!gears) {
         return object.missingUnlessFaulty("gears");
@@ -257,27 +289,8 @@ std::optional<Lathe> readLathe(const QJsonObject& json, const QString& where,
     std::sort(l.gears.begin(), l.gears.end());
     if (object.has("gearbox")) {
         const auto box = object.array("gearbox");
-        if (!box) {
+        if (!box || !readGearbox(*box, where, fault, l.gearbox)) {
             return std::nullopt;
-        }
-        for (const auto& position : *box) {
-            if (!position.isObject()) {
-                object.fail(FileProblem::WrongType, QStringLiteral("gearbox"));
-                return std::nullopt;
-            }
-            StrictObject entry(position.toObject(), where, fault, true);
-            if (!entry.onlyKeys({"name", "ratio"})) {
-                return std::nullopt;
-            }
-            const auto positionName = entry.string("name");
-            if (!positionName) {
-                return entry.missingUnlessFaulty("name");
-            }
-            const auto ratio = entry.number("ratio");
-            if (!ratio) {
-                return entry.missingUnlessFaulty("ratio");
-            }
-            l.gearbox.append({*positionName, *ratio});
         }
     }
     if (object.has("clearance")) {
@@ -347,6 +360,36 @@ QString machinePlace(const QJsonValue& value, qsizetype index) {
     return QStringLiteral("#%1").arg(index + 1);
 }
 
+std::optional<Machine> readEntry(const QJsonObject& json, const QString& where,
+                                 std::optional<FileFault>& fault, Machine* /*kind*/) {
+    return readMachine(json, where, fault);
+}
+
+std::optional<Lathe> readEntry(const QJsonObject& json, const QString& where,
+                               std::optional<FileFault>& fault, Lathe* /*kind*/) {
+    return readLathe(json, where, fault);
+}
+
+// The machines or lathes of a list; false once `fault` holds the first thing wrong.
+template <typename Entry>
+bool readList(const QJsonArray& list, const QString& key, bool lathes,
+              std::optional<FileFault>& fault, QList<Entry>& entries) {
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        const QJsonValue value = list.at(i);
+        const QString where = machinePlace(value, i);
+        if (!value.isObject()) {
+            fault = FileFault{FileProblem::WrongType, {}, std::nullopt, key, where, lathes};
+            return false;
+        }
+        const auto entry = readEntry(value.toObject(), where, fault, static_cast<Entry*>(nullptr));
+        if (!entry) {
+            return false;
+        }
+        entries.append(*entry);
+    }
+    return true;
+}
+
 } // namespace
 
 std::variant<MachineBook, FileFault> parseMachineFile(const QByteArray& json) {
@@ -388,31 +431,9 @@ std::variant<MachineBook, FileFault> parseMachineFile(const QByteArray& json) {
         return *fault;
     }
     book.active = active.value_or(QString());
-    for (qsizetype i = 0; i < machines->size(); ++i) {
-        const QJsonValue value = machines->at(i);
-        const QString where = machinePlace(value, i);
-        if (!value.isObject()) {
-            return FileFault{
-                FileProblem::WrongType, {}, std::nullopt, QStringLiteral("machines"), where};
-        }
-        const auto machine = readMachine(value.toObject(), where, fault);
-        if (!machine) {
-            return *fault;
-        }
-        book.machines.append(*machine);
-    }
-    for (qsizetype i = 0; lathes && i < lathes->size(); ++i) {
-        const QJsonValue value = lathes->at(i);
-        const QString where = machinePlace(value, i);
-        if (!value.isObject()) {
-            return FileFault{FileProblem::WrongType,   {},    std::nullopt,
-                             QStringLiteral("lathes"), where, true};
-        }
-        const auto lathe = readLathe(value.toObject(), where, fault);
-        if (!lathe) {
-            return *fault;
-        }
-        book.lathes.append(*lathe);
+    if (!readList(*machines, QStringLiteral("machines"), false, fault, book.machines) ||
+        (lathes && !readList(*lathes, QStringLiteral("lathes"), true, fault, book.lathes))) {
+        return *fault;
     }
     if (const auto bad = checkMachines(book.machines)) {
         return FileFault{FileProblem::BadValue, {}, bad};

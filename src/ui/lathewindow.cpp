@@ -15,19 +15,6 @@
 
 #include <numbers>
 
-namespace {
-
-// A signed figure: a plus means the cut lead is longer.
-QString signedNumber(double x, const QLocale& locale) {
-    const QString text = locale.toString(std::abs(x), 'f', 1);
-    if (text == locale.toString(0.0, 'f', 1)) {
-        return text;
-    }
-    return (x > 0 ? locale.positiveSign() : locale.negativeSign()) + text;
-}
-
-} // namespace
-
 std::variant<std::pair<double, int>, QString> wormForLathe(const FormState& form) {
     const QLocale& locale = form.locale();
     if (form.isEmpty(FieldId::m_t)) {
@@ -182,9 +169,9 @@ void LatheWindow::refresh() {
         m_table->setItem(row, column++, cell(r.train.text(locale)));
         m_table->setItem(row, column++, cell(locale.toString(r.others)));
         m_table->setItem(row, column++, cell(locale.toString(r.lead, 'f', 5)));
-        m_table->setItem(row, column++, cell(signedNumber(r.micronsPer100mm, locale)));
+        m_table->setItem(row, column++, cell(signedFigure(r.micronsPer100mm, locale)));
         m_table->setItem(row, column++,
-                         cell(r.micronsOverLength ? signedNumber(*r.micronsOverLength, locale)
+                         cell(r.micronsOverLength ? signedFigure(*r.micronsOverLength, locale)
                                                   : QStringLiteral("—")));
         m_table->setItem(row, column++,
                          cell(r.indexable(m_starts) ? QStringLiteral("✓") : QString()));
