@@ -50,14 +50,7 @@ MainWindow::MainWindow(const QLocale& locale, const QString& configFolder, QWidg
     applyWindowFont();
     m_view = new FormView(m_flow, this);
     m_view->setMinimumSize(m_view->size());
-    // On a small screen, or at a large scale, the form scrolls rather than being cut.
-    auto* scroll = new QScrollArea(this);
-    scroll->setObjectName(QStringLiteral("formScroll"));
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setFocusPolicy(Qt::NoFocus); // Tab walks the form, not its frame
-    scroll->setWidgetResizable(true);
-    scroll->setWidget(m_view);
-    setCentralWidget(scroll);
+    placeForm();
     // XPM is read by QImage itself; a PNG would load the image-format plugins first, which
     // costs the start-up more than the whole form.
     setWindowIcon(QIcon(QPixmap::fromImage(QImage(zorvandiIcon))));
@@ -66,14 +59,15 @@ MainWindow::MainWindow(const QLocale& locale, const QString& configFolder, QWidg
     m_machineLabel->setObjectName(QStringLiteral("machineLabel"));
     statusBar()->addPermanentWidget(m_machineLabel);
     retranslate();
-    fitToScreen();
     connect(&m_flow, &Workflow::completed, this, &MainWindow::noteCompletedRun);
     connect(&m_flow, &Workflow::sectionStateChanged, this, &MainWindow::followSectionState);
     connect(&m_flow, &Workflow::machineChanged, this, &MainWindow::showMachineInUse);
     connect(&m_store, &MachineStore::machinesChanged, this, &MainWindow::followMachines);
     connect(&m_store, &MachineStore::fileRefused, this, &MainWindow::refuseChangedFile);
-    // The watch on the machine file shows nothing, so it starts after the first frame.
-    QTimer::singleShot(0, &m_store, &MachineStore::watch);
+    // The watch on the machine file shows nothing, so it starts once the first frame is up; it
+    // then catches up with any change since the file was read.
+    constexpr int watchAfterMs = 500;
+    QTimer::singleShot(watchAfterMs, &m_store, &MachineStore::watch);
     field(FieldId::m_t)->setFocus();
 }
 
@@ -257,8 +251,11 @@ void MainWindow::refuseChangedFile(const FileFault& fault) {
 void MainWindow::showMachineInUse() {
     constexpr int widest = 170;
     const QString text = tr("Tezgâh: %1").arg(displayName(m_flow.machine()));
-    m_machineLabel->setText(
-        m_machineLabel->fontMetrics().elidedText(text, Qt::ElideMiddle, widest));
+    // Most names are short enough not to need measuring, which start-up would pay for.
+    constexpr qsizetype surelyFits = 28;
+    m_machineLabel->setText(text.size() <= surelyFits ? text
+                                                      : m_machineLabel->fontMetrics().elidedText(
+                                                            text, Qt::ElideMiddle, widest));
     m_machineLabel->setToolTip(text);
 }
 
@@ -364,17 +361,35 @@ std::optional<QString> MainWindow::saveMachines(const MachineBook& book, const Q
     return std::nullopt;
 }
 
-// The form keeps its size where the screen has room; a window never opens larger than the
-// screen's available area, and the form scrolls in what is left.
-void MainWindow::fitToScreen() {
-    const QSize content = m_view->minimumSize() + QSize(0, menuBar()->sizeHint().height() +
-                                                               statusBar()->sizeHint().height());
-    QSize available = screen()->availableGeometry().size();
-    // The frame and title bar are not the window's own until it is shown; leave room for them,
-    // and take their true size once it is (showEvent).
+// Where the screen has room, the form is the window's centre at its own size, and the window
+// cannot be shrunk below it. On a small screen, or at a large scale, it is put in a scroll area
+// instead, and the window opens no larger than the screen's available area: the form scrolls
+// rather than being cut.
+void MainWindow::placeForm() {
+    // The bars' own size hints would lay out the menus before the window is shown; a line of
+    // text with the style's margins is room enough for each.
+    const int bar = fontMetrics().height() + 2 * style()->pixelMetric(QStyle::PM_MenuBarVMargin) +
+                    2 * style()->pixelMetric(QStyle::PM_MenuBarPanelWidth) + 10;
     const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
-    available -= QSize(2 * frame, style()->pixelMetric(QStyle::PM_TitleBarHeight) + 2 * frame);
-    resize(content.boundedTo(available));
+    const QSize needed =
+        m_view->minimumSize() +
+        QSize(2 * frame, 2 * bar + 2 * frame + style()->pixelMetric(QStyle::PM_TitleBarHeight));
+    const QSize available = screen()->availableGeometry().size();
+    if (needed.width() <= available.width() && needed.height() <= available.height()) {
+        setCentralWidget(m_view);
+        return;
+    }
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("formScroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus); // Tab walks the form, not its frame
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(m_view);
+    setCentralWidget(scroll);
+    // Room for the vertical scroll bar beside the form, where the screen is wide enough.
+    const QSize scrolled = needed + QSize(style()->pixelMetric(QStyle::PM_ScrollBarExtent), 0);
+    resize(scrolled.boundedTo(available) -
+           QSize(2 * frame, style()->pixelMetric(QStyle::PM_TitleBarHeight) + 2 * frame));
 }
 
 void MainWindow::showEvent(QShowEvent* event) {

@@ -1,6 +1,7 @@
 #pragma once
 
-// The program's main window: the form (FormView) in a scroll area as its central widget, a menu
+// The program's main window: the form (FormView) as its central widget (in a scroll area on a
+// screen too small for it), a menu
 // bar for the job sheet (save as PDF, print preview, print, copy), the change-gear trains
 // (GearTrainsWindow) and the shop's machines (the machine in use, MachinesDialog), and a status
 // bar with a note on the last run and the machine in use. It owns the model, the workflow and
@@ -79,8 +80,8 @@ private:
     // Saves the editor's machines; the words of the box that keeps the editor open otherwise.
     std::optional<QString> saveMachines(const MachineBook& book, const QString& chosen,
                                         const QString& chosenLathe, const DiskState& basedOn);
-    // The window's size for the form, within the screen's available area.
-    void fitToScreen();
+    // The form as the window's centre, in a scroll area where the screen is too small for it.
+    void placeForm();
     // The sheet for the form as it stands, or nothing after a box that says which section's
     // button to press first.
     std::optional<JobSheet> currentSheet();
