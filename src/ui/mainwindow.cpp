@@ -130,16 +130,17 @@ void MainWindow::buildMenus() {
         {m_actions.save, m_actions.preview, m_actions.print, separator, m_actions.quit});
     m_menus.edit = addLazyMenu({m_actions.copy});
     m_menus.tools =
-        addLazyMenu({m_actions.trains, m_actions.lathe, m_actions.machines}, [this](QMenu* tools) {
-            m_menus.machine = tools->addMenu(tr("&Tezgâh"));
-            m_menus.machine->setObjectName(QStringLiteral("machineMenu"));
-            connect(m_menus.machine, &QMenu::aboutToShow, this,
-                    [this] { fillMachineMenu(*m_menus.machine); });
-            m_menus.lathe = tools->addMenu(tr("T&orna"));
-            m_menus.lathe->setObjectName(QStringLiteral("latheMenu"));
-            connect(m_menus.lathe, &QMenu::aboutToShow, this,
-                    [this] { fillLatheMenu(*m_menus.lathe); });
-        });
+        addLazyMenu({m_actions.trains, m_actions.lathe, m_actions.turner, m_actions.machines},
+                    [this](QMenu* tools) {
+                        m_menus.machine = tools->addMenu(tr("&Tezgâh"));
+                        m_menus.machine->setObjectName(QStringLiteral("machineMenu"));
+                        connect(m_menus.machine, &QMenu::aboutToShow, this,
+                                [this] { fillMachineMenu(*m_menus.machine); });
+                        m_menus.lathe = tools->addMenu(tr("T&orna"));
+                        m_menus.lathe->setObjectName(QStringLiteral("latheMenu"));
+                        connect(m_menus.lathe, &QMenu::aboutToShow, this,
+                                [this] { fillLatheMenu(*m_menus.lathe); });
+                    });
     m_menus.help = addLazyMenu({m_actions.about}, [this](QMenu* help) {
         // Each language is named in its own, so that a user who cannot read the interface
         // finds theirs; the title is in both.
