@@ -130,9 +130,11 @@ QList<SheetLine> driveRatioLines(const FormState& form) {
 
 std::optional<DriveDimensions> driveDimensions(const FormState& form) {
     // A label on the drawing is read from a distance: 0.01 mm is as fine as a drawing shows.
-    const auto measure = [&form](FieldId field) {
-        const double value = valueOf(form, field);
+    const auto measured = [&form](double value) {
         return Measure{value, FieldValues::writeNumber(FieldValues::round2(value), form.locale())};
+    };
+    const auto measure = [&form, &measured](FieldId field) {
+        return measured(valueOf(form, field));
     };
     DriveDimensions d{measure(F::da2_t),
                       measure(F::d2_t),
@@ -152,15 +154,14 @@ std::optional<DriveDimensions> driveDimensions(const FormState& form) {
             return std::nullopt;
         }
     }
-    const double rk = d.A.value - d.da2.value / 2;
-    if (rk > 0) {
-        const double de2 = d.da2.value + 6 * valueOf(form, F::m_t) / (wormStartsOf(form) + 2);
-        const auto measured = [&form](double value) {
-            return Measure{value,
-                           FieldValues::writeNumber(FieldValues::round2(value), form.locale())};
-        };
-        d.rk = measured(rk);
-        d.de2 = measured(de2);
+    // The blank as the turner's figures have it, so that the drawing and section 5 follow one
+    // rule.
+    const auto made = turnerFigures(form, {});
+    if (const auto* blank = std::get_if<TurnerFigures>(&made)) {
+        if (const double rk = blank->value(FigureId::ThroatRadius); rk > 0) {
+            d.rk = measured(rk);
+            d.de2 = measured(blank->value(FigureId::OuterDiameter));
+        }
     }
     return d;
 }

@@ -14,10 +14,6 @@ namespace {
 // The English interface's name of the built-in lathe, reserved whatever the language in use.
 const QString englishBuiltInName = QStringLiteral("Default lathe");
 
-bool sameName(const QString& a, const QString& b) {
-    return a.trimmed().compare(b.trimmed(), Qt::CaseInsensitive) == 0;
-}
-
 std::optional<LatheFault> outside(const Lathe& l, LatheKey key, double value, double low,
                                   double high) {
     if (!(value >= low && value <= high)) {
@@ -193,16 +189,7 @@ QString latheFaultMessage(const LatheFault& fault, const QLocale& locale) {
 }
 
 QString unclashedLatheName(const QString& name, const QList<Lathe>& taken) {
-    const auto clashes = [&taken](const QString& candidate) {
-        return isReservedLatheName(candidate) ||
-               std::any_of(taken.begin(), taken.end(),
-                           [&candidate](const Lathe& l) { return sameName(l.name, candidate); });
-    };
-    QString candidate = name.trimmed();
-    for (int n = 2; clashes(candidate); ++n) {
-        candidate = QStringLiteral("%1 (%2)").arg(name.trimmed()).arg(n);
-    }
-    return candidate;
+    return unclashed(name, taken, isReservedLatheName);
 }
 
 QString gearboxText(const QList<GearboxPosition>& gearbox, const QLocale& locale) {

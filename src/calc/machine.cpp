@@ -17,10 +17,6 @@ constexpr qsizetype longestName = MachineLimits::longestName;
 // The English interface's name of the built-in machine, reserved whatever the language in use.
 const QString englishBuiltInName = QStringLiteral("Default machine");
 
-bool sameName(const QString& a, const QString& b) {
-    return a.trimmed().compare(b.trimmed(), Qt::CaseInsensitive) == 0;
-}
-
 std::optional<MachineFault> outside(const Machine& m, MachineKey key, int value) {
     const Limits limits = limitsOf(key);
     if (value < limits.low || value > limits.high) {
@@ -206,15 +202,10 @@ QString machineFaultMessage(const MachineFault& fault, const QLocale& locale) {
     return name;
 }
 
+bool sameName(const QString& a, const QString& b) {
+    return a.trimmed().compare(b.trimmed(), Qt::CaseInsensitive) == 0;
+}
+
 QString unclashedName(const QString& name, const QList<Machine>& taken) {
-    const auto clashes = [&taken](const QString& candidate) {
-        return isReservedName(candidate) ||
-               std::any_of(taken.begin(), taken.end(),
-                           [&candidate](const Machine& m) { return sameName(m.name, candidate); });
-    };
-    QString candidate = name.trimmed();
-    for (int n = 2; clashes(candidate); ++n) {
-        candidate = QStringLiteral("%1 (%2)").arg(name.trimmed()).arg(n);
-    }
-    return candidate;
+    return unclashed(name, taken, isReservedName);
 }

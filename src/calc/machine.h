@@ -11,6 +11,7 @@
 #include <QLocale>
 #include <QString>
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <variant>
@@ -125,6 +126,27 @@ std::variant<QList<int>, MachineFault> parseGears(const QString& machine, const 
 QString gearsText(const QList<int>& gears, const QLocale& locale);
 
 QString machineFaultMessage(const MachineFault& fault, const QLocale& locale);
+
+// Whether two names are one once trimmed, ignoring case: no two machines, nor two lathes, may
+// share one.
+bool sameName(const QString& a, const QString& b);
+
+// The first of "name", "name (2)", "name (3)"… that is not reserved and that none of `taken`
+// has, ignoring case; for machines and lathes alike.
+template <typename Named>
+QString unclashed(const QString& name, const QList<Named>& taken,
+                  bool (*reserved)(const QString&)) {
+    const auto clashes = [&taken, reserved](const QString& candidate) {
+        return reserved(candidate) ||
+               std::any_of(taken.begin(), taken.end(),
+                           [&candidate](const Named& n) { return sameName(n.name, candidate); });
+    };
+    QString candidate = name.trimmed();
+    for (int n = 2; clashes(candidate); ++n) {
+        candidate = QStringLiteral("%1 (%2)").arg(name.trimmed()).arg(n);
+    }
+    return candidate;
+}
 
 // "Tezgâh B (2)" for the first name that none of `taken` has, ignoring case.
 QString unclashedName(const QString& name, const QList<Machine>& taken);

@@ -27,9 +27,6 @@ public:
     // Runs the button's calculation; a click on a disabled button does nothing.
     void click(ButtonId button);
 
-    // Whether the section's last complete run still matches the form.
-    SectionState state(ButtonId section) const { return m_states.at(indexOf(section)); }
-
 signals:
     // A calculation ran to its end.
     void completed(ButtonId button);

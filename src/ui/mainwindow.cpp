@@ -35,6 +35,13 @@
 
 namespace {
 constexpr int statusSeconds = 8;
+
+// A tool window beside the form, shown and brought to the front.
+void raiseToolWindow(QWidget& window) {
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
 } // namespace
 
 MainWindow::MainWindow(const QLocale& locale, const QString& configFolder, QWidget* parent)
@@ -306,18 +313,14 @@ void MainWindow::showLatheWindow() {
     if (m_lathe == nullptr) {
         m_lathe = new LatheWindow(m_flow, m_store, this);
     }
-    m_lathe->show();
-    m_lathe->raise();
-    m_lathe->activateWindow();
+    raiseToolWindow(*m_lathe);
 }
 
 void MainWindow::showTurnerWindow() {
     if (m_turner == nullptr) {
         m_turner = new TurnerWindow(m_flow, m_settings, this);
     }
-    m_turner->show();
-    m_turner->raise();
-    m_turner->activateWindow();
+    raiseToolWindow(*m_turner);
 }
 
 // The choice goes to the settings only: the machine file is never written from the menu.
@@ -499,9 +502,7 @@ void MainWindow::showGearTrains() {
     if (m_gearTrains == nullptr) {
         m_gearTrains = new GearTrainsWindow(m_flow, this);
     }
-    m_gearTrains->show();
-    m_gearTrains->raise();
-    m_gearTrains->activateWindow();
+    raiseToolWindow(*m_gearTrains);
 }
 
 void MainWindow::noteCompletedRun(ButtonId button) {
