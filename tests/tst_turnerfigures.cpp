@@ -5,6 +5,10 @@
 
 #include <QTest>
 
+#include <cmath>
+#include <numbers>
+#include <tuple>
+
 namespace {
 
 // The first section run for m 3, da1 and Z2 as given, z1 as given, and N1 1440; then `edits`
@@ -40,6 +44,9 @@ private slots:
     void figures();
     void warnings_data();
     void warnings();
+    void wireContact_data();
+    void wireContact();
+    void wireOutsideTheFlanksIsRefused();
 };
 
 void TestTurnerFigures::figures_data() {
@@ -71,9 +78,12 @@ void TestTurnerFigures::figures_data() {
     row("sx", "66", "1", FigureId::AxialThickness, "4.712");
     row("chordal thickness", "66", "1", FigureId::ChordalThickness, "4.707");
     row("chordal height", "66", "1", FigureId::ChordalHeight, "3.000");
+    // On the normal section: 3,5 µm and 13 µm below the axial section's figure.
+    row("chordal height, four starts on d1 30", "36", "4", FigureId::ChordalHeight, "3.022");
+    row("chordal height, six starts on d1 30", "36", "6", FigureId::ChordalHeight, "3.036");
     row("best wire", "50", "2", FigureId::BestWire, "5.015");
     row("over the best wire", "50", "2", FigureId::OverWires, "50.850");
-    row("over a 5 mm wire", "50", "2", FigureId::OverWires, "50.792", 5);
+    row("over a 5 mm wire", "50", "2", FigureId::OverWires, "50.791", 5);
 }
 
 void TestTurnerFigures::figures() {
@@ -135,6 +145,82 @@ void TestTurnerFigures::warnings() {
     QCOMPARE(got, kinds);
     if (!t.warnings.isEmpty()) {
         QCOMPARE(warningText(t.warnings.constFirst(), point), first);
+    }
+}
+
+// The Machinery's Handbook series for M with its lead-angle term.
+double handbookM(double m, int z1, double d1, double alpha, double wire) {
+    const double sx = std::numbers::pi * m / 2;
+    const double tanGamma = z1 * m / d1;
+    return d1 - sx / std::tan(alpha) + wire * (1 + 1 / std::sin(alpha)) +
+           wire / 2 * tanGamma * tanGamma * std::cos(alpha) / std::tan(alpha);
+}
+
+void TestTurnerFigures::wireContact_data() {
+    QTest::addColumn<double>("module");
+    QTest::addColumn<int>("starts");
+    QTest::addColumn<double>("d1");
+    QTest::addColumn<double>("wire"); // 0: the best wire
+    QTest::addColumn<double>("expected");
+    QTest::addColumn<double>("within"); // mm
+    // Below 5° the handbook's series is as good as exact for wires that touch near d1, where
+    // its lead-angle term assumes the contact.
+    QTest::newRow("γ 2,9°, the handbook") << 3.0 << 1 << 60.0 << 0.0 << -1.0 << 0.0005;
+    QTest::newRow("γ 3,8°, the handbook") << 4.0 << 1 << 60.0 << 0.0 << -1.0 << 0.0005;
+    QTest::newRow("γ 3,8°, a 7 mm wire, the handbook") << 4.0 << 1 << 60.0 << 7.0 << -1.0 << 0.0005;
+    QTest::newRow("γ 4,8°, the handbook") << 5.0 << 1 << 60.0 << 0.0 << -1.0 << 0.0005;
+    // Above 20°, a separate solve of the same contact (by a brute-force program written apart
+    // from this one) gives 37,75906 mm, 6,7 µm below the handbook's series.
+    QTest::newRow("γ 21,8°, a separate solve") << 3.0 << 4 << 30.0 << 0.0 << 37.75906 << 0.00002;
+}
+
+void TestTurnerFigures::wireContact() {
+    QFETCH(double, module);
+    QFETCH(int, starts);
+    QFETCH(double, d1);
+    QFETCH(double, wire);
+    QFETCH(double, expected);
+    QFETCH(double, within);
+    const double alpha = 20 * std::numbers::pi / 180;
+    const double w = wire > 0 ? wire : std::numbers::pi * module / (2 * std::cos(alpha));
+    if (expected < 0) {
+        expected = handbookM(module, starts, d1, alpha, w);
+    }
+
+    const WireContact contact =
+        ::wireContact(module, starts * std::numbers::pi * module, d1, alpha, w);
+
+    QVERIFY2(std::abs(contact.overWires - expected) <= within,
+             qPrintable(QStringLiteral("M %1 against %2")
+                            .arg(contact.overWires, 0, 'f', 6)
+                            .arg(expected, 0, 'f', 6)));
+    QVERIFY(contact.contact > d1 - 2.5 * module && contact.contact < d1 + 2 * module);
+}
+
+// A 40 mm wire on an m 10 worm rides above the tip, and so does the best wire at γ 31°: no M,
+// and the wires that would touch the flanks are named.
+void TestTurnerFigures::wireOutsideTheFlanksIsRefused() {
+    for (const auto& [module, z2, z1, wire] :
+         {std::tuple{QStringLiteral("10"), QStringLiteral("40"), QStringLiteral("1"), 40.0},
+          std::tuple{QStringLiteral("3"), QStringLiteral("36"), QStringLiteral("6"), 0.0}}) {
+        Job job(QStringLiteral("36"), z2, z1);
+        job.form.setText(FieldId::m_t, module);
+        job.form.setText(FieldId::da1_t, module == QStringLiteral("10") ? QStringLiteral("120")
+                                                                        : QStringLiteral("36"));
+        job.flow.click(ButtonId::HESAPLA);
+        const WireGauge gauge{20, wire > 0 ? std::optional(wire) : std::nullopt};
+
+        const auto made = turnerFigures(job.form, gauge);
+        const auto& t = std::get<TurnerFigures>(made);
+
+        QVERIFY(t.wireRefused.has_value());
+        QVERIFY(t.wireRefused->contact > t.wireRefused->tip);
+        QCOMPARE(t.value(FigureId::OverWires), 0.0);
+        QVERIFY(t.wireRefused->usable.has_value());
+        const auto [smallest, largest] = *t.wireRefused->usable;
+        QVERIFY(smallest < largest && (wire == 0 || largest < wire));
+        const QString text = wireRefusalText(*t.wireRefused, point);
+        QVERIFY2(text.contains(micrometerText(largest, point)), qPrintable(text));
     }
 }
 

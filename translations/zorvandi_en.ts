@@ -458,10 +458,6 @@
         <translation>WIRE DIAMETER</translation>
     </message>
     <message>
-        <source>Çift ağız: bir yandaki iki tel aynı ağızda, bir adım arayla.</source>
-        <translation>Even starts: the two wires on one side sit in one start, a lead apart.</translation>
-    </message>
-    <message>
         <source>UYARI: %1</source>
         <translation>WARNING: %1</translation>
     </message>
@@ -1211,6 +1207,42 @@
         <source>Vidanın diş dibi boşluğu A − da2 ÷ 2 − df1 ÷ 2 = %1 mm, %2 mm&apos;den büyük değil.</source>
         <translation>The worm&apos;s bottom clearance A − da2 ÷ 2 − df1 ÷ 2 = %1 mm is not above %2 mm.</translation>
     </message>
+    <message>
+        <source>Ağız sayısı çift: bir yandaki iki tel aynı ağzın oluklarına, bir helis adımı arayla oturur.</source>
+        <translation>The starts are even: the two wires on one side sit in the grooves of one start, a lead apart.</translation>
+    </message>
+    <message>
+        <source>Tel dc = %1 mm çapında, diş üstü çapı da1 = %2 mm&apos;nin üstünde değer; M bir şey ölçmez.</source>
+        <translation>The wire touches at dc = %1 mm, above the tip diameter da1 = %2 mm; M measures nothing.</translation>
+    </message>
+    <message>
+        <source>Tel dc = %1 mm çapında, diş dibi çapı df1 = %2 mm&apos;nin altında değer; M bir şey ölçmez.</source>
+        <translation>The wire touches at dc = %1 mm, below the root diameter df1 = %2 mm; M measures nothing.</translation>
+    </message>
+    <message>
+        <source>%1 Bu vidada yanaklara değen tel yok.</source>
+        <translation>%1 No wire touches the flanks of this worm.</translation>
+    </message>
+    <message>
+        <source>%1 Bu vida için tel çapı %2 ile %3 mm arasında olmalı.</source>
+        <translation>%1 For this worm the wire must be between %2 and %3 mm.</translation>
+    </message>
+    <message>
+        <source>TELİN DEĞME ÇAPI (dc)</source>
+        <translation>WIRE CONTACT DIAMETER (dc)</translation>
+    </message>
+    <message>
+        <source>%1 (z1 = %2 kuralı: tablo z1 = %2&apos;e kadar)</source>
+        <translation>%1 (the z1 = %2 rule: the table ends at z1 = %2)</translation>
+    </message>
+    <message>
+        <source>M: tel iki yanağa değer, ekseni d1&apos;deki γ açısında (sayısal çözüm)</source>
+        <translation>M: the wire touches both flanks, its axis at γ of d1 (solved numerically)</translation>
+    </message>
+    <message>
+        <source>df1 ≤ dc ≤ da1</source>
+        <translation>df1 ≤ dc ≤ da1</translation>
+    </message>
 </context>
 <context>
     <name>TurnerWindow</name>
@@ -1261,10 +1293,6 @@
     <message>
         <source>mm</source>
         <translation>mm</translation>
-    </message>
-    <message>
-        <source>Ağız sayısı çift: bir yandaki iki tel aynı ağzın oluklarına, bir helis adımı arayla oturur.</source>
-        <translation>The starts are even: the two wires on one side sit in the grooves of one start, a lead apart.</translation>
     </message>
     <message>
         <source>Uyarı: %1</source>

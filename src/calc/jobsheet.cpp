@@ -337,13 +337,11 @@ SheetSection turnerSection(const FormState& form, const WireGauge& gauge) {
     s.lines.append({t.bestWire ? QCoreApplication::translate("JobSheet", "TEL ÇAPI (en uygun)")
                                : QCoreApplication::translate("JobSheet", "TEL ÇAPI"),
                     micrometerText(t.wire, locale), mm, FieldValues::writeNumber(t.wire, locale)});
+    if (t.wireRefused) {
+        s.lines.append({wireRefusalText(*t.wireRefused, locale), {}, {}, {}});
+    }
     if (t.evenStarts) {
-        s.lines.append(
-            {QCoreApplication::translate(
-                 "JobSheet", "Çift ağız: bir yandaki iki tel aynı ağızda, bir adım arayla."),
-             {},
-             {},
-             {}});
+        s.lines.append({evenStartsNote(), {}, {}, {}});
     }
     for (const BlankWarning& w : t.warnings) {
         s.lines.append(

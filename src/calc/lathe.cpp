@@ -43,7 +43,7 @@ const Lathe& builtInLathe() {
 }
 
 bool isReservedLatheName(const QString& name) {
-    return sameName(name, builtInLathe().name) || sameName(name, englishBuiltInName);
+    return isReservedIn(name, builtInLathe().name, englishBuiltInName);
 }
 
 QString displayName(const Lathe& lathe) {

@@ -57,7 +57,7 @@ const Machine& builtInMachine() {
 }
 
 bool isReservedName(const QString& name) {
-    return sameName(name, builtInMachine().name) || sameName(name, englishBuiltInName);
+    return isReservedIn(name, builtInMachine().name, englishBuiltInName);
 }
 
 QString displayName(const Machine& machine) {
@@ -202,8 +202,16 @@ QString machineFaultMessage(const MachineFault& fault, const QLocale& locale) {
     return name;
 }
 
+// Turkish case rules: "KIRIKKALE" is "Kırıkkale", and "ISPARTA" is not "isparta".
 bool sameName(const QString& a, const QString& b) {
-    return a.trimmed().compare(b.trimmed(), Qt::CaseInsensitive) == 0;
+    static const QLocale turkish(QLocale::Turkish, QLocale::Turkey);
+    return turkish.toLower(a.trimmed()) == turkish.toLower(b.trimmed());
+}
+
+bool isReservedIn(const QString& name, const QString& turkishName, const QString& englishName) {
+    // The English name is English words, so its case folds by the English rule as well.
+    return sameName(name, turkishName) || sameName(name, englishName) ||
+           name.trimmed().compare(englishName, Qt::CaseInsensitive) == 0;
 }
 
 QString unclashedName(const QString& name, const QList<Machine>& taken) {

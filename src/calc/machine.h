@@ -127,9 +127,12 @@ QString gearsText(const QList<int>& gears, const QLocale& locale);
 
 QString machineFaultMessage(const MachineFault& fault, const QLocale& locale);
 
-// Whether two names are one once trimmed, ignoring case: no two machines, nor two lathes, may
-// share one.
+// Whether two names are one once trimmed, ignoring case by the Turkish rules (I and ı, İ and
+// i): no two machines, nor two lathes, may share one.
 bool sameName(const QString& a, const QString& b);
+// Whether `name` is a built-in entry's, named `turkishName` and `englishName` in the two
+// languages of the interface.
+bool isReservedIn(const QString& name, const QString& turkishName, const QString& englishName);
 
 // The first of "name", "name (2)", "name (3)"… that is not reserved and that none of `taken`
 // has, ignoring case; for machines and lathes alike.

@@ -13,7 +13,100 @@ namespace {
 
 constexpr double radiansPerDegree = std::numbers::pi / 180;
 
+// The b1 and b2 rules are tabled for up to four starts; more take the four-start rule.
+constexpr int tabledStarts = 4;
+
+// The largest value of a function with one peak on [lo, hi], and where it is.
+template <typename Fn> std::pair<double, double> goldenMax(Fn fn, double lo, double hi) {
+    const double g = (std::sqrt(5.0) - 1) / 2;
+    double c = hi - g * (hi - lo);
+    double d = lo + g * (hi - lo);
+    double fc = fn(c);
+    double fd = fn(d);
+    // Enough to bring any bracket here below a nanometre.
+    constexpr int steps = 80;
+    for (int i = 0; i < steps; ++i) {
+        if (fc > fd) {
+            hi = d;
+            d = c;
+            fd = fc;
+            c = hi - g * (hi - lo);
+            fc = fn(c);
+        } else {
+            lo = c;
+            c = d;
+            fc = fd;
+            d = lo + g * (hi - lo);
+            fd = fn(d);
+        }
+    }
+    const double x = (lo + hi) / 2;
+    return {fn(x), x};
+}
+
 } // namespace
+
+// The worm's axis is z, the measuring direction x. A flank point at radius r and angle θ lies at
+// z = ex ÷ 2 + (r − r1) tan α + lead × θ ÷ 2π, the groove's half-width ex ÷ 2 = px ÷ 4 at the
+// pitch radius. The wire's axis passes through (X, 0, 0) along (0, cos β, sin β), β the lead
+// angle at d1. A flank point keeps the wire out while X < x + √(ρ² − e²), e being its offset
+// from the axis along the wire's cross-section; the wire comes to rest at the largest such X,
+// and by symmetry touches the other flank at the mirror point.
+WireContact wireContact(double module, double lead, double d1, double alpha, double wire) {
+    const double r1 = d1 / 2;
+    const double rho = wire / 2;
+    const double halfGroove = std::numbers::pi * module / 4;
+    const double beta = std::atan(lead / (std::numbers::pi * d1));
+    const double sinB = std::sin(beta);
+    const double cosB = std::cos(beta);
+    const double tanA = std::tan(alpha);
+    const auto keepsOut = [&](double r, double theta) {
+        const double z = halfGroove + (r - r1) * tanA + lead * theta / (2 * std::numbers::pi);
+        const double e = r * std::sin(theta) * sinB - z * cosB;
+        // Beyond the wire's reach the point does not bear on it; the slope keeps one peak.
+        if (std::abs(e) >= rho) {
+            return r * std::cos(theta) - 10 * (std::abs(e) - rho);
+        }
+        return r * std::cos(theta) + std::sqrt(rho * rho - e * e);
+    };
+    // Flanks are followed well past the root and the tip, so that a contact beyond them shows.
+    constexpr double turn = 0.8; // radians either side, short of the next start's groove
+    const auto [x, r] = goldenMax(
+        [&](double radius) {
+            return goldenMax([&](double theta) { return keepsOut(radius, theta); }, -turn, turn)
+                .first;
+        },
+        std::max(r1 - 3 * module, 0.0), r1 + 3 * module);
+    return {2 * x + wire, 2 * r};
+}
+
+QString evenStartsNote() {
+    return QCoreApplication::translate("Turner",
+                                       "Ağız sayısı çift: bir yandaki iki tel aynı "
+                                       "ağzın oluklarına, bir helis adımı arayla oturur.");
+}
+
+QString wireRefusalText(const WireOutOfReach& w, const QLocale& locale) {
+    const QString contact = micrometerText(w.contact, locale);
+    const QString where =
+        w.contact > w.tip
+            ? QCoreApplication::translate(
+                  "Turner", "Tel dc = %1 mm çapında, diş üstü çapı da1 = %2 mm'nin üstünde değer; "
+                            "M bir şey ölçmez.")
+                  .arg(contact, micrometerText(w.tip, locale))
+            : QCoreApplication::translate(
+                  "Turner", "Tel dc = %1 mm çapında, diş dibi çapı df1 = %2 mm'nin altında değer; "
+                            "M bir şey ölçmez.")
+                  .arg(contact, micrometerText(w.root, locale));
+    if (!w.usable) {
+        return QCoreApplication::translate("Turner", "%1 Bu vidada yanaklara değen tel yok.")
+            .arg(where);
+    }
+    return QCoreApplication::translate("Turner",
+                                       "%1 Bu vida için tel çapı %2 ile %3 mm arasında olmalı.")
+        .arg(where, micrometerText(w.usable->first, locale),
+             micrometerText(w.usable->second, locale));
+}
 
 double TurnerFigures::value(FigureId id) const {
     for (const Figure& f : figures) {
@@ -63,10 +156,10 @@ std::variant<TurnerFigures, Fault> turnerFigures(const FormState& form, const Wi
     const double alpha = gauge.profileAngle * radiansPerDegree;
     const double best = px / (2 * std::cos(alpha));
     const double w = gauge.wire.value_or(best);
-    const double tanGamma = std::tan(gamma);
-    const double overWires = d1 - sx / std::tan(alpha) + w * (1 + 1 / std::sin(alpha)) +
-                             w / 2 * tanGamma * tanGamma * std::cos(alpha) / std::tan(alpha);
-    const double sinPart = sx * std::sin(gamma);
+    const double lead = starts * px;
+    const WireContact contact = wireContact(m, lead, d1, alpha, w);
+    const double chordal = sx * std::cos(gamma);
+    const double sinPart = chordal * std::sin(gamma);
     t.figures = {
         {FigureId::ThroatRadius, rk},
         {FigureId::OuterDiameter, de2},
@@ -74,11 +167,38 @@ std::variant<TurnerFigures, Fault> turnerFigures(const FormState& form, const Wi
         {FigureId::WormLength, b1},
         {FigureId::AxialPitch, px},
         {FigureId::AxialThickness, sx},
-        {FigureId::ChordalThickness, sx * std::cos(gamma)},
-        {FigureId::ChordalHeight, m + sinPart * sinPart / (4 * d1)},
+        {FigureId::ChordalThickness, chordal},
+        {FigureId::ChordalHeight, (da1 - d1) / 2 + sinPart * sinPart / (4 * d1)},
         {FigureId::BestWire, best},
-        {FigureId::OverWires, overWires},
     };
+    // A wire that touches above the tip or below the root measures nothing.
+    if (contact.contact > da1 || contact.contact < df1) {
+        WireOutOfReach refused{contact.contact, df1, da1, std::nullopt};
+        const auto touches = [&](double wire) {
+            return wireContact(m, lead, d1, alpha, wire).contact;
+        };
+        // The contact climbs the flank as the wire grows.
+        const double thinnest = 0.001 * m;
+        const double thickest = 4 * m;
+        const auto wireAt = [&](double diameter) {
+            double lo = thinnest;
+            double hi = thickest;
+            constexpr int halvings = 40;
+            for (int i = 0; i < halvings; ++i) {
+                const double mid = (lo + hi) / 2;
+                (touches(mid) < diameter ? lo : hi) = mid;
+            }
+            return (lo + hi) / 2;
+        };
+        if (touches(thinnest) <= da1) {
+            refused.usable = std::pair{touches(thinnest) >= df1 ? thinnest : wireAt(df1),
+                                       touches(thickest) <= da1 ? thickest : wireAt(da1)};
+        }
+        t.wireRefused = refused;
+    } else {
+        t.figures.append({FigureId::OverWires, contact.overWires});
+        t.figures.append({FigureId::ContactDiameter, contact.contact});
+    }
     t.wire = w;
     t.bestWire = !gauge.wire;
     t.evenStarts = starts % 2 == 0;
@@ -123,23 +243,32 @@ QString figureCaption(FigureId id) {
         return QCoreApplication::translate("Turner", "EN UYGUN TEL (W)");
     case FigureId::OverWires:
         return QCoreApplication::translate("Turner", "TELLER ÜZERİNDEN ÖLÇÜ (M)");
+    case FigureId::ContactDiameter:
+        return QCoreApplication::translate("Turner", "TELİN DEĞME ÇAPI (dc)");
     }
     return {};
 }
 
 QString figureRule(FigureId id, int starts, const QLocale& locale) {
     const auto number = [&locale](double x) { return locale.toString(x, 'g', 6); };
+    const auto beyondTable = [&](const QString& rule) {
+        return starts <= tabledStarts ? rule
+                                      : QCoreApplication::translate(
+                                            "Turner", "%1 (z1 = %2 kuralı: tablo z1 = %2'e kadar)")
+                                            .arg(rule, locale.toString(tabledStarts));
+    };
     switch (id) {
     case FigureId::ThroatRadius:
         return QStringLiteral("rk = A − da2 ÷ 2");
     case FigureId::OuterDiameter:
         return QStringLiteral("de2 ≤ da2 + 6m ÷ (z1 + 2)");
     case FigureId::FaceWidth:
-        return QStringLiteral("b2 ≤ %1 × da1").arg(number(starts <= 3 ? 0.75 : 0.67));
+        return beyondTable(QStringLiteral("b2 ≤ %1 × da1").arg(number(starts <= 3 ? 0.75 : 0.67)));
     case FigureId::WormLength:
-        return starts <= 2
-                   ? QStringLiteral("b1 ≥ (11 + %1 × Z2) × m").arg(number(0.06))
-                   : QStringLiteral("b1 ≥ (%1 + %2 × Z2) × m").arg(number(12.5), number(0.09));
+        return beyondTable(
+            starts <= 2
+                ? QStringLiteral("b1 ≥ (11 + %1 × Z2) × m").arg(number(0.06))
+                : QStringLiteral("b1 ≥ (%1 + %2 × Z2) × m").arg(number(12.5), number(0.09)));
     case FigureId::AxialPitch:
         return QStringLiteral("px = π × m");
     case FigureId::AxialThickness:
@@ -147,12 +276,14 @@ QString figureRule(FigureId id, int starts, const QLocale& locale) {
     case FigureId::ChordalThickness:
         return QStringLiteral("s̄ = sx × cos γ");
     case FigureId::ChordalHeight:
-        return QStringLiteral("h̄a = m + (sx × sin γ)² ÷ (4 × d1)");
+        return QStringLiteral("h̄a = (da1 − d1) ÷ 2 + (s̄ × sin γ)² ÷ (4 × d1)");
     case FigureId::BestWire:
         return QStringLiteral("W = px ÷ (2 cos α)");
     case FigureId::OverWires:
-        return QStringLiteral("M = d1 − (px ÷ 2) cot α + W (1 + 1 ÷ sin α) + "
-                              "W ÷ 2 × tan²γ × cos α × cot α");
+        return QCoreApplication::translate(
+            "Turner", "M: tel iki yanağa değer, ekseni d1'deki γ açısında (sayısal çözüm)");
+    case FigureId::ContactDiameter:
+        return QCoreApplication::translate("Turner", "df1 ≤ dc ≤ da1");
     }
     return {};
 }

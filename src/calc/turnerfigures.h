@@ -26,9 +26,10 @@ enum class FigureId {
     AxialPitch,       // px = π × m
     AxialThickness,   // sx = px ÷ 2
     ChordalThickness, // s̄ = sx × cos γ
-    ChordalHeight,    // h̄a = m + (sx × sin γ)² ÷ (4 × d1)
+    ChordalHeight,    // h̄a = ha + (s̄ × sin γ)² ÷ (4 × d1), ha = (da1 − d1) ÷ 2
     BestWire,         // W = px ÷ (2 cos α)
-    OverWires,        // M over three wires of the diameter used
+    OverWires,        // M over three wires of the diameter used, from their real contact
+    ContactDiameter,  // dc, where the wire touches the flanks
 };
 
 struct Figure {
@@ -62,8 +63,19 @@ struct WireGauge {
 inline constexpr double smallestProfileAngle = 10;
 inline constexpr double largestProfileAngle = 30;
 
+// A wire that does not touch the flanks between the worm's root and tip, which makes M
+// meaningless: where it touches, and the diameters of the wires that would touch within them
+// (nothing when no wire does).
+struct WireOutOfReach {
+    double contact = 0; // the diameter it touches at, mm
+    double root = 0;    // df1
+    double tip = 0;     // da1
+    std::optional<std::pair<double, double>> usable;
+};
+
 struct TurnerFigures {
-    QList<Figure> figures; // in FigureId order
+    QList<Figure> figures; // in FigureId order; without M and dc when the wire is refused
+    std::optional<WireOutOfReach> wireRefused;
     QList<BlankWarning> warnings;
     double wire = 0;         // the wire used for M
     bool bestWire = true;    // it is the best wire
@@ -75,6 +87,22 @@ struct TurnerFigures {
 
 // The figures for the fields as they stand, or the fault of the first field that does not read.
 std::variant<TurnerFigures, Fault> turnerFigures(const FormState& form, const WireGauge& gauge);
+
+// The wire on the worm's thread: an axial straight profile of half-angle α (radians) on a
+// helicoid of `lead`, a groove as wide as the thread at the pitch diameter d1, and a wire of
+// diameter `wire` whose axis lies square to the measuring direction at the pitch cylinder's lead
+// angle. It settles where it touches both flanks: the distance M over it and its mirror, and
+// the diameter of the contact. Solved numerically; exact where the handbook's series is not.
+struct WireContact {
+    double overWires = 0; // M
+    double contact = 0;   // dc
+};
+WireContact wireContact(double module, double lead, double d1, double alpha, double wire);
+
+// The one sentence for an even number of starts, in the window and on the sheet alike.
+QString evenStartsNote();
+// Why the wire is refused, naming the diameters that would do.
+QString wireRefusalText(const WireOutOfReach& refused, const QLocale& locale);
 
 // Their words, for the sheet and the window alike: the figure's name with its symbol, the rule
 // it was made by (which for b2 and b1 depends on the starts), and a warning as one sentence

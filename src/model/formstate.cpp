@@ -5,7 +5,11 @@
 FormState::FormState(const QLocale& locale, MessageSink& messages, QObject* parent)
     : QObject(parent)
     , m_locale(locale)
-    , m_messages(messages) {}
+    , m_messages(messages) {
+    // Every figure the program shows is one that its own reader takes back: "1040,000", never
+    // "1.040,000", which a field refuses.
+    m_locale.setNumberOptions(m_locale.numberOptions() | QLocale::OmitGroupSeparator);
+}
 
 void FormState::setText(FieldId field, const QString& text) {
     QString& current = m_texts.at(indexOf(field));

@@ -159,9 +159,11 @@ void TurnerWindow::refresh() {
     m_table->resizeColumnsToContents();
     m_table->horizontalHeader()->setStretchLastSection(true);
     QStringList notes;
+    if (t.wireRefused) {
+        notes.append(wireRefusalText(*t.wireRefused, locale));
+    }
     if (t.evenStarts) {
-        notes.append(tr("Ağız sayısı çift: bir yandaki iki tel aynı ağzın oluklarına, bir helis "
-                        "adımı arayla oturur."));
+        notes.append(evenStartsNote());
     }
     for (const BlankWarning& w : t.warnings) {
         notes.append(tr("Uyarı: %1").arg(warningText(w, locale)));
