@@ -137,6 +137,28 @@ void TestMachineFile::acceptedOrRefusedWithItsReason_data() {
     refused("the built-in machine's name",
             fileWith(R"("name": "Varsayılan tezgâh", "indexConstant": 24, "gears": [20, 25])"),
             FileProblem::BadValue, "yerleşik tezgâhın adı");
+    // Names compare by the Turkish case rules: I is the capital of ı, İ of i.
+    const auto twoNamed = [](const char* first, const char* second) {
+        return QByteArray(R"({"format": "zorvandi-machines", "version": 1, "machines": [)") +
+               R"({"name": ")" + first + R"(", "indexConstant": 24, "gears": [20, 25]}, )" +
+               R"({"name": ")" + second + R"(", "indexConstant": 24, "gears": [20, 25]}]})";
+    };
+    refused("KIRIKKALE is Kırıkkale", twoNamed("Kırıkkale", "KIRIKKALE"), FileProblem::BadValue,
+            "birden fazla tezgâhta");
+    refused("İZMİR is izmir", twoNamed("izmir", "İZMİR"), FileProblem::BadValue,
+            "birden fazla tezgâhta");
+    ok("ISPARTA is not isparta", twoNamed("isparta", "ISPARTA"));
+    refused("VARSAYILAN TEZGÂH is the built-in machine's",
+            fileWith(R"("name": "VARSAYILAN TEZGÂH", "indexConstant": 24, "gears": [20, 25])"),
+            FileProblem::BadValue, "yerleşik tezgâhın adı");
+    refused("DEFAULT MACHINE is the built-in machine's",
+            fileWith(R"("name": "DEFAULT MACHINE", "indexConstant": 24, "gears": [20, 25])"),
+            FileProblem::BadValue, "yerleşik tezgâhın adı");
+    refused("VARSAYILAN TORNA is the built-in lathe's",
+            QByteArray(R"({"format": "zorvandi-machines", "version": 2, "machines": [],
+                "lathes": [{"name": "VARSAYILAN TORNA", "leadScrew": {"mm": 6},
+                            "gears": [20, 25]}]})"),
+            FileProblem::BadValue, "yerleşik");
 }
 
 void TestMachineFile::acceptedOrRefusedWithItsReason() {
