@@ -20,6 +20,7 @@ struct Expected {
     std::int64_t numerator;
     std::int64_t denominator;
     qsizetype trains;
+    QList<int> positions = {};
 
     auto key() const { return std::tuple(error, lead, position, numerator, denominator); }
 };
@@ -33,6 +34,10 @@ std::map<Ratio, qsizetype> everyTrain(const Lathe& lathe) {
     std::map<Ratio, qsizetype> trains;
     const auto add = [&](std::int64_t num, std::int64_t den, QList<int> drivers,
                          QList<int> driven) {
+        const QList<int> all = drivers + driven;
+        if (!lathe.reaches(std::accumulate(all.begin(), all.end(), 0))) {
+            return;
+        }
         std::sort(drivers.begin(), drivers.end());
         std::sort(driven.begin(), driven.end());
         const std::int64_t d = std::gcd(num, den);
@@ -65,7 +70,8 @@ std::map<Ratio, qsizetype> everyTrain(const Lathe& lathe) {
     return trains;
 }
 
-// The slow way: every train at every position, nearest first, as the finder orders them.
+// The slow way: every train at every position, nearest first, as the finder orders them; a
+// lead that several positions give (to twelve digits) is one, shown for the first of them.
 QList<Expected> plainEnumeration(const Lathe& lathe, double wanted, qsizetype count) {
     const std::map<Ratio, qsizetype> trains = everyTrain(lathe);
     QList<Expected> all;
@@ -77,9 +83,36 @@ QList<Expected> plainEnumeration(const Lathe& lathe, double wanted, qsizetype co
             all.append({std::abs(lead - wanted), lead, p, ratio.first, ratio.second, n});
         }
     }
-    std::sort(all.begin(), all.end(),
-              [](const Expected& x, const Expected& y) { return x.key() < y.key(); });
-    return all.mid(0, count);
+    std::sort(all.begin(), all.end(), [](const Expected& x, const Expected& y) {
+        return std::tuple(x.lead, x.position) < std::tuple(y.lead, y.position);
+    });
+    QList<Expected> distinct;
+    for (const Expected& e : all) {
+        if (!distinct.isEmpty() && std::abs(distinct.back().lead - e.lead) <= 1e-12 * e.lead) {
+            distinct.back().positions.append(e.position);
+            continue;
+        }
+        distinct.append(e);
+        distinct.back().positions = {e.position};
+    }
+    for (Expected& e : distinct) {
+        std::sort(e.positions.begin(), e.positions.end());
+    }
+    // The first position's own ratio stands for the lead.
+    for (Expected& e : distinct) {
+        for (const Expected& x : all) {
+            if (x.position == e.positions.constFirst() &&
+                std::abs(x.lead - e.lead) <= 1e-12 * e.lead) {
+                e = Expected{x.error,       x.lead,   x.position, x.numerator,
+                             x.denominator, x.trains, e.positions};
+                break;
+            }
+        }
+    }
+    std::sort(distinct.begin(), distinct.end(), [](const Expected& x, const Expected& y) {
+        return std::tuple(x.error, x.lead) < std::tuple(y.error, y.lead);
+    });
+    return distinct.mid(0, count);
 }
 
 } // namespace
@@ -91,10 +124,12 @@ private slots:
     void agreesWithPlainEnumeration();
     void shopExamples_data();
     void shopExamples();
+    void leadBeyondTheLathe_data();
+    void leadBeyondTheLathe();
 };
 
-// Boxes of 3 to 8 gears, with doubled gears, a gearbox of two positions and a clearance, for
-// random modules and starts.
+// Boxes of 3 to 8 gears, with doubled gears, a gearbox of two or three positions (two of them
+// giving the same leads), a clearance and a reach, for random modules and starts.
 void TestLatheTrains::agreesWithPlainEnumeration() {
     QRandomGenerator random(20261208);
     for (int round = 0; round < 60; ++round) {
@@ -111,8 +146,14 @@ void TestLatheTrains::agreesWithPlainEnumeration() {
         if (round % 2 == 1) {
             lathe.gearbox = {{QStringLiteral("A"), 1}, {QStringLiteral("B"), 0.5}};
         }
+        if (round % 6 == 3) {
+            lathe.gearbox.append({QStringLiteral("C"), 2});
+        }
         if (round % 4 >= 2) {
             lathe.clearance = 15;
+        }
+        if (round % 5 == 1) {
+            lathe.reach = 100 + 10 * random.bounded(10);
         }
         const double module = 0.5 + 0.25 * random.bounded(39);
         const int z1 = 1 + random.bounded(6);
@@ -129,6 +170,7 @@ void TestLatheTrains::agreesWithPlainEnumeration() {
             QVERIFY2(r.position == e.position && r.numerator == e.numerator &&
                          r.denominator == e.denominator,
                      qPrintable(what));
+            QCOMPARE(r.positions, e.positions);
             QCOMPARE(r.lead, e.lead);
             QCOMPARE(std::abs(r.error), e.error);
             QCOMPARE(r.others, e.trains - 1);
@@ -137,6 +179,7 @@ void TestLatheTrains::agreesWithPlainEnumeration() {
             const std::int64_t den = std::int64_t{t.b} * (t.isCompound() ? t.d : 1);
             QVERIFY2(num * e.denominator == den * e.numerator, qPrintable(what));
             QVERIFY(!t.isCompound() || fits(lathe, t.a, t.b, t.c, t.d));
+            QVERIFY(lathe.reaches(t.a + t.b + t.c + t.d));
         }
     }
 }
@@ -176,6 +219,40 @@ void TestLatheTrains::shopExamples() {
     QCOMPARE(r.others, others);
     QCOMPARE(r.indexable(z1), indexable);
     QCOMPARE(r.micronsOverLength, std::nullopt);
+}
+
+void TestLatheTrains::leadBeyondTheLathe_data() {
+    QTest::addColumn<double>("module");
+    QTest::addColumn<int>("z1");
+    QTest::addColumn<bool>("inchLathe"); // 4 TPI with positions A 1 and B 2, else the built-in
+    QTest::addColumn<bool>("cuts");
+    QTest::newRow("m 3 on the built-in lathe") << 3.0 << 1 << false << true;
+    QTest::newRow("m 16, z1 5 on the built-in lathe: 27 % short") << 16.0 << 5 << false << false;
+    QTest::newRow("m 20, z1 6 on a 4 TPI lathe") << 20.0 << 6 << true << false;
+    QTest::newRow("m 4, z1 2 on a 4 TPI lathe") << 4.0 << 2 << true << true;
+}
+
+// Beyond a 1 % miss, the nearest train cuts another worm.
+void TestLatheTrains::leadBeyondTheLathe() {
+    QFETCH(double, module);
+    QFETCH(int, z1);
+    QFETCH(bool, inchLathe);
+    QFETCH(bool, cuts);
+    Lathe lathe = builtInLathe();
+    if (inchLathe) {
+        lathe.screw = {LeadScrew::Unit::ThreadsPerInch, 4};
+        lathe.gearbox = {{QStringLiteral("A"), 1}, {QStringLiteral("B"), 2}};
+    }
+    const double wanted = wormLead(module, z1);
+
+    const QList<LeadRow> rows = LatheTrainFinder(lathe).nearest(wanted, std::nullopt);
+    const auto miss = leadOutOfReach(rows, wanted);
+
+    QCOMPARE(!miss.has_value(), cuts);
+    if (miss) {
+        QCOMPARE(*miss, std::abs(rows.constFirst().error) / wanted);
+        QVERIFY(*miss > largestLeadMiss);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestLatheTrains)

@@ -516,6 +516,10 @@
         <source>«%1» tornasının boşluğu (k) %2 ile %3 arasında bir tam sayı olmalı.</source>
         <translation>The clearance (k) of lathe «%1» must be a whole number from %2 to %3.</translation>
     </message>
+    <message>
+        <source>«%1» tornasının erişimi (en az diş toplamı) %2 ile %3 arasında bir tam sayı olmalı.</source>
+        <translation>The reach (the least sum of teeth) of lathe «%1» must be a whole number from %2 to %3.</translation>
+    </message>
 </context>
 <context>
     <name>LatheWindow</name>

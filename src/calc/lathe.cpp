@@ -92,7 +92,12 @@ std::optional<LatheFault> checkLathe(const Lathe& l) {
     }
     if (l.clearance) {
         const Limits k = MachineLimits::clearance;
-        return outside(l, LatheKey::Clearance, *l.clearance, k.low, k.high);
+        if (auto f = outside(l, LatheKey::Clearance, *l.clearance, k.low, k.high)) {
+            return f;
+        }
+    }
+    if (l.reach) {
+        return outside(l, LatheKey::Reach, *l.reach, reach.low, reach.high);
     }
     return std::nullopt;
 }
@@ -180,6 +185,10 @@ QString latheFaultMessage(const LatheFault& fault, const QLocale& locale) {
     case LatheKey::Clearance:
         return QCoreApplication::translate(
                    "Lathe", "«%1» tornasının boşluğu (k) %2 ile %3 arasında bir tam sayı olmalı.")
+            .arg(name, low, high);
+    case LatheKey::Reach:
+        return QCoreApplication::translate("Lathe", "«%1» tornasının erişimi (en az diş toplamı) "
+                                                    "%2 ile %3 arasında bir tam sayı olmalı.")
             .arg(name, low, high);
     case LatheKey::Name:
     case LatheKey::GearboxName:

@@ -40,6 +40,12 @@ struct Lathe {
     QList<GearboxPosition> gearbox; // empty: a single position of ratio 1
     // A compound train A→B, C→D fits when A + B ≥ C + k and C + D ≥ B + k.
     std::optional<int> clearance;
+    // The banjo reaches no train whose gears add up to less: A + B of a simple train,
+    // A + B + C + D of a compound one.
+    std::optional<int> reach;
+
+    // Whether the banjo reaches a train of `teeth` teeth in all.
+    bool reaches(int teeth) const { return !reach || teeth >= *reach; }
 
     // The gearbox's positions, or the single one of ratio 1 of a lathe without a gearbox.
     QList<GearboxPosition> positions() const;
@@ -57,7 +63,7 @@ QString displayName(const Lathe& lathe);
 // Whether the compound train A→B, C→D fits the lathe's quadrant.
 bool fits(const Lathe& lathe, int a, int b, int c, int d);
 
-enum class LatheKey { Name, ScrewMm, ScrewTpi, Gears, GearboxName, GearboxRatio, Clearance };
+enum class LatheKey { Name, ScrewMm, ScrewTpi, Gears, GearboxName, GearboxRatio, Clearance, Reach };
 
 enum class LatheRule {
     NameLength,   // 1 to 60 characters after trimming
@@ -87,6 +93,7 @@ inline constexpr double screwTpiHigh = 40;
 inline constexpr int gearboxNameLength = 20;
 inline constexpr double ratioLow = 0.01;
 inline constexpr double ratioHigh = 100;
+inline constexpr Limits reach{0, 1600}; // four of the largest gears
 } // namespace LatheLimits
 
 std::optional<LatheFault> checkLathe(const Lathe& lathe);

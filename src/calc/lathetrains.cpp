@@ -8,6 +8,7 @@
 #include <numeric>
 #include <set>
 #include <tuple>
+#include <vector>
 
 namespace {
 
@@ -35,33 +36,56 @@ Candidate candidate(int position, double scale, double wanted, std::int64_t num,
 
 } // namespace
 
-// The best `count` distinct leads met so far, and the error beyond which none can enter.
+// Whether two leads are one: equal to twelve digits, so that the same lead reached through two
+// gearbox ratios is not told apart by its last bit.
+bool sameLead(double x, double y) {
+    return std::abs(x - y) <= 1e-12 * std::max(std::abs(x), std::abs(y));
+}
+
+// The best `count` distinct leads met so far, and the error beyond which none can enter. Each
+// lead keeps every position that gives it, with that position's ratio.
 class LatheTrainFinder::Best {
 public:
+    struct Lead {
+        Candidate first; // the first position that gives it
+        std::map<int, Candidate> byPosition;
+    };
+
     explicit Best(qsizetype count)
         : m_count(count) {}
 
     double bound() const {
-        return qsizetype(m_set.size()) < m_count ? std::numeric_limits<double>::infinity()
-                                                 : m_set.rbegin()->error;
+        return qsizetype(m_leads.size()) < m_count ? std::numeric_limits<double>::infinity()
+                                                   : m_leads.back().first.error;
     }
 
     void offer(const Candidate& c) {
-        if (c.error > bound() || m_set.contains(c)) {
+        for (Lead& l : m_leads) {
+            if (sameLead(l.first.lead, c.lead)) {
+                l.byPosition.emplace(c.position, c);
+                l.first = l.byPosition.begin()->second;
+                return;
+            }
+        }
+        if (c.error > bound()) {
             return;
         }
-        m_set.insert(c);
-        if (qsizetype(m_set.size()) > m_count) {
-            m_set.erase(std::prev(m_set.end()));
+        const auto order = [](const Lead& x, const Candidate& y) {
+            return std::tuple(x.first.error, x.first.lead) < std::tuple(y.error, y.lead);
+        };
+        m_leads.insert(std::lower_bound(m_leads.begin(), m_leads.end(), c, order),
+                       Lead{c, {{c.position, c}}});
+        if (qsizetype(m_leads.size()) > m_count) {
+            m_leads.pop_back();
         }
     }
 
-    const std::set<Candidate>& all() const { return m_set; }
+    const std::vector<Lead>& all() const { return m_leads; }
     qsizetype count() const { return m_count; }
 
 private:
     qsizetype m_count;
-    std::set<Candidate> m_set;
+    std::vector<Lead> m_leads; // nearest first
 };
 
 double wormLead(double module, int starts) {
@@ -102,7 +126,7 @@ bool LatheTrainFinder::holds(std::initializer_list<int> gears) const {
 }
 
 std::optional<GearTrain> LatheTrainFinder::fitting(int a, int b, int c, int d) const {
-    if (!holds({a, b, c, d})) {
+    if (!m_lathe.reaches(a + b + c + d) || !holds({a, b, c, d})) {
         return std::nullopt;
     }
     for (const GearTrain& t : {GearTrain{a, b, c, d}, GearTrain{a, d, c, b}, GearTrain{c, b, a, d},
@@ -130,7 +154,7 @@ void LatheTrainFinder::walkSimple(const Position& p, double wanted, Best& best) 
                 if (c.error > best.bound()) {
                     break;
                 }
-                if (a != b || m_counts.at(a) > 1) {
+                if ((a != b || m_counts.at(a) > 1) && m_lathe.reaches(a + b)) {
                     best.offer(c);
                     ++found;
                 }
@@ -207,8 +231,13 @@ QList<LeadRow> LatheTrainFinder::nearest(double wanted, std::optional<double> le
         walkCompound(p, wanted, best);
     }
     QList<LeadRow> rows;
-    for (const Candidate& c : best.all()) {
-        rows.append(rowFor(c.position, c.numerator, c.denominator, c.lead, wanted, length));
+    for (const Best::Lead& l : best.all()) {
+        const Candidate& c = l.first;
+        LeadRow row = rowFor(c.position, c.numerator, c.denominator, c.lead, wanted, length);
+        for (const auto& [position, given] : l.byPosition) {
+            row.positions.append(position);
+        }
+        rows.append(row);
     }
     return rows;
 }
@@ -223,7 +252,7 @@ QList<GearTrain> LatheTrainFinder::trainsOf(std::int64_t numerator,
         const std::int64_t a = b * numerator / denominator;
         const auto it = m_counts.find(int(a));
         if (a <= std::numeric_limits<int>::max() && it != m_counts.end() &&
-            (a != b || it->second > 1)) {
+            (a != b || it->second > 1) && m_lathe.reaches(int(a) + b)) {
             trains.append({int(a), b});
         }
     }
@@ -242,6 +271,14 @@ QList<GearTrain> LatheTrainFinder::trainsOf(std::int64_t numerator,
         }
     }
     return trains;
+}
+
+std::optional<double> leadOutOfReach(const QList<LeadRow>& rows, double wanted) {
+    if (rows.isEmpty()) {
+        return std::numeric_limits<double>::infinity();
+    }
+    const double miss = std::abs(rows.constFirst().error) / wanted;
+    return miss > largestLeadMiss ? std::optional(miss) : std::nullopt;
 }
 
 QString signedFigure(double x, const QLocale& locale) {

@@ -19,10 +19,12 @@
 #include <map>
 #include <optional>
 
-// One lead that the lathe can cut: a position of its gearbox and a ratio of whole numbers.
+// One lead that the lathe can cut: the positions of its gearbox that give it, and at the first
+// of them a ratio of whole numbers.
 struct LeadRow {
-    int position = 0;           // in Lathe::positions()
-    std::int64_t numerator = 1; // the train's ratio, in lowest terms
+    int position = 0;           // in Lathe::positions(): the first that gives the lead
+    QList<int> positions;       // every position that gives it, in the gearbox's order
+    std::int64_t numerator = 1; // the train's ratio at `position`, in lowest terms
     std::int64_t denominator = 1;
     GearTrain train;            // the simplest train that gives it, in an order that fits
     qsizetype others = 0;       // further trains that give the same ratio
@@ -41,8 +43,10 @@ public:
 
     const Lathe& lathe() const { return m_lathe; }
 
-    // The `count` nearest distinct leads to `wanted` mm, nearest first (then by lead, then by
-    // position). Two trains give the same lead when their ratios are equal at one position.
+    // The `count` nearest distinct leads to `wanted` mm, nearest first (then by lead). Two trains
+    // give the same lead when their ratios are equal at one position, or their leads agree to
+    // twelve digits at two; such a lead is one row, its train shown for the first position.
+    // Trains that the banjo does not reach are left out.
     QList<LeadRow> nearest(double wanted, std::optional<double> length, qsizetype count = 20) const;
 
     // Every train of the ratio numerator ÷ denominator, each in its first order that fits.
@@ -80,6 +84,13 @@ private:
 
 // The lead the worm needs: z1 × π × m, with the full π.
 double wormLead(double module, int starts);
+
+// Beyond this share of the lead the nearest train cuts another worm: the lathe cannot cut it.
+inline constexpr double largestLeadMiss = 0.01;
+
+// How far the nearest lead misses `wanted`, as a share of it; nothing when it is within
+// largestLeadMiss, infinity when the lathe has no train at all.
+std::optional<double> leadOutOfReach(const QList<LeadRow>& rows, double wanted);
 
 // An error to 0.1 µm with its sign: a plus means the cut lead is longer.
 QString signedFigure(double x, const QLocale& locale);

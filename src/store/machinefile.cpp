@@ -255,7 +255,7 @@ bool readGearbox(const QJsonArray& box, const QString& where, std::optional<File
 std::optional<Lathe> readLathe(const QJsonObject& json, const QString& where,
                                std::optional<FileFault>& fault) {
     StrictObject object(json, where, fault, true);
-    if (!object.onlyKeys({"name", "leadScrew", "gears", "gearbox", "clearance"})) {
+    if (!object.onlyKeys({"name", "leadScrew", "gears", "gearbox", "clearance", "reach"})) {
         return std::nullopt;
     }
     Lathe l;
@@ -302,6 +302,15 @@ std::optional<Lathe> readLathe(const QJsonObject& json, const QString& where,
         }
         l.clearance = *clearance;
     }
+    if (object.has("reach")) {
+        const Limits r = LatheLimits::reach;
+        const auto reach = object.whole(
+            "reach", badLathe(l.name, LatheKey::Reach, LatheRule::Range, r.low, r.high));
+        if (!reach) {
+            return std::nullopt;
+        }
+        l.reach = *reach;
+    }
     return l;
 }
 
@@ -327,6 +336,9 @@ QJsonObject latheObject(const Lathe& l) {
     }
     if (l.clearance) {
         object.insert(QStringLiteral("clearance"), *l.clearance);
+    }
+    if (l.reach) {
+        object.insert(QStringLiteral("reach"), *l.reach);
     }
     return object;
 }
