@@ -1,4 +1,5 @@
 #include "calc/jobsheet.h"
+#include "flow/runstate.h"
 #include "flow/workflow.h"
 
 #include "formtesting.h"
@@ -155,7 +156,7 @@ void TestJobSheet::refusalNamesTheButton() {
     Job job;
     job.run(all3.split(QLatin1Char(',')));
     job.run({QStringLiteral("AÇI_t=2")});
-    const QString message = refusalMessage(std::get<SheetRefusal>(job.sheet()));
+    const QString message = refusalMessage(std::get<SheetRefusal>(job.sheet()), point);
     QVERIFY2(message.startsWith(QStringLiteral("İkinci bölümün")), qPrintable(message));
     QVERIFY2(message.contains(QStringLiteral("HESAPLA")), qPrintable(message));
 }

@@ -160,8 +160,12 @@ void TestWormDrive::faultStopsAtItsStep_data() {
                                                << s("«VİDA DİŞ ÜSTÜ ÇAPI (da1)» ") + nan << 4;
     QTest::newRow("input speed not a number")
         << point << QStringList{"3", "36", "66", "nan"} << s("«GİRİŞ DEVİRİ (N1)» ") + nan << 11;
+    // A fault names the input that caused it.
     QTest::newRow("grouped input speed in a point locale")
-        << point << QStringList{"3", "36", "66", "1,440"} << s("«GİRİŞ DEVİRİ (N1)» ") + nan << 11;
+        << point << QStringList{"3", "36", "66", "1,440"}
+        << s("«GİRİŞ DEVİRİ (N1)» alanındaki «1,440» basamakları gruplanmış; binlik ayırıcı kabul "
+             "edilmez: sayıyı 1440 olarak yazın.")
+        << 11;
     QTest::newRow("comma, thousands dot in the speed")
         << comma << QStringList{"3", "36", "66", "1.440"}
         << s("«GİRİŞ DEVİRİ (N1)» alanındaki «1.440» iki türlü okunabilir: 1,44 mü 1440 mı? "
@@ -173,13 +177,13 @@ void TestWormDrive::faultStopsAtItsStep_data() {
              "Ondalık ayırıcı olarak virgül yazın, binlik ayırıcı yazmayın.")
         << 0;
     QTest::newRow("zero tooth count") << point << QStringList{"3", "0", "66", "1440"}
-                                      << s("«ÇIKIŞ DEVİRİ (N2)» hesaplanamadı: sıfıra bölme") << 11;
+                                      << s("«DİŞLİ DİŞ SAYISI (Z2)» sıfırdan büyük olmalı.") << 11;
     QTest::newRow("zero tooth count and speed")
         << comma << QStringList{"3", "0", "66", "0"}
-        << s("«ÇIKIŞ DEVİRİ (N2)» hesaplanamadı: tanımsız işlem") << 11;
+        << s("«DİŞLİ DİŞ SAYISI (Z2)» sıfırdan büyük olmalı.") << 11;
     QTest::newRow("negative tooth count, root of a negative")
         << point << QStringList{"3", "-36", "66", "1440"}
-        << s("«VİDA BOYU (L)» hesaplanamadı: tanımsız işlem") << 7;
+        << s("«DİŞLİ DİŞ SAYISI (Z2)» sıfırdan büyük olmalı.") << 7;
     QTest::newRow("product too large")
         << point << QStringList{"1e300", "1e10", "66", "1440"}
         << s("«DİŞLİ BÖLÜM DAİRESİ (d2)» hesaplanamadı: sonuç çok büyük") << 0;

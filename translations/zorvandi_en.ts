@@ -31,6 +31,10 @@
         <source>Giriş deviri için sayı girin.</source>
         <translation>Enter a number for the input speed.</translation>
     </message>
+    <message>
+        <source>Bu iş yapılamaz: %1</source>
+        <translation>No shop can make this job: %1</translation>
+    </message>
 </context>
 <context>
     <name>Fault</name>
@@ -85,6 +89,14 @@
     <message>
         <source>%1 sıfırdan büyük olmalı.</source>
         <translation>%1 must be above zero.</translation>
+    </message>
+    <message>
+        <source>%1 sıfırdan küçük olamaz.</source>
+        <translation>%1 cannot be below zero.</translation>
+    </message>
+    <message>
+        <source>%1 alanındaki «%2» basamakları gruplanmış; binlik ayırıcı kabul edilmez: sayıyı %3 olarak yazın.</source>
+        <translation>The digits of «%2» in %1 are grouped; a thousands separator is not accepted: write the number as %3.</translation>
     </message>
 </context>
 <context>
@@ -519,6 +531,17 @@
     <message>
         <source>«%1» tornasının erişimi (en az diş toplamı) %2 ile %3 arasında bir tam sayı olmalı.</source>
         <translation>The reach (the least sum of teeth) of lathe «%1» must be a whole number from %2 to %3.</translation>
+    </message>
+</context>
+<context>
+    <name>LatheTrains</name>
+    <message>
+        <source>Bu torna bu vidayı kesemez: %1 mm adım için hiçbir dizisi yok.</source>
+        <translation>This lathe cannot cut the worm: it has no train for a lead of %1 mm.</translation>
+    </message>
+    <message>
+        <source>Bu torna bu vidayı kesemez: en yakın adım %1 mm, gereken %2 mm&apos;den %3 % uzak (sınır %4 %).</source>
+        <translation>This lathe cannot cut the worm: its nearest lead, %1 mm, misses the %2 mm needed by %3 % (the limit is %4 %).</translation>
     </message>
 </context>
 <context>

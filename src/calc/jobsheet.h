@@ -1,10 +1,9 @@
 #pragma once
 
-// The job sheet's content, without any painting: which lines it carries, whether each section
-// is current, the measures of the drawing, and the sheet as text for the clipboard. A section
-// is current when every field that its last complete run read or wrote still holds the text it
-// had then (and, for the change gears, the machine in use is the one it used), so a sheet
-// never mixes the results of two runs. src/paint paints this content.
+// The job sheet's content, without any painting: which lines it carries, the measures of the
+// drawing, and the sheet as text for the clipboard. Which sections are current, and so whether
+// a sheet may be made, is src/flow's record of the runs (runstate.h); src/paint paints this
+// content.
 
 #include "calc/lathe.h"
 #include "calc/machine.h"
@@ -20,29 +19,6 @@
 #include <variant>
 
 class FormState;
-
-// What a run depends on: the field texts, and the machine in use for the third section.
-struct FormSnapshot {
-    FieldTexts texts;
-    Machine machine;
-};
-
-// What each section's last complete run left, in ButtonId order.
-using CompletedRuns = std::array<std::optional<FormSnapshot>, buttonCount>;
-
-enum class SectionState {
-    Current,        // its last complete run still matches the form
-    NeverRun,       // no run of it has reached its end
-    Stale,          // a field it read or wrote has changed since
-    MachineChanged, // its fields are as they were, but the machine in use is another
-};
-
-// Whether the section ran and no longer matches the form, for whatever cause.
-constexpr bool isStale(SectionState state) {
-    return state == SectionState::Stale || state == SectionState::MachineChanged;
-}
-
-SectionState sectionState(ButtonId section, const FormSnapshot& now, const CompletedRuns& runs);
 
 struct SheetLine {
     QString caption;
@@ -89,30 +65,23 @@ struct JobSheet {
     std::optional<DriveDimensions> drive;
 };
 
-// A section whose button must be pressed (again) before a sheet is made.
-struct RefusedSection {
-    ButtonId button = ButtonId::HESAPLA;
-    SectionState state = SectionState::NeverRun;
-
-    friend bool operator==(const RefusedSection&, const RefusedSection&) = default;
+// What the sheet takes beyond the form: the lathe in use and the lead chosen in its window
+// (the nearest while none is), and the gauge of the turner's window.
+struct SheetTools {
+    Lathe lathe = builtInLathe();
+    WireGauge gauge = {};
+    std::optional<double> lead = {};
 };
 
-// Why no sheet is made: every such section, in order.
-struct SheetRefusal {
-    QList<RefusedSection> sections;
+// The sheet for the form as it stands; a section that is not `current` shows "hesaplanmadı".
+// Whether a sheet may be made at all is the run record's to say (src/flow).
+JobSheet composeJobSheet(const FormState& form, const Machine& machine,
+                         const std::array<bool, buttonCount>& current, const QDateTime& madeAt,
+                         const SheetTools& tools = {});
 
-    friend bool operator==(const SheetRefusal&, const SheetRefusal&) = default;
-};
-
-// The sheet for the form as it stands, or the refusal when the first section is not complete
-// and current, or any section was completed but is no longer current.
-std::variant<JobSheet, SheetRefusal> makeJobSheet(const FormState& form, const Machine& machine,
-                                                  const CompletedRuns& runs,
-                                                  const QDateTime& madeAt,
-                                                  const Lathe& lathe = builtInLathe(),
-                                                  const WireGauge& gauge = {});
-
-QString refusalMessage(const SheetRefusal& refusal);
+// A section's heading on the sheet, and its name as a message starts with it.
+QString sectionHeading(ButtonId section);
+QString sectionOwner(ButtonId section);
 
 // A number as a machinist reads it on the sheet: rounded to `decimals` places, halves to the
 // even neighbour, trailing zeros dropped, in the locale's format.

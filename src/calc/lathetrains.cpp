@@ -1,5 +1,7 @@
 #include "calc/lathetrains.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -279,6 +281,40 @@ std::optional<double> leadOutOfReach(const QList<LeadRow>& rows, double wanted) 
     }
     const double miss = std::abs(rows.constFirst().error) / wanted;
     return miss > largestLeadMiss ? std::optional(miss) : std::nullopt;
+}
+
+qsizetype chosenRow(const QList<LeadRow>& rows, std::optional<double> lead) {
+    for (qsizetype i = 0; lead && i < rows.size(); ++i) {
+        if (sameLead(rows[i].lead, *lead)) {
+            return i;
+        }
+    }
+    return 0;
+}
+
+QString positionNames(const Lathe& lathe, const QList<int>& positions, const QLocale& locale) {
+    QStringList names;
+    const QList<GearboxPosition> all = lathe.positions();
+    for (const int p : positions) {
+        names.append(all.at(p).name);
+    }
+    return names.join(locale.decimalPoint() == QLatin1String(",") ? QStringLiteral("; ")
+                                                                  : QStringLiteral(", "));
+}
+
+QString leadOutOfReachText(const QList<LeadRow>& rows, double wanted, double miss,
+                           const QLocale& locale) {
+    const QString need = locale.toString(wanted, 'f', 5);
+    if (rows.isEmpty()) {
+        return QCoreApplication::translate(
+                   "LatheTrains", "Bu torna bu vidayı kesemez: %1 mm adım için hiçbir dizisi yok.")
+            .arg(need);
+    }
+    return QCoreApplication::translate("LatheTrains",
+                                       "Bu torna bu vidayı kesemez: en yakın adım %1 mm, gereken "
+                                       "%2 mm'den %3 % uzak (sınır %4 %).")
+        .arg(locale.toString(rows.constFirst().lead, 'f', 5), need,
+             locale.toString(miss * 100, 'f', 1), locale.toString(largestLeadMiss * 100));
 }
 
 QString signedFigure(double x, const QLocale& locale) {

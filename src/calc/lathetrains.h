@@ -92,5 +92,15 @@ inline constexpr double largestLeadMiss = 0.01;
 // largestLeadMiss, infinity when the lathe has no train at all.
 std::optional<double> leadOutOfReach(const QList<LeadRow>& rows, double wanted);
 
+// The row of the lead chosen (the first where it is not among them).
+qsizetype chosenRow(const QList<LeadRow>& rows, std::optional<double> lead);
+
+// The gearbox positions of a row, as "A, C".
+QString positionNames(const Lathe& lathe, const QList<int>& positions, const QLocale& locale);
+
+// "This lathe cannot cut the worm: …", with the nearest lead and by how much it misses.
+QString leadOutOfReachText(const QList<LeadRow>& rows, double wanted, double miss,
+                           const QLocale& locale);
+
 // An error to 0.1 µm with its sign: a plus means the cut lead is longer.
 QString signedFigure(double x, const QLocale& locale);

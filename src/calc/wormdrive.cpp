@@ -58,6 +58,11 @@ bool HESAPLA_Click(FormState& form) {
     if (!form.store(F::h1_t, (n(F::da1_t) - n(F::df1_t)) / 2)) {
         return false;
     }
+    // The square root of a negative tooth count is the count's fault, not L's.
+    if (n(F::Z2_t).ok() && n(F::Z2_t).value() < 0) {
+        form.report({F::Z2_t, FaultKind::NotPositive});
+        return false;
+    }
     const CheckedNumber rootZ2 = n(F::Z2_t).apply([](double z) { return std::sqrt(z); });
     if (!form.store(F::L_t, (n(F::m_t) + n(F::m_t)) * (rootZ2 + 1))) {
         return false;
@@ -85,9 +90,39 @@ bool HESAPLA_Click(FormState& form) {
     if (!z1) {
         return false;
     }
+    // Likewise a division by a tooth count of 0 is the count's fault, not N2's.
+    if (n(F::Z2_t).ok() && n(F::Z2_t).value() == 0) {
+        form.report({F::Z2_t, FaultKind::NotPositive});
+        return false;
+    }
     if (!form.store(F::N2_t, n(F::N1_t) * double(*z1) / n(F::Z2_t))) {
         return false;
     }
     form.setEnabled(ButtonId::Command2, true);
     return true;
+}
+
+QList<Fault> unmakeableJob(const FormState& form) {
+    using F = FieldId;
+    QList<Fault> faults;
+    const auto read = [&form](FieldId field) { return form.number(field); };
+    if (const CheckedNumber m = read(F::m_t); m.ok() && !(m.value() > 0)) {
+        faults.append({F::m_t, FaultKind::NotPositive});
+    }
+    if (const CheckedNumber z2 = read(F::Z2_t);
+        z2.ok() && !(z2.value() >= 1 && z2.value() == std::floor(z2.value()))) {
+        faults.append({F::Z2_t, FaultKind::NotACount});
+    }
+    if (const CheckedNumber d1 = read(F::d1_t); d1.ok() && !(d1.value() > 0)) {
+        faults.append({F::d1_t, FaultKind::NotPositive});
+    }
+    if (const CheckedNumber n1 = read(F::N1_t); n1.ok() && n1.value() < 0) {
+        faults.append({F::N1_t, FaultKind::Negative});
+    }
+    return faults;
+}
+
+QString jobFaultMessage(const Fault& fault, const QLocale& locale) {
+    return QCoreApplication::translate("Calculation", "Bu iş yapılamaz: %1")
+        .arg(faultMessage(fault, locale));
 }

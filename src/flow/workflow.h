@@ -4,7 +4,7 @@
 // run that reaches its end is recorded with the field texts it left. The record is what tells
 // the job sheet whether a section's results still belong to the inputs on the screen.
 
-#include "calc/jobsheet.h"
+#include "flow/runstate.h"
 #include "model/formstate.h"
 
 #include <QObject>
@@ -24,6 +24,10 @@ public:
     const Machine& machine() const { return m_machine; }
     void setMachine(const Machine& machine);
 
+    // The lead chosen among the lathe's nearest, for the sheet; nothing: the nearest.
+    std::optional<double> chosenLead() const { return m_lead; }
+    void chooseLead(std::optional<double> lead) { m_lead = lead; }
+
     // Runs the button's calculation; a click on a disabled button does nothing.
     void click(ButtonId button);
 
@@ -41,6 +45,7 @@ private:
     FormState& m_form;
     CompletedRuns m_runs;
     Machine m_machine = builtInMachine();
+    std::optional<double> m_lead;
     std::array<SectionState, buttonCount> m_states{SectionState::NeverRun, SectionState::NeverRun,
                                                    SectionState::NeverRun};
 };

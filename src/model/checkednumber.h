@@ -24,6 +24,10 @@ public:
     static CheckedNumber ambiguous(FieldId source, const QString& text) {
         return unreadable(source, FaultKind::AmbiguousPoint, text);
     }
+    // A number with its digits grouped, quoted in the message with the digits as to be typed.
+    static CheckedNumber grouped(FieldId source, const QString& text) {
+        return unreadable(source, FaultKind::GroupSeparator, text);
+    }
 
     bool ok() const { return !m_kind.has_value(); }
     double value() const { return m_value; }
@@ -34,7 +38,8 @@ public:
         if (!m_kind) {
             return std::nullopt;
         }
-        if (*m_kind == FaultKind::NotANumber || *m_kind == FaultKind::AmbiguousPoint) {
+        if (*m_kind == FaultKind::NotANumber || *m_kind == FaultKind::AmbiguousPoint ||
+            *m_kind == FaultKind::GroupSeparator) {
             return Fault{m_source, *m_kind, m_text};
         }
         return Fault{target, *m_kind};

@@ -101,6 +101,17 @@ QString faultMessage(const Fault& fault, const QLocale& locale) {
             "Fault", "Vida ağız sayısı için 1 ile 6 arasında bir tam sayı girin.");
     case FaultKind::NotPositive:
         return QCoreApplication::translate("Fault", "%1 sıfırdan büyük olmalı.").arg(field);
+    case FaultKind::Negative:
+        return QCoreApplication::translate("Fault", "%1 sıfırdan küçük olamaz.").arg(field);
+    case FaultKind::GroupSeparator: {
+        QLocale grouping = locale;
+        grouping.setNumberOptions(QLocale::DefaultNumberOptions);
+        return QCoreApplication::translate("Fault",
+                                           "%1 alanındaki «%2» basamakları gruplanmış; binlik "
+                                           "ayırıcı kabul edilmez: sayıyı %3 olarak yazın.")
+            .arg(field, fault.text.trimmed(),
+                 FieldValues::writeNumber(grouping.toDouble(fault.text.trimmed()), locale));
+    }
     }
     return field;
 }

@@ -18,6 +18,8 @@ enum class FaultKind {
     AmbiguousPoint,   // "1.440" in a comma locale: 1,44 or 1440
     InvalidStarts,    // the worm's starts z1 are not a whole number from 1 to 6
     NotPositive,      // a length that must be above zero, such as the worm's pitch diameter
+    Negative,         // a value that cannot be below zero, such as a speed
+    GroupSeparator,   // "1,450" in a point locale: digits grouped, which a field never takes
 };
 
 struct Fault {

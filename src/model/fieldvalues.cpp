@@ -57,6 +57,15 @@ bool isAmbiguousPoint(const QString& text, const QLocale& locale) {
     return fraction.size() == 3 && digitsOnly(whole) && digitsOnly(fraction);
 }
 
+bool isGrouped(const QString& text, const QLocale& locale) {
+    QLocale grouping = locale;
+    grouping.setNumberOptions(QLocale::DefaultNumberOptions);
+    bool ok = false;
+    const double value = grouping.toDouble(text.trimmed(), &ok);
+    return ok && std::isfinite(value) && text.contains(locale.groupSeparator()) &&
+           !readNumber(text, locale);
+}
+
 QString writeNumber(double x, const QLocale& locale) {
     if (x == 0.0) {
         x = 0.0; // drops the sign of -0

@@ -26,6 +26,10 @@ std::optional<double> readNumber(const QString& text, const QLocale& locale);
 // ("1.440"): a Turkish user may mean 1440 as well as 1,44, so it is read as neither.
 bool isAmbiguousPoint(const QString& text, const QLocale& locale);
 
+// A number that reads only with its digits grouped in the locale's way ("1,450" where the point
+// is the decimal separator), which readNumber refuses.
+bool isGrouped(const QString& text, const QLocale& locale);
+
 // x (finite) in the shortest form with at most 15 significant digits, the locale's decimal
 // separator, no grouping, no trailing zeros, never "-0".
 QString writeNumber(double x, const QLocale& locale);

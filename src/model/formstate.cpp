@@ -45,6 +45,9 @@ CheckedNumber FormState::number(FieldId field) const {
     if (FieldValues::isAmbiguousPoint(text, m_locale)) {
         return CheckedNumber::ambiguous(field, text);
     }
+    if (FieldValues::isGrouped(text, m_locale)) {
+        return CheckedNumber::grouped(field, text);
+    }
     return CheckedNumber::notANumber(field);
 }
 

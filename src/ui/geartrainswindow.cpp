@@ -2,7 +2,6 @@
 
 #include "ui/notes.h"
 
-#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -11,9 +10,7 @@
 #include <QVBoxLayout>
 
 GearTrainsWindow::GearTrainsWindow(Workflow& flow, QWidget* parent)
-    : QWidget(parent, Qt::Window)
-    , m_flow(flow)
-    , m_form(flow.form()) {
+    : ToolWindow(flow, {}, parent) {
     setObjectName(QStringLiteral("gearTrainsWindow"));
     m_count = new QLabel(this);
     m_count->setObjectName(QStringLiteral("countLine"));
@@ -44,8 +41,7 @@ GearTrainsWindow::GearTrainsWindow(Workflow& flow, QWidget* parent)
     resize(460, 420);
     retranslate();
 
-    connect(&m_form, &FormState::textChanged, this, &GearTrainsWindow::followField);
-    connect(&m_flow, &Workflow::machineChanged, this, [this] { followField(FieldId::Z2_t); });
+    connect(&flow, &Workflow::machineChanged, this, &GearTrainsWindow::refreshIfShown);
     connect(m_table, &QTableWidget::itemSelectionChanged, this,
             &GearTrainsWindow::selectionChanged);
     connect(m_table, &QTableWidget::cellDoubleClicked, this, &GearTrainsWindow::useSelected);
@@ -62,41 +58,23 @@ void GearTrainsWindow::retranslate() {
                        "Kullan yalnız basit dizide geçerlidir: A, GD alanına yazılır."));
 }
 
-void GearTrainsWindow::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange) {
-        retranslate();
-        if (isVisible()) {
-            refresh();
-        }
-    }
-    QWidget::changeEvent(event);
-}
-
-void GearTrainsWindow::showEvent(QShowEvent* event) {
-    refresh();
-    QWidget::showEvent(event);
-}
-
-// A hidden window waits for its next show.
-void GearTrainsWindow::followField(FieldId field) {
-    if ((field == FieldId::Z2_t || field == FieldId::z1_t) && isVisible()) {
-        refresh();
-    }
+bool GearTrainsWindow::follows(FieldId field) const {
+    return field == FieldId::Z2_t || field == FieldId::z1_t;
 }
 
 void GearTrainsWindow::refresh() {
-    const QString z2 = m_form.getText(FieldId::Z2_t);
-    const QString z1 = m_form.getText(FieldId::z1_t);
+    const QString z2 = form().getText(FieldId::Z2_t);
+    const QString z1 = form().getText(FieldId::z1_t);
     setWindowTitle(tr("DİŞLİ DİZİLERİ – Z2 = %1, z1 = %2").arg(z2.trimmed(), z1.trimmed()));
-    const auto found = gearTrainsFor(z2, z1, m_flow.machine(), m_form.locale());
-    m_count->setText(Notes::trainCount(found, z2, z1, m_form.locale()));
+    const auto found = gearTrainsFor(z2, z1, flow().machine(), form().locale());
+    m_count->setText(Notes::trainCount(found, z2, z1, form().locale()));
     const auto* search = std::get_if<TrainSearch>(&found);
     m_trains = search != nullptr ? search->trains : QList<GearTrain>{};
 
     m_table->clearContents();
     m_table->setRowCount(int(m_trains.size()));
     const auto cell = [this](int teeth) {
-        auto* item = new QTableWidgetItem(teeth == 0 ? QString() : m_form.locale().toString(teeth));
+        auto* item = new QTableWidgetItem(teeth == 0 ? QString() : form().locale().toString(teeth));
         item->setTextAlignment(Qt::AlignCenter);
         return item;
     };
@@ -129,6 +107,6 @@ void GearTrainsWindow::selectionChanged() {
 
 void GearTrainsWindow::useSelected() {
     if (const GearTrain* train = selectedSimpleTrain()) {
-        m_form.setText(FieldId::GD_t, m_form.locale().toString(train->a));
+        form().setText(FieldId::GD_t, form().locale().toString(train->a));
     }
 }

@@ -6,34 +6,28 @@
 // made on first use.
 
 #include "calc/geartrains.h"
-#include "flow/workflow.h"
-
-#include <QWidget>
+#include "ui/toolwindow.h"
 
 class QLabel;
 class QPushButton;
 class QTableWidget;
 
-class GearTrainsWindow final : public QWidget {
+class GearTrainsWindow final : public ToolWindow {
     Q_OBJECT
 
 public:
     explicit GearTrainsWindow(Workflow& flow, QWidget* parent = nullptr);
 
 protected:
-    void showEvent(QShowEvent* event) override;
-    void changeEvent(QEvent* event) override;
+    void retranslate() override;
+    void refresh() override;
+    bool follows(FieldId field) const override;
 
 private:
-    void retranslate();
-    void followField(FieldId field);
-    void refresh();
     void selectionChanged();
     void useSelected();
     const GearTrain* selectedSimpleTrain() const;
 
-    Workflow& m_flow;
-    FormState& m_form;
     QLabel* m_count = nullptr;
     QTableWidget* m_table = nullptr;
     QPushButton* m_use = nullptr;

@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -35,8 +36,7 @@ std::variant<std::pair<double, int>, QString> wormForLathe(const FormState& form
 }
 
 LatheWindow::LatheWindow(Workflow& flow, MachineStore& store, QWidget* parent)
-    : QWidget(parent, Qt::Window)
-    , m_form(flow.form())
+    : ToolWindow(flow, {ButtonId::HESAPLA}, parent)
     , m_store(store) {
     setObjectName(QStringLiteral("latheWindow"));
     m_lathe = new QComboBox(this);
@@ -56,21 +56,32 @@ LatheWindow::LatheWindow(Workflow& flow, MachineStore& store, QWidget* parent)
     m_indexing->setWordWrap(true);
 
     auto* choice = new QHBoxLayout;
-    auto* label = new QLabel(tr("Torna:"), this);
-    label->setBuddy(m_lathe);
-    choice->addWidget(label);
+    m_latheLabel = new QLabel(this);
+    m_latheLabel->setBuddy(m_lathe);
+    choice->addWidget(m_latheLabel);
     choice->addWidget(m_lathe, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(choice);
+    layout->addWidget(staleLine());
     layout->addWidget(m_message);
     layout->addWidget(m_table, 1);
     layout->addWidget(m_indexing);
     resize(640, 520);
+    setFigures(m_table);
+    retranslate();
 
-    connect(&m_form, &FormState::textChanged, this, &LatheWindow::followField);
     connect(m_lathe, &QComboBox::activated, this, &LatheWindow::chooseLathe);
     connect(m_table, &QTableWidget::itemSelectionChanged, this, &LatheWindow::showIndexing);
     followLathes();
+}
+
+void LatheWindow::retranslate() {
+    m_latheLabel->setText(tr("Torna:"));
+    followLathes();
+}
+
+bool LatheWindow::follows(FieldId field) const {
+    return field == FieldId::m_t || field == FieldId::z1_t || field == FieldId::L_t;
 }
 
 void LatheWindow::followLathes() {
@@ -86,9 +97,7 @@ void LatheWindow::followLathes() {
     if (!m_finder || !(m_finder->lathe() == m_store.latheInUse())) {
         m_finder.reset();
     }
-    if (isVisible()) {
-        refresh();
-    }
+    refreshIfShown();
 }
 
 void LatheWindow::chooseLathe(int index) {
@@ -96,41 +105,24 @@ void LatheWindow::chooseLathe(int index) {
     followLathes();
 }
 
-void LatheWindow::showEvent(QShowEvent* event) {
-    refresh();
-    QWidget::showEvent(event);
-}
-
-void LatheWindow::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange && isVisible()) {
-        followLathes();
-    }
-    QWidget::changeEvent(event);
-}
-
-// A hidden window waits for its next show.
-void LatheWindow::followField(FieldId field) {
-    if ((field == FieldId::m_t || field == FieldId::z1_t || field == FieldId::L_t) && isVisible()) {
-        refresh();
-    }
-}
-
 void LatheWindow::refresh() {
-    const QLocale& locale = m_form.locale();
+    const QLocale& locale = form().locale();
     setWindowTitle(
         tr("VİDA TORNALAMA — m = %1, z1 = %2")
-            .arg(m_form.getText(FieldId::m_t).trimmed(), m_form.getText(FieldId::z1_t).trimmed()));
-    const auto worm = wormForLathe(m_form);
+            .arg(form().getText(FieldId::m_t).trimmed(), form().getText(FieldId::z1_t).trimmed()));
+    const auto worm = wormForLathe(form());
     m_rows.clear();
     if (const auto* refused = std::get_if<QString>(&worm)) {
         m_message->setText(*refused);
+    } else if (const auto job = unmakeable()) {
+        m_message->setText(*job);
     } else {
         std::tie(m_module, m_starts) = std::get<std::pair<double, int>>(worm);
         if (!m_finder) {
             m_finder.emplace(m_store.latheInUse());
         }
         const std::optional<double> length =
-            FieldValues::readNumber(m_form.getText(FieldId::L_t), locale);
+            FieldValues::readNumber(form().getText(FieldId::L_t), locale);
         const double wanted = wormLead(m_module, m_starts);
         m_rows = m_finder->nearest(wanted, length && *length > 0 ? length : std::nullopt);
         const LeadScrew& screw = m_finder->lathe().screw;
@@ -142,6 +134,11 @@ void LatheWindow::refresh() {
                 : tr("Gereken adım pz = z1 × π × m = %1 mm; vidalı mil inçte %2 diş.")
                       .arg(locale.toString(wanted, 'f', 5),
                            FieldValues::writeNumber(screw.value, locale)));
+        // No row is offered as the way to cut a worm the lathe does not reach.
+        if (const auto miss = leadOutOfReach(m_rows, wanted)) {
+            m_message->setText(leadOutOfReachText(m_rows, wanted, *miss, locale));
+            m_rows.clear();
+        }
     }
 
     const bool gearbox = m_finder && !m_finder->lathe().gearbox.isEmpty();
@@ -151,6 +148,7 @@ void LatheWindow::refresh() {
     }
     headers << tr("Dizi") << tr("Diğer diziler") << tr("Adım (mm)") << tr("µm / 100 mm")
             << tr("µm / L") << tr("Bölme");
+    const QSignalBlocker quiet(m_table); // the chosen lead is restored below, not reset
     m_table->clear();
     m_table->setColumnCount(int(headers.size()));
     m_table->setHorizontalHeaderLabels(headers);
@@ -164,7 +162,8 @@ void LatheWindow::refresh() {
         const LeadRow& r = m_rows.at(row);
         int column = 0;
         if (gearbox) {
-            m_table->setItem(row, column++, cell(m_finder->lathe().gearbox.at(r.position).name));
+            m_table->setItem(row, column++,
+                             cell(positionNames(m_finder->lathe(), r.positions, locale)));
         }
         m_table->setItem(row, column++, cell(r.train.text(locale)));
         m_table->setItem(row, column++, cell(locale.toString(r.others)));
@@ -179,20 +178,23 @@ void LatheWindow::refresh() {
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_table->horizontalHeader()->setStretchLastSection(true);
     if (!m_rows.isEmpty()) {
-        m_table->selectRow(0);
+        m_table->selectRow(int(chosenRow(m_rows, flow().chosenLead())));
     }
     showIndexing();
 }
 
 // How to cut the next start of a worm of several: by the top slide, or, when A allows it, by
-// turning the spindle with A out of mesh.
+// turning the spindle with A out of mesh. The row chosen is the job's.
 void LatheWindow::showIndexing() {
     const int row = m_table->currentRow();
+    if (row >= 0 && row < m_rows.size() && m_table->signalsBlocked() == false) {
+        flow().chooseLead(m_rows.at(row).lead);
+    }
     if (m_starts < 2 || row < 0 || row >= m_rows.size()) {
         m_indexing->clear();
         return;
     }
-    const QLocale& locale = m_form.locale();
+    const QLocale& locale = form().locale();
     const LeadRow& r = m_rows.at(row);
     QString text = tr("Ağızları bölmek için üst kızağı tezgâha paralel ayarlayıp bir eksenel adım "
                       "ilerletin: π × m = %1 mm.")

@@ -3,12 +3,11 @@
 // The "Vida Tornalama" tool window: the lathe's change gears that come nearest the worm's lead
 // z1 × π × m, following m_t, z1_t and L_t as they are typed, with a choice of lathe at the top.
 // Below the table, for a worm of more than one start, how to index the starts for the chosen
-// row. Non-modal, made on first use; the search runs in src/calc.
+// row; the row chosen is the job's, and the sheet prints it. A lathe whose nearest lead misses
+// by more than 1 % offers no row. Non-modal, made on first use; the search runs in src/calc.
 
 #include "calc/lathetrains.h"
-#include "flow/workflow.h"
-
-#include <QWidget>
+#include "ui/toolwindow.h"
 
 #include <optional>
 
@@ -17,7 +16,7 @@ class QComboBox;
 class QLabel;
 class QTableWidget;
 
-class LatheWindow final : public QWidget {
+class LatheWindow final : public ToolWindow {
     Q_OBJECT
 
 public:
@@ -27,18 +26,17 @@ public:
     void followLathes();
 
 protected:
-    void showEvent(QShowEvent* event) override;
-    void changeEvent(QEvent* event) override;
+    void retranslate() override;
+    void refresh() override;
+    bool follows(FieldId field) const override;
 
 private:
-    void followField(FieldId field);
     void chooseLathe(int index);
-    void refresh();
     void showIndexing();
 
-    FormState& m_form;
     MachineStore& m_store;
     std::optional<LatheTrainFinder> m_finder; // for the lathe in use
+    QLabel* m_latheLabel = nullptr;
     QComboBox* m_lathe = nullptr;
     QLabel* m_message = nullptr;
     QTableWidget* m_table = nullptr;

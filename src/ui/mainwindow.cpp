@@ -408,9 +408,9 @@ void MainWindow::showEvent(QShowEvent* event) {
 std::optional<JobSheet> MainWindow::currentSheet() {
     auto sheet =
         makeJobSheet(m_form, m_flow.machine(), m_flow.completedRuns(), QDateTime::currentDateTime(),
-                     m_store.latheInUse(), savedGauge(m_settings));
+                     {m_store.latheInUse(), savedGauge(m_settings), m_flow.chosenLead()});
     if (const auto* refusal = std::get_if<SheetRefusal>(&sheet)) {
-        showMessage(refusalMessage(*refusal));
+        showMessage(refusalMessage(*refusal, m_form.locale()));
         return std::nullopt;
     }
     return std::get<JobSheet>(std::move(sheet));

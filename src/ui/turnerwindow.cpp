@@ -2,7 +2,6 @@
 
 #include "model/fieldvalues.h"
 
-#include <QEvent>
 #include <QFormLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -32,11 +31,10 @@ WireGauge savedGauge(const QSettings& settings) {
 }
 
 TurnerWindow::TurnerWindow(Workflow& flow, QSettings& settings, QWidget* parent)
-    : QWidget(parent, Qt::Window)
-    , m_form(flow.form())
+    : ToolWindow(flow, {ButtonId::HESAPLA}, parent)
     , m_settings(settings) {
     setObjectName(QStringLiteral("turnerWindow"));
-    const QLocale& locale = m_form.locale();
+    const QLocale& locale = form().locale();
     const WireGauge gauge = savedGauge(m_settings);
     m_angle = new QLineEdit(FieldValues::writeNumber(gauge.profileAngle, locale), this);
     m_angle->setObjectName(QStringLiteral("profileAngle"));
@@ -64,17 +62,14 @@ TurnerWindow::TurnerWindow(Workflow& flow, QSettings& settings, QWidget* parent)
     inputs->addRow(m_wireLabel, m_wire);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(inputs);
+    layout->addWidget(staleLine());
     layout->addWidget(m_message);
     layout->addWidget(m_table, 1);
     layout->addWidget(m_warnings);
     resize(720, 480);
+    setFigures(m_table);
     retranslate();
 
-    connect(&m_form, &FormState::textChanged, this, [this] {
-        if (isVisible()) {
-            refresh();
-        }
-    });
     connect(m_angle, &QLineEdit::textChanged, this, &TurnerWindow::takeGauge);
     connect(m_wire, &QLineEdit::textChanged, this, &TurnerWindow::takeGauge);
     takeGauge();
@@ -84,27 +79,16 @@ void TurnerWindow::retranslate() {
     m_angleLabel->setText(tr("PROFİL AÇISI (α, derece)"));
     m_wireLabel->setText(tr("TEL ÇAPI (mm; boşsa en uygun tel)"));
     m_table->setHorizontalHeaderLabels({tr("Ölçü"), tr("Değer"), tr("Birim"), tr("Kural")});
-}
-
-void TurnerWindow::showEvent(QShowEvent* event) {
-    refresh();
-    QWidget::showEvent(event);
-}
-
-void TurnerWindow::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange) {
-        retranslate();
-        if (isVisible()) {
-            refresh();
-        }
+    // A refused input's message is worded again.
+    if (!m_gauge) {
+        takeGauge();
     }
-    QWidget::changeEvent(event);
 }
 
 // Reads the two inputs; a gauge that reads is kept in the settings for the sheet and the next
 // start.
 void TurnerWindow::takeGauge() {
-    const QLocale& locale = m_form.locale();
+    const QLocale& locale = form().locale();
     const std::optional<double> angle = FieldValues::readNumber(m_angle->text(), locale);
     const QString wireText = m_wire->text().trimmed();
     const std::optional<double> wire = FieldValues::readNumber(wireText, locale);
@@ -120,23 +104,25 @@ void TurnerWindow::takeGauge() {
         m_settings.setValue(angleKey, m_gauge->profileAngle);
         m_settings.setValue(wireKey, m_gauge->wire ? QVariant(*m_gauge->wire) : QVariant());
     }
-    if (isVisible()) {
-        refresh();
-    }
+    refreshIfShown();
 }
 
 void TurnerWindow::refresh() {
-    const QLocale& locale = m_form.locale();
+    const QLocale& locale = form().locale();
     setWindowTitle(tr("TASLAK VE KONTROL — m = %1, Z2 = %2, z1 = %3")
-                       .arg(m_form.getText(FieldId::m_t).trimmed(),
-                            m_form.getText(FieldId::Z2_t).trimmed(),
-                            m_form.getText(FieldId::z1_t).trimmed()));
+                       .arg(form().getText(FieldId::m_t).trimmed(),
+                            form().getText(FieldId::Z2_t).trimmed(),
+                            form().getText(FieldId::z1_t).trimmed()));
     m_table->setRowCount(0);
     m_warnings->clear();
     if (!m_gauge) {
         return; // the message names the input
     }
-    const auto made = turnerFigures(m_form, *m_gauge);
+    if (const auto job = unmakeable()) {
+        m_message->setText(*job);
+        return;
+    }
+    const auto made = turnerFigures(form(), *m_gauge);
     if (const auto* fault = std::get_if<Fault>(&made)) {
         m_message->setText(faultMessage(*fault, locale));
         return;

@@ -7,10 +7,9 @@
 // does not read names its input. Non-modal, made on first use.
 
 #include "calc/turnerfigures.h"
-#include "flow/workflow.h"
+#include "ui/toolwindow.h"
 
 #include <QSettings>
-#include <QWidget>
 
 class QLabel;
 class QLineEdit;
@@ -19,22 +18,20 @@ class QTableWidget;
 // The gauge the user last gave, or α 20° and the best wire.
 WireGauge savedGauge(const QSettings& settings);
 
-class TurnerWindow final : public QWidget {
+class TurnerWindow final : public ToolWindow {
     Q_OBJECT
 
 public:
     TurnerWindow(Workflow& flow, QSettings& settings, QWidget* parent = nullptr);
 
 protected:
-    void showEvent(QShowEvent* event) override;
-    void changeEvent(QEvent* event) override;
+    void retranslate() override;
+    void refresh() override;
+    bool follows(FieldId) const override { return true; }
 
 private:
-    void retranslate();
     void takeGauge();
-    void refresh();
 
-    FormState& m_form;
     QSettings& m_settings;
     QLineEdit* m_angle = nullptr;
     QLineEdit* m_wire = nullptr;

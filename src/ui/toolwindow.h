@@ -1,0 +1,55 @@
+#pragma once
+
+// What the tool windows beside the form share: each follows the form's fields as they are
+// typed, the workflow's one signal for what is current and the interface's language, once,
+// here. While a section a window reads is not current, its figures are grey and a line above
+// them says which button to press; a job no shop can make is refused with the words the sheet
+// uses. A language change retranslates a window at once, shown or hidden; a hidden window
+// computes nothing and catches up when it is next shown.
+
+#include "flow/workflow.h"
+
+#include <QWidget>
+
+#include <optional>
+
+class QLabel;
+
+class ToolWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    // `reads`: the sections whose results the window's figures come from.
+    ToolWindow(Workflow& flow, QList<ButtonId> reads, QWidget* parent = nullptr);
+
+protected:
+    // The window's fixed texts in the interface's language.
+    virtual void retranslate() = 0;
+    // Its figures from the form as it stands.
+    virtual void refresh() = 0;
+    // Whether a change of the field changes its figures.
+    virtual bool follows(FieldId field) const = 0;
+
+    Workflow& flow() const { return m_flow; }
+    FormState& form() const { return m_flow.form(); }
+    // The line that says which section to calculate again; the window places it.
+    QLabel* staleLine() const { return m_stale; }
+    // The widget whose figures go grey while a section is not current.
+    void setFigures(QWidget* figures);
+    // Why the job is none a shop can make, as the sheet says it; nothing when it can be made.
+    std::optional<QString> unmakeable() const;
+    // Refreshes now if shown, else at the next show.
+    void refreshIfShown();
+
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void followField(FieldId field);
+    void showStaleness();
+
+    Workflow& m_flow;
+    QList<ButtonId> m_reads;
+    QLabel* m_stale = nullptr;
+    QWidget* m_figures = nullptr;
+};
