@@ -1069,6 +1069,18 @@
         <source>Taslak ve &amp;Kontrol…</source>
         <translation>Blank and &amp;Checks…</translation>
     </message>
+    <message>
+        <source>Bu pencerenin tezgâh dosyasına yazdıkları artık dosyada yok: %1. Dosyayı başka bir pencere ya da bir el değiştirdi.</source>
+        <translation>What this window wrote to the machine file is no longer in it: %1. Another window or a hand edit changed the file.</translation>
+    </message>
+    <message>
+        <source>Bu pencerenin tezgâh dosyasına yazdıkları artık dosyada yok: %1. Başka bir pencere dosyayı kaydederken bu pencerenin yazdığını «%2» adıyla bir kenara koydu; onları oradan İçe Aktar… ile geri alabilirsiniz.</source>
+        <translation>What this window wrote to the machine file is no longer in it: %1. Another window, saving the file, set this window&apos;s file aside as «%2»; Import… brings them back from there.</translation>
+    </message>
+    <message>
+        <source>Bu hesaplamanın bütün notları</source>
+        <translation>Every note of this calculation</translation>
+    </message>
 </context>
 <context>
     <name>Notes</name>
@@ -1126,35 +1138,35 @@
         <translation>«%1» is no longer in the file: the built-in machine is used.</translation>
     </message>
     <message>
-        <source>ba = %1 mm, b2 = %2 mm&apos;den büyük</source>
-        <translation>ba = %1 mm, above b2 = %2 mm</translation>
+        <source>Uyarı: ba = %1 mm, b2 = %2 mm&apos;den büyük.</source>
+        <translation>Warning: ba = %1 mm is above b2 = %2 mm.</translation>
     </message>
     <message>
-        <source>L = %1 mm, b1 = %2 mm&apos;den kısa</source>
-        <translation>L = %1 mm, below b1 = %2 mm</translation>
+        <source>Uyarı: L = %1 mm, b1 = %2 mm&apos;den kısa.</source>
+        <translation>Warning: L = %1 mm is shorter than b1 = %2 mm.</translation>
     </message>
     <message>
-        <source>rk = %1 mm, boğaz yok</source>
-        <translation>rk = %1 mm, no throat</translation>
+        <source>Uyarı: rk = %1 mm, boğaz yok.</source>
+        <translation>Warning: rk = %1 mm, no throat.</translation>
     </message>
     <message>
-        <source>dişlinin dip boşluğu %1 mm</source>
-        <translation>the wheel&apos;s bottom clearance is %1 mm</translation>
+        <source>Uyarı: dişlinin dip boşluğu %1 mm.</source>
+        <translation>Warning: the wheel&apos;s bottom clearance is %1 mm.</translation>
     </message>
     <message>
-        <source>vidanın dip boşluğu %1 mm</source>
-        <translation>the worm&apos;s bottom clearance is %1 mm</translation>
-    </message>
-    <message>
-        <source>Uyarı: %1.</source>
-        <translation>Warning: %1.</translation>
+        <source>Uyarı: vidanın dip boşluğu %1 mm.</source>
+        <translation>Warning: the worm&apos;s bottom clearance is %1 mm.</translation>
     </message>
     <message numerus="yes">
-        <source>Uyarı: %1 (ve %n uyarı daha).</source>
+        <source>+%n not</source>
         <translation>
-            <numerusform>Warning: %1 (and %n more warning).</numerusform>
-            <numerusform>Warning: %1 (and %n more warnings).</numerusform>
+            <numerusform>+%n note</numerusform>
+            <numerusform>+%n notes</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>«%1» artık dosyada yok: yerleşik torna kullanılıyor.</source>
+        <translation>«%1» is no longer in the file: the built-in lathe is used.</translation>
     </message>
 </context>
 <context>

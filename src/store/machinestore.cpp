@@ -9,6 +9,8 @@
 #include <QFileSystemWatcher>
 #include <QSettings>
 
+#include <algorithm>
+
 namespace {
 
 const QString chosenKey = QStringLiteral("machine");
@@ -130,7 +132,47 @@ void MachineStore::followDisk() {
     m_refused = {};
     m_book = std::get<MachineBook>(book);
     m_book.active.clear();
+    const WrittenGone gone = goneFrom(m_book);
     emit machinesChanged();
+    if (!gone.names.isEmpty()) {
+        m_written.reset(); // said once
+        emit writtenGone(gone);
+    }
+}
+
+WrittenGone MachineStore::goneFrom(const MachineBook& now) const {
+    WrittenGone gone;
+    if (!m_written) {
+        return gone;
+    }
+    const auto& [written, bytes] = *m_written;
+    const auto missing = [&gone](const auto& wrote, const auto& present) {
+        for (const auto& entry : wrote) {
+            if (std::none_of(present.begin(), present.end(),
+                             [&entry](const auto& p) { return sameName(p.name, entry.name); })) {
+                gone.names.append(entry.name);
+            }
+        }
+    };
+    missing(written.machines, now.machines);
+    missing(written.lathes, now.lathes);
+    if (gone.names.isEmpty()) {
+        return gone;
+    }
+    // The file this window wrote, if another's save set it aside beside the file.
+    const QFileInfo info(m_path);
+    const QDir folder = info.absoluteDir();
+    const QStringList asides =
+        folder.entryList({QStringLiteral("%1-*.%2").arg(info.completeBaseName(), info.suffix())},
+                         QDir::Files, QDir::Time);
+    for (const QString& name : asides) {
+        QFile file(folder.filePath(name));
+        if (file.open(QIODevice::ReadOnly) && file.readAll() == bytes) {
+            gone.setAside = file.fileName();
+            break;
+        }
+    }
+    return gone;
 }
 
 const Machine& MachineStore::machineInUse() const {
@@ -184,6 +226,7 @@ SaveOutcome MachineStore::save(const MachineBook& book, const QString& chosen,
     }
     m_known = {true, bytes};
     m_refused = {};
+    m_written = std::pair{book, bytes};
     m_book = book;
     m_book.active.clear();
     choose(chosen);

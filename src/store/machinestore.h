@@ -13,6 +13,7 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -32,6 +33,13 @@ struct DiskState {
 struct SaveOutcome {
     QString setAside;
     std::optional<QString> error;
+};
+
+// Machines and lathes that this window wrote and that a change on disk took away, and where the
+// file this window wrote was set aside, if it was (found beside the file by its bytes).
+struct WrittenGone {
+    QStringList names;
+    QString setAside;
 };
 
 class MachineStore final : public QObject {
@@ -81,9 +89,12 @@ signals:
     void machinesChanged();
     // The file changed on disk and cannot be used; said once for each content.
     void fileRefused(const FileFault& fault);
+    // After machinesChanged: entries this window wrote are gone from the new file.
+    void writtenGone(const WrittenGone& gone);
 
 private:
     DiskState readDisk(FileFault* unreadable = nullptr) const;
+    WrittenGone goneFrom(const MachineBook& now) const;
     void followDisk();
     void rewatch();
 
@@ -92,7 +103,8 @@ private:
     MachineBook m_book; // without "active", which lives in the settings
     QString m_chosen;
     QString m_chosenLathe;
-    DiskState m_known;   // as last read (usable) or written
-    DiskState m_refused; // the last unusable content said
+    DiskState m_known;                                           // as last read (usable) or written
+    DiskState m_refused;                                         // the last unusable content said
+    std::optional<std::pair<MachineBook, QByteArray>> m_written; // this window's last save
     QFileSystemWatcher* m_watcher = nullptr;
 };

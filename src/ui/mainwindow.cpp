@@ -3,6 +3,7 @@
 #include "calc/changegears.h"
 #include "calc/geartrains.h"
 #include "calc/jobsheet.h"
+#include "calc/wormdrive.h"
 #include "calc/wormstarts.h"
 #include "paint/sheetpainter.h"
 #include "ui/formview.h"
@@ -32,6 +33,7 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
+#include <QToolButton>
 
 namespace {
 constexpr int statusSeconds = 8;
@@ -62,6 +64,12 @@ MainWindow::MainWindow(const QLocale& locale, const QString& configFolder, QWidg
     // costs the start-up more than the whole form.
     setWindowIcon(QIcon(QPixmap::fromImage(QImage(zorvandiIcon))));
     buildMenus();
+    m_moreNotes = new QToolButton(this);
+    m_moreNotes->setObjectName(QStringLiteral("moreNotes"));
+    m_moreNotes->setAutoRaise(true);
+    m_moreNotes->hide();
+    connect(m_moreNotes, &QToolButton::clicked, this, &MainWindow::listNotes);
+    statusBar()->addPermanentWidget(m_moreNotes);
     m_machineLabel = new QLabel(this);
     m_machineLabel->setObjectName(QStringLiteral("machineLabel"));
     statusBar()->addPermanentWidget(m_machineLabel);
@@ -71,6 +79,7 @@ MainWindow::MainWindow(const QLocale& locale, const QString& configFolder, QWidg
     connect(&m_flow, &Workflow::machineChanged, this, &MainWindow::showMachineInUse);
     connect(&m_store, &MachineStore::machinesChanged, this, &MainWindow::followMachines);
     connect(&m_store, &MachineStore::fileRefused, this, &MainWindow::refuseChangedFile);
+    connect(&m_store, &MachineStore::writtenGone, this, &MainWindow::sayWrittenGone);
     // The watch on the machine file shows nothing, so it starts once the first frame is up; it
     // then catches up with any change since the file was read.
     constexpr int watchAfterMs = 500;
@@ -188,8 +197,8 @@ void MainWindow::retranslate() {
     m_actions.machines->setText(tr("Te&zgâhlar…"));
     m_actions.about->setText(tr("ZORVANDI &Hakkında"));
     showMachineInUse();
-    if (m_note.text && !statusBar()->currentMessage().isEmpty()) {
-        statusBar()->showMessage(m_note.text());
+    if (!m_note.texts.isEmpty() && !statusBar()->currentMessage().isEmpty()) {
+        showNotes(m_note.section, m_note.texts);
     }
 }
 
@@ -238,14 +247,40 @@ void MainWindow::loadMachines() {
 // Another window or a hand edit changed the file: the menu and the editor show the new list at
 // their next opening, and a machine in use that is gone gives way to the built-in one.
 void MainWindow::followMachines() {
-    const QString chosen = m_store.chosenName();
     m_flow.setMachine(m_store.machineInUse());
     followLathes();
-    if (!chosen.isEmpty() && m_store.machineInUse() == builtInMachine()) {
-        // A long name would crowd the note out of the status bar.
-        const QString name = statusBar()->fontMetrics().elidedText(chosen, Qt::ElideMiddle, 150);
-        showNote(std::nullopt, [name] { return Notes::machineGone(name); });
+    // A long name would crowd the note out of the status bar.
+    const auto shortened = [this](const QString& name) {
+        return statusBar()->fontMetrics().elidedText(name, Qt::ElideMiddle, 150);
+    };
+    QList<std::function<QString()>> gone;
+    if (const QString chosen = m_store.chosenName();
+        !chosen.isEmpty() && m_store.machineInUse() == builtInMachine()) {
+        gone.append([name = shortened(chosen)] { return Notes::machineGone(name); });
     }
+    if (const QString chosen = m_store.chosenLatheName();
+        !chosen.isEmpty() && m_store.latheInUse() == builtInLathe()) {
+        gone.append([name = shortened(chosen)] { return Notes::latheGone(name); });
+    }
+    if (!gone.isEmpty()) {
+        showNotes(std::nullopt, gone);
+    }
+}
+
+// What this window wrote is gone from the file: another window saved over it, perhaps setting
+// this window's file aside.
+void MainWindow::sayWrittenGone(const WrittenGone& gone) {
+    const QString names = gone.names.join(QStringLiteral(", "));
+    if (gone.setAside.isEmpty()) {
+        showMessage(tr("Bu pencerenin tezgâh dosyasına yazdıkları artık dosyada yok: %1. Dosyayı "
+                       "başka bir pencere ya da bir el değiştirdi.")
+                        .arg(names));
+        return;
+    }
+    showMessage(tr("Bu pencerenin tezgâh dosyasına yazdıkları artık dosyada yok: %1. Başka bir "
+                   "pencere dosyayı kaydederken bu pencerenin yazdığını «%2» adıyla bir kenara "
+                   "koydu; onları oradan İçe Aktar… ile geri alabilirsiniz.")
+                    .arg(names, QDir::toNativeSeparators(gone.setAside)));
 }
 
 void MainWindow::refuseChangedFile(const FileFault& fault) {
@@ -508,19 +543,26 @@ void MainWindow::showGearTrains() {
 void MainWindow::noteCompletedRun(ButtonId button) {
     const QLocale& locale = m_form.locale();
     if (button == ButtonId::HESAPLA) {
-        const auto shared =
-            sharedFactor(m_form.getText(FieldId::Z2_t), m_form.getText(FieldId::z1_t), locale);
-        // Sizes that do not fit together come before the advice on the tooth count.
+        // A job no shop can make first, then sizes that do not fit together, then the advice on
+        // the tooth count: every one is kept, the first in the bar and the rest a click away.
+        QList<std::function<QString()>> notes;
+        for (const Fault& fault : unmakeableJob(m_form)) {
+            notes.append([fault, locale] { return jobFaultMessage(fault, locale); });
+        }
         const auto figures = turnerFigures(m_form, savedGauge(m_settings));
-        const auto* turner = std::get_if<TurnerFigures>(&figures);
-        if (turner != nullptr && !turner->warnings.isEmpty()) {
-            showNote(button, [warnings = turner->warnings, locale] {
-                return Notes::blankWarnings(warnings, locale);
-            });
-        } else if (shared) {
-            showNote(button, [shared, locale] { return Notes::sharedFactor(*shared, locale); });
+        if (const auto* turner = std::get_if<TurnerFigures>(&figures)) {
+            for (const BlankWarning& w : turner->warnings) {
+                notes.append([w, locale] { return Notes::blankWarning(w, locale); });
+            }
+        }
+        if (const auto shared = sharedFactor(m_form.getText(FieldId::Z2_t),
+                                             m_form.getText(FieldId::z1_t), locale)) {
+            notes.append([shared, locale] { return Notes::sharedFactor(*shared, locale); });
+        }
+        if (!notes.isEmpty()) {
+            showNotes(button, notes);
         } else if (m_note.section == button) {
-            showNote(std::nullopt, {});
+            showNotes(std::nullopt, {});
         }
     }
     if (button == ButtonId::Command1) {
@@ -537,18 +579,37 @@ void MainWindow::noteCompletedRun(ButtonId button) {
 
 void MainWindow::followSectionState(ButtonId section, SectionState state) {
     if (state != SectionState::Current && m_note.section == section) {
-        showNote(std::nullopt, {});
+        showNotes(std::nullopt, {});
     }
 }
 
 void MainWindow::showNote(std::optional<ButtonId> section, std::function<QString()> text) {
+    showNotes(section, text ? QList<std::function<QString()>>{std::move(text)}
+                            : QList<std::function<QString()>>{});
+}
+
+void MainWindow::showNotes(std::optional<ButtonId> section, QList<std::function<QString()>> texts) {
     m_note.section = section;
-    m_note.text = std::move(text);
-    if (m_note.text) {
-        statusBar()->showMessage(m_note.text());
-    } else {
+    m_note.texts = std::move(texts);
+    if (m_note.texts.isEmpty()) {
         statusBar()->clearMessage();
+    } else {
+        statusBar()->showMessage(m_note.texts.constFirst()());
     }
+    const auto more = int(m_note.texts.size()) - 1;
+    m_moreNotes->setVisible(more > 0);
+    if (more > 0) {
+        m_moreNotes->setText(Notes::moreNotes(more));
+        m_moreNotes->setToolTip(tr("Bu hesaplamanın bütün notları"));
+    }
+}
+
+void MainWindow::listNotes() {
+    QStringList lines;
+    for (const auto& text : m_note.texts) {
+        lines.append(text());
+    }
+    showMessage(lines.join(QLatin1Char('\n')));
 }
 
 QString MainWindow::trainsMenuPath() const {

@@ -32,6 +32,7 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
+class QToolButton;
 struct JobSheet;
 
 class MainWindow final : public QMainWindow, public MessageSink {
@@ -67,6 +68,7 @@ private:
     void loadMachines();
     void followMachines();
     void refuseChangedFile(const FileFault& fault);
+    void sayWrittenGone(const WrittenGone& gone);
     void showMachineInUse();
     void fillMachineMenu(QMenu& menu);
     void fillLatheMenu(QMenu& menu);
@@ -98,9 +100,12 @@ private:
     void showGearTrains();
     void noteCompletedRun(ButtonId button);
     void followSectionState(ButtonId section, SectionState state);
-    // Shows a note in the status bar; one that belongs to a section goes when the section stops
-    // being current. `text` words it again after a change of language.
+    // Shows notes in the status bar, the first in it and the others one click from it (the
+    // notes button, which lists them all); notes that belong to a section go when the section
+    // stops being current. Each text words it again after a change of language.
+    void showNotes(std::optional<ButtonId> section, QList<std::function<QString()>> texts);
     void showNote(std::optional<ButtonId> section, std::function<QString()> text);
+    void listNotes();
     // Where the exact trains are, as the menus read now: "Araçlar → Dişli Dizileri…".
     QString trainsMenuPath() const;
 
@@ -130,14 +135,15 @@ private:
     } m_actions;
     struct {
         std::optional<ButtonId> section;
-        std::function<QString()> text;
-    } m_note; // the note shown, in the interface's language
+        QList<std::function<QString()>> texts;
+    } m_note; // the notes shown, in the interface's language
     FormView* m_view = nullptr;
     std::unique_ptr<PrintService> m_printService;
     GearTrainsWindow* m_gearTrains = nullptr; // a child of the window, made on first use
     LatheWindow* m_lathe = nullptr;           // likewise
     TurnerWindow* m_turner = nullptr;         // likewise
     MachineStore m_store;
-    QLabel* m_machineLabel = nullptr; // "Tezgâh: <name>" at the status bar's right
-    QString m_pdfFolder;              // where the last sheet was saved
+    QLabel* m_machineLabel = nullptr;   // "Tezgâh: <name>" at the status bar's right
+    QToolButton* m_moreNotes = nullptr; // "+2 not": every note of the run, one click away
+    QString m_pdfFolder;                // where the last sheet was saved
 };

@@ -80,43 +80,41 @@ QString trainCount(const std::variant<TrainSearch, Fault>& trains, const QString
     return line;
 }
 
-QString blankWarnings(const QList<BlankWarning>& warnings, const QLocale& locale) {
+QString blankWarning(const BlankWarning& w, const QLocale& locale) {
     // Short, for the status bar: the window and the sheet give the whole sentence.
-    const BlankWarning& w = warnings.constFirst();
     const QString value = micrometerText(w.value, locale);
     const QString limit = micrometerText(w.limit, locale);
-    QString first;
     switch (w.kind) {
     case WarningKind::FaceWidthAboveLimit:
-        first = QCoreApplication::translate("Notes", "ba = %1 mm, b2 = %2 mm'den büyük")
-                    .arg(value, limit);
-        break;
+        return QCoreApplication::translate("Notes", "Uyarı: ba = %1 mm, b2 = %2 mm'den büyük.")
+            .arg(value, limit);
     case WarningKind::WormShorterThanLimit:
-        first = QCoreApplication::translate("Notes", "L = %1 mm, b1 = %2 mm'den kısa")
-                    .arg(value, limit);
-        break;
+        return QCoreApplication::translate("Notes", "Uyarı: L = %1 mm, b1 = %2 mm'den kısa.")
+            .arg(value, limit);
     case WarningKind::NoThroat:
-        first = QCoreApplication::translate("Notes", "rk = %1 mm, boğaz yok").arg(value);
-        break;
+        return QCoreApplication::translate("Notes", "Uyarı: rk = %1 mm, boğaz yok.").arg(value);
     case WarningKind::WheelBottomClearance:
-        first = QCoreApplication::translate("Notes", "dişlinin dip boşluğu %1 mm").arg(value);
-        break;
+        return QCoreApplication::translate("Notes", "Uyarı: dişlinin dip boşluğu %1 mm.")
+            .arg(value);
     case WarningKind::WormBottomClearance:
-        first = QCoreApplication::translate("Notes", "vidanın dip boşluğu %1 mm").arg(value);
-        break;
+        return QCoreApplication::translate("Notes", "Uyarı: vidanın dip boşluğu %1 mm.").arg(value);
     }
-    if (warnings.size() == 1) {
-        return QCoreApplication::translate("Notes", "Uyarı: %1.").arg(first);
-    }
-    // lupdate does not parse arithmetic in the count, so it has a name of its own.
-    const int more = int(warnings.size()) - 1;
-    return QCoreApplication::translate("Notes", "Uyarı: %1 (ve %n uyarı daha).", nullptr, more)
-        .arg(first);
+    return {};
+}
+
+QString moreNotes(int count) {
+    return QCoreApplication::translate("Notes", "+%n not", nullptr, count);
 }
 
 QString machineGone(const QString& name) {
     return QCoreApplication::translate("Notes",
                                        "«%1» artık dosyada yok: yerleşik tezgâh kullanılıyor.")
+        .arg(name);
+}
+
+QString latheGone(const QString& name) {
+    return QCoreApplication::translate("Notes",
+                                       "«%1» artık dosyada yok: yerleşik torna kullanılıyor.")
         .arg(name);
 }
 

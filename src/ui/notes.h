@@ -29,12 +29,16 @@ QString sharedFactor(const SharedFactor& shared, const QLocale& locale);
 QString trainCount(const std::variant<TrainSearch, Fault>& trains, const QString& z2Text,
                    const QString& z1Text, const QLocale& locale);
 
-// After the first section, when the turner's sizes do not fit together: the first warning, and
-// how many more the "Taslak ve Kontrol" window lists.
-QString blankWarnings(const QList<BlankWarning>& warnings, const QLocale& locale);
+// After the first section, one note for each of the turner's sizes that do not fit together.
+QString blankWarning(const BlankWarning& warning, const QLocale& locale);
+
+// The button beside a note that has others behind it: "+2 not".
+QString moreNotes(int count);
 
 // The machine in use has gone from the file; the built-in one is used instead. A long name
 // comes shortened.
 QString machineGone(const QString& name);
+// The same for the lathe in use.
+QString latheGone(const QString& name);
 
 } // namespace Notes
