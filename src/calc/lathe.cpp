@@ -103,21 +103,10 @@ std::optional<LatheFault> checkLathe(const Lathe& l) {
 }
 
 std::optional<LatheFault> checkLathes(const QList<Lathe>& lathes) {
-    for (qsizetype i = 0; i < lathes.size(); ++i) {
-        const Lathe& l = lathes[i];
-        if (auto f = checkLathe(l)) {
-            return f;
-        }
-        if (isReservedLatheName(l.name)) {
-            return LatheFault{l.name, LatheKey::Name, LatheRule::NameReserved};
-        }
-        for (qsizetype j = 0; j < i; ++j) {
-            if (sameName(lathes[j].name, l.name)) {
-                return LatheFault{l.name, LatheKey::Name, LatheRule::NameTaken};
-            }
-        }
-    }
-    return std::nullopt;
+    return checkNamed(lathes, checkLathe, isReservedLatheName, [](const Lathe& l, bool reserved) {
+        return LatheFault{l.name, LatheKey::Name,
+                          reserved ? LatheRule::NameReserved : LatheRule::NameTaken};
+    });
 }
 
 QString latheFaultMessage(const LatheFault& fault, const QLocale& locale) {

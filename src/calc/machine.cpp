@@ -118,21 +118,10 @@ std::optional<MachineFault> checkMachine(const Machine& m) {
 }
 
 std::optional<MachineFault> checkMachines(const QList<Machine>& machines) {
-    for (qsizetype i = 0; i < machines.size(); ++i) {
-        const Machine& m = machines[i];
-        if (auto f = checkMachine(m)) {
-            return f;
-        }
-        if (isReservedName(m.name)) {
-            return MachineFault{m.name, MachineKey::Name, MachineRule::NameReserved};
-        }
-        for (qsizetype j = 0; j < i; ++j) {
-            if (sameName(machines[j].name, m.name)) {
-                return MachineFault{m.name, MachineKey::Name, MachineRule::NameTaken};
-            }
-        }
-    }
-    return std::nullopt;
+    return checkNamed(machines, checkMachine, isReservedName, [](const Machine& m, bool reserved) {
+        return MachineFault{m.name, MachineKey::Name,
+                            reserved ? MachineRule::NameReserved : MachineRule::NameTaken};
+    });
 }
 
 std::variant<QList<int>, MachineFault> parseGears(const QString& machine, const QString& text,

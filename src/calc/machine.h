@@ -151,5 +151,28 @@ QString unclashed(const QString& name, const QList<Named>& taken,
     return candidate;
 }
 
+// The first fault of a list the user keeps, for machines and lathes alike: an entry that breaks
+// its own rules (`check`), then a name that is reserved or another entry's, as `nameFault`
+// words it (true: reserved).
+template <typename Named, typename Check, typename NameFault>
+auto checkNamed(const QList<Named>& list, Check check, bool (*reserved)(const QString&),
+                NameFault nameFault) -> decltype(check(list.front())) {
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        const Named& entry = list[i];
+        if (auto f = check(entry)) {
+            return f;
+        }
+        if (reserved(entry.name)) {
+            return nameFault(entry, true);
+        }
+        for (qsizetype j = 0; j < i; ++j) {
+            if (sameName(list[j].name, entry.name)) {
+                return nameFault(entry, false);
+            }
+        }
+    }
+    return std::nullopt;
+}
+
 // "Tezgâh B (2)" for the first name that none of `taken` has, ignoring case.
 QString unclashedName(const QString& name, const QList<Machine>& taken);
