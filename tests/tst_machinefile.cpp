@@ -3,7 +3,9 @@
 
 #include "formtesting.h"
 
+#include <QFileInfo>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -36,6 +38,7 @@ private slots:
     void acceptedOrRefusedWithItsReason();
     void writtenThenReadBackEqual();
     void fileChangedOutsideIsSetAsideAndNamed();
+    void secondWindowToldOfWhatItWroteSetAside();
 };
 
 void TestMachineFile::acceptedOrRefusedWithItsReason_data() {
@@ -237,6 +240,33 @@ void TestMachineFile::fileChangedOutsideIsSetAsideAndNamed() {
     QCOMPARE(reader.machines(), QList<Machine>());
     // Saved again from what it wrote itself, nothing more is set aside.
     QCOMPARE(mine.save({{other}, {}, {}}, {}, {}, mine.known()).setAside, QString());
+}
+
+// Window 2 adds Tezgâh C; window 1, whose copy was read before, then saves and sets window 2's
+// file aside. Window 2, following the file, is told that Tezgâh C is gone and where it went.
+void TestMachineFile::secondWindowToldOfWhatItWroteSetAside() {
+    const QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("zorvandi/machines.json"));
+    QSettings settings1(dir.filePath(QStringLiteral("one.conf")), QSettings::IniFormat);
+    QSettings settings2(dir.filePath(QStringLiteral("two.conf")), QSettings::IniFormat);
+    MachineStore window1(path, settings1);
+    MachineStore window2(path, settings2);
+    QCOMPARE(window1.load(), std::nullopt);
+    QCOMPARE(window2.load(), std::nullopt);
+    const DiskState before = window1.known();
+    window2.watch();
+    QSignalSpy told(&window2, &MachineStore::writtenGone);
+    Machine c = tezgahB();
+    c.name = QStringLiteral("Tezgâh C");
+    QVERIFY(!window2.save({{c}, {}, {}}, {}, {}, window2.known()).error);
+
+    const SaveOutcome outcome = window1.save({{tezgahB()}, {}, {}}, {}, {}, before);
+
+    QVERIFY(!outcome.setAside.isEmpty());
+    QTRY_COMPARE(told.size(), 1);
+    const auto gone = told.at(0).at(0).value<WrittenGone>();
+    QCOMPARE(gone.names, QStringList{QStringLiteral("Tezgâh C")});
+    QCOMPARE(QFileInfo(gone.setAside), QFileInfo(outcome.setAside));
 }
 
 QTEST_GUILESS_MAIN(TestMachineFile)

@@ -2,10 +2,13 @@
 
 #include "windowtesting.h"
 
+#include "store/machinefile.h"
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QLabel>
 #include <QListWidget>
@@ -17,6 +20,7 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -29,7 +33,22 @@ private slots:
     void changeOnDiskReachesTheMenu();
     void changeOfMachineGreysAndRefusesTheGears();
     void editorKeepsARefusedTextAndAsksOnCancel();
+    void renamedNewEntryNeverBecomesTheOneInUse_data();
+    void renamedNewEntryNeverBecomesTheOneInUse();
+    void importBringsMachinesAndLathesFromEitherTab_data();
+    void importBringsMachinesAndLathesFromEitherTab();
+    void exportWritesTheWholeBook();
+    void latheGoneFromDiskGetsItsNote();
 };
+
+namespace {
+
+const QByteArray machineAndLathe =
+    R"({"format": "zorvandi-machines", "version": 2,
+        "machines": [{"name": "Tezgâh B", "indexConstant": 30, "gears": [20, 25, 45, 60]}],
+        "lathes": [{"name": "Torna 1", "leadScrew": {"mm": 6}, "gears": [20, 25, 30, 127]}]})";
+
+} // namespace
 
 // "Tezgâh B" from the machine file, chosen in Araçlar → Tezgâh: the status bar names it, section
 // 3 takes its constant 30 and its box, and the file is left byte for byte: the choice is kept
@@ -164,6 +183,132 @@ void TestMachines::editorKeepsARefusedTextAndAsksOnCancel() {
     QVERIFY2(mark.contains(s("8 ile 400")), qPrintable(mark));
     QVERIFY(stillOpen);
     QCOMPARE(machineFileBytes(), QByteArray()); // nothing was saved
+}
+
+void TestMachines::renamedNewEntryNeverBecomesTheOneInUse_data() {
+    QTest::addColumn<QString>("newButton");
+    QTest::addColumn<QString>("nameField");
+    QTest::addColumn<QString>("key"); // the choice in zorvandi.conf
+    QTest::newRow("hobbing machine") << s("newButton") << s("name") << s("machine");
+    QTest::newRow("lathe") << s("newLatheButton") << s("latheName") << s("lathe");
+}
+
+// With the built-in entry in use, Yeni, the name cleared and typed anew, then OK: the built-in
+// one is still in use.
+void TestMachines::renamedNewEntryNeverBecomesTheOneInUse() {
+    QFETCH(QString, newButton);
+    QFETCH(QString, nameField);
+    QFETCH(QString, key);
+
+    editMachines([&](QWidget* dialog) {
+        QTest::mouseClick(dialog->findChild<QPushButton*>(newButton), Qt::LeftButton);
+        auto* name = dialog->findChild<QLineEdit*>(nameField);
+        name->selectAll();
+        QTest::keyClick(name, Qt::Key_Backspace);
+        QTest::keyClicks(name, s("Tezgah X"));
+    });
+
+    QVERIFY(machineFileBytes().contains("Tezgah X"));
+    QCOMPARE(setting(key).toString(), QString());
+    QCOMPARE(m_window->findChild<QLabel*>(s("machineLabel"))->text(),
+             s("Tezgâh: Varsayılan tezgâh"));
+}
+
+void TestMachines::importBringsMachinesAndLathesFromEitherTab_data() {
+    QTest::addColumn<QString>("importButton");
+    QTest::newRow("from the machines tab") << s("importButton");
+    QTest::newRow("from the lathes tab") << s("importLatheButton");
+}
+
+// A file of a machine and a lathe, imported over a machine of the same name: both come, the
+// machine renamed.
+void TestMachines::importBringsMachinesAndLathesFromEitherTab() {
+    QFETCH(QString, importButton);
+    writeMachineFile(R"({"format": "zorvandi-machines", "version": 1, "machines": [
+        {"name": "TEZGÂH B", "indexConstant": 24, "gears": [20, 25]}]})");
+    open(point);
+    const QTemporaryDir dir;
+    const QString path = dir.filePath(s("shop.json"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(machineAndLathe);
+    file.close();
+    QString renamed;
+
+    editMachines(
+        [&](QWidget* dialog) {
+            answerModals(
+                [&] {
+                    QTest::mouseClick(dialog->findChild<QPushButton*>(importButton),
+                                      Qt::LeftButton);
+                },
+                {[&renamed](QWidget* box) {
+                    renamed = qobject_cast<QMessageBox*>(box)->text();
+                    qobject_cast<QMessageBox*>(box)->accept();
+                }});
+        },
+        {path});
+
+    QVERIFY2(renamed.contains(s("«Tezgâh B» → «Tezgâh B (2)»")), qPrintable(renamed));
+    const auto book = std::get<MachineBook>(parseMachineFile(machineFileBytes()));
+    QCOMPARE(book.machines.size(), 2);
+    QCOMPARE(book.machines.at(1).name, s("Tezgâh B (2)"));
+    QCOMPARE(book.lathes.size(), 1);
+    QCOMPARE(book.lathes.at(0).name, s("Torna 1"));
+}
+
+// Dışa Aktar… on the lathes tab writes the machines too; onto the machine file itself it keeps
+// the write rule, which sets aside a file this window did not read.
+void TestMachines::exportWritesTheWholeBook() {
+    writeMachineFile(machineAndLathe);
+    open(point);
+    const QTemporaryDir dir;
+    const QString path = dir.filePath(s("export.json"));
+    writeMachineFile(R"({"format": "zorvandi-machines", "version": 1, "machines": []})");
+    QString told;
+
+    editMachines(
+        [&](QWidget* dialog) {
+            auto* exportButton = dialog->findChild<QPushButton*>(s("exportLatheButton"));
+            QTest::mouseClick(exportButton, Qt::LeftButton);
+            answerModals([&] { QTest::mouseClick(exportButton, Qt::LeftButton); },
+                         {[&told](QWidget* box) {
+                             told = qobject_cast<QMessageBox*>(box)->text();
+                             qobject_cast<QMessageBox*>(box)->accept();
+                         }});
+        },
+        {path, m_config.filePath(s("zorvandi/machines.json"))});
+
+    QFile exported(path);
+    QVERIFY(exported.open(QIODevice::ReadOnly));
+    const auto book = std::get<MachineBook>(parseMachineFile(exported.readAll()));
+    QCOMPARE(book.machines.size(), 1);
+    QCOMPARE(book.lathes.size(), 1);
+    QVERIFY2(told.contains(s("korundu")), qPrintable(told));
+    const QStringList aside =
+        QDir(m_config.filePath(s("zorvandi"))).entryList({s("machines-*.json")});
+    QCOMPARE(aside.size(), 1);
+}
+
+// The lathe in use is deleted from the file by hand: the built-in lathe is used, and the status
+// bar says so.
+void TestMachines::latheGoneFromDiskGetsItsNote() {
+    writeMachineFile(machineAndLathe);
+    open(point);
+    m_window->setFileChooser(std::make_unique<ScriptedFiles>(QStringList{}));
+    QMenu* tools = m_window->menuBar()->actions().at(2)->menu();
+    emit tools->aboutToShow();
+    auto* lathes = tools->findChild<QMenu*>(s("latheMenu"));
+    emit lathes->aboutToShow();
+    lathes->actions().at(1)->trigger();
+    QCOMPARE(setting(s("lathe")).toString(), s("Torna 1"));
+    QTest::qWait(600); // the watch starts after the first frame
+
+    writeMachineFile(R"({"format": "zorvandi-machines", "version": 2, "machines": [],
+                         "lathes": []})");
+
+    QTRY_COMPARE(m_window->statusBar()->currentMessage(),
+                 s("«Torna 1» artık dosyada yok: yerleşik torna kullanılıyor."));
 }
 
 QTEST_MAIN(TestMachines)

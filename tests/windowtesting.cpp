@@ -1,12 +1,15 @@
 #include "windowtesting.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPointer>
+#include <QSettings>
 #include <QTest>
 #include <QTimer>
 
@@ -111,4 +114,19 @@ QMenu* WindowTest::machineMenu() const {
     auto* menu = tools->findChild<QMenu*>(s("machineMenu"));
     emit menu->aboutToShow();
     return menu;
+}
+
+void WindowTest::editMachines(const std::function<void(QWidget*)>& edit, const QStringList& files) {
+    m_window->setFileChooser(std::make_unique<ScriptedFiles>(files));
+    auto* editor = m_window->findChild<QAction*>(s("machinesAction"));
+    QVERIFY(editor);
+    answerModals([editor] { editor->trigger(); }, {[&edit](QWidget* dialog) {
+                     edit(dialog);
+                     qobject_cast<QDialog*>(dialog)->accept();
+                 }});
+}
+
+QVariant WindowTest::setting(const QString& key) const {
+    const QSettings settings(m_config.filePath(s("zorvandi/zorvandi.conf")), QSettings::IniFormat);
+    return settings.value(key);
 }

@@ -4,6 +4,7 @@
 // file, no saved language), typing and clicking as a user does, and the modal boxes and
 // dialogs that a step opens, answered in turn. Each feature's tests derive from WindowTest.
 
+#include "ui/filechooser.h"
 #include "ui/formview.h"
 #include "ui/mainwindow.h"
 
@@ -29,6 +30,25 @@ inline QString s(const char* text) {
 }
 
 class QMenu;
+
+// Answers the window's file questions with the paths it was given, in turn, as a user would pick
+// them; an empty path, or none left, is a cancel.
+class ScriptedFiles final : public FileChooser {
+public:
+    explicit ScriptedFiles(QStringList paths)
+        : m_paths(std::move(paths)) {}
+    QString openFile(QWidget*, const QString&, const QString&, const QString&) override {
+        return next();
+    }
+    QString saveFile(QWidget*, const QString&, const QString&, const QString&,
+                     const QString&) override {
+        return next();
+    }
+
+private:
+    QString next() { return m_paths.isEmpty() ? QString() : m_paths.takeFirst(); }
+    QStringList m_paths;
+};
 
 class WindowTest : public QObject {
     Q_OBJECT
@@ -60,6 +80,11 @@ protected:
     // Writes the machine file as a user or another program would.
     void writeMachineFile(const QByteArray& bytes);
     QByteArray machineFileBytes() const;
+    // Opens Araçlar → Tezgâhlar…, lets `edit` work in it, then presses OK; the files the editor
+    // asks for are `files`, in turn.
+    void editMachines(const std::function<void(QWidget*)>& edit, const QStringList& files = {});
+    // A key of zorvandi.conf as the window left it.
+    QVariant setting(const QString& key) const;
 
     QTemporaryDir m_config; // the user's configuration folder
     std::unique_ptr<MainWindow> m_window;

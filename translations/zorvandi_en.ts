@@ -642,50 +642,20 @@
         <translation>Clearance (k, teeth)</translation>
     </message>
     <message>
-        <source>&amp;Yeni</source>
-        <translation>&amp;New</translation>
-    </message>
-    <message>
-        <source>Ç&amp;oğalt</source>
-        <translation>D&amp;uplicate</translation>
-    </message>
-    <message>
-        <source>&amp;Sil</source>
-        <translation>&amp;Delete</translation>
-    </message>
-    <message>
-        <source>İçe &amp;Aktar…</source>
-        <translation>&amp;Import…</translation>
-    </message>
-    <message>
-        <source>&amp;Dışa Aktar…</source>
-        <translation>E&amp;xport…</translation>
-    </message>
-    <message>
         <source>Yeni torna</source>
         <translation>New lathe</translation>
     </message>
     <message>
-        <source>Torna İçe Aktar</source>
-        <translation>Import Lathes</translation>
+        <source>Erişim: en az diş toplamı</source>
+        <translation>Reach: the least sum of teeth</translation>
     </message>
     <message>
-        <source>Bu tornaların adı, var olanlarla çakıştığı için değiştirildi:
-%1</source>
-        <translation>These lathes were renamed, as their names clashed with existing ones:
-%1</translation>
+        <source>Kolun (banjo) bağlayabildiği en küçük dizi: basit dizide A + B, bileşik dizide A + B + C + D en az bu kadar olmalı.</source>
+        <translation>The smallest train the banjo can mount: A + B of a simple train, A + B + C + D of a compound one, must be at least this.</translation>
     </message>
     <message>
-        <source>Dışa aktarılmadı; önce şunları düzeltin:</source>
-        <translation>Not exported; first correct the following:</translation>
-    </message>
-    <message>
-        <source>Torna Dışa Aktar</source>
-        <translation>Export Lathes</translation>
-    </message>
-    <message>
-        <source>tornalar.json</source>
-        <translation>lathes.json</translation>
+        <source>Erişim (diş)</source>
+        <translation>Reach (teeth)</translation>
     </message>
 </context>
 <context>
@@ -879,46 +849,12 @@
         <translation>Clearance (k, teeth)</translation>
     </message>
     <message>
-        <source>&amp;Yeni</source>
-        <translation>&amp;New</translation>
-    </message>
-    <message>
-        <source>Ç&amp;oğalt</source>
-        <translation>D&amp;uplicate</translation>
-    </message>
-    <message>
-        <source>&amp;Sil</source>
-        <translation>&amp;Delete</translation>
-    </message>
-    <message>
-        <source>İçe &amp;Aktar…</source>
-        <translation>&amp;Import…</translation>
-    </message>
-    <message>
-        <source>&amp;Dışa Aktar…</source>
-        <translation>&amp;Export…</translation>
-    </message>
-    <message>
         <source>Yeni tezgâh</source>
         <translation>New machine</translation>
     </message>
     <message>
-        <source>Tezgâh İçe Aktar</source>
-        <translation>Import Machines</translation>
-    </message>
-    <message>
-        <source>Tezgâh Dışa Aktar</source>
-        <translation>Export Machines</translation>
-    </message>
-    <message>
         <source>tezgahlar.json</source>
         <translation>machines.json</translation>
-    </message>
-    <message>
-        <source>Bu tezgâhların adı, var olanlarla çakıştığı için değiştirildi:
-%1</source>
-        <translation>These machines were renamed, as their names clashed with existing ones:
-%1</translation>
     </message>
     <message>
         <source>Dışa aktarılmadı; önce şunları düzeltin:</source>
@@ -939,6 +875,20 @@
     <message>
         <source>Tornalar</source>
         <translation>Lathes</translation>
+    </message>
+    <message>
+        <source>Tezgâh Dosyası İçe Aktar</source>
+        <translation>Import a Machine File</translation>
+    </message>
+    <message>
+        <source>Bu adlar, var olanlarla çakıştığı için değiştirildi:
+%1</source>
+        <translation>These names were changed, as they clashed with existing ones:
+%1</translation>
+    </message>
+    <message>
+        <source>Tezgâh Dosyası Dışa Aktar</source>
+        <translation>Export the Machine File</translation>
     </message>
 </context>
 <context>
@@ -1080,6 +1030,29 @@
     <message>
         <source>Bu hesaplamanın bütün notları</source>
         <translation>Every note of this calculation</translation>
+    </message>
+</context>
+<context>
+    <name>NamedListPage</name>
+    <message>
+        <source>&amp;Yeni</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>Ç&amp;oğalt</source>
+        <translation>D&amp;uplicate</translation>
+    </message>
+    <message>
+        <source>&amp;Sil</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>İçe &amp;Aktar…</source>
+        <translation>&amp;Import…</translation>
+    </message>
+    <message>
+        <source>&amp;Dışa Aktar…</source>
+        <translation>E&amp;xport…</translation>
     </message>
 </context>
 <context>

@@ -41,6 +41,7 @@ struct WrittenGone {
     QStringList names;
     QString setAside;
 };
+Q_DECLARE_METATYPE(WrittenGone)
 
 class MachineStore final : public QObject {
     Q_OBJECT

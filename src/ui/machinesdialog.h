@@ -1,11 +1,10 @@
 #pragma once
 
 // "Tezgâhlar": the modal editor of the shop's machines, hobbing machines in one tab and lathes
-// (LathesPage) in the other. A list of the machines, the built-in one first and read-only, and
-// the fields of the one selected; "Yeni", "Çoğalt", "Sil", and import and export of machine
-// files. It edits a copy and never changes what the user typed:
-// each machine keeps its own texts, and a machine whose texts break a rule is marked in the
-// list with the reason. OK and export check every machine and name each one at fault; OK then
+// in the other, each a NamedListPage. It edits a copy and never changes what the user typed.
+// İçe Aktar… on either tab brings every machine and lathe of a file (renamed where a name is
+// taken), Dışa Aktar… writes the whole book; both ask for the file through the window's
+// FileChooser. OK and export check every entry of both tabs and name each one at fault; OK then
 // hands the copy to the window, which saves it, and stays open with the edits if that fails.
 // Cancel or Esc after a change asks before the changes are dropped.
 
@@ -16,13 +15,8 @@
 #include <functional>
 #include <optional>
 
-class LathesPage;
-class QCheckBox;
-class QLineEdit;
-class QListWidget;
-class QPlainTextEdit;
-class QPushButton;
-class QSpinBox;
+class FileChooser;
+class NamedListPage;
 
 class MachinesDialog final : public QDialog {
     Q_OBJECT
@@ -32,54 +26,29 @@ public:
     // not.
     using Save = std::function<std::optional<QString>(
         const MachineBook& book, const QString& chosen, const QString& chosenLathe)>;
+    // Writes the book to a path the user chose; the reason when it could not.
+    using Export =
+        std::function<std::optional<QString>(const MachineBook& book, const QString& path)>;
 
-    MachinesDialog(const MachineBook& book, QString chosen, const QString& chosenLathe,
-                   const QLocale& locale, Save save, QWidget* parent = nullptr);
+    MachinesDialog(const MachineBook& book, const QString& chosen, const QString& chosenLathe,
+                   const QLocale& locale, Save save, Export exportTo, FileChooser& files,
+                   QWidget* parent = nullptr);
 
     void accept() override;
     void reject() override;
 
 private:
-    // A machine as edited: its values, and the texts as typed, which may not read yet.
-    struct Entry {
-        Machine machine;
-        QString gearsText;
-        QString gearsFault; // the gear list as typed does not read
-    };
-
-    void showMachine(int row);
-    void takeEdits();
-    void refreshList(int select);
-    void markFaults();
-    // The reason of every machine at fault, in list order, with the first one's row.
-    QStringList faults(int* firstRow);
+    MachineBook book() const;
+    // Names every entry at fault on both tabs after `intro`; false when there is none.
     bool refuseFaults(const QString& intro);
-    void addNew();
-    void duplicate();
-    void remove();
     void importFile();
     void exportFile();
     void message(const QString& text);
-    // The row's entry, or nothing for the built-in machine (row 0).
-    Entry* editable(int row);
-    QList<Machine> machines() const;
 
-    QList<Entry> m_entries;
-    QString m_chosen;
     QLocale m_locale;
     Save m_save;
-    bool m_showing = false; // fields being filled, not edited
-    bool m_changed = false;
-    QListWidget* m_list = nullptr;
-    QLineEdit* m_name = nullptr;
-    QSpinBox* m_constant = nullptr;
-    QPlainTextEdit* m_gears = nullptr;
-    QCheckBox* m_hasLargeWheel = nullptr;
-    QSpinBox* m_above = nullptr;
-    QSpinBox* m_largeConstant = nullptr;
-    QCheckBox* m_hasClearance = nullptr;
-    QSpinBox* m_clearance = nullptr;
-    QPushButton* m_duplicate = nullptr;
-    QPushButton* m_remove = nullptr;
-    LathesPage* m_lathes = nullptr;
+    Export m_export;
+    FileChooser& m_files;
+    NamedListPage* m_machines = nullptr;
+    NamedListPage* m_lathes = nullptr;
 };

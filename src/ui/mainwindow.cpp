@@ -6,6 +6,7 @@
 #include "calc/wormdrive.h"
 #include "calc/wormstarts.h"
 #include "paint/sheetpainter.h"
+#include "ui/filechooser.h"
 #include "ui/formview.h"
 #include "ui/geartrainswindow.h"
 #include "ui/lathewindow.h"
@@ -20,7 +21,6 @@
 #include <QClipboard>
 #include <QDir>
 #include <QEvent>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -29,7 +29,6 @@
 #include <QMimeData>
 #include <QScreen>
 #include <QScrollArea>
-#include <QStandardPaths>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
@@ -51,7 +50,8 @@ MainWindow::MainWindow(const QLocale& locale, const QString& configFolder, QWidg
     , m_form(locale, *this)
     , m_flow(m_form)
     , m_settings(configFolder + QStringLiteral("/zorvandi/zorvandi.conf"), QSettings::IniFormat)
-    , m_store(MachineStore::pathIn(configFolder), m_settings) {
+    , m_store(MachineStore::pathIn(configFolder), m_settings)
+    , m_files(std::make_unique<DialogFileChooser>()) {
     // Before any widget is made, so that each is born in the interface's language.
     m_translations.apply(savedLanguage(m_settings));
     m_form.Form_Load();
@@ -365,21 +365,22 @@ void MainWindow::useMachine(const QString& name) {
 }
 
 void MainWindow::editMachines() {
-    const DiskState basedOn = m_store.known();
+    m_editorBasis = m_store.known();
     MachinesDialog dialog(
         m_store.book(), m_store.chosenName(), m_store.chosenLatheName(), m_form.locale(),
-        [this, basedOn](const MachineBook& book, const QString& chosen,
-                        const QString& chosenLathe) {
-            return saveMachines(book, chosen, chosenLathe, basedOn);
+        [this](const MachineBook& book, const QString& chosen, const QString& chosenLathe) {
+            return saveMachines(book, chosen, chosenLathe);
         },
-        this);
+        [this](const MachineBook& book, const QString& path) {
+            return exportMachineBook(book, path);
+        },
+        *m_files, this);
     dialog.exec();
 }
 
 std::optional<QString> MainWindow::saveMachines(const MachineBook& book, const QString& chosen,
-                                                const QString& chosenLathe,
-                                                const DiskState& basedOn) {
-    const SaveOutcome outcome = m_store.save(book, chosen, chosenLathe, basedOn);
+                                                const QString& chosenLathe) {
+    const SaveOutcome outcome = m_store.save(book, chosen, chosenLathe, m_editorBasis);
     const QString path = QDir::toNativeSeparators(m_store.path());
     const QString aside = QDir::toNativeSeparators(outcome.setAside);
     if (outcome.error) {
@@ -390,6 +391,7 @@ std::optional<QString> MainWindow::saveMachines(const MachineBook& book, const Q
                   "dosya «%2» yazılamadı: %3")
             .arg(aside, path, *outcome.error);
     }
+    m_editorBasis = m_store.known();
     m_flow.setMachine(m_store.machineInUse());
     followLathes();
     if (!aside.isEmpty()) {
@@ -398,6 +400,18 @@ std::optional<QString> MainWindow::saveMachines(const MachineBook& book, const Q
                         .arg(aside));
     }
     return std::nullopt;
+}
+
+std::optional<QString> MainWindow::exportMachineBook(const MachineBook& book, const QString& path) {
+    if (QFileInfo(path).absoluteFilePath() != QFileInfo(m_store.path()).absoluteFilePath()) {
+        return exportMachines(book, path);
+    }
+    // The machine file itself: set aside what this window did not read, keep the choices.
+    return saveMachines(book, m_store.chosenName(), m_store.chosenLatheName());
+}
+
+void MainWindow::setFileChooser(std::unique_ptr<FileChooser> files) {
+    m_files = std::move(files);
 }
 
 // Where the screen has room, the form is the window's centre at its own size, and the window
@@ -477,17 +491,13 @@ void MainWindow::saveAsPdf() {
     if (!sheet) {
         return;
     }
-    const QString folder = m_pdfFolder.isEmpty()
-                               ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
-                               : m_pdfFolder;
-    QFileDialog dialog(this, tr("PDF Olarak Kaydet"), folder, tr("PDF belgesi (*.pdf)"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("pdf"));
-    dialog.selectFile(sheetFileName(m_form));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+    const QString folder = m_pdfFolder.isEmpty() ? documentsFolder() : m_pdfFolder;
+    const QString path = m_files->saveFile(this, tr("PDF Olarak Kaydet"),
+                                           QDir(folder).filePath(sheetFileName(m_form)),
+                                           tr("PDF belgesi (*.pdf)"), QStringLiteral("pdf"));
+    if (path.isEmpty()) {
         return;
     }
-    const QString path = dialog.selectedFiles().constFirst();
     if (const std::optional<QString> error = saveSheetAsPdf(*sheet, m_form.locale(), path)) {
         showMessage(tr("«%1» kaydedilemedi: %2").arg(QDir::toNativeSeparators(path), *error));
         return;

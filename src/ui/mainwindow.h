@@ -23,6 +23,7 @@
 #include <memory>
 #include <optional>
 
+class FileChooser;
 class FormView;
 class GearTrainsWindow;
 class LatheWindow;
@@ -51,6 +52,10 @@ public:
 
     // A modal box over the window: the text, one OK button, titled "ZORVANDI".
     void showMessage(const QString& text) override;
+
+    // Where the window asks for files from now on: the platform's dialogs unless a test puts in
+    // another.
+    void setFileChooser(std::unique_ptr<FileChooser> files);
 
 private:
     void applyWindowFont();
@@ -81,7 +86,9 @@ private:
     void editMachines();
     // Saves the editor's machines; the words of the box that keeps the editor open otherwise.
     std::optional<QString> saveMachines(const MachineBook& book, const QString& chosen,
-                                        const QString& chosenLathe, const DiskState& basedOn);
+                                        const QString& chosenLathe);
+    // Writes an export; one onto the machine file itself goes through the store's write rule.
+    std::optional<QString> exportMachineBook(const MachineBook& book, const QString& path);
     // The form as the window's centre, in a scroll area where the screen is too small for it.
     void placeForm();
     // The sheet for the form as it stands, or nothing after a box that says which section's
@@ -143,6 +150,8 @@ private:
     LatheWindow* m_lathe = nullptr;           // likewise
     TurnerWindow* m_turner = nullptr;         // likewise
     MachineStore m_store;
+    DiskState m_editorBasis; // what the open editor's copy was made from
+    std::unique_ptr<FileChooser> m_files;
     QLabel* m_machineLabel = nullptr;   // "Tezgâh: <name>" at the status bar's right
     QToolButton* m_moreNotes = nullptr; // "+2 not": every note of the run, one click away
     QString m_pdfFolder;                // where the last sheet was saved
