@@ -139,7 +139,11 @@ void TestJobSheet::linesCarryEveryCaptionAndValue() {
 
     QStringList tsv = toTabSeparated(sheet).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     for (const FieldId field : allFields) {
-        const QString row = fieldCaption(field) + QLatin1Char('\t') + job.form.getText(field);
+        // The pitch field's line names the shop's rule it keeps.
+        const QString caption = field == FieldId::P_t
+                                    ? fieldCaption(field) + QStringLiteral(": P = 3.14 × m")
+                                    : fieldCaption(field);
+        const QString row = caption + QLatin1Char('\t') + job.form.getText(field);
         QCOMPARE(tsv.filter(row + QLatin1Char('\t')).size(), 1);
     }
     QCOMPARE(tsv.count(QStringLiteral("VİDA HELİS AÇISI (γ)\t2° 52′\t")), 1);

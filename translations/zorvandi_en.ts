@@ -163,7 +163,7 @@
     </message>
     <message>
         <source>VİDA HATVESİ (P)</source>
-        <translation>WORM AXIAL PITCH (P)</translation>
+        <translation>SHOP-RULE PITCH (P)</translation>
     </message>
     <message>
         <source>DİŞLİ - VİDA ARASI (A)</source>

@@ -71,6 +71,11 @@ QList<SheetLine> sectionFieldLines(const FormState& form, ButtonId section) {
     for (const FieldInfo& info : fieldTable) {
         if (info.section == section) {
             lines.append(fieldLine(form, info.id));
+            // The pitch field keeps the shop's 3,14, so that 12,56 beside px 12,566 reads as the
+            // rule it is, not a fault.
+            if (info.id == F::P_t) {
+                lines.back().rule = QStringLiteral("P = %1 × m").arg(form.locale().toString(3.14));
+            }
         }
     }
     return lines;

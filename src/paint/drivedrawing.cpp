@@ -55,11 +55,23 @@ void arrowHead(QPainter& p, QPointF tip, QPointF from) {
     p.drawPolygon(QPolygonF{tip, tip - u + n, tip - u - n});
 }
 
-// A dimension line between a and b with arrows at both ends and its text at `textAt`.
+// A dimension line between a and b with arrows at both ends and its text at `textAt`. Where
+// the two arrowheads would run together, they stand outside and point in, as on a drawing.
 void dimension(QPainter& p, QPointF a, QPointF b, const QString& text, QPointF textAt) {
+    const QPointF d = b - a;
+    const double length = std::hypot(d.x(), d.y());
+    constexpr double roomForTwoHeads = 14;
     p.drawLine(a, b);
-    arrowHead(p, a, b);
-    arrowHead(p, b, a);
+    if (length >= roomForTwoHeads || length <= 0) {
+        arrowHead(p, a, b);
+        arrowHead(p, b, a);
+    } else {
+        const QPointF outward = d / length * 8.0;
+        p.drawLine(a - outward, a);
+        p.drawLine(b, b + outward);
+        arrowHead(p, a, a - outward);
+        arrowHead(p, b, b + outward);
+    }
     p.drawText(textAt, text);
 }
 
@@ -225,8 +237,10 @@ void paintDrawing(QPainter& p, const DriveDimensions& d, const DrawingLayout& la
     const double belowWorm = worm.y() + ra1;
     if (pitch >= 3) {
         const double crest = -halfL + pitch / 2;
+        // The text clears the arrowheads, which stand outside a short pitch.
+        const double clear = pitch >= 14 ? 4 : 12;
         dimension(p, worm + QPointF(crest, ra1 + 8), worm + QPointF(crest + pitch, ra1 + 8),
-                  label("P", d.P), worm + QPointF(crest + pitch + 4, ra1 + 11));
+                  label("P", d.P), worm + QPointF(crest + pitch + clear, ra1 + 11));
     }
     dimension(p, QPointF(worm.x() - halfL, belowWorm + 24),
               QPointF(worm.x() + halfL, belowWorm + 24), label("L", d.L),
@@ -243,7 +257,13 @@ void paintDrawing(QPainter& p, const DriveDimensions& d, const DrawingLayout& la
         const QPointF throat = sideWorm - QPointF(0, d.rk->value * k);
         p.drawLine(sideWorm, throat);
         arrowHead(p, throat, sideWorm);
-        p.drawText(sideWorm + QPointF(4, -d.rk->value * k / 2), label("rk", *d.rk));
+        // Its text stands left of the worm's circles, clear of every line, with a leader to
+        // the middle of the arrow: inside, the circles and the leaders of d1 would cross it.
+        const QString rk = label("rk", *d.rk);
+        const QPointF middle = sideWorm - QPointF(0, d.rk->value * k / 2);
+        const double textRight = sideWorm.x() - ra1 - 6;
+        p.drawLine(QPointF(textRight + 2, middle.y()), middle);
+        p.drawText(QPointF(textRight - p.fontMetrics().horizontalAdvance(rk), middle.y() + 3), rk);
     }
     p.setBrush(Qt::NoBrush);
     circleLabels(p, wheel, {d.da2.value * k, d.d2.value * k, d.df2.value * k},

@@ -10,6 +10,7 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -27,60 +28,90 @@ QFont sheetFont(int points, bool bold = false) {
     return font;
 }
 
-// One section: its heading, then caption and value on one line each. Returns the next y.
+// A figure's rule goes under its line, in a smaller face, wrapped to the column: never cut.
+QFont ruleFont() {
+    return sheetFont(8);
+}
+constexpr double ruleIndent = 10;
+constexpr double ruleLineHeight = 10;
+
+QStringList wrappedRule(const QString& rule, double width) {
+    if (rule.isEmpty()) {
+        return {};
+    }
+    const QFontMetricsF metrics(ruleFont());
+    QStringList rows;
+    QString row;
+    for (const QString& word : rule.split(QLatin1Char(' '))) {
+        const QString longer = row.isEmpty() ? word : row + QLatin1Char(' ') + word;
+        if (!row.isEmpty() && metrics.horizontalAdvance(longer) > width - ruleIndent) {
+            rows.append(row);
+            row = word;
+        } else {
+            row = longer;
+        }
+    }
+    rows.append(row);
+    return rows;
+}
+
+double sectionHeight(const SheetSection& section, double width) {
+    double height = lineHeight + 2 + lineHeight / 2;
+    for (const SheetLine& line : section.lines) {
+        height += lineHeight + double(wrappedRule(line.rule, width).size()) * ruleLineHeight;
+    }
+    return height;
+}
+
+// One section: its heading, then caption and value on one line each, a rule wrapped under its
+// line. Returns the next y.
 double paintSection(QPainter& p, const SheetSection& section, double x, double y, double width) {
     p.setFont(sheetFont(10, true));
     p.drawText(QPointF(x, y), section.heading);
     y += lineHeight + 2;
-    p.setFont(sheetFont(9));
-    const QFontMetricsF metrics(p.font());
-    // Figures with rules keep the right half of the width for them.
-    const bool rules = std::any_of(section.lines.begin(), section.lines.end(),
-                                   [](const SheetLine& line) { return !line.rule.isEmpty(); });
-    const double columnsWidth = rules ? width / 2 : width;
-    const double valueEnd = x + columnsWidth - unitWidth - 4;
+    const QFont font = sheetFont(9);
+    const QFontMetricsF metrics(font);
+    const double valueEnd = x + width - unitWidth - 4;
     for (const SheetLine& line : section.lines) {
+        p.setFont(font);
         p.drawText(QPointF(x, y), line.caption);
         // A value too long for the room its caption leaves is cut short, never printed over it.
         const double room = valueEnd - x - metrics.horizontalAdvance(line.caption) - valueGap;
         const QString value = metrics.elidedText(line.value, Qt::ElideRight, std::max(room, 0.0));
         p.drawText(QPointF(valueEnd - metrics.horizontalAdvance(value), y), value);
-        p.drawText(QPointF(x + columnsWidth - unitWidth, y), line.unit);
-        if (!line.rule.isEmpty()) {
-            p.drawText(QPointF(x + columnsWidth + 4, y),
-                       metrics.elidedText(line.rule, Qt::ElideRight, width - columnsWidth - 4));
-        }
+        p.drawText(QPointF(x + width - unitWidth, y), line.unit);
         y += lineHeight;
+        p.setFont(ruleFont());
+        for (const QString& row : wrappedRule(line.rule, width)) {
+            p.drawText(QPointF(x + ruleIndent, y - 2), row);
+            y += ruleLineHeight;
+        }
     }
     return y + lineHeight / 2;
 }
 
-double sectionHeight(const SheetSection& section) {
-    return lineHeight + 2 + double(section.lines.size()) * lineHeight + lineHeight / 2;
+// Whether every caption of the section leaves its value room in a column of `width`.
+bool fitsColumn(const SheetSection& section, double width) {
+    const QFontMetricsF metrics(sheetFont(9));
+    return std::all_of(section.lines.begin(), section.lines.end(), [&](const SheetLine& line) {
+        return metrics.horizontalAdvance(line.caption) + valueGap <= width - unitWidth - 60;
+    });
 }
 
-// The sections beyond the form's: in the right column when they fit beside the dimensions,
-// else on a page of their own after the drawing. Returns whether they took a page.
-bool paintMore(QPainter& p, const JobSheet& sheet, double column, double& right, double leftEnd) {
-    double height = 0;
-    const QFontMetricsF metrics(sheetFont(9));
+// The sections beyond the form's, in the right column as long as each fits beside the
+// dimensions; the rest go on a page of their own after the drawing. Returns those left.
+QList<SheetSection> paintMore(QPainter& p, const JobSheet& sheet, double column, double& right,
+                              double leftEnd) {
+    QList<SheetSection> left;
     for (const SheetSection& s : sheet.more) {
-        height += sectionHeight(s);
-        for (const SheetLine& line : s.lines) {
-            // A line too long for the column goes where it has the page's width.
-            if (!line.rule.isEmpty() ||
-                metrics.horizontalAdvance(line.caption) + valueGap > column - unitWidth - 60) {
-                return false;
-            }
+        if (left.isEmpty() && fitsColumn(s, column) &&
+            right + sectionHeight(s, column) <= leftEnd) {
+            right = paintSection(p, s, column + columnGap, right, column);
+        } else {
+            left.append(s);
         }
     }
-    if (right + height > leftEnd) {
-        return false;
-    }
-    for (const SheetSection& s : sheet.more) {
-        right = paintSection(p, s, column + columnGap, right, column);
-    }
-    return true;
+    return left;
 }
 
 void paintPage(QPainter& p, const JobSheet& sheet, const QLocale& locale, const QSizeF& page,
@@ -104,14 +135,14 @@ void paintPage(QPainter& p, const JobSheet& sheet, const QLocale& locale, const 
     for (std::size_t i = 1; i < sheet.sections.size(); ++i) {
         right = paintSection(p, sheet.sections.at(i), column + columnGap, right, column);
     }
-    const bool morePainted = paintMore(p, sheet, column, right, leftEnd);
-    // Whatever the drawing leaves, the sections beyond the form's take the next page.
+    const QList<SheetSection> overflow = paintMore(p, sheet, column, right, leftEnd);
+    // Whatever the drawing leaves, the sections that did not fit beside take the next page.
     const auto paintMoreOnNextPage = [&] {
-        if (morePainted || sheet.more.isEmpty() || !newPage()) {
+        if (overflow.isEmpty() || !newPage()) {
             return;
         }
         double next = 14;
-        for (const SheetSection& s : sheet.more) {
+        for (const SheetSection& s : overflow) {
             next = paintSection(p, s, 0, next, page.width());
         }
     };
