@@ -7,13 +7,16 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QProcess>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTableWidget>
@@ -28,6 +31,7 @@ private slots:
     void statusNotesFitTheWindow_data();
     void statusNotesFitTheWindow();
     void trainCountsInEnglish();
+    void everyToolWindowRetranslatedWhileHidden();
 
 private:
     void choose(const QString& language);
@@ -188,6 +192,30 @@ void TestLanguage::trainCountsInEnglish() {
     retype(FieldId::Z2_t, point.toString(firstWith.value(2)));
     QVERIFY2(count->text().startsWith(s("2 exact trains for Z2 = %1: ").arg(firstWith.value(2))),
              qPrintable(count->text()));
+}
+
+// The three tool windows opened, then hidden: a change of language reaches each at once.
+void TestLanguage::everyToolWindowRetranslatedWhileHidden() {
+    for (const char* action : {"trainsAction", "latheAction", "turnerAction"}) {
+        m_window->findChild<QAction*>(s(action))->trigger();
+    }
+    auto* angle = m_window->findChild<QLineEdit*>(s("profileAngle"));
+    angle->clear();
+    QTest::keyClicks(angle, s("35")); // refused, and worded
+    QWidgetList windows;
+    for (const char* name : {"gearTrainsWindow", "latheWindow", "turnerWindow"}) {
+        windows.append(m_window->findChild<QWidget*>(s(name)));
+        windows.last()->hide();
+    }
+
+    choose(s("English"));
+
+    QCOMPARE(windows.at(0)->findChild<QPushButton*>(s("useButton"))->text(), s("&Use"));
+    auto* latheLabel = windows.at(1)->findChild<QComboBox*>(s("latheChoice"));
+    QCOMPARE(latheLabel->itemText(0), s("Default lathe"));
+    QCOMPARE(windows.at(1)->findChild<QLabel*>(s("latheLabel"))->text(), s("Lathe:"));
+    QVERIFY2(!windows.at(2)->findChild<QLabel*>(s("turnerMessage"))->text().contains(s("arasında")),
+             qPrintable(windows.at(2)->findChild<QLabel*>(s("turnerMessage"))->text()));
 }
 
 QTEST_MAIN(TestLanguage)

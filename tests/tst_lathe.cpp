@@ -14,6 +14,7 @@ class TestLathe : public WindowTest {
 
 private slots:
     void windowFollowsTheWormAndTheSheetHasItsSection();
+    void sheetPrintsTheChosenRow();
 };
 
 // The built-in lathe: m 3 with one start, then two; the rows, the mark and the indexing line;
@@ -63,6 +64,23 @@ void TestLathe::windowFollowsTheWormAndTheSheetHasItsSection() {
           s("AĞIZ BÖLME\tüst kızak 9.425 mm ya da A 110 ÷ 2 = 55 diş\t")}) {
         QVERIFY2(copied.contains(line), qPrintable(line));
     }
+}
+
+// The third row picked in the window is the job's: the sheet's copy gives its train.
+void TestLathe::sheetPrintsTheChosenRow() {
+    runTypicalJob();
+    m_window->findChild<QAction*>(s("latheAction"))->trigger();
+    auto* table = m_window->findChild<QTableWidget*>(s("leads"));
+    const QRect third = table->visualItemRect(table->item(2, 0));
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, third.center());
+    const QString train = table->item(2, 0)->text();
+    QVERIFY(train != table->item(0, 0)->text());
+
+    QTest::keyClick(m_window.get(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+
+    const QStringList copied =
+        QGuiApplication::clipboard()->mimeData()->text().split(QLatin1Char('\n'));
+    QVERIFY2(copied.contains(s("DİZİ\t") + train + s("\t")), qPrintable(train));
 }
 
 QTEST_MAIN(TestLathe)

@@ -13,6 +13,7 @@ class TestTurner : public WindowTest {
 
 private slots:
     void windowFollowsTheFormAndNamesARefusedAngle();
+    void greyedWhileTheFirstSectionIsStale();
 };
 
 void TestTurner::windowFollowsTheFormAndNamesARefusedAngle() {
@@ -52,6 +53,30 @@ void TestTurner::windowFollowsTheFormAndNamesARefusedAngle() {
     open(point);
     m_window->findChild<QAction*>(s("turnerAction"))->trigger();
     QCOMPARE(m_window->findChild<QLineEdit*>(s("profileAngle"))->text(), s("15"));
+}
+
+// da1 typed anew after HESAPLA: the figures, from the old d1 and da2, go grey and a line says to
+// calculate the first section again; HESAPLA brings them back.
+void TestTurner::greyedWhileTheFirstSectionIsStale() {
+    runTypicalJob();
+    m_window->findChild<QAction*>(s("turnerAction"))->trigger();
+    auto* window = m_window->findChild<QWidget*>(s("turnerWindow"));
+    auto* table = window->findChild<QTableWidget*>(s("figures"));
+    auto* stale = window->findChild<QLabel*>(s("staleLine"));
+    const auto grey = [table] {
+        return table->palette().color(QPalette::Active, QPalette::Text) ==
+               table->palette().color(QPalette::Disabled, QPalette::Text);
+    };
+    QVERIFY(!grey() && !stale->isVisible());
+
+    retype(FieldId::da1_t, s("70"));
+
+    QVERIFY(grey() && stale->isVisible());
+    QVERIFY2(stale->text().startsWith(s("Birinci bölümün sonuçları güncel değil")),
+             qPrintable(stale->text()));
+    QCOMPARE(clickAndCloseBox(ButtonId::HESAPLA), std::nullopt);
+    QVERIFY(!grey() && !stale->isVisible());
+    QCOMPARE(table->item(0, 1)->text(), s("29.000"));
 }
 
 QTEST_MAIN(TestTurner)

@@ -20,11 +20,14 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 
 class TestWindow : public WindowTest {
     Q_OBJECT
 
 private slots:
+    void warningAndHintBothReachable();
+    void negativeModuleWarnedAndSheetRefused();
     void startState();
     void captionsFitTheirLabels();
     void resultsFitTheirFields();
@@ -579,6 +582,55 @@ void TestWindow::windowFitsASmallScreen() {
     }
     QVERIFY(!button(ButtonId::Command1)->visibleRegion().isEmpty());
     QVERIFY(m_window->statusBar()->isVisible());
+}
+
+// Z2 42 with four starts shares a factor, and da1 96 with m 4 makes ba too wide: the warning is
+// in the status bar and the hint one click from it.
+void TestWindow::warningAndHintBothReachable() {
+    type(FieldId::m_t, s("4"));
+    type(FieldId::Z2_t, s("42"));
+    type(FieldId::da1_t, s("96"));
+    retype(FieldId::z1_t, s("4"));
+    type(FieldId::N1_t, s("1440"));
+    QCOMPARE(clickAndCloseBox(ButtonId::HESAPLA), std::nullopt);
+    QVERIFY2(m_window->statusBar()->currentMessage().startsWith(s("Uyarı: ba = ")),
+             qPrintable(m_window->statusBar()->currentMessage()));
+    auto* more = m_window->findChild<QToolButton*>(s("moreNotes"));
+    QVERIFY(more->isVisible());
+    QCOMPARE(more->text(), s("+2 not"));
+    QString listed;
+
+    answerModals([more] { QTest::mouseClick(more, Qt::LeftButton); }, {[&listed](QWidget* box) {
+                     listed = qobject_cast<QMessageBox*>(box)->text();
+                     qobject_cast<QMessageBox*>(box)->accept();
+                 }});
+
+    QVERIFY2(listed.contains(s("Uyarı: ba = ")) &&
+                 listed.contains(s("Z2 = 42 ve z1 = 4 ortak bölenli")),
+             qPrintable(listed));
+}
+
+// m −4 computes as the shop's arithmetic says, but is warned of, and no sheet is made of it.
+void TestWindow::negativeModuleWarnedAndSheetRefused() {
+    type(FieldId::m_t, s("-4"));
+    type(FieldId::Z2_t, s("40"));
+    type(FieldId::da1_t, s("66"));
+    type(FieldId::N1_t, s("1440"));
+    QCOMPARE(clickAndCloseBox(ButtonId::HESAPLA), std::nullopt);
+    QCOMPARE(field(FieldId::A_t)->text(), s("-43")); // 74 ÷ 2 − 160 ÷ 2
+    const QString warning = s("Bu iş yapılamaz: «MODÜL (m)» sıfırdan büyük olmalı.");
+    QCOMPARE(m_window->statusBar()->currentMessage(), warning);
+    QString told;
+
+    const QStringList opened =
+        answerModals([this] { QTest::keyClick(m_window.get(), Qt::Key_S, Qt::ControlModifier); },
+                     {[&told](QWidget* box) {
+                         told = qobject_cast<QMessageBox*>(box)->text();
+                         qobject_cast<QMessageBox*>(box)->accept();
+                     }});
+
+    QCOMPARE(opened, QStringList{s("QMessageBox")});
+    QCOMPARE(told, warning);
 }
 
 QTEST_MAIN(TestWindow)

@@ -57,6 +57,7 @@ LatheWindow::LatheWindow(Workflow& flow, MachineStore& store, QWidget* parent)
 
     auto* choice = new QHBoxLayout;
     m_latheLabel = new QLabel(this);
+    m_latheLabel->setObjectName(QStringLiteral("latheLabel"));
     m_latheLabel->setBuddy(m_lathe);
     choice->addWidget(m_latheLabel);
     choice->addWidget(m_lathe, 1);

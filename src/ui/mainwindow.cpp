@@ -135,6 +135,7 @@ void MainWindow::buildMenus() {
     m_actions.copy =
         action(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &MainWindow::copyResults);
     m_actions.trains = action(QKeySequence(Qt::CTRL | Qt::Key_T), &MainWindow::showGearTrains);
+    m_actions.trains->setObjectName(QStringLiteral("trainsAction"));
     m_actions.lathe = action(QKeySequence(), &MainWindow::showLatheWindow);
     m_actions.lathe->setObjectName(QStringLiteral("latheAction"));
     m_actions.turner = action(QKeySequence(), &MainWindow::showTurnerWindow);
