@@ -35,13 +35,11 @@ std::map<Ratio, qsizetype> everyTrain(const Lathe& lathe) {
     const auto add = [&](std::int64_t num, std::int64_t den, QList<int> drivers,
                          QList<int> driven) {
         const QList<int> all = drivers + driven;
-        if (!lathe.reaches(std::accumulate(all.begin(), all.end(), 0))) {
-            return;
-        }
+        const bool reached = lathe.reaches(std::accumulate(all.begin(), all.end(), 0));
         std::sort(drivers.begin(), drivers.end());
         std::sort(driven.begin(), driven.end());
         const std::int64_t d = std::gcd(num, den);
-        if (seen.insert({num / d, den / d, drivers, driven}).second) {
+        if (reached && seen.insert({num / d, den / d, drivers, driven}).second) {
             ++trains[{num / d, den / d}];
         }
     };

@@ -37,11 +37,12 @@ class ScriptedFiles final : public FileChooser {
 public:
     explicit ScriptedFiles(QStringList paths)
         : m_paths(std::move(paths)) {}
-    QString openFile(QWidget*, const QString&, const QString&, const QString&) override {
+    QString openFile(QWidget* /*parent*/, const QString& /*title*/, const QString& /*folder*/,
+                     const QString& /*filter*/) override {
         return next();
     }
-    QString saveFile(QWidget*, const QString&, const QString&, const QString&,
-                     const QString&) override {
+    QString saveFile(QWidget* /*parent*/, const QString& /*title*/, const QString& /*suggested*/,
+                     const QString& /*filter*/, const QString& /*suffix*/) override {
         return next();
     }
 

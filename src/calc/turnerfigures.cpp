@@ -117,6 +117,35 @@ double TurnerFigures::value(FigureId id) const {
     return 0;
 }
 
+namespace {
+
+// A wire that touches beyond the flanks, with the wires that would touch between root and tip.
+WireOutOfReach wireOutOfReach(double m, double lead, double d1, double alpha, double contact,
+                              double df1, double da1) {
+    WireOutOfReach refused{contact, df1, da1, std::nullopt};
+    const auto touches = [&](double wire) { return wireContact(m, lead, d1, alpha, wire).contact; };
+    // The contact climbs the flank as the wire grows.
+    const double thinnest = 0.001 * m;
+    const double thickest = 4 * m;
+    const auto wireAt = [&](double diameter) {
+        double lo = thinnest;
+        double hi = thickest;
+        constexpr int halvings = 40;
+        for (int i = 0; i < halvings; ++i) {
+            const double mid = (lo + hi) / 2;
+            (touches(mid) < diameter ? lo : hi) = mid;
+        }
+        return (lo + hi) / 2;
+    };
+    if (touches(thinnest) <= da1) {
+        refused.usable = std::pair{touches(thinnest) >= df1 ? thinnest : wireAt(df1),
+                                   touches(thickest) <= da1 ? thickest : wireAt(da1)};
+    }
+    return refused;
+}
+
+} // namespace
+
 std::variant<TurnerFigures, Fault> turnerFigures(const FormState& form, const WireGauge& gauge) {
     using F = FieldId;
     const auto z1 = wormStarts(form.getText(F::z1_t), form.locale());
@@ -173,28 +202,7 @@ std::variant<TurnerFigures, Fault> turnerFigures(const FormState& form, const Wi
     };
     // A wire that touches above the tip or below the root measures nothing.
     if (contact.contact > da1 || contact.contact < df1) {
-        WireOutOfReach refused{contact.contact, df1, da1, std::nullopt};
-        const auto touches = [&](double wire) {
-            return wireContact(m, lead, d1, alpha, wire).contact;
-        };
-        // The contact climbs the flank as the wire grows.
-        const double thinnest = 0.001 * m;
-        const double thickest = 4 * m;
-        const auto wireAt = [&](double diameter) {
-            double lo = thinnest;
-            double hi = thickest;
-            constexpr int halvings = 40;
-            for (int i = 0; i < halvings; ++i) {
-                const double mid = (lo + hi) / 2;
-                (touches(mid) < diameter ? lo : hi) = mid;
-            }
-            return (lo + hi) / 2;
-        };
-        if (touches(thinnest) <= da1) {
-            refused.usable = std::pair{touches(thinnest) >= df1 ? thinnest : wireAt(df1),
-                                       touches(thickest) <= da1 ? thickest : wireAt(da1)};
-        }
-        t.wireRefused = refused;
+        t.wireRefused = wireOutOfReach(m, lead, d1, alpha, contact.contact, df1, da1);
     } else {
         t.figures.append({FigureId::OverWires, contact.overWires});
         t.figures.append({FigureId::ContactDiameter, contact.contact});

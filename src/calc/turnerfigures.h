@@ -102,7 +102,7 @@ WireContact wireContact(double module, double lead, double d1, double alpha, dou
 // The one sentence for an even number of starts, in the window and on the sheet alike.
 QString evenStartsNote();
 // Why the wire is refused, naming the diameters that would do.
-QString wireRefusalText(const WireOutOfReach& refused, const QLocale& locale);
+QString wireRefusalText(const WireOutOfReach& w, const QLocale& locale);
 
 // Their words, for the sheet and the window alike: the figure's name with its symbol, the rule
 // it was made by (which for b2 and b1 depends on the starts), and a warning as one sentence

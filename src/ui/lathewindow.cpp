@@ -188,7 +188,7 @@ void LatheWindow::refresh() {
 // turning the spindle with A out of mesh. The row chosen is the job's.
 void LatheWindow::showIndexing() {
     const int row = m_table->currentRow();
-    if (row >= 0 && row < m_rows.size() && m_table->signalsBlocked() == false) {
+    if (row >= 0 && row < m_rows.size() && !m_table->signalsBlocked()) {
         flow().chooseLead(m_rows.at(row).lead);
     }
     if (m_starts < 2 || row < 0 || row >= m_rows.size()) {

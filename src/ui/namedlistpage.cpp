@@ -167,7 +167,7 @@ void NamedListPage::remove() {
 
 QStringList NamedListPage::import(const MachineBook& book) {
     const qsizetype before = m_kind->size();
-    const QStringList renamed = m_kind->append(book);
+    QStringList renamed = m_kind->append(book);
     for (qsizetype i = before; i < m_kind->size(); ++i) {
         m_ids.append(m_nextId++);
     }

@@ -27,7 +27,7 @@ public:
 protected:
     void retranslate() override;
     void refresh() override;
-    bool follows(FieldId) const override { return true; }
+    bool follows(FieldId /*field*/) const override { return true; }
 
 private:
     void takeGauge();
