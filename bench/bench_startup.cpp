@@ -96,17 +96,26 @@ double median(std::vector<double> values) {
 
 } // namespace
 
+// `bench_startup [runs] [other-zorvandi]`: with a second program, an earlier build of the
+// program runs interleaved too, and the ratio of this build to it is printed.
 int main(int argc, char* argv[]) {
     const int runs = argc > 1 ? std::atoi(argv[1]) : 21;
-    constexpr std::size_t count = 4;
-    const std::array<const char*, count> programs = {ZORVANDI_PROGRAM, BARE_WINDOW_PROGRAM,
-                                                     BARE_MENUWINDOW_PROGRAM, ZORVANDI_PROGRAM};
+    std::vector<const char*> programs = {ZORVANDI_PROGRAM, BARE_WINDOW_PROGRAM,
+                                         BARE_MENUWINDOW_PROGRAM, ZORVANDI_PROGRAM};
     const std::string empty = configFolder(false);
-    const std::array<std::string, count> configs = {empty, empty, empty, configFolder(true)};
-    std::array<std::vector<double>, count> ms;
-    std::array<std::vector<double>, count> mb;
+    std::vector<std::string> configs = {empty, empty, empty, configFolder(true)};
+    std::vector<const char*> names = {"zorvandi", "bare window", "bare menu window",
+                                      "zorvandi, 10 mach."};
+    if (argc > 2) {
+        programs.push_back(argv[2]);
+        configs.push_back(empty);
+        names.push_back("earlier build");
+    }
+    const std::size_t count = programs.size();
+    std::vector<std::vector<double>> ms(count);
+    std::vector<std::vector<double>> mb(count);
     for (int i = -1; i < runs; ++i) { // the first round only warms the caches
-        for (std::size_t p = 0; p < programs.size(); ++p) {
+        for (std::size_t p = 0; p < count; ++p) {
             Sample sample;
             if (!runOnce(programs.at(p), configs.at(p), sample)) {
                 return 1;
@@ -117,16 +126,14 @@ int main(int argc, char* argv[]) {
             }
         }
     }
-    std::array<double, count> medianMs{};
-    std::array<double, count> medianMb{};
-    for (std::size_t p = 0; p < programs.size(); ++p) {
+    std::vector<double> medianMs(count);
+    std::vector<double> medianMb(count);
+    for (std::size_t p = 0; p < count; ++p) {
         medianMs.at(p) = median(ms.at(p));
         medianMb.at(p) = median(mb.at(p));
     }
     std::printf("start-up to first frame, median of %d interleaved runs\n", runs);
-    const std::array<const char*, count> names = {"zorvandi", "bare window", "bare menu window",
-                                                  "zorvandi, 10 mach."};
-    for (std::size_t p = 0; p < programs.size(); ++p) {
+    for (std::size_t p = 0; p < count; ++p) {
         std::printf("  %-17s %7.1f ms  %6.1f MB peak resident\n", names.at(p), medianMs.at(p),
                     medianMb.at(p));
     }
@@ -141,5 +148,10 @@ int main(int argc, char* argv[]) {
     std::printf("  with 10 machines to without          time %.3f  memory %.3f  (target: at most "
                 "1.01)\n",
                 medianMs[3] / medianMs[0], medianMb[3] / medianMb[0]);
+    if (count > 4) {
+        std::printf("  this build to the earlier one        time %.3f  memory %.3f  (target: at "
+                    "most 1.01)\n",
+                    medianMs[0] / medianMs[4], medianMb[0] / medianMb[4]);
+    }
     return 0;
 }

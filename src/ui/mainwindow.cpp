@@ -64,12 +64,6 @@ MainWindow::MainWindow(const QLocale& locale, const QString& configFolder, QWidg
     // costs the start-up more than the whole form.
     setWindowIcon(QIcon(QPixmap::fromImage(QImage(zorvandiIcon))));
     buildMenus();
-    m_moreNotes = new QToolButton(this);
-    m_moreNotes->setObjectName(QStringLiteral("moreNotes"));
-    m_moreNotes->setAutoRaise(true);
-    m_moreNotes->hide();
-    connect(m_moreNotes, &QToolButton::clicked, this, &MainWindow::listNotes);
-    statusBar()->addPermanentWidget(m_moreNotes);
     m_machineLabel = new QLabel(this);
     m_machineLabel->setObjectName(QStringLiteral("machineLabel"));
     statusBar()->addPermanentWidget(m_machineLabel);
@@ -608,7 +602,17 @@ void MainWindow::showNotes(std::optional<ButtonId> section, QList<std::function<
         statusBar()->showMessage(m_note.texts.constFirst()());
     }
     const auto more = int(m_note.texts.size()) - 1;
-    m_moreNotes->setVisible(more > 0);
+    // The first frame has a single note at most, so the button is made when first needed.
+    if (more > 0 && m_moreNotes == nullptr) {
+        m_moreNotes = new QToolButton(this);
+        m_moreNotes->setObjectName(QStringLiteral("moreNotes"));
+        m_moreNotes->setAutoRaise(true);
+        connect(m_moreNotes, &QToolButton::clicked, this, &MainWindow::listNotes);
+        statusBar()->insertPermanentWidget(0, m_moreNotes);
+    }
+    if (m_moreNotes != nullptr) {
+        m_moreNotes->setVisible(more > 0);
+    }
     if (more > 0) {
         m_moreNotes->setText(Notes::moreNotes(more));
         m_moreNotes->setToolTip(tr("Bu hesaplamanın bütün notları"));
