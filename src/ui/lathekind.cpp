@@ -33,77 +33,38 @@ QSpinBox* spinBox(QWidget* parent, const char* name, Limits limits) {
 
 // A lathe as edited: its values, and the texts as typed, which may not read yet.
 struct LatheEntry {
-    Lathe lathe;
+    Lathe value;
     QString screwText;
     QString gearsText;
     QString gearboxText;
     QString fault; // a text that does not read
 };
 
-class LatheKind final : public EntryKind {
+struct LatheRules {
+    using Value = Lathe;
+    static const Lathe& builtIn() { return builtInLathe(); }
+    static QString newName() { return QCoreApplication::translate("LathesPage", "Yeni torna"); }
+    static std::optional<QString> check(const Lathe& l, const QLocale& locale) {
+        const auto f = checkLathe(l);
+        return f ? std::optional(latheFaultMessage(*f, locale)) : std::nullopt;
+    }
+    static std::optional<std::pair<QString, QString>> clash(const QList<Lathe>& all,
+                                                            const QLocale& locale) {
+        const auto f = checkLathes(all);
+        return f ? std::optional(std::pair{f->lathe, latheFaultMessage(*f, locale)}) : std::nullopt;
+    }
+    static QString unclashed(const QString& name, const QList<Lathe>& taken) {
+        return unclashedLatheName(name, taken);
+    }
+    static QList<Lathe>& in(MachineBook& book) { return book.lathes; }
+};
+
+class LatheKind final : public ListKind<LatheRules, LatheEntry> {
 public:
     LatheKind(const QList<Lathe>& lathes, const QLocale& locale)
-        : m_locale(locale) {
-        for (const Lathe& l : lathes) {
-            m_entries.append(entryOf(l));
-        }
+        : ListKind(locale) {
+        start(lathes);
     }
-
-    qsizetype size() const override { return m_entries.size(); }
-    QString name(qsizetype i) const override { return m_entries.at(i).lathe.name; }
-    QString builtInName() const override { return displayName(builtInLathe()); }
-
-    QString fault(qsizetype i) const override {
-        const LatheEntry& e = m_entries.at(i);
-        if (!e.fault.isEmpty()) {
-            return e.fault;
-        }
-        const auto f = checkLathe(e.lathe);
-        return f ? latheFaultMessage(*f, m_locale) : QString();
-    }
-
-    std::optional<std::pair<qsizetype, QString>> clash() const override {
-        const QList<Lathe> all = lathes();
-        const auto f = checkLathes(all);
-        if (!f) {
-            return std::nullopt;
-        }
-        qsizetype at = 0;
-        for (qsizetype i = 0; i < all.size(); ++i) {
-            at = all[i].name == f->lathe ? i : at;
-        }
-        return std::pair{at, latheFaultMessage(*f, m_locale)};
-    }
-
-    void appendNew() override {
-        Lathe l = builtInLathe();
-        l.name =
-            unclashedLatheName(QCoreApplication::translate("LathesPage", "Yeni torna"), lathes());
-        m_entries.append(entryOf(l));
-    }
-
-    void appendCopy(std::optional<qsizetype> of) override {
-        LatheEntry copy = of ? m_entries.at(*of) : entryOf(builtInLathe());
-        copy.lathe.name = unclashedLatheName(displayName(copy.lathe), lathes());
-        m_entries.append(copy);
-    }
-
-    void remove(qsizetype i) override { m_entries.removeAt(i); }
-
-    QStringList append(const MachineBook& book) override {
-        QStringList renamed;
-        for (Lathe l : book.lathes) {
-            const QString name = unclashedLatheName(l.name, lathes());
-            if (name != l.name.trimmed()) {
-                renamed.append(renamedLine(l.name.trimmed(), name));
-            }
-            l.name = name;
-            m_entries.append(entryOf(l));
-        }
-        return renamed;
-    }
-
-    void fill(MachineBook& book) const override { book.lathes = lathes(); }
 
     QWidget* fields() override {
         if (m_fields != nullptr) {
@@ -177,28 +138,28 @@ public:
         const LatheEntry builtIn = entryOf(builtInLathe());
         const LatheEntry& e = i ? m_entries.at(*i) : builtIn;
         m_showing = true;
-        m_name->setText(displayName(e.lathe));
-        m_screwUnit->setCurrentIndex(e.lathe.screw.unit == LeadScrew::Unit::Millimetre ? 0 : 1);
+        m_name->setText(displayName(e.value));
+        m_screwUnit->setCurrentIndex(e.value.screw.unit == LeadScrew::Unit::Millimetre ? 0 : 1);
         m_screw->setText(e.screwText);
         m_gears->setPlainText(e.gearsText);
         m_gearbox->setPlainText(e.gearboxText);
-        m_hasClearance->setChecked(e.lathe.clearance.has_value());
-        m_clearance->setValue(e.lathe.clearance.value_or(0));
-        m_hasReach->setChecked(e.lathe.reach.has_value());
-        m_reach->setValue(e.lathe.reach.value_or(0));
+        m_hasClearance->setChecked(e.value.clearance.has_value());
+        m_clearance->setValue(e.value.clearance.value_or(0));
+        m_hasReach->setChecked(e.value.reach.has_value());
+        m_reach->setValue(e.value.reach.value_or(0));
         m_showing = false;
         for (QWidget* w : std::initializer_list<QWidget*>{m_name, m_screwUnit, m_screw, m_gears,
                                                           m_gearbox, m_hasClearance, m_hasReach}) {
             w->setEnabled(i.has_value());
         }
-        m_clearance->setEnabled(i && e.lathe.clearance);
-        m_reach->setEnabled(i && e.lathe.reach);
+        m_clearance->setEnabled(i && e.value.clearance);
+        m_reach->setEnabled(i && e.value.reach);
     }
 
     // The texts are kept exactly as typed; the lathe's values follow them where they read.
     void take(qsizetype i) override {
         LatheEntry& e = m_entries[i];
-        Lathe& l = e.lathe;
+        Lathe& l = e.value;
         l.name = m_name->text();
         e.screwText = m_screw->text();
         e.gearsText = m_gears->toPlainText();
@@ -235,7 +196,7 @@ public:
     }
 
 private:
-    LatheEntry entryOf(const Lathe& lathe) const {
+    LatheEntry entryOf(const Lathe& lathe) const override {
         return {lathe,
                 FieldValues::writeNumber(lathe.screw.value, m_locale),
                 gearsText(lathe.gears, m_locale),
@@ -243,16 +204,6 @@ private:
                 {}};
     }
 
-    QList<Lathe> lathes() const {
-        QList<Lathe> list;
-        for (const LatheEntry& e : m_entries) {
-            list.append(e.lathe);
-        }
-        return list;
-    }
-
-    QList<LatheEntry> m_entries;
-    QLocale m_locale;
     bool m_showing = false;
     QWidget* m_fields = nullptr;
     QLineEdit* m_name = nullptr;

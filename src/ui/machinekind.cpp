@@ -19,75 +19,39 @@ QSpinBox* spinBox(QWidget* parent, const char* name, MachineKey key) {
 
 // A hobbing machine as edited: its values, and the gear list as typed, which may not read yet.
 struct MachineEntry {
-    Machine machine;
+    Machine value;
     QString gearsText;
-    QString gearsFault;
+    QString fault;
 };
 
-class MachineKind final : public EntryKind {
+struct MachineRules {
+    using Value = Machine;
+    static const Machine& builtIn() { return builtInMachine(); }
+    static QString newName() {
+        return QCoreApplication::translate("MachinesDialog", "Yeni tezgâh");
+    }
+    static std::optional<QString> check(const Machine& m, const QLocale& locale) {
+        const auto f = checkMachine(m);
+        return f ? std::optional(machineFaultMessage(*f, locale)) : std::nullopt;
+    }
+    static std::optional<std::pair<QString, QString>> clash(const QList<Machine>& all,
+                                                            const QLocale& locale) {
+        const auto f = checkMachines(all);
+        return f ? std::optional(std::pair{f->machine, machineFaultMessage(*f, locale)})
+                 : std::nullopt;
+    }
+    static QString unclashed(const QString& name, const QList<Machine>& taken) {
+        return unclashedName(name, taken);
+    }
+    static QList<Machine>& in(MachineBook& book) { return book.machines; }
+};
+
+class MachineKind final : public ListKind<MachineRules, MachineEntry> {
 public:
     MachineKind(const QList<Machine>& machines, const QLocale& locale)
-        : m_locale(locale) {
-        for (const Machine& m : machines) {
-            m_entries.append(entryOf(m));
-        }
+        : ListKind(locale) {
+        start(machines);
     }
-
-    qsizetype size() const override { return m_entries.size(); }
-    QString name(qsizetype i) const override { return m_entries.at(i).machine.name; }
-    QString builtInName() const override { return displayName(builtInMachine()); }
-
-    QString fault(qsizetype i) const override {
-        const MachineEntry& e = m_entries.at(i);
-        if (!e.gearsFault.isEmpty()) {
-            return e.gearsFault;
-        }
-        const auto f = checkMachine(e.machine);
-        return f ? machineFaultMessage(*f, m_locale) : QString();
-    }
-
-    std::optional<std::pair<qsizetype, QString>> clash() const override {
-        const QList<Machine> all = machines();
-        const auto f = checkMachines(all);
-        if (!f) {
-            return std::nullopt;
-        }
-        qsizetype at = 0;
-        for (qsizetype i = 0; i < all.size(); ++i) {
-            at = all[i].name == f->machine ? i : at;
-        }
-        return std::pair{at, machineFaultMessage(*f, m_locale)};
-    }
-
-    void appendNew() override {
-        Machine m = builtInMachine();
-        m.name =
-            unclashedName(QCoreApplication::translate("MachinesDialog", "Yeni tezgâh"), machines());
-        m_entries.append(entryOf(m));
-    }
-
-    void appendCopy(std::optional<qsizetype> of) override {
-        MachineEntry copy = of ? m_entries.at(*of) : entryOf(builtInMachine());
-        copy.machine.name = unclashedName(displayName(copy.machine), machines());
-        m_entries.append(copy);
-    }
-
-    void remove(qsizetype i) override { m_entries.removeAt(i); }
-
-    QStringList append(const MachineBook& book) override {
-        QStringList renamed;
-        for (Machine m : book.machines) {
-            const QString name = unclashedName(m.name, machines());
-            if (name != m.name.trimmed()) {
-                renamed.append(renamedLine(m.name.trimmed(), name));
-            }
-            m.name = name;
-            m_entries.append(entryOf(m));
-        }
-        return renamed;
-    }
-
-    void fill(MachineBook& book) const override { book.machines = machines(); }
 
     QWidget* fields() override {
         if (m_fields != nullptr) {
@@ -150,7 +114,7 @@ public:
     void show(std::optional<qsizetype> i) override {
         const MachineEntry builtIn = entryOf(builtInMachine());
         const MachineEntry& e = i ? m_entries.at(*i) : builtIn;
-        const Machine& m = e.machine;
+        const Machine& m = e.value;
         m_showing = true;
         m_name->setText(displayName(m));
         m_constant->setValue(m.indexConstant);
@@ -173,16 +137,16 @@ public:
     // The texts are kept exactly as typed; the machine's values follow them where they read.
     void take(qsizetype i) override {
         MachineEntry& e = m_entries[i];
-        Machine& m = e.machine;
+        Machine& m = e.value;
         m.name = m_name->text();
         m.indexConstant = m_constant->value();
         e.gearsText = m_gears->toPlainText();
         auto gears = parseGears(m.name, e.gearsText, m_locale);
         if (auto* list = std::get_if<QList<int>>(&gears)) {
             m.gears = *list;
-            e.gearsFault.clear();
+            e.fault.clear();
         } else {
-            e.gearsFault = machineFaultMessage(std::get<MachineFault>(gears), m_locale);
+            e.fault = machineFaultMessage(std::get<MachineFault>(gears), m_locale);
         }
         m.largeWheel =
             m_hasLargeWheel->isChecked()
@@ -196,18 +160,10 @@ public:
     }
 
 private:
-    MachineEntry entryOf(const Machine& m) const { return {m, gearsText(m.gears, m_locale), {}}; }
-
-    QList<Machine> machines() const {
-        QList<Machine> list;
-        for (const MachineEntry& e : m_entries) {
-            list.append(e.machine);
-        }
-        return list;
+    MachineEntry entryOf(const Machine& m) const override {
+        return {m, gearsText(m.gears, m_locale), {}};
     }
 
-    QList<MachineEntry> m_entries;
-    QLocale m_locale;
     bool m_showing = false;
     QWidget* m_fields = nullptr;
     QLineEdit* m_name = nullptr;
