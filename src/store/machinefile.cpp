@@ -293,23 +293,19 @@ std::optional<Lathe> readLathe(const QJsonObject& json, const QString& where,
             return std::nullopt;
         }
     }
-    if (object.has("clearance")) {
-        const Limits k = MachineLimits::clearance;
-        const auto clearance = object.whole(
-            "clearance", badLathe(l.name, LatheKey::Clearance, LatheRule::Range, k.low, k.high));
-        if (!clearance) {
-            return std::nullopt;
+    // An optional whole number of the lathe, within its limits.
+    const auto optionalWhole = [&](const char* key, LatheKey named, Limits limits,
+                                   std::optional<int>& into) {
+        if (!object.has(key)) {
+            return true;
         }
-        l.clearance = *clearance;
-    }
-    if (object.has("reach")) {
-        const Limits r = LatheLimits::reach;
-        const auto reach = object.whole(
-            "reach", badLathe(l.name, LatheKey::Reach, LatheRule::Range, r.low, r.high));
-        if (!reach) {
-            return std::nullopt;
-        }
-        l.reach = *reach;
+        into =
+            object.whole(key, badLathe(l.name, named, LatheRule::Range, limits.low, limits.high));
+        return into.has_value();
+    };
+    if (!optionalWhole("clearance", LatheKey::Clearance, MachineLimits::clearance, l.clearance) ||
+        !optionalWhole("reach", LatheKey::Reach, LatheLimits::reach, l.reach)) {
+        return std::nullopt;
     }
     return l;
 }
