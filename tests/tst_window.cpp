@@ -62,7 +62,8 @@ private slots:
 
 void TestWindow::startState() {
     QCOMPARE(m_window->windowTitle(),
-             s("SONSUZ REDÜKTÖR DİŞLİSİ-VİDASI VE AZDIRMA TEZGAHI HESABI"));
+             s("Adsız[*] — SONSUZ REDÜKTÖR DİŞLİSİ-VİDASI VE AZDIRMA TEZGAHI HESABI"));
+    QVERIFY(!m_window->isWindowModified());
     QCOMPARE(m_window->view().size(), QSize(619, 619));
     QVERIFY(button(ButtonId::HESAPLA)->isEnabled());
     QVERIFY(!button(ButtonId::Command2)->isEnabled());
@@ -336,7 +337,9 @@ void TestWindow::wholeRunByHand() {
 void TestWindow::menusHoldTheirItems() {
     const QList<QPair<QString, QStringList>> expected = {
         {s("Dosya"),
-         {s("PDF Olarak Kaydet…\tCtrl+S"), s("Baskı Önizleme…\t"), s("Yazdır…\tCtrl+P"), s("-"),
+         {s("Yeni\tCtrl+N"), s("Aç…\tCtrl+O"), s("Son İşler\t"), s("Kaydet\tCtrl+S"),
+          s("Farklı Kaydet…\tCtrl+Shift+S"), s("-"), s("İş Bilgileri…\t"), s("-"),
+          s("PDF Olarak Kaydet…\tCtrl+E"), s("Baskı Önizleme…\t"), s("Yazdır…\tCtrl+P"), s("-"),
           s("Çıkış\tCtrl+Q")}},
         {s("Düzen"), {s("Sonuçları Kopyala\tCtrl+Shift+C")}},
         {s("Araçlar"),
@@ -623,7 +626,7 @@ void TestWindow::negativeModuleWarnedAndSheetRefused() {
     QString told;
 
     const QStringList opened =
-        answerModals([this] { QTest::keyClick(m_window.get(), Qt::Key_S, Qt::ControlModifier); },
+        answerModals([this] { QTest::keyClick(m_window.get(), Qt::Key_E, Qt::ControlModifier); },
                      {[&told](QWidget* box) {
                          told = qobject_cast<QMessageBox*>(box)->text();
                          qobject_cast<QMessageBox*>(box)->accept();

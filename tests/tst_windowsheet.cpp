@@ -23,14 +23,14 @@ class TestWindowSheet : public WindowTest {
     Q_OBJECT
 
 private slots:
-    void ctrlSSavesTheSheet_data();
-    void ctrlSSavesTheSheet();
+    void ctrlESavesTheSheet_data();
+    void ctrlESavesTheSheet();
     void staleSectionRefusesTheSheetBeforeAnyDialog();
     void copyGivesColumns();
     void previewLoadsThePrintModule();
 };
 
-void TestWindowSheet::ctrlSSavesTheSheet_data() {
+void TestWindowSheet::ctrlESavesTheSheet_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("saved");
     // QTest types ASCII only; the headless suite saves under a Turkish name.
@@ -38,8 +38,8 @@ void TestWindowSheet::ctrlSSavesTheSheet_data() {
     QTest::newRow("folder that does not exist") << s("yok/is kagidi.pdf") << false;
 }
 
-// Ctrl+S, a typed path, and either a one-page PDF there or a box naming the path.
-void TestWindowSheet::ctrlSSavesTheSheet() {
+// Ctrl+E, a typed path, and either a one-page PDF there or a box naming the path.
+void TestWindowSheet::ctrlESavesTheSheet() {
     QFETCH(QString, name);
     QFETCH(bool, saved);
     runTypicalJob();
@@ -48,7 +48,7 @@ void TestWindowSheet::ctrlSSavesTheSheet() {
     QString boxText;
 
     const QStringList opened = answerModals(
-        [this] { QTest::keyClick(m_window.get(), Qt::Key_S, Qt::ControlModifier); },
+        [this] { QTest::keyClick(m_window.get(), Qt::Key_E, Qt::ControlModifier); },
         {[&path](QWidget* modal) {
              QVERIFY(QTest::qWaitForWindowExposed(modal));
              auto* edit = modal->findChild<QLineEdit*>(s("fileNameEdit"));
@@ -94,7 +94,7 @@ void TestWindowSheet::staleSectionRefusesTheSheetBeforeAnyDialog() {
     QString boxText;
 
     const QStringList opened =
-        answerModals([this] { QTest::keyClick(m_window.get(), Qt::Key_S, Qt::ControlModifier); },
+        answerModals([this] { QTest::keyClick(m_window.get(), Qt::Key_E, Qt::ControlModifier); },
                      {[&boxText](QWidget* modal) {
                          boxText = qobject_cast<QMessageBox*>(modal)->text();
                          qobject_cast<QMessageBox*>(modal)->accept();
@@ -119,8 +119,11 @@ void TestWindowSheet::previewLoadsThePrintModule() {
     runTypicalJob();
     QMenu* file = m_window->menuBar()->actions().constFirst()->menu();
     emit file->aboutToShow();
-    QAction* preview = file->actions().at(1);
-    QCOMPARE(preview->text(), s("Baskı Ö&nizleme…"));
+    QAction* preview = nullptr;
+    for (QAction* item : file->actions()) {
+        preview = item->text() == s("Baskı Ö&nizleme…") ? item : preview;
+    }
+    QVERIFY(preview);
 
     const QStringList opened =
         answerModals([preview] { preview->trigger(); }, {[](QWidget* modal) { modal->close(); }});

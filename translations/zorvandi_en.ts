@@ -245,6 +245,17 @@
     </message>
 </context>
 <context>
+    <name>JobFile</name>
+    <message>
+        <source>nesne değil</source>
+        <translation>not an object</translation>
+    </message>
+    <message>
+        <source>Dosya bir ZORVANDI iş dosyası değil (&quot;format&quot;: &quot;%1&quot;).</source>
+        <translation>The file is not a ZORVANDI job file (&quot;format&quot;: &quot;%1&quot;).</translation>
+    </message>
+</context>
+<context>
     <name>JobSheet</name>
     <message>
         <source>1. SONSUZ VİDA VE DİŞLİ ÖLÇÜLERİ</source>
@@ -1030,6 +1041,122 @@
     <message>
         <source>Bu hesaplamanın bütün notları</source>
         <translation>Every note of this calculation</translation>
+    </message>
+    <message>
+        <source>Son İş&amp;ler</source>
+        <translation>Recent &amp;Jobs</translation>
+    </message>
+    <message>
+        <source>&amp;Aç…</source>
+        <translation>&amp;Open…</translation>
+    </message>
+    <message>
+        <source>&amp;Kaydet</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>&amp;Farklı Kaydet…</source>
+        <translation>Save &amp;As…</translation>
+    </message>
+    <message>
+        <source>İş &amp;Bilgileri…</source>
+        <translation>Job &amp;Details…</translation>
+    </message>
+    <message>
+        <source>Adsız</source>
+        <translation>Untitled</translation>
+    </message>
+    <message>
+        <source>%1[*] — %2</source>
+        <translation>%1[*] — %2</translation>
+    </message>
+    <message>
+        <source>«%1» işindeki değişiklikler kaydedilmedi. Kaydedilsin mi?</source>
+        <translation>The changes to the job «%1» are not saved. Save them?</translation>
+    </message>
+    <message>
+        <source>Kaydet</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Kaydetme</source>
+        <translation>Don&apos;t Save</translation>
+    </message>
+    <message>
+        <source>İptal</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>İş Aç</source>
+        <translation>Open a Job</translation>
+    </message>
+    <message>
+        <source>ZORVANDI işi (*.zvj)</source>
+        <translation>ZORVANDI job (*.zvj)</translation>
+    </message>
+    <message>
+        <source>«%1» açılamadı: %2</source>
+        <translation>«%1» could not be opened: %2</translation>
+    </message>
+    <message>
+        <source>Tezgâhlara Ekle</source>
+        <translation>Add to the Machines</translation>
+    </message>
+    <message>
+        <source>Kullanılanla Aç</source>
+        <translation>Open with the One in Use</translation>
+    </message>
+    <message>
+        <source>İşin tezgâhı «%1» tezgâh dosyasında bu tanımla yok.</source>
+        <translation>The job&apos;s machine «%1» is not in the machine file as the job defines it.</translation>
+    </message>
+    <message>
+        <source>İşin tezgâhı «%1» yerine kullanılan «%2» ile açıldı: 3. bölüm yeniden hesaplanmalı.</source>
+        <translation>The job was opened with «%2», the machine in use, instead of its «%1»: section 3 must be calculated again.</translation>
+    </message>
+    <message>
+        <source>İşin tornası «%1» tezgâh dosyasında bu tanımla yok.</source>
+        <translation>The job&apos;s lathe «%1» is not in the machine file as the job defines it.</translation>
+    </message>
+    <message>
+        <source>İşin tornası «%1» yerine kullanılan «%2» ile açıldı: vida tornalama ölçüleri bu tornanın.</source>
+        <translation>The job was opened with «%2», the lathe in use, instead of its «%1»: the worm&apos;s cutting figures are for this lathe.</translation>
+    </message>
+    <message>
+        <source>«%1» bu pencere açtığından ya da kaydettiğinden beri değişti.</source>
+        <translation>«%1» has changed since this window opened or saved it.</translation>
+    </message>
+    <message>
+        <source>Farklı Kaydet…</source>
+        <translation>Save As…</translation>
+    </message>
+    <message>
+        <source>Farklı Kaydet</source>
+        <translation>Save As</translation>
+    </message>
+    <message>
+        <source>İş kaydedildi: %1</source>
+        <translation>Job saved: %1</translation>
+    </message>
+    <message>
+        <source>İş Bilgileri</source>
+        <translation>Job Details</translation>
+    </message>
+    <message>
+        <source>Başlık</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>Not</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>«%1» artık yok; son işlerden çıkarıldı.</source>
+        <translation>«%1» no longer exists; it was taken off the recent jobs.</translation>
+    </message>
+    <message>
+        <source>Y&amp;eni</source>
+        <translation>&amp;New</translation>
     </message>
 </context>
 <context>

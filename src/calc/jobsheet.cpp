@@ -45,6 +45,8 @@ JobSheet composeJobSheet(const FormState& form, const Machine& machine,
     JobSheet sheet;
     sheet.title = formTitle();
     sheet.madeAt = form.locale().toString(madeAt, QLocale::ShortFormat);
+    sheet.jobTitle = tools.jobTitle;
+    sheet.jobNote = tools.jobNote;
     for (const ButtonId button : allButtons) {
         sheet.sections.at(indexOf(button)) =
             SheetSections::formSection(form, machine, button, current.at(indexOf(button)));
@@ -99,6 +101,11 @@ QList<SheetSection> allSections(const JobSheet& sheet) {
 
 QString toTabSeparated(const JobSheet& sheet) {
     QString text = sheet.title + QLatin1Char('\t') + sheet.madeAt + QLatin1Char('\n');
+    for (const QString& line : {sheet.jobTitle, sheet.jobNote}) {
+        if (!line.isEmpty()) {
+            text += QString(line).replace(QLatin1Char('\n'), QLatin1Char(' ')) + QLatin1Char('\n');
+        }
+    }
     for (const SheetSection& s : allSections(sheet)) {
         text += s.heading + QLatin1Char('\n');
         for (const SheetLine& line : s.lines) {
@@ -115,6 +122,11 @@ QString toHtmlTable(const JobSheet& sheet) {
             .arg(caption.toHtmlEscaped(), value.toHtmlEscaped(), unit.toHtmlEscaped());
     };
     QString html = QStringLiteral("<table>\n") + row(sheet.title, sheet.madeAt, {});
+    for (const QString& line : {sheet.jobTitle, sheet.jobNote}) {
+        if (!line.isEmpty()) {
+            html += row(line, {}, {});
+        }
+    }
     for (const SheetSection& s : allSections(sheet)) {
         html +=
             QStringLiteral("<tr><th colspan=\"3\">%1</th></tr>\n").arg(s.heading.toHtmlEscaped());

@@ -57,6 +57,8 @@ struct DriveDimensions {
 struct JobSheet {
     QString title;
     QString madeAt;
+    QString jobTitle; // the user's, for this job
+    QString jobNote;
     std::array<SheetSection, buttonCount> sections;
     // The sections beyond the form's three, which follow the first section's fields: the
     // worm on the lathe, and the turner's figures.
@@ -71,6 +73,9 @@ struct SheetTools {
     Lathe lathe = builtInLathe();
     WireGauge gauge = {};
     std::optional<double> lead = {};
+    // The job's own title and note, printed at the sheet's head; empty: none.
+    QString jobTitle = {};
+    QString jobNote = {};
 };
 
 // The sheet for the form as it stands; a section that is not `current` shows "hesaplanmadı".

@@ -58,6 +58,8 @@ struct BlankWarning {
 struct WireGauge {
     double profileAngle = 20; // degrees, 10 to 30
     std::optional<double> wire;
+
+    friend bool operator==(const WireGauge&, const WireGauge&) = default;
 };
 
 inline constexpr double smallestProfileAngle = 10;

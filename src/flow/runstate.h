@@ -23,6 +23,8 @@ class FormState;
 struct FormSnapshot {
     FieldTexts texts;
     Machine machine;
+
+    friend bool operator==(const FormSnapshot&, const FormSnapshot&) = default;
 };
 
 // What each section's last complete run left, in ButtonId order.

@@ -52,3 +52,34 @@ void Workflow::updateStates() {
         }
     }
 }
+
+void Workflow::chooseLead(std::optional<double> lead) {
+    if (lead != m_lead) {
+        m_lead = lead;
+        emit choicesChanged();
+    }
+}
+
+void Workflow::setGauge(const WireGauge& gauge) {
+    if (!(gauge == m_gauge)) {
+        m_gauge = gauge;
+        emit choicesChanged();
+    }
+}
+
+void Workflow::restore(const FieldTexts& texts, const CompletedRuns& runs) {
+    m_runs = runs;
+    for (const FieldId field : allFields) {
+        m_form.setText(field, texts.at(indexOf(field)));
+    }
+    m_form.setEnabled(ButtonId::Command2, m_runs.at(indexOf(ButtonId::HESAPLA)).has_value());
+    m_form.setEnabled(ButtonId::Command1, m_runs.at(indexOf(ButtonId::Command2)).has_value());
+    updateStates();
+}
+
+void Workflow::reset() {
+    FieldTexts empty{};
+    empty.at(indexOf(FieldId::z1_t)) = QStringLiteral("1");
+    restore(empty, {});
+    chooseLead(std::nullopt);
+}

@@ -26,7 +26,16 @@ public:
 
     // The lead chosen among the lathe's nearest, for the sheet; nothing: the nearest.
     std::optional<double> chosenLead() const { return m_lead; }
-    void chooseLead(std::optional<double> lead) { m_lead = lead; }
+    void chooseLead(std::optional<double> lead);
+    // The turner's profile angle and wire, which the job keeps.
+    const WireGauge& gauge() const { return m_gauge; }
+    void setGauge(const WireGauge& gauge);
+
+    // A job as it was left: the field texts and what each section's runs left, the buttons
+    // enabled as those runs enabled them. Nothing is calculated.
+    void restore(const FieldTexts& texts, const CompletedRuns& runs);
+    // A new job: empty fields, z1 1, no runs, as at start.
+    void reset();
 
     // Runs the button's calculation; a click on a disabled button does nothing.
     void click(ButtonId button);
@@ -35,6 +44,8 @@ signals:
     // A calculation ran to its end.
     void completed(ButtonId button);
     void machineChanged();
+    // The chosen lead or the gauge changed: what the job keeps beyond the fields.
+    void choicesChanged();
     // A section started or stopped being current, for any cause: a field, the machine, a
     // completed run. The greying, the status notes and the sheet's refusal all follow it.
     void sectionStateChanged(ButtonId section, SectionState state);
@@ -46,6 +57,7 @@ private:
     CompletedRuns m_runs;
     Machine m_machine = builtInMachine();
     std::optional<double> m_lead;
+    WireGauge m_gauge;
     std::array<SectionState, buttonCount> m_states{SectionState::NeverRun, SectionState::NeverRun,
                                                    SectionState::NeverRun};
 };

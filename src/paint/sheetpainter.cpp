@@ -123,6 +123,17 @@ void paintPage(QPainter& p, const JobSheet& sheet, const QLocale& locale, const 
     p.setFont(sheetFont(9));
     p.drawText(QPointF(0, y),
                QCoreApplication::translate("JobSheet", "ZORVANDI iş kağıdı, %1").arg(sheet.madeAt));
+    // The user's title and note for this job, under the program's.
+    if (!sheet.jobTitle.isEmpty()) {
+        y += 13;
+        p.setFont(sheetFont(11, true));
+        p.drawText(QPointF(0, y), sheet.jobTitle);
+    }
+    p.setFont(sheetFont(9));
+    for (const QString& line : sheet.jobNote.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        y += 11;
+        p.drawText(QPointF(0, y), line);
+    }
     y += 8;
     p.setPen(QPen(Qt::black, 0.6));
     p.drawLine(QPointF(0, y), QPointF(page.width(), y));

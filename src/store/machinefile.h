@@ -24,6 +24,7 @@
 #include "calc/machine.h"
 
 #include <QByteArray>
+#include <QJsonObject>
 #include <QList>
 #include <QLocale>
 #include <QString>
@@ -73,6 +74,13 @@ QString fileFaultMessage(const FileFault& fault, const QLocale& locale);
 std::optional<QString> exportMachines(const MachineBook& book, const QString& path);
 // The machines and lathes of such a file, or why it cannot be used.
 std::variant<MachineBook, FileFault> importMachines(const QString& path);
+
+// One machine or lathe as the file writes it, and read back under the file's rules, its values
+// too, for a file that carries its own copy of one (a job). `where` names the object in a fault.
+QJsonObject machineJson(const Machine& machine);
+QJsonObject latheJson(const Lathe& lathe);
+std::variant<Machine, FileFault> machineFromJson(const QJsonObject& json, const QString& where);
+std::variant<Lathe, FileFault> latheFromJson(const QJsonObject& json, const QString& where);
 
 // Writes the bytes through QSaveFile, making the folder first; the system's reason when it
 // could not.

@@ -19,20 +19,28 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QClipboard>
+#include <QCloseEvent>
+#include <QDialogButtonBox>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QEvent>
 #include <QFileInfo>
+#include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
 #include <QToolButton>
+#include <QUrl>
 
 namespace {
 constexpr int statusSeconds = 8;
@@ -55,6 +63,7 @@ MainWindow::MainWindow(const QLocale& locale, const QString& configFolder, QWidg
     // Before any widget is made, so that each is born in the interface's language.
     m_translations.apply(savedLanguage(m_settings));
     m_form.Form_Load();
+    m_flow.setGauge(savedGauge(m_settings));
     loadMachines();
     applyWindowFont();
     m_view = new FormView(m_flow, this);
@@ -74,6 +83,12 @@ MainWindow::MainWindow(const QLocale& locale, const QString& configFolder, QWidg
     connect(&m_store, &MachineStore::machinesChanged, this, &MainWindow::followMachines);
     connect(&m_store, &MachineStore::fileRefused, this, &MainWindow::refuseChangedFile);
     connect(&m_store, &MachineStore::writtenGone, this, &MainWindow::sayWrittenGone);
+    // Whatever the job keeps marks it modified; the comparison runs only on a change.
+    connect(&m_form, &FormState::textChanged, this, &MainWindow::followJob);
+    connect(&m_flow, &Workflow::machineChanged, this, &MainWindow::followJob);
+    connect(&m_flow, &Workflow::choicesChanged, this, &MainWindow::followJob);
+    m_job.saved = currentJob();
+    setAcceptDrops(true);
     // The watch on the machine file shows nothing, so it starts once the first frame is up; it
     // then catches up with any change since the file was read.
     constexpr int watchAfterMs = 500;
@@ -122,7 +137,15 @@ void MainWindow::buildMenus() {
     }
     auto* separator = new QAction(this);
     separator->setSeparator(true);
-    m_actions.save = action(QKeySequence::Save, &MainWindow::saveAsPdf);
+    m_actions.newJob = action(QKeySequence::New, &MainWindow::newJob);
+    m_actions.open = action(QKeySequence::Open, &MainWindow::openJob);
+    m_actions.saveJob = action(QKeySequence::Save, &MainWindow::saveJob);
+    m_actions.saveJob->setObjectName(QStringLiteral("saveJobAction"));
+    m_actions.saveJobAs =
+        action(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &MainWindow::saveJobAs);
+    m_actions.jobInfo = action(QKeySequence(), &MainWindow::editJobInfo);
+    m_actions.jobInfo->setObjectName(QStringLiteral("jobInfoAction"));
+    m_actions.save = action(QKeySequence(Qt::CTRL | Qt::Key_E), &MainWindow::saveAsPdf);
     m_actions.preview = action(QKeySequence(), &MainWindow::printPreview);
     m_actions.print = action(QKeySequence::Print, &MainWindow::print);
     m_actions.quit = action(quit, &QWidget::close);
@@ -137,8 +160,19 @@ void MainWindow::buildMenus() {
     m_actions.machines = action(QKeySequence(), &MainWindow::editMachines);
     m_actions.machines->setObjectName(QStringLiteral("machinesAction"));
     m_actions.about = action(QKeySequence(), &MainWindow::about);
-    m_menus.file = addLazyMenu(
-        {m_actions.save, m_actions.preview, m_actions.print, separator, m_actions.quit});
+    auto* jobSeparator = new QAction(this);
+    jobSeparator->setSeparator(true);
+    auto* infoSeparator = new QAction(this);
+    infoSeparator->setSeparator(true);
+    m_menus.file = addLazyMenu({m_actions.newJob, m_actions.open}, [=, this](QMenu* file) {
+        m_menus.recent = file->addMenu(tr("Son İş&ler"));
+        m_menus.recent->setObjectName(QStringLiteral("recentMenu"));
+        connect(m_menus.recent, &QMenu::aboutToShow, this,
+                [this] { fillRecentMenu(*m_menus.recent); });
+        file->addActions({m_actions.saveJob, m_actions.saveJobAs, jobSeparator, m_actions.jobInfo,
+                          infoSeparator, m_actions.save, m_actions.preview, m_actions.print,
+                          separator, m_actions.quit});
+    });
     m_menus.edit = addLazyMenu({m_actions.copy});
     m_menus.tools =
         addLazyMenu({m_actions.trains, m_actions.lathe, m_actions.turner, m_actions.machines},
@@ -172,7 +206,7 @@ void MainWindow::buildMenus() {
 
 // Every text of the window that is not the form's, in the interface's language.
 void MainWindow::retranslate() {
-    setWindowTitle(formTitle());
+    showJobName();
     m_menus.file->setTitle(tr("&Dosya"));
     m_menus.edit->setTitle(tr("Dü&zen"));
     m_menus.tools->setTitle(tr("&Araçlar"));
@@ -180,6 +214,14 @@ void MainWindow::retranslate() {
     if (m_menus.machine != nullptr) {
         m_menus.machine->setTitle(tr("&Tezgâh"));
         m_menus.lathe->setTitle(tr("T&orna"));
+    }
+    m_actions.newJob->setText(tr("Y&eni"));
+    m_actions.open->setText(tr("&Aç…"));
+    m_actions.saveJob->setText(tr("&Kaydet"));
+    m_actions.saveJobAs->setText(tr("&Farklı Kaydet…"));
+    m_actions.jobInfo->setText(tr("İş &Bilgileri…"));
+    if (m_menus.recent != nullptr) {
+        m_menus.recent->setTitle(tr("Son İş&ler"));
     }
     m_actions.save->setText(tr("&PDF Olarak Kaydet…"));
     m_actions.preview->setText(tr("Baskı Ö&nizleme…"));
@@ -450,9 +492,9 @@ void MainWindow::showEvent(QShowEvent* event) {
 }
 
 std::optional<JobSheet> MainWindow::currentSheet() {
-    auto sheet =
-        makeJobSheet(m_form, m_flow.machine(), m_flow.completedRuns(), QDateTime::currentDateTime(),
-                     {m_store.latheInUse(), savedGauge(m_settings), m_flow.chosenLead()});
+    auto sheet = makeJobSheet(
+        m_form, m_flow.machine(), m_flow.completedRuns(), QDateTime::currentDateTime(),
+        {m_store.latheInUse(), m_flow.gauge(), m_flow.chosenLead(), m_job.title, m_job.note});
     if (const auto* refusal = std::get_if<SheetRefusal>(&sheet)) {
         showMessage(refusalMessage(*refusal, m_form.locale()));
         return std::nullopt;
@@ -554,7 +596,7 @@ void MainWindow::noteCompletedRun(ButtonId button) {
         for (const Fault& fault : unmakeableJob(m_form)) {
             notes.append([fault, locale] { return jobFaultMessage(fault, locale); });
         }
-        const auto figures = turnerFigures(m_form, savedGauge(m_settings));
+        const auto figures = turnerFigures(m_form, m_flow.gauge());
         if (const auto* turner = std::get_if<TurnerFigures>(&figures)) {
             for (const BlankWarning& w : turner->warnings) {
                 notes.append([w, locale] { return Notes::blankWarning(w, locale); });
@@ -639,4 +681,308 @@ void MainWindow::about() {
                           "<p>Lisans: tescilli yazılım; tüm hakları saklıdır.</p>"
                           "<p>Qt %2 ile çalışıyor.</p>")
                            .arg(QStringLiteral(ZORVANDI_VERSION), QString::fromLatin1(qVersion())));
+}
+
+JobDocument MainWindow::currentJob() const {
+    return {m_form.locale().name(), m_form.texts(),       m_flow.completedRuns(),
+            m_flow.machine(),       m_store.latheInUse(), m_flow.chosenLead(),
+            m_flow.gauge(),         m_job.title,          m_job.note};
+}
+
+void MainWindow::followJob() {
+    setWindowModified(!(currentJob() == m_job.saved));
+}
+
+// "m3-z36.zvj[*] — SONSUZ …", or "Adsız" before the job has a file.
+void MainWindow::showJobName() {
+    setWindowFilePath(m_job.path);
+    const QString name = m_job.path.isEmpty() ? tr("Adsız") : QFileInfo(m_job.path).fileName();
+    setWindowTitle(tr("%1[*] — %2").arg(name, formTitle()));
+}
+
+bool MainWindow::mayDropJob() {
+    if (!isWindowModified()) {
+        return true;
+    }
+    QMessageBox ask(QMessageBox::Question, QStringLiteral("ZORVANDI"),
+                    tr("«%1» işindeki değişiklikler kaydedilmedi. Kaydedilsin mi?")
+                        .arg(m_job.path.isEmpty() ? tr("Adsız") : QFileInfo(m_job.path).fileName()),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    ask.button(QMessageBox::Save)->setText(tr("Kaydet"));
+    ask.button(QMessageBox::Discard)->setText(tr("Kaydetme"));
+    ask.button(QMessageBox::Cancel)->setText(tr("İptal"));
+    ask.setDefaultButton(QMessageBox::Save);
+    ask.exec();
+    if (ask.clickedButton() == ask.button(QMessageBox::Save)) {
+        return saveJob();
+    }
+    return ask.clickedButton() == ask.button(QMessageBox::Discard);
+}
+
+void MainWindow::newJob() {
+    if (!mayDropJob()) {
+        return;
+    }
+    m_flow.reset();
+    m_flow.setGauge(savedGauge(m_settings));
+    m_job = {};
+    m_job.saved = currentJob();
+    showJobName();
+    followJob();
+}
+
+void MainWindow::openJob() {
+    const QString folder =
+        m_job.path.isEmpty() ? documentsFolder() : QFileInfo(m_job.path).absolutePath();
+    const QString path = m_files->openFile(this, tr("İş Aç"), folder, tr("ZORVANDI işi (*.zvj)"));
+    if (!path.isEmpty()) {
+        openJobFile(path);
+    }
+}
+
+bool MainWindow::openJobFile(const QString& path) {
+    if (!mayDropJob()) {
+        return false;
+    }
+    const QString shown = QDir::toNativeSeparators(path);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        showMessage(tr("«%1» açılamadı: %2").arg(shown, file.errorString()));
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    const auto parsed = parseJobFile(bytes);
+    if (const auto* fault = std::get_if<FileFault>(&parsed)) {
+        showMessage(
+            tr("«%1» açılamadı: %2").arg(shown, jobFileFaultMessage(*fault, m_form.locale())));
+        return false;
+    }
+    const JobDocument job = withUnreadableInputsStale(
+        inLocale(std::get<JobDocument>(parsed), m_form.locale()), m_form.locale());
+    takeJobMachines(job);
+    m_flow.restore(job.texts, job.runs);
+    m_flow.chooseLead(job.lead);
+    m_flow.setGauge(job.gauge);
+    m_job.path = QFileInfo(path).absoluteFilePath();
+    m_job.bytes = bytes;
+    m_job.title = job.title;
+    m_job.note = job.note;
+    // Modified only where the window could not take the job as it stands.
+    m_job.saved = job;
+    m_job.saved.locale = m_form.locale().name();
+    showJobName();
+    followJob();
+    rememberJob(m_job.path);
+    return true;
+}
+
+void MainWindow::takeJobMachines(const JobDocument& job) {
+    const auto shopHas = [](const auto& list, const auto& entry) {
+        return std::any_of(list.begin(), list.end(),
+                           [&entry](const auto& e) { return e == entry; });
+    };
+    const auto ask = [this](const QString& text) {
+        QMessageBox box(QMessageBox::Question, QStringLiteral("ZORVANDI"), text,
+                        QMessageBox::NoButton, this);
+        QPushButton* add = box.addButton(tr("Tezgâhlara Ekle"), QMessageBox::AcceptRole);
+        box.addButton(tr("Kullanılanla Aç"), QMessageBox::RejectRole);
+        box.setDefaultButton(add);
+        box.exec();
+        return box.clickedButton() == add;
+    };
+    MachineBook book = m_store.book();
+    // The names to choose; nothing keeps the one in use.
+    std::optional<QString> chosen;
+    std::optional<QString> chosenLathe;
+    bool add = false;
+    QStringList kept;
+    if (job.machine == builtInMachine() || shopHas(book.machines, job.machine)) {
+        chosen = job.machine == builtInMachine() ? QString() : job.machine.name;
+    } else if (ask(tr("İşin tezgâhı «%1» tezgâh dosyasında bu tanımla yok.")
+                       .arg(job.machine.name))) {
+        Machine m = job.machine;
+        m.name = unclashedName(m.name, book.machines);
+        book.machines.append(m);
+        chosen = m.name;
+        add = true;
+    } else {
+        kept.append(tr("İşin tezgâhı «%1» yerine kullanılan «%2» ile açıldı: 3. bölüm yeniden "
+                       "hesaplanmalı.")
+                        .arg(job.machine.name, displayName(m_flow.machine())));
+    }
+    if (job.lathe == builtInLathe() || shopHas(book.lathes, job.lathe)) {
+        chosenLathe = job.lathe == builtInLathe() ? QString() : job.lathe.name;
+    } else if (ask(tr("İşin tornası «%1» tezgâh dosyasında bu tanımla yok.").arg(job.lathe.name))) {
+        Lathe l = job.lathe;
+        l.name = unclashedLatheName(l.name, book.lathes);
+        book.lathes.append(l);
+        chosenLathe = l.name;
+        add = true;
+    } else {
+        kept.append(tr("İşin tornası «%1» yerine kullanılan «%2» ile açıldı: vida tornalama "
+                       "ölçüleri bu tornanın.")
+                        .arg(job.lathe.name, displayName(m_store.latheInUse())));
+    }
+    const QString machineName = chosen.value_or(m_store.chosenName());
+    const QString latheName = chosenLathe.value_or(m_store.chosenLatheName());
+    if (add) {
+        m_editorBasis = m_store.known();
+        if (const auto error = saveMachines(book, machineName, latheName)) {
+            showMessage(*error);
+        }
+    } else {
+        m_store.choose(machineName);
+        m_store.chooseLathe(latheName);
+    }
+    m_flow.setMachine(m_store.machineInUse());
+    followLathes();
+    if (!kept.isEmpty()) {
+        showNotes(std::nullopt, [&kept] {
+            QList<std::function<QString()>> notes;
+            for (const QString& k : kept) {
+                notes.append([k] { return k; });
+            }
+            return notes;
+        }());
+    }
+}
+
+bool MainWindow::saveJob() {
+    if (m_job.path.isEmpty()) {
+        return saveJobAs();
+    }
+    // A file someone else changed since it was read or written here is not written over
+    // without asking.
+    QFile file(m_job.path);
+    if (file.exists() && (!file.open(QIODevice::ReadOnly) || file.readAll() != m_job.bytes)) {
+        QMessageBox ask(QMessageBox::Warning, QStringLiteral("ZORVANDI"),
+                        tr("«%1» bu pencere açtığından ya da kaydettiğinden beri değişti.")
+                            .arg(QDir::toNativeSeparators(m_job.path)),
+                        QMessageBox::Save | QMessageBox::SaveAll | QMessageBox::Cancel, this);
+        ask.button(QMessageBox::Save)->setText(tr("Kaydet"));
+        ask.button(QMessageBox::SaveAll)->setText(tr("Farklı Kaydet…"));
+        ask.button(QMessageBox::Cancel)->setText(tr("İptal"));
+        ask.setDefaultButton(QMessageBox::Cancel);
+        ask.exec();
+        if (ask.clickedButton() == ask.button(QMessageBox::SaveAll)) {
+            return saveJobAs();
+        }
+        if (ask.clickedButton() != ask.button(QMessageBox::Save)) {
+            return false;
+        }
+    }
+    return writeJob(m_job.path);
+}
+
+bool MainWindow::saveJobAs() {
+    const QString suggested =
+        m_job.path.isEmpty() ? QDir(documentsFolder()).filePath(jobFileName(m_form)) : m_job.path;
+    const QString path = m_files->saveFile(this, tr("Farklı Kaydet"), suggested,
+                                           tr("ZORVANDI işi (*.zvj)"), QStringLiteral("zvj"));
+    return !path.isEmpty() && writeJob(path);
+}
+
+bool MainWindow::writeJob(const QString& path) {
+    const JobDocument job = currentJob();
+    const QByteArray bytes = jobFileText(job);
+    if (const auto error = writeWhole(path, bytes)) {
+        showMessage(tr("«%1» kaydedilemedi: %2").arg(QDir::toNativeSeparators(path), *error));
+        return false;
+    }
+    m_job.path = QFileInfo(path).absoluteFilePath();
+    m_job.bytes = bytes;
+    m_job.saved = job;
+    showJobName();
+    followJob();
+    rememberJob(m_job.path);
+    statusBar()->showMessage(tr("İş kaydedildi: %1").arg(QDir::toNativeSeparators(path)),
+                             statusSeconds * 1000);
+    return true;
+}
+
+void MainWindow::editJobInfo() {
+    QDialog dialog(this);
+    dialog.setObjectName(QStringLiteral("jobInfoDialog"));
+    dialog.setWindowTitle(tr("İş Bilgileri"));
+    auto* title = new QLineEdit(m_job.title, &dialog);
+    title->setObjectName(QStringLiteral("jobTitle"));
+    auto* note = new QPlainTextEdit(m_job.note, &dialog);
+    note->setObjectName(QStringLiteral("jobNote"));
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    auto* layout = new QFormLayout(&dialog);
+    layout->addRow(tr("Başlık"), title);
+    layout->addRow(tr("Not"), note);
+    layout->addRow(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    if (dialog.exec() == QDialog::Accepted) {
+        m_job.title = title->text();
+        m_job.note = note->toPlainText();
+        followJob();
+    }
+}
+
+namespace {
+const QString recentKey = QStringLiteral("recentJobs");
+constexpr qsizetype recentCount = 10;
+} // namespace
+
+void MainWindow::rememberJob(const QString& path) {
+    QStringList recent = m_settings.value(recentKey).toStringList();
+    recent.removeAll(path);
+    recent.prepend(path);
+    m_settings.setValue(recentKey, recent.mid(0, recentCount));
+}
+
+// The last jobs, newest first; one that is gone is taken off the list with a note.
+void MainWindow::fillRecentMenu(QMenu& menu) {
+    menu.clear();
+    const QStringList recent = m_settings.value(recentKey).toStringList();
+    for (const QString& path : recent) {
+        QAction* item = menu.addAction(QFileInfo(path).fileName());
+        item->setToolTip(QDir::toNativeSeparators(path));
+        connect(item, &QAction::triggered, this, [this, path] {
+            if (QFileInfo::exists(path)) {
+                openJobFile(path);
+                return;
+            }
+            QStringList list = m_settings.value(recentKey).toStringList();
+            list.removeAll(path);
+            m_settings.setValue(recentKey, list);
+            showNote(std::nullopt, [path] {
+                return tr("«%1» artık yok; son işlerden çıkarıldı.")
+                    .arg(QDir::toNativeSeparators(path));
+            });
+        });
+    }
+    menu.setEnabled(!recent.isEmpty());
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!mayDropJob()) {
+        event->ignore();
+        return;
+    }
+    for (QWidget* tool : std::initializer_list<QWidget*>{m_gearTrains, m_lathe, m_turner}) {
+        if (tool != nullptr) {
+            tool->close();
+        }
+    }
+    QMainWindow::closeEvent(event);
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() == 1 && urls.constFirst().isLocalFile() &&
+        urls.constFirst().toLocalFile().endsWith(QStringLiteral(".zvj"), Qt::CaseInsensitive)) {
+        event->acceptProposedAction();
+    }
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (!urls.isEmpty()) {
+        event->acceptProposedAction();
+        openJobFile(urls.constFirst().toLocalFile());
+    }
 }

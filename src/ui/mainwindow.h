@@ -12,6 +12,7 @@
 
 #include "flow/workflow.h"
 #include "model/formstate.h"
+#include "store/jobfile.h"
 #include "store/machinestore.h"
 #include "ui/printservice.h"
 #include "ui/translations.h"
@@ -57,6 +58,10 @@ public:
     // another.
     void setFileChooser(std::unique_ptr<FileChooser> files);
 
+    // Opens the job file, after asking about a modified job; false when it was not opened (a
+    // box said why, or the user kept the job they had).
+    bool openJobFile(const QString& path);
+
 private:
     void applyWindowFont();
     void buildMenus();
@@ -64,6 +69,9 @@ private:
 protected:
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     QMenu* addLazyMenu(const QList<QAction*>& actions,
@@ -100,6 +108,23 @@ private:
     PrintService::Paint sheetPainter(const JobSheet& sheet) const;
 
     void saveAsPdf();
+    // The job as a document: what the window holds now, and its file.
+    JobDocument currentJob() const;
+    void followJob();
+    void showJobName();
+    // Asks before a modified job is lost; false when the user keeps it.
+    bool mayDropJob();
+    void newJob();
+    void openJob();
+    bool saveJob();
+    bool saveJobAs();
+    bool writeJob(const QString& path);
+    void editJobInfo();
+    void fillRecentMenu(QMenu& menu);
+    void rememberJob(const QString& path);
+    // The job's machine and lathe against the shop's: the one of that name and definition is
+    // used; else the user adds the job's to the shop's file or keeps the one in use.
+    void takeJobMachines(const JobDocument& job);
     void printPreview();
     void print();
     void copyResults();
@@ -127,9 +152,15 @@ private:
         QMenu* help = nullptr;
         QMenu* machine = nullptr; // made when Araçlar first opens
         QMenu* lathe = nullptr;   // likewise
+        QMenu* recent = nullptr;  // made when Dosya first opens
     } m_menus;
     struct {
-        QAction* save = nullptr;
+        QAction* newJob = nullptr;
+        QAction* open = nullptr;
+        QAction* saveJob = nullptr;
+        QAction* saveJobAs = nullptr;
+        QAction* jobInfo = nullptr;
+        QAction* save = nullptr; // the sheet as PDF
         QAction* preview = nullptr;
         QAction* print = nullptr;
         QAction* quit = nullptr;
@@ -155,4 +186,11 @@ private:
     QLabel* m_machineLabel = nullptr;   // "Tezgâh: <name>" at the status bar's right
     QToolButton* m_moreNotes = nullptr; // "+2 not": every note of the run, one click away
     QString m_pdfFolder;                // where the last sheet was saved
+    struct {
+        QString path;      // empty: not saved yet
+        QByteArray bytes;  // as last read or written, to tell another's change on disk
+        JobDocument saved; // as last opened or saved: the window is modified when it differs
+        QString title;     // the user's, printed at the sheet's head
+        QString note;
+    } m_job;
 };

@@ -35,12 +35,11 @@ TurnerWindow::TurnerWindow(Workflow& flow, QSettings& settings, QWidget* parent)
     , m_settings(settings) {
     setObjectName(QStringLiteral("turnerWindow"));
     const QLocale& locale = form().locale();
-    const WireGauge gauge = savedGauge(m_settings);
-    m_angle = new QLineEdit(FieldValues::writeNumber(gauge.profileAngle, locale), this);
+    m_angle = new QLineEdit(this);
     m_angle->setObjectName(QStringLiteral("profileAngle"));
-    m_wire =
-        new QLineEdit(gauge.wire ? FieldValues::writeNumber(*gauge.wire, locale) : QString(), this);
+    m_wire = new QLineEdit(this);
     m_wire->setObjectName(QStringLiteral("wire"));
+    showGauge(flow.gauge(), locale);
     m_angleLabel = new QLabel(this);
     m_angleLabel->setBuddy(m_angle);
     m_wireLabel = new QLabel(this);
@@ -70,6 +69,12 @@ TurnerWindow::TurnerWindow(Workflow& flow, QSettings& settings, QWidget* parent)
     setFigures(m_table);
     retranslate();
 
+    // A job opened brings its own gauge.
+    connect(&flow, &Workflow::choicesChanged, this, [this] {
+        if (!m_gauge || !(*m_gauge == this->flow().gauge())) {
+            showGauge(this->flow().gauge(), form().locale());
+        }
+    });
     connect(m_angle, &QLineEdit::textChanged, this, &TurnerWindow::takeGauge);
     connect(m_wire, &QLineEdit::textChanged, this, &TurnerWindow::takeGauge);
     takeGauge();
@@ -87,6 +92,11 @@ void TurnerWindow::retranslate() {
 
 // Reads the two inputs; a gauge that reads is kept in the settings for the sheet and the next
 // start.
+void TurnerWindow::showGauge(const WireGauge& gauge, const QLocale& locale) {
+    m_angle->setText(FieldValues::writeNumber(gauge.profileAngle, locale));
+    m_wire->setText(gauge.wire ? FieldValues::writeNumber(*gauge.wire, locale) : QString());
+}
+
 void TurnerWindow::takeGauge() {
     const QLocale& locale = form().locale();
     const std::optional<double> angle = FieldValues::readNumber(m_angle->text(), locale);
@@ -101,6 +111,8 @@ void TurnerWindow::takeGauge() {
         m_message->setText(tr("«TEL ÇAPI» boş ya da sıfırdan büyük bir sayı olmalı."));
     } else {
         m_gauge = WireGauge{*angle, wireText.isEmpty() ? std::nullopt : wire};
+        // The job keeps it, and the settings for the next job.
+        flow().setGauge(*m_gauge);
         m_settings.setValue(angleKey, m_gauge->profileAngle);
         m_settings.setValue(wireKey, m_gauge->wire ? QVariant(*m_gauge->wire) : QVariant());
     }

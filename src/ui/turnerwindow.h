@@ -31,6 +31,7 @@ protected:
 
 private:
     void takeGauge();
+    void showGauge(const WireGauge& gauge, const QLocale& locale);
 
     QSettings& m_settings;
     QLineEdit* m_angle = nullptr;

@@ -1,0 +1,290 @@
+#include "store/jobfile.h"
+
+#include "calc/jobsheet.h"
+#include "calc/wormstarts.h"
+#include "model/fieldvalues.h"
+#include "model/formstate.h"
+#include "store/strictobject.h"
+
+#include <QCoreApplication>
+#include <QJsonDocument>
+
+namespace {
+
+const QString formatName = QStringLiteral("zorvandi-job");
+constexpr int formatVersion = 1;
+
+QJsonObject fieldsObject(const FieldTexts& texts) {
+    QJsonObject fields;
+    for (const FieldId id : allFields) {
+        fields.insert(fieldName(id), texts.at(indexOf(id)));
+    }
+    return fields;
+}
+
+// Every field, each a string, and no other key.
+std::optional<FieldTexts> readFields(const QJsonObject& json, std::optional<FileFault>& fault) {
+    FieldTexts texts;
+    for (auto it = json.begin(); it != json.end(); ++it) {
+        if (!fieldNamed(it.key())) {
+            fault = FileFault{FileProblem::UnknownKey, {}, std::nullopt, it.key()};
+            return std::nullopt;
+        }
+    }
+    for (const FieldId id : allFields) {
+        const QJsonValue v = json.value(fieldName(id));
+        if (v.isUndefined()) {
+            fault = FileFault{FileProblem::MissingKey, {}, std::nullopt, fieldName(id)};
+            return std::nullopt;
+        }
+        if (!v.isString()) {
+            fault = FileFault{FileProblem::WrongType, {}, std::nullopt, fieldName(id)};
+            return std::nullopt;
+        }
+        texts.at(indexOf(id)) = v.toString();
+    }
+    return texts;
+}
+
+// A section's last complete run, or null for none.
+bool readRuns(const QJsonObject& json, CompletedRuns& runs, std::optional<FileFault>& fault) {
+    StrictObject object(json, {}, fault);
+    if (!object.onlyKeys({"HESAPLA", "Command2", "Command1"})) {
+        return false;
+    }
+    for (const ButtonId button : allButtons) {
+        const QString key = buttonName(button);
+        const QJsonValue v = json.value(key);
+        if (v.isNull()) {
+            continue;
+        }
+        if (v.isUndefined()) {
+            return object.fail(FileProblem::MissingKey, key);
+        }
+        if (!v.isObject()) {
+            return object.fail(FileProblem::WrongType, key);
+        }
+        const QJsonObject run = v.toObject();
+        StrictObject strict(run, {}, fault);
+        if (!strict.onlyKeys({"fields", "machine"})) {
+            return false;
+        }
+        const auto fields = strict.object("fields");
+        const auto machine = strict.object("machine");
+        if (!fields || !machine) {
+            return strict.fail(FileProblem::MissingKey,
+                               QLatin1String(fields ? "machine" : "fields"));
+        }
+        const auto texts = readFields(*fields, fault);
+        if (!texts) {
+            return false;
+        }
+        auto m = machineFromJson(*machine, QStringLiteral("#1"));
+        if (auto* bad = std::get_if<FileFault>(&m)) {
+            fault = *bad;
+            return false;
+        }
+        runs.at(indexOf(button)) = FormSnapshot{*texts, std::get<Machine>(m)};
+    }
+    return true;
+}
+
+// A number that may be null.
+bool readOptional(const QJsonObject& json, const char* key, std::optional<double>& into,
+                  std::optional<FileFault>& fault) {
+    StrictObject object(json, {}, fault);
+    const QJsonValue v = json.value(QLatin1String(key));
+    if (v.isUndefined()) {
+        return object.missing(key);
+    }
+    if (v.isNull()) {
+        into.reset();
+        return true;
+    }
+    if (!v.isDouble()) {
+        return object.fail(FileProblem::WrongType, QLatin1String(key));
+    }
+    into = v.toDouble();
+    return true;
+}
+
+QJsonValue optionalValue(const std::optional<double>& x) {
+    return x ? QJsonValue(*x) : QJsonValue(QJsonValue::Null);
+}
+
+// The job's body, once the format and version are known to be this program's.
+std::optional<JobDocument> readJob(const QJsonObject& top, std::optional<FileFault>& fault) {
+    StrictObject object(top, {}, fault);
+    if (!object.onlyKeys({"format", "version", "locale", "fields", "runs", "machine", "lathe",
+                          "lead", "profileAngle", "wire", "title", "note"})) {
+        return std::nullopt;
+    }
+    JobDocument job;
+    const auto locale = object.string("locale");
+    const auto title = object.string("title");
+    const auto note = object.string("note");
+    const auto fields = object.object("fields");
+    const auto runs = object.object("runs");
+    const auto machine = object.object("machine");
+    const auto lathe = object.object("lathe");
+    const auto angle = object.number("profileAngle");
+    for (const auto& [present, key] :
+         {std::pair{locale.has_value(), "locale"}, std::pair{title.has_value(), "title"},
+          std::pair{note.has_value(), "note"}, std::pair{fields.has_value(), "fields"},
+          std::pair{runs.has_value(), "runs"}, std::pair{machine.has_value(), "machine"},
+          std::pair{lathe.has_value(), "lathe"}, std::pair{angle.has_value(), "profileAngle"}}) {
+        if (!present) {
+            return object.missingUnlessFaulty(key);
+        }
+    }
+    job.locale = *locale;
+    job.title = *title;
+    job.note = *note;
+    job.gauge.profileAngle = *angle;
+    const auto texts = readFields(*fields, fault);
+    if (!texts || !readRuns(*runs, job.runs, fault) ||
+        !readOptional(top, "lead", job.lead, fault) ||
+        !readOptional(top, "wire", job.gauge.wire, fault)) {
+        return std::nullopt;
+    }
+    job.texts = *texts;
+    auto m = machineFromJson(*machine, QStringLiteral("#1"));
+    auto l = latheFromJson(*lathe, QStringLiteral("#1"));
+    if (auto* bad = std::get_if<FileFault>(&m)) {
+        fault = *bad;
+        return std::nullopt;
+    }
+    if (auto* bad = std::get_if<FileFault>(&l)) {
+        fault = *bad;
+        return std::nullopt;
+    }
+    job.machine = std::get<Machine>(m);
+    job.lathe = std::get<Lathe>(l);
+    if (!(job.gauge.profileAngle >= smallestProfileAngle &&
+          job.gauge.profileAngle <= largestProfileAngle) ||
+        (job.gauge.wire && !(*job.gauge.wire > 0))) {
+        object.fail(
+            FileProblem::WrongType,
+            QLatin1String(job.gauge.wire && !(*job.gauge.wire > 0) ? "wire" : "profileAngle"));
+        return std::nullopt;
+    }
+    return job;
+}
+
+} // namespace
+
+std::variant<JobDocument, FileFault> parseJobFile(const QByteArray& json) {
+    QJsonParseError error{};
+    const QJsonDocument doc = QJsonDocument::fromJson(json, &error);
+    if (error.error != QJsonParseError::NoError || !doc.isObject()) {
+        return FileFault{FileProblem::NotJson,
+                         doc.isNull() ? error.errorString()
+                                      : QCoreApplication::translate("JobFile", "nesne değil"),
+                         std::nullopt};
+    }
+    const QJsonObject top = doc.object();
+    if (top.value(QStringLiteral("format")).toString() != formatName) {
+        return FileFault{FileProblem::WrongFormat, top.value(QStringLiteral("format")).toString(),
+                         std::nullopt};
+    }
+    const QJsonValue version = top.value(QStringLiteral("version"));
+    if (!version.isDouble() || version.toDouble() < 1 ||
+        version.toDouble() != std::floor(version.toDouble())) {
+        return FileFault{FileProblem::NoVersion, {}, std::nullopt};
+    }
+    if (version.toDouble() > formatVersion) {
+        return FileFault{FileProblem::NewerVersion, {}, std::nullopt};
+    }
+    std::optional<FileFault> fault;
+    std::optional<JobDocument> job = readJob(top, fault);
+    if (!job) {
+        return fault.value_or(FileFault{FileProblem::NotJson, {}, std::nullopt});
+    }
+    return *job;
+}
+
+QByteArray jobFileText(const JobDocument& job) {
+    QJsonObject runs;
+    for (const ButtonId button : allButtons) {
+        const auto& run = job.runs.at(indexOf(button));
+        runs.insert(
+            buttonName(button),
+            run ? QJsonValue(QJsonObject{{QStringLiteral("fields"), fieldsObject(run->texts)},
+                                         {QStringLiteral("machine"), machineJson(run->machine)}})
+                : QJsonValue(QJsonValue::Null));
+    }
+    const QJsonObject top{
+        {QStringLiteral("format"), formatName},
+        {QStringLiteral("version"), formatVersion},
+        {QStringLiteral("locale"), job.locale},
+        {QStringLiteral("fields"), fieldsObject(job.texts)},
+        {QStringLiteral("runs"), runs},
+        {QStringLiteral("machine"), machineJson(job.machine)},
+        {QStringLiteral("lathe"), latheJson(job.lathe)},
+        {QStringLiteral("lead"), optionalValue(job.lead)},
+        {QStringLiteral("profileAngle"), job.gauge.profileAngle},
+        {QStringLiteral("wire"), optionalValue(job.gauge.wire)},
+        {QStringLiteral("title"), job.title},
+        {QStringLiteral("note"), job.note},
+    };
+    return QJsonDocument(top).toJson(QJsonDocument::Indented);
+}
+
+QString jobFileFaultMessage(const FileFault& fault, const QLocale& locale) {
+    if (fault.problem == FileProblem::WrongFormat) {
+        return QCoreApplication::translate(
+                   "JobFile", "Dosya bir ZORVANDI iş dosyası değil (\"format\": \"%1\").")
+            .arg(fault.detail);
+    }
+    return fileFaultMessage(fault, locale);
+}
+
+JobDocument inLocale(JobDocument job, const QLocale& locale) {
+    const QLocale saved(job.locale);
+    if (saved.decimalPoint() == locale.decimalPoint()) {
+        job.locale = locale.name();
+        return job;
+    }
+    const auto convert = [&](FieldTexts& texts) {
+        for (QString& text : texts) {
+            if (FieldValues::readNumber(text, saved) &&
+                !FieldValues::isAmbiguousPoint(text, saved)) {
+                text.replace(saved.decimalPoint(), locale.decimalPoint());
+            }
+        }
+    };
+    convert(job.texts);
+    for (auto& run : job.runs) {
+        if (run) {
+            convert(run->texts);
+        }
+    }
+    job.locale = locale.name();
+    return job;
+}
+
+JobDocument withUnreadableInputsStale(JobDocument job, const QLocale& locale) {
+    for (const ButtonId section : allButtons) {
+        auto& run = job.runs.at(indexOf(section));
+        if (!run) {
+            continue;
+        }
+        for (const FieldId id : allFields) {
+            const QString& text = run->texts.at(indexOf(id));
+            const bool reads = id == FieldId::z1_t
+                                   ? std::holds_alternative<int>(wormStarts(text, locale))
+                                   : FieldValues::readNumber(text, locale).has_value();
+            if (sectionUses(section, id) && isInputField(id) && !reads) {
+                // No text a field can hold: the section no longer matches the form.
+                run->texts.at(indexOf(id)) = QStringLiteral("\u0000");
+            }
+        }
+    }
+    return job;
+}
+
+QString jobFileName(const FormState& form) {
+    QString name = sheetFileName(form);
+    name.chop(QStringLiteral("pdf").size());
+    return name + QStringLiteral("zvj");
+}

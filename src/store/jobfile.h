@@ -1,0 +1,59 @@
+#pragma once
+
+// A job as a document: the strict JSON file *.zvj that keeps every field's text as it stands,
+// what each section's last complete run left (so that the stale marks, the notes and the
+// sheet's refusal come back as they were), whole copies of the hobbing machine and the lathe
+// the job was made for, the lead chosen on the lathe, the turner's gauge and the user's title
+// and note.
+//
+//   { "format": "zorvandi-job", "version": 1, "locale": "tr_TR",
+//     "fields": { "m_t": "3", "Z2_t": "36", … },
+//     "runs": { "HESAPLA": { "fields": { … }, "machine": { … } }, "Command2": null,
+//               "Command1": null },
+//     "machine": { "name": …, "indexConstant": …, "gears": […] },
+//     "lathe": { "name": …, "leadScrew": { "mm": 6 }, "gears": […] },
+//     "lead": 9.42149, "profileAngle": 20, "wire": null, "title": "", "note": "" }
+//
+// Reading is as strict as the machine file's: any key missing, misspelt, unknown or of the
+// wrong type, a missing or later version, or a field that is not a string makes the file
+// unusable. Texts are kept as typed, with the locale they were typed in; opened under another,
+// a text that reads as a number there takes this locale's decimal separator, and nothing else.
+
+#include "flow/runstate.h"
+#include "store/machinefile.h"
+
+#include <QByteArray>
+#include <QLocale>
+#include <QString>
+
+#include <optional>
+#include <variant>
+
+struct JobDocument {
+    QString locale; // the name of the locale the texts were typed in, "tr_TR"
+    FieldTexts texts;
+    CompletedRuns runs;
+    Machine machine = builtInMachine();
+    Lathe lathe = builtInLathe();
+    std::optional<double> lead; // the lead chosen on the lathe; nothing: the nearest
+    WireGauge gauge;
+    QString title;
+    QString note;
+
+    friend bool operator==(const JobDocument&, const JobDocument&) = default;
+};
+
+std::variant<JobDocument, FileFault> parseJobFile(const QByteArray& json);
+QByteArray jobFileText(const JobDocument& job);
+// The words for a job file that cannot be used.
+QString jobFileFaultMessage(const FileFault& fault, const QLocale& locale);
+
+// The texts and runs as `locale` reads them: a text that reads as a number in the job's own
+// locale takes this one's decimal separator; the rest are kept as they are.
+JobDocument inLocale(JobDocument job, const QLocale& locale);
+
+// A section whose inputs do not read, as a hand edit may leave them, is stale, never current.
+JobDocument withUnreadableInputsStale(JobDocument job, const QLocale& locale);
+
+// "zorvandi-m3-z36.zvj": the sheet's name for the job's file.
+QString jobFileName(const FormState& form);
