@@ -4,6 +4,7 @@
 #include "ui/printmoduleloader.h"
 
 #include <QDir>
+#include <QMimeDatabase>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -69,6 +70,29 @@ void TestInstallLayout::installedProgramLoadsItsModuleAndNamesNoBuildPath() {
         QVERIFY(!texts.contains(ZORVANDI_BUILD_DIR));
         QVERIFY(!texts.contains(ZORVANDI_SOURCE_DIR));
     }
+
+    // The job file's type, as the desktop reads it from the installed tree.
+    const QString share = prefix + QStringLiteral("/share");
+    QVERIFY(QFileInfo::exists(share + QStringLiteral("/mime/packages/" ZORVANDI_APP_ID ".xml")));
+    const QByteArray desktop = [&share] {
+        QFile file(share + QStringLiteral("/applications/" ZORVANDI_APP_ID ".desktop"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }();
+    QVERIFY(desktop.contains("MimeType=application/x-zorvandi-job;"));
+    QVERIFY(desktop.contains("Exec=zorvandi %f"));
+    QTemporaryDir jobs;
+    const QString job = jobs.filePath(QStringLiteral("m3-z36.zvj"));
+    QFile file(job);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(R"({"format": "zorvandi-job", "version": 1})");
+    file.close();
+    // Only the installed tree's types, read as the desktop reads them.
+    qputenv("XDG_DATA_DIRS", share.toUtf8());
+    qputenv("XDG_DATA_HOME", jobs.filePath(QStringLiteral("none")).toUtf8());
+    const QMimeDatabase types;
+    QCOMPARE(types.mimeTypeForFile(job).name(), QStringLiteral("application/x-zorvandi-job"));
+    QCOMPARE(types.mimeTypeForData(QByteArray(R"({"format": "zorvandi-job"})")).name(),
+             QStringLiteral("application/x-zorvandi-job"));
 
     // Where no module is found, each place is named with the loader's reason.
     QTemporaryDir empty;

@@ -2,6 +2,7 @@
 
 #include "calc/jobsheet.h"
 #include "calc/wormstarts.h"
+#include "flow/workflow.h"
 #include "model/fieldvalues.h"
 #include "model/formstate.h"
 #include "store/strictobject.h"
@@ -281,6 +282,22 @@ JobDocument withUnreadableInputsStale(JobDocument job, const QLocale& locale) {
         }
     }
     return job;
+}
+
+std::variant<JobSheet, SheetRefusal> sheetOfJob(const JobDocument& job, const QLocale& locale,
+                                                const QDateTime& madeAt) {
+    // A headless run shows no box: its refusals are values.
+    class Silent final : public MessageSink {
+    public:
+        void showMessage(const QString& /*text*/) override {}
+    } silent;
+    const JobDocument here = withUnreadableInputsStale(inLocale(job, locale), locale);
+    FormState form(locale, silent);
+    Workflow flow(form);
+    flow.setMachine(here.machine);
+    flow.restore(here.texts, here.runs);
+    return makeJobSheet(form, here.machine, flow.completedRuns(), madeAt,
+                        {here.lathe, here.gauge, here.lead, here.title, here.note});
 }
 
 QString jobFileName(const FormState& form) {

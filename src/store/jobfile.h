@@ -55,5 +55,11 @@ JobDocument inLocale(JobDocument job, const QLocale& locale);
 // A section whose inputs do not read, as a hand edit may leave them, is stale, never current.
 JobDocument withUnreadableInputsStale(JobDocument job, const QLocale& locale);
 
+// The job's sheet as the window would make it, without a window: the job's own machine and
+// lathe, its chosen lead and gauge; or why none is made (a stale section, a job no shop can
+// make).
+std::variant<JobSheet, SheetRefusal> sheetOfJob(const JobDocument& job, const QLocale& locale,
+                                                const QDateTime& madeAt);
+
 // "zorvandi-m3-z36.zvj": the sheet's name for the job's file.
 QString jobFileName(const FormState& form);
