@@ -245,6 +245,21 @@
     </message>
 </context>
 <context>
+    <name>JobBatch</name>
+    <message>
+        <source>%1: klasör oluşturulamadı.</source>
+        <translation>%1: the folder could not be made.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>PDF yazılamadı: %1</source>
+        <translation>the PDF could not be written: %1</translation>
+    </message>
+</context>
+<context>
     <name>JobFile</name>
     <message>
         <source>nesne değil</source>
@@ -900,6 +915,29 @@
     <message>
         <source>Tezgâh Dosyası Dışa Aktar</source>
         <translation>Export the Machine File</translation>
+    </message>
+</context>
+<context>
+    <name>Main</name>
+    <message>
+        <source>Sonsuz redüktör dişlisi-vidası ve azdırma tezgahı hesabı.</source>
+        <translation>Worm reducer wheel and worm, and hobbing machine calculation.</translation>
+    </message>
+    <message>
+        <source>İşlerin iş kağıtlarını pencere açmadan PDF olarak yazar: tek iş için bir dosya, birden çoğu için bir klasör.</source>
+        <translation>Writes the jobs&apos; sheets as PDF without opening a window: a file for one job, a folder for more.</translation>
+    </message>
+    <message>
+        <source>çıktı</source>
+        <translation>out</translation>
+    </message>
+    <message>
+        <source>İşlerin çizelgesini standart çıktıya yazar.</source>
+        <translation>Writes the jobs&apos; tables to standard output.</translation>
+    </message>
+    <message>
+        <source>Açılacak iş dosyaları.</source>
+        <translation>The job files to open.</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,123 @@
+// The job file: a job written and read back is the same job, whatever it holds; one that does
+// not keep the format is refused with its reason; and a job opened under another locale.
+
+#include "flow/workflow.h"
+#include "store/jobfile.h"
+
+#include "jobtesting.h"
+
+#include <QTest>
+
+namespace {
+
+QByteArray withKey(const char* from, const char* to) {
+    return jobFileText(jobOf(point, {}, 1)).replace(from, to);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(JobDocument)
+Q_DECLARE_METATYPE(FileProblem)
+
+class TestJobFile : public QObject {
+    Q_OBJECT
+
+private slots:
+    void writtenThenReadBackEqual_data();
+    void writtenThenReadBackEqual();
+    void refusedWithItsReason_data();
+    void refusedWithItsReason();
+    void openedUnderAnotherLocale();
+};
+
+void TestJobFile::writtenThenReadBackEqual_data() {
+    QTest::addColumn<JobDocument>("job");
+    QTest::newRow("new, nothing run") << jobOf(point, {}, 0);
+    QTest::newRow("typical, all three run") << jobOf(comma, {}, 3);
+    JobDocument kept = jobOf(point, {QStringLiteral("d2_t=110"), QStringLiteral("L_t=45,5")}, 3);
+    kept.machine = tezgahB();
+    kept.lathe = builtInLathe();
+    kept.lathe.name = QStringLiteral("Torna 1");
+    kept.lathe.screw = {LeadScrew::Unit::ThreadsPerInch, 4};
+    kept.lathe.gearbox = {{QStringLiteral("A"), 1}, {QStringLiteral("C"), 0.5}};
+    kept.lathe.reach = 120;
+    kept.lead = 9.42604;
+    kept.gauge = {14.5, 5.25};
+    kept.title = QStringLiteral("Kırıkkale redüktörü, 2. parti");
+    kept.note = QStringLiteral("Aşınan vida yerine.\nda1 elle düzeltildi.");
+    QTest::newRow("hand-edited d2 and L, every choice made") << kept;
+    QTest::newRow("partly computed: section 1 run, then m typed anew")
+        << jobOf(comma, {QStringLiteral("m_t=3,5")}, 1);
+}
+
+void TestJobFile::writtenThenReadBackEqual() {
+    QFETCH(JobDocument, job);
+
+    const auto read = parseJobFile(jobFileText(job));
+
+    QVERIFY(std::holds_alternative<JobDocument>(read));
+    QVERIFY(std::get<JobDocument>(read) == job);
+}
+
+void TestJobFile::refusedWithItsReason_data() {
+    QTest::addColumn<QByteArray>("json");
+    QTest::addColumn<FileProblem>("problem");
+    QTest::addColumn<QString>("message"); // in part
+    QTest::newRow("a field misnamed")
+        << withKey("\"m_t\"", "\"n_t\"") << FileProblem::UnknownKey << QStringLiteral("\"n_t\"");
+    QTest::newRow("a key misspelt")
+        << withKey("\"note\"", "\"nota\"") << FileProblem::UnknownKey << QStringLiteral("\"nota\"");
+    QTest::newRow("a key missing")
+        << withKey("\"note\": \"\",", "") << FileProblem::MissingKey << QStringLiteral("\"note\"");
+    QTest::newRow("an unknown key") << withKey("\"format\"", "\"colour\": 1, \"format\"")
+                                    << FileProblem::UnknownKey << QStringLiteral("\"colour\"");
+    QTest::newRow("a field not a string") << withKey("\"m_t\": \"3\"", "\"m_t\": 3")
+                                          << FileProblem::WrongType << QStringLiteral("\"m_t\"");
+    QTest::newRow("a machine of the wrong type")
+        << withKey("\"indexConstant\": 24", "\"indexConstant\": \"24\"") << FileProblem::WrongType
+        << QStringLiteral("\"indexConstant\"");
+    QTest::newRow("a later version") << withKey("\"version\": 1", "\"version\": 2")
+                                     << FileProblem::NewerVersion << QStringLiteral("sürüm");
+    QTest::newRow("no version") << withKey("\"version\": 1,", "") << FileProblem::NoVersion
+                                << QStringLiteral("sürüm");
+    QTest::newRow("a machine file") << QByteArray(R"({"format": "zorvandi-machines"})")
+                                    << FileProblem::WrongFormat << QStringLiteral("iş dosyası");
+    QTest::newRow("not JSON") << QByteArray("{\"format\": ") << FileProblem::NotJson
+                              << QStringLiteral("JSON");
+}
+
+void TestJobFile::refusedWithItsReason() {
+    QFETCH(QByteArray, json);
+    QFETCH(FileProblem, problem);
+    QFETCH(QString, message);
+
+    const auto read = parseJobFile(json);
+
+    QVERIFY(std::holds_alternative<FileFault>(read));
+    QCOMPARE(std::get<FileFault>(read).problem, problem);
+    const QString text = jobFileFaultMessage(std::get<FileFault>(read), comma);
+    QVERIFY2(text.contains(message), qPrintable(text));
+}
+
+// Saved in a comma locale, opened in a point one: numbers take the point with their digits,
+// other texts stay, and the sections stay current.
+void TestJobFile::openedUnderAnotherLocale() {
+    const JobDocument saved = jobOf(comma, {QStringLiteral("L_t=42,50")}, 1);
+    JobDocument typed = saved;
+    typed.texts.at(indexOf(FieldId::AÇI_t)) = QStringLiteral("üç");
+
+    const JobDocument opened = inLocale(typed, point);
+
+    QCOMPARE(opened.texts.at(indexOf(FieldId::df2_t)), QStringLiteral("100.995"));
+    QCOMPARE(opened.texts.at(indexOf(FieldId::L_t)), QStringLiteral("42.50"));
+    QCOMPARE(opened.texts.at(indexOf(FieldId::AÇI_t)), QStringLiteral("üç"));
+    QCOMPARE(inLocale(saved, comma).texts, saved.texts);
+    const FormSnapshot now{opened.texts, opened.machine};
+    QCOMPARE(sectionState(ButtonId::HESAPLA, now, opened.runs), SectionState::Stale);
+    const JobDocument asRun = inLocale(jobOf(comma, {}, 1), point);
+    QCOMPARE(sectionState(ButtonId::HESAPLA, {asRun.texts, asRun.machine}, asRun.runs),
+             SectionState::Current);
+}
+
+QTEST_GUILESS_MAIN(TestJobFile)
+#include "tst_jobfile.moc"

@@ -1,0 +1,165 @@
+// Jobs in the window: opened as they were left, marked when changed, asked about before they
+// are lost, and their machines set against the shop's.
+
+#include "jobtesting.h"
+#include "windowtesting.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QStatusBar>
+#include <QTest>
+
+namespace {
+
+// Presses the box's button of that text.
+std::function<void(QWidget*)> press(const QString& text) {
+    return [text](QWidget* modal) {
+        for (QAbstractButton* b : qobject_cast<QMessageBox*>(modal)->buttons()) {
+            if (b->text() == text) {
+                QTest::mouseClick(b, Qt::LeftButton);
+                return;
+            }
+        }
+        QFAIL(qPrintable(text));
+    };
+}
+
+} // namespace
+
+class TestJobs : public WindowTest {
+    Q_OBJECT
+
+private slots:
+    void openRestoresStaleMarksAndRefusesTheSheet();
+    void modifiedMarkAndTheQuestionOnClose();
+    void machineThatDiffersGivesItsBox_data();
+    void machineThatDiffersGivesItsBox();
+    void recentJobThatIsGoneIsRemoved();
+
+private:
+    QString write(const JobDocument& job);
+    QTemporaryDir m_jobs;
+};
+
+QString TestJobs::write(const JobDocument& job) {
+    const QString path = m_jobs.filePath(s("m3-z36.zvj"));
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(jobFileText(job));
+    }
+    return path;
+}
+
+// A job whose m was typed anew after its runs: the texts as saved, the sections that read m
+// stale and the gears still current, the sheet refused, and the window not modified.
+void TestJobs::openRestoresStaleMarksAndRefusesTheSheet() {
+    const QString path = write(jobOf(point, {s("m_t=4")}, 3));
+
+    QVERIFY(m_window->openJobFile(path));
+
+    QCOMPARE(field(FieldId::m_t)->text(), s("4"));
+    QCOMPARE(field(FieldId::d2_t)->text(), s("108"));
+    QVERIFY(greyed(FieldId::d2_t) && greyed(FieldId::AASAĞ_t) && !greyed(FieldId::KS_t));
+    QVERIFY(button(ButtonId::Command1)->isEnabled());
+    QVERIFY(!m_window->isWindowModified());
+    QCOMPARE(m_window->windowTitle(), s("m3-z36.zvj[*] — ") + formTitle());
+    QString told;
+    answerModals([this] { QTest::keyClick(m_window.get(), Qt::Key_E, Qt::ControlModifier); },
+                 {[&told](QWidget* box) {
+                     told = qobject_cast<QMessageBox*>(box)->text();
+                     qobject_cast<QMessageBox*>(box)->accept();
+                 }});
+    QVERIFY2(told.startsWith(s("Birinci bölümün sonuçları güncel değil")), qPrintable(told));
+}
+
+// A change marks the job; closing asks, İptal keeps the window, Kaydet writes the file the user
+// names and clears the mark; a later change and Kaydetme let it close.
+void TestJobs::modifiedMarkAndTheQuestionOnClose() {
+    const QString path = m_jobs.filePath(s("yeni.zvj"));
+    m_window->setFileChooser(std::make_unique<ScriptedFiles>(QStringList{path}));
+    type(FieldId::m_t, s("3"));
+    QVERIFY(m_window->isWindowModified());
+
+    const QStringList first = answerModals([this] { m_window->close(); }, {press(s("İptal"))});
+    QCOMPARE(first, QStringList{s("QMessageBox")});
+    QVERIFY(m_window->isVisible());
+
+    answerModals([this] { m_window->close(); }, {press(s("Kaydet"))});
+    QVERIFY(!m_window->isVisible());
+    QVERIFY(QFileInfo::exists(path));
+    QVERIFY(!m_window->isWindowModified());
+    const auto saved = std::get<JobDocument>(parseJobFile([&path] {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }()));
+    QCOMPARE(saved.texts.at(indexOf(FieldId::m_t)), s("3"));
+
+    m_window->show();
+    type(FieldId::m_t, s("5"));
+    answerModals([this] { m_window->close(); }, {press(s("Kaydetme"))});
+    QVERIFY(!m_window->isVisible());
+}
+
+void TestJobs::machineThatDiffersGivesItsBox_data() {
+    QTest::addColumn<QString>("answer");
+    QTest::newRow("added to the machines") << s("Tezgâhlara Ekle");
+    QTest::newRow("opened with the one in use") << s("Kullanılanla Aç");
+}
+
+// The job was made on Tezgâh B, which the shop's file does not have.
+void TestJobs::machineThatDiffersGivesItsBox() {
+    QFETCH(QString, answer);
+    RecordingSink sink;
+    FormState form(point, sink);
+    Workflow flow(form);
+    flow.setMachine(tezgahB());
+    form.Form_Load();
+    for (const auto& [id, text] :
+         {std::pair{FieldId::m_t, "3"}, std::pair{FieldId::Z2_t, "40"},
+          std::pair{FieldId::da1_t, "66"}, std::pair{FieldId::N1_t, "1440"},
+          std::pair{FieldId::AÇI_t, "3"}, std::pair{FieldId::GD_t, "60"}}) {
+        form.setText(id, s(text));
+    }
+    for (const ButtonId b : allButtons) {
+        flow.click(b);
+    }
+    JobDocument job;
+    job.locale = point.name();
+    job.texts = form.texts();
+    job.runs = flow.completedRuns();
+    job.machine = tezgahB();
+    const QString path = write(job);
+
+    const QStringList opened = answerModals([&] { m_window->openJobFile(path); }, {press(answer)});
+
+    QCOMPARE(opened, QStringList{s("QMessageBox")});
+    const bool added = answer == s("Tezgâhlara Ekle");
+    QCOMPARE(machineFileBytes().contains("Tezgâh B"), added);
+    QCOMPARE(m_window->findChild<QLabel*>(s("machineLabel"))->text(),
+             added ? s("Tezgâh: Tezgâh B") : s("Tezgâh: Varsayılan tezgâh"));
+    QCOMPARE(greyed(FieldId::KS_t), !added);
+    QCOMPARE(m_window->statusBar()->currentMessage().contains(s("Tezgâh B")), !added);
+}
+
+// A recent job deleted since: chosen from Son İşler, it is taken off the list with a note.
+void TestJobs::recentJobThatIsGoneIsRemoved() {
+    const QString path = write(jobOf(point, {}, 1));
+    QVERIFY(m_window->openJobFile(path));
+    QVERIFY(QFile::remove(path));
+    QMenu* file = m_window->menuBar()->actions().constFirst()->menu();
+    emit file->aboutToShow();
+    auto* recent = file->findChild<QMenu*>(s("recentMenu"));
+    emit recent->aboutToShow();
+    QCOMPARE(recent->actions().size(), 1);
+
+    recent->actions().constFirst()->trigger();
+
+    QVERIFY(m_window->statusBar()->currentMessage().contains(s("son işlerden çıkarıldı")));
+    QCOMPARE(setting(s("recentJobs")).toStringList(), QStringList());
+}
+
+QTEST_MAIN(TestJobs)
+#include "tst_jobs.moc"
