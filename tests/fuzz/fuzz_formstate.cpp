@@ -10,8 +10,8 @@
 // after it as an edit, again "name=text". A line that names no field is passed over, so the
 // inputs stay valid when the fields change.
 //
-// The whole input is also read as a machine file: no input may crash the reader, and a file it
-// accepts must write out and read back as the same machines.
+// The whole input is also read as a machine file and as a job file: no input may crash either
+// reader, and a file one accepts must write out and read back as the same.
 
 #include "calc/changegears.h"
 #include "calc/geartrains.h"
@@ -19,6 +19,7 @@
 #include "flow/workflow.h"
 #include "model/fieldvalues.h"
 #include "model/formstate.h"
+#include "store/jobfile.h"
 #include "store/machinefile.h"
 
 #include <QByteArrayList>
@@ -207,12 +208,27 @@ void checkMachineFile(const QByteArray& bytes) {
     }
 }
 
+// The same for a job file: a job that reads writes out and reads back as the same job.
+void checkJobFile(const QByteArray& bytes) {
+    const auto read = parseJobFile(bytes);
+    const auto* job = std::get_if<JobDocument>(&read);
+    if (job == nullptr) {
+        return;
+    }
+    const auto again = parseJobFile(jobFileText(*job));
+    const auto* reread = std::get_if<JobDocument>(&again);
+    if (reread == nullptr || !(*reread == *job)) {
+        fail("a job file that reads does not read back the same once written");
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QByteArray input =
         QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
     checkMachineFile(input);
+    checkJobFile(input);
     const QByteArrayList lines = input.split('\n');
     const bool commaLocale = !lines.isEmpty() && !lines[0].isEmpty() && (lines[0][0] & 1);
     const QLocale locale = commaLocale ? QLocale(QLocale::Turkish, QLocale::Turkey)
