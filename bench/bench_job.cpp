@@ -64,9 +64,13 @@ int main(int argc, char* argv[]) {
     for (int i = 0; i < rounds; ++i) {
         const auto start = Clock::now();
         const auto read = parseJobFile(bytes);
-        const auto& job = std::get<JobDocument>(read);
-        flow.restore(job.texts, job.runs);
-        JobDocument again = job;
+        const auto* job = std::get_if<JobDocument>(&read);
+        if (job == nullptr) {
+            std::fprintf(stderr, "the job does not read\n");
+            return 1;
+        }
+        flow.restore(job->texts, job->runs);
+        JobDocument again = *job;
         again.texts = form.texts();
         again.runs = flow.completedRuns();
         const QByteArray written = jobFileText(again);

@@ -15,7 +15,7 @@
 namespace {
 
 // Whether the program runs without a window: sheets made from the command line, or the help.
-bool headless(int argc, char* argv[]) {
+bool headless(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         for (const char* option :
              {"--pdf", "--tsv", "--help", "-h", "--help-all", "--version", "-v"}) {

@@ -48,7 +48,7 @@ int TestCommandLine::run(const QStringList& arguments) {
 }
 
 QString TestCommandLine::write(const QString& name, const JobDocument& job) const {
-    const QString path = m_dir.filePath(name);
+    QString path = m_dir.filePath(name);
     QFile file(path);
     if (file.open(QIODevice::WriteOnly)) {
         file.write(jobFileText(job));

@@ -64,25 +64,25 @@ void TestJobFile::refusedWithItsReason_data() {
     QTest::addColumn<FileProblem>("problem");
     QTest::addColumn<QString>("message"); // in part
     QTest::newRow("a field misnamed")
-        << withKey("\"m_t\"", "\"n_t\"") << FileProblem::UnknownKey << QStringLiteral("\"n_t\"");
-    QTest::newRow("a key misspelt")
-        << withKey("\"note\"", "\"nota\"") << FileProblem::UnknownKey << QStringLiteral("\"nota\"");
+        << withKey(R"("m_t")", R"("n_t")") << FileProblem::UnknownKey << QStringLiteral(R"("n_t")");
+    QTest::newRow("a key misspelt") << withKey(R"("note")", R"("nota")") << FileProblem::UnknownKey
+                                    << QStringLiteral(R"("nota")");
     QTest::newRow("a key missing")
-        << withKey("\"note\": \"\",", "") << FileProblem::MissingKey << QStringLiteral("\"note\"");
-    QTest::newRow("an unknown key") << withKey("\"format\"", "\"colour\": 1, \"format\"")
-                                    << FileProblem::UnknownKey << QStringLiteral("\"colour\"");
-    QTest::newRow("a field not a string") << withKey("\"m_t\": \"3\"", "\"m_t\": 3")
-                                          << FileProblem::WrongType << QStringLiteral("\"m_t\"");
+        << withKey(R"("note": "",)", "") << FileProblem::MissingKey << QStringLiteral(R"("note")");
+    QTest::newRow("an unknown key") << withKey(R"("format")", R"("colour": 1, "format")")
+                                    << FileProblem::UnknownKey << QStringLiteral(R"("colour")");
+    QTest::newRow("a field not a string") << withKey(R"("m_t": "3")", R"("m_t": 3)")
+                                          << FileProblem::WrongType << QStringLiteral(R"("m_t")");
     QTest::newRow("a machine of the wrong type")
-        << withKey("\"indexConstant\": 24", "\"indexConstant\": \"24\"") << FileProblem::WrongType
-        << QStringLiteral("\"indexConstant\"");
-    QTest::newRow("a later version") << withKey("\"version\": 1", "\"version\": 2")
+        << withKey(R"("indexConstant": 24)", R"("indexConstant": "24")") << FileProblem::WrongType
+        << QStringLiteral(R"("indexConstant")");
+    QTest::newRow("a later version") << withKey(R"("version": 1)", R"("version": 2)")
                                      << FileProblem::NewerVersion << QStringLiteral("sürüm");
-    QTest::newRow("no version") << withKey("\"version\": 1,", "") << FileProblem::NoVersion
+    QTest::newRow("no version") << withKey(R"("version": 1,)", "") << FileProblem::NoVersion
                                 << QStringLiteral("sürüm");
     QTest::newRow("a machine file") << QByteArray(R"({"format": "zorvandi-machines"})")
                                     << FileProblem::WrongFormat << QStringLiteral("iş dosyası");
-    QTest::newRow("not JSON") << QByteArray("{\"format\": ") << FileProblem::NotJson
+    QTest::newRow("not JSON") << QByteArray(R"({"format": )") << FileProblem::NotJson
                               << QStringLiteral("JSON");
 }
 

@@ -45,7 +45,7 @@ private:
 };
 
 QString TestJobs::write(const JobDocument& job) {
-    const QString path = m_jobs.filePath(s("m3-z36.zvj"));
+    QString path = m_jobs.filePath(s("m3-z36.zvj"));
     QFile file(path);
     if (file.open(QIODevice::WriteOnly)) {
         file.write(jobFileText(job));
