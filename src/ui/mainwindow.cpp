@@ -88,11 +88,12 @@ MainWindow::MainWindow(const QLocale& locale, const QString& configFolder, QWidg
     connect(&m_flow, &Workflow::machineChanged, this, &MainWindow::followJob);
     connect(&m_flow, &Workflow::choicesChanged, this, &MainWindow::followJob);
     m_job.saved = currentJob();
-    setAcceptDrops(true);
     // The watch on the machine file shows nothing, so it starts once the first frame is up; it
     // then catches up with any change since the file was read.
     constexpr int watchAfterMs = 500;
     QTimer::singleShot(watchAfterMs, &m_store, &MachineStore::watch);
+    // Likewise the drop of a job file on the window, which the first frame does not need.
+    QTimer::singleShot(watchAfterMs, this, [this] { setAcceptDrops(true); });
     field(FieldId::m_t)->setFocus();
 }
 
