@@ -262,10 +262,6 @@
 <context>
     <name>JobFile</name>
     <message>
-        <source>nesne değil</source>
-        <translation>not an object</translation>
-    </message>
-    <message>
         <source>Dosya bir ZORVANDI iş dosyası değil (&quot;format&quot;: &quot;%1&quot;).</source>
         <translation>The file is not a ZORVANDI job file (&quot;format&quot;: &quot;%1&quot;).</translation>
     </message>

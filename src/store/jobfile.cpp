@@ -175,27 +175,11 @@ std::optional<JobDocument> readJob(const QJsonObject& top, std::optional<FileFau
 } // namespace
 
 std::variant<JobDocument, FileFault> parseJobFile(const QByteArray& json) {
-    QJsonParseError error{};
-    const QJsonDocument doc = QJsonDocument::fromJson(json, &error);
-    if (error.error != QJsonParseError::NoError || !doc.isObject()) {
-        return FileFault{FileProblem::NotJson,
-                         doc.isNull() ? error.errorString()
-                                      : QCoreApplication::translate("JobFile", "nesne değil"),
-                         std::nullopt};
+    const auto header = readHeader(json, formatName, formatVersion);
+    if (const auto* refused = std::get_if<FileFault>(&header)) {
+        return *refused;
     }
-    const QJsonObject top = doc.object();
-    if (top.value(QStringLiteral("format")).toString() != formatName) {
-        return FileFault{FileProblem::WrongFormat, top.value(QStringLiteral("format")).toString(),
-                         std::nullopt};
-    }
-    const QJsonValue version = top.value(QStringLiteral("version"));
-    if (!version.isDouble() || version.toDouble() < 1 ||
-        version.toDouble() != std::floor(version.toDouble())) {
-        return FileFault{FileProblem::NoVersion, {}, std::nullopt};
-    }
-    if (version.toDouble() > formatVersion) {
-        return FileFault{FileProblem::NewerVersion, {}, std::nullopt};
-    }
+    const QJsonObject& top = std::get<FileHeader>(header).root;
     std::optional<FileFault> fault;
     std::optional<JobDocument> job = readJob(top, fault);
     if (!job) {

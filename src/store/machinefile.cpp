@@ -289,26 +289,12 @@ bool readList(const QJsonArray& list, const QString& key, bool lathes,
 } // namespace
 
 std::variant<MachineBook, FileFault> parseMachineFile(const QByteArray& json) {
-    QJsonParseError error{};
-    const QJsonDocument document = QJsonDocument::fromJson(json, &error);
-    if (error.error != QJsonParseError::NoError || !document.isObject()) {
-        return FileFault{FileProblem::NotJson,
-                         error.error != QJsonParseError::NoError ? error.errorString() : QString(),
-                         std::nullopt};
+    const auto header = readHeader(json, formatName, formatVersion);
+    if (const auto* refused = std::get_if<FileFault>(&header)) {
+        return *refused;
     }
-    const QJsonObject root = document.object();
-    if (root.value(QStringLiteral("format")).toString() != formatName) {
-        return FileFault{FileProblem::WrongFormat, root.value(QStringLiteral("format")).toString(),
-                         std::nullopt};
-    }
-    const QJsonValue version = root.value(QStringLiteral("version"));
-    const double v = version.toDouble();
-    if (!version.isDouble() || v != std::floor(v) || v < 1) {
-        return FileFault{FileProblem::NoVersion, {}, std::nullopt};
-    }
-    if (v > formatVersion) {
-        return FileFault{FileProblem::NewerVersion, {}, std::nullopt};
-    }
+    const QJsonObject& root = std::get<FileHeader>(header).root;
+    const int v = std::get<FileHeader>(header).version;
     std::optional<FileFault> fault;
     StrictObject top(root, {}, fault);
     MachineBook book;

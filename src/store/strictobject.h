@@ -7,6 +7,7 @@
 #include "store/machinefile.h"
 
 #include <QJsonArray>
+#include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonValue>
 
@@ -126,3 +127,35 @@ private:
     std::optional<FileFault>& m_fault;
     bool m_inLathe = false;
 };
+
+// A file's top object and its version, once it is JSON of `format` in a version from 1 to
+// `newest`; else the fault that refuses it. Both files of the program start so.
+struct FileHeader {
+    QJsonObject root;
+    int version = 1;
+};
+
+inline std::variant<FileHeader, FileFault> readHeader(const QByteArray& json, const QString& format,
+                                                      int newest) {
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(json, &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject()) {
+        return FileFault{FileProblem::NotJson,
+                         error.error != QJsonParseError::NoError ? error.errorString() : QString(),
+                         std::nullopt};
+    }
+    const QJsonObject root = document.object();
+    if (root.value(QStringLiteral("format")).toString() != format) {
+        return FileFault{FileProblem::WrongFormat, root.value(QStringLiteral("format")).toString(),
+                         std::nullopt};
+    }
+    const QJsonValue version = root.value(QStringLiteral("version"));
+    const double v = version.toDouble();
+    if (!version.isDouble() || v != std::floor(v) || v < 1) {
+        return FileFault{FileProblem::NoVersion, {}, std::nullopt};
+    }
+    if (v > newest) {
+        return FileFault{FileProblem::NewerVersion, {}, std::nullopt};
+    }
+    return FileHeader{root, static_cast<int>(v)};
+}
