@@ -139,7 +139,7 @@ std::optional<DriveDimensions> driveDimensions(const FormState& form) {
     }
     // The blank as the turner's figures have it, so that the drawing and section 5 follow one
     // rule.
-    const auto made = turnerFigures(form, {});
+    const auto made = turnerFigures(form, {}, WireWork::Skip);
     if (const auto* blank = std::get_if<TurnerFigures>(&made)) {
         if (const double rk = blank->value(FigureId::ThroatRadius); rk > 0) {
             d.rk = measured(rk);

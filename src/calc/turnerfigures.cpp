@@ -146,7 +146,8 @@ WireOutOfReach wireOutOfReach(double m, double lead, double d1, double alpha, do
 
 } // namespace
 
-std::variant<TurnerFigures, Fault> turnerFigures(const FormState& form, const WireGauge& gauge) {
+std::variant<TurnerFigures, Fault> turnerFigures(const FormState& form, const WireGauge& gauge,
+                                                 WireWork wire) {
     using F = FieldId;
     const auto z1 = wormStarts(form.getText(F::z1_t), form.locale());
     if (const auto* fault = std::get_if<Fault>(&z1)) {
@@ -186,7 +187,6 @@ std::variant<TurnerFigures, Fault> turnerFigures(const FormState& form, const Wi
     const double best = px / (2 * std::cos(alpha));
     const double w = gauge.wire.value_or(best);
     const double lead = starts * px;
-    const WireContact contact = wireContact(m, lead, d1, alpha, w);
     const double chordal = sx * std::cos(gamma);
     const double sinPart = chordal * std::sin(gamma);
     t.figures = {
@@ -201,11 +201,14 @@ std::variant<TurnerFigures, Fault> turnerFigures(const FormState& form, const Wi
         {FigureId::BestWire, best},
     };
     // A wire that touches above the tip or below the root measures nothing.
-    if (contact.contact > da1 || contact.contact < df1) {
-        t.wireRefused = wireOutOfReach(m, lead, d1, alpha, contact.contact, df1, da1);
-    } else {
-        t.figures.append({FigureId::OverWires, contact.overWires});
-        t.figures.append({FigureId::ContactDiameter, contact.contact});
+    if (wire == WireWork::Measure) {
+        const WireContact contact = wireContact(m, lead, d1, alpha, w);
+        if (contact.contact > da1 || contact.contact < df1) {
+            t.wireRefused = wireOutOfReach(m, lead, d1, alpha, contact.contact, df1, da1);
+        } else {
+            t.figures.append({FigureId::OverWires, contact.overWires});
+            t.figures.append({FigureId::ContactDiameter, contact.contact});
+        }
     }
     t.wire = w;
     t.bestWire = !gauge.wire;

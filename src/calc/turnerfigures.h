@@ -87,8 +87,14 @@ struct TurnerFigures {
     double value(FigureId id) const;
 };
 
+// Whether the wire is measured too: its numerical solve (and, for a refused wire, the search
+// for the usable range) is the costly part, which the blank's warnings and sizes do not need.
+enum class WireWork { Measure, Skip };
+
 // The figures for the fields as they stand, or the fault of the first field that does not read.
-std::variant<TurnerFigures, Fault> turnerFigures(const FormState& form, const WireGauge& gauge);
+// With WireWork::Skip there is no M, dc nor wire refusal.
+std::variant<TurnerFigures, Fault> turnerFigures(const FormState& form, const WireGauge& gauge,
+                                                 WireWork wire = WireWork::Measure);
 
 // The wire on the worm's thread: an axial straight profile of half-angle α (radians) on a
 // helicoid of `lead`, a groove as wide as the thread at the pitch diameter d1, and a wire of

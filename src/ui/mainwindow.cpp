@@ -597,7 +597,7 @@ void MainWindow::noteCompletedRun(ButtonId button) {
         for (const Fault& fault : unmakeableJob(m_form)) {
             notes.append([fault, locale] { return jobFaultMessage(fault, locale); });
         }
-        const auto figures = turnerFigures(m_form, m_flow.gauge());
+        const auto figures = turnerFigures(m_form, m_flow.gauge(), WireWork::Skip);
         if (const auto* turner = std::get_if<TurnerFigures>(&figures)) {
             for (const BlankWarning& w : turner->warnings) {
                 notes.append([w, locale] { return Notes::blankWarning(w, locale); });
