@@ -12,23 +12,6 @@
 #include <QStatusBar>
 #include <QTest>
 
-namespace {
-
-// Presses the box's button of that text.
-std::function<void(QWidget*)> press(const QString& text) {
-    return [text](QWidget* modal) {
-        for (QAbstractButton* b : qobject_cast<QMessageBox*>(modal)->buttons()) {
-            if (b->text() == text) {
-                QTest::mouseClick(b, Qt::LeftButton);
-                return;
-            }
-        }
-        QFAIL(qPrintable(text));
-    };
-}
-
-} // namespace
-
 class TestJobs : public WindowTest {
     Q_OBJECT
 

@@ -11,9 +11,11 @@
 #include "formtesting.h"
 
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QObject>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <functional>
 #include <memory>
@@ -27,6 +29,19 @@ struct Box {
 
 inline QString s(const char* text) {
     return QString::fromUtf8(text);
+}
+
+// Presses the box's button of that text.
+inline std::function<void(QWidget*)> press(const QString& text) {
+    return [text](QWidget* modal) {
+        for (QAbstractButton* b : qobject_cast<QMessageBox*>(modal)->buttons()) {
+            if (b->text() == text) {
+                QTest::mouseClick(b, Qt::LeftButton);
+                return;
+            }
+        }
+        QFAIL(qPrintable(text));
+    };
 }
 
 class QMenu;
