@@ -63,9 +63,18 @@ double sectionHeight(const SheetSection& section, double width) {
     return height;
 }
 
+// Where a section that runs past the page's foot goes on: the foot, and how to start a page.
+struct PageBreak {
+    double bottom = 0;
+    std::function<bool()> newPage;
+    double top = 14;
+};
+
 // One section: its heading, then caption and value on one line each, a rule wrapped under its
-// line. Returns the next y.
-double paintSection(QPainter& p, const SheetSection& section, double x, double y, double width) {
+// line. A line that would run past the foot starts a new page, where the break allows one.
+// Returns the next y.
+double paintSection(QPainter& p, const SheetSection& section, double x, double y, double width,
+                    const PageBreak* pageBreak = nullptr) {
     p.setFont(sheetFont(10, true));
     p.drawText(QPointF(x, y), section.heading);
     y += lineHeight + 2;
@@ -73,6 +82,11 @@ double paintSection(QPainter& p, const SheetSection& section, double x, double y
     const QFontMetricsF metrics(font);
     const double valueEnd = x + width - unitWidth - 4;
     for (const SheetLine& line : section.lines) {
+        const QStringList rule = wrappedRule(line.rule, width);
+        const double height = lineHeight + double(rule.size()) * ruleLineHeight;
+        if (pageBreak != nullptr && y + height > pageBreak->bottom && pageBreak->newPage()) {
+            y = pageBreak->top;
+        }
         p.setFont(font);
         p.drawText(QPointF(x, y), line.caption);
         // A value too long for the room its caption leaves is cut short, never printed over it.
@@ -82,7 +96,7 @@ double paintSection(QPainter& p, const SheetSection& section, double x, double y
         p.drawText(QPointF(x + width - unitWidth, y), line.unit);
         y += lineHeight;
         p.setFont(ruleFont());
-        for (const QString& row : wrappedRule(line.rule, width)) {
+        for (const QString& row : rule) {
             p.drawText(QPointF(x + ruleIndent, y - 2), row);
             y += ruleLineHeight;
         }
@@ -147,14 +161,19 @@ void paintPage(QPainter& p, const JobSheet& sheet, const QLocale& locale, const 
         right = paintSection(p, sheet.sections.at(i), column + columnGap, right, column);
     }
     const QList<SheetSection> overflow = paintMore(p, sheet, column, right, leftEnd);
-    // Whatever the drawing leaves, the sections that did not fit beside take the next page.
+    // Whatever the drawing leaves, the sections that did not fit beside take the next pages.
     const auto paintMoreOnNextPage = [&] {
         if (overflow.isEmpty() || !newPage()) {
             return;
         }
-        double next = 14;
+        const PageBreak pageBreak{page.height(), newPage};
+        double next = pageBreak.top;
         for (const SheetSection& s : overflow) {
-            next = paintSection(p, s, 0, next, page.width());
+            // A heading keeps at least its first line with it.
+            if (next + 2 * lineHeight + 2 > pageBreak.bottom && newPage()) {
+                next = pageBreak.top;
+            }
+            next = paintSection(p, s, 0, next, page.width(), &pageBreak);
         }
     };
     y = std::max(leftEnd, right) + 4;
