@@ -1319,6 +1319,301 @@
     </message>
 </context>
 <context>
+    <name>Rating</name>
+    <message>
+        <source>AGMA yöntemi (Shigley, 15. bölüm)</source>
+        <translation>AGMA method (Shigley, chapter 15)</translation>
+    </message>
+    <message>
+        <source>kum döküm</source>
+        <translation>sand cast</translation>
+    </message>
+    <message>
+        <source>kokil döküm</source>
+        <translation>static chill cast</translation>
+    </message>
+    <message>
+        <source>santrifüj döküm</source>
+        <translation>centrifugally cast</translation>
+    </message>
+    <message>
+        <source>VİDA HELİS AÇISI (γ)</source>
+        <translation>WORM LEAD ANGLE (γ)</translation>
+    </message>
+    <message>
+        <source>NORMAL KAVRAMA AÇISI (αn)</source>
+        <translation>NORMAL PRESSURE ANGLE (αn)</translation>
+    </message>
+    <message>
+        <source>VİDA ÇEVRE HIZI (v1)</source>
+        <translation>WORM PITCH-LINE SPEED (v1)</translation>
+    </message>
+    <message>
+        <source>DİŞLİ ÇEVRE HIZI (v2)</source>
+        <translation>WHEEL PITCH-LINE SPEED (v2)</translation>
+    </message>
+    <message>
+        <source>KAYMA HIZI (vs)</source>
+        <translation>SLIDING SPEED (vs)</translation>
+    </message>
+    <message>
+        <source>SÜRTÜNME KATSAYISI (f)</source>
+        <translation>COEFFICIENT OF FRICTION (f)</translation>
+    </message>
+    <message>
+        <source>SÜRTÜNME AÇISI (ρ′)</source>
+        <translation>FRICTION ANGLE (ρ′)</translation>
+    </message>
+    <message>
+        <source>VERİM, VİDA SÜRERKEN (η)</source>
+        <translation>EFFICIENCY, WORM DRIVING (η)</translation>
+    </message>
+    <message>
+        <source>VERİM, DİŞLİ SÜRERKEN (η′)</source>
+        <translation>EFFICIENCY, WHEEL DRIVING (η′)</translation>
+    </message>
+    <message>
+        <source>GİRİŞ MOMENTİ (T1)</source>
+        <translation>INPUT TORQUE (T1)</translation>
+    </message>
+    <message>
+        <source>ÇIKIŞ MOMENTİ (T2)</source>
+        <translation>OUTPUT TORQUE (T2)</translation>
+    </message>
+    <message>
+        <source>GİRİŞ GÜCÜ (P1)</source>
+        <translation>INPUT POWER (P1)</translation>
+    </message>
+    <message>
+        <source>ÇIKIŞ GÜCÜ (P2)</source>
+        <translation>OUTPUT POWER (P2)</translation>
+    </message>
+    <message>
+        <source>GÜÇ KAYBI (Pv)</source>
+        <translation>POWER LOSS (Pv)</translation>
+    </message>
+    <message>
+        <source>DİŞLİ ÇEVRE KUVVETİ = VİDA EKSENEL KUVVETİ (Wt2)</source>
+        <translation>WHEEL TANGENTIAL = WORM AXIAL FORCE (Wt2)</translation>
+    </message>
+    <message>
+        <source>VİDA ÇEVRE KUVVETİ = DİŞLİ EKSENEL KUVVETİ (Wt1)</source>
+        <translation>WORM TANGENTIAL = WHEEL AXIAL FORCE (Wt1)</translation>
+    </message>
+    <message>
+        <source>AYIRMA KUVVETİ (Wr)</source>
+        <translation>SEPARATING FORCE (Wr)</translation>
+    </message>
+    <message>
+        <source>MALZEME FAKTÖRÜ (Cs)</source>
+        <translation>MATERIALS FACTOR (Cs)</translation>
+    </message>
+    <message>
+        <source>ORAN FAKTÖRÜ (Cm)</source>
+        <translation>RATIO CORRECTION FACTOR (Cm)</translation>
+    </message>
+    <message>
+        <source>HIZ FAKTÖRÜ (Cv)</source>
+        <translation>VELOCITY FACTOR (Cv)</translation>
+    </message>
+    <message>
+        <source>ETKİN DİŞ GENİŞLİĞİ (Fe)</source>
+        <translation>EFFECTIVE FACE WIDTH (Fe)</translation>
+    </message>
+    <message>
+        <source>İZİN VERİLEN ÇEVRE KUVVETİ (Wt,all)</source>
+        <translation>ALLOWABLE TANGENTIAL LOAD (Wt,all)</translation>
+    </message>
+    <message>
+        <source>TAŞINABİLEN ÇIKIŞ MOMENTİ</source>
+        <translation>RATED OUTPUT TORQUE</translation>
+    </message>
+    <message>
+        <source>TAŞINABİLEN ÇIKIŞ GÜCÜ (N1&apos;de)</source>
+        <translation>RATED OUTPUT POWER (at N1)</translation>
+    </message>
+    <message>
+        <source>TAŞIMA ORANI (Wt,all ÷ Wt2)</source>
+        <translation>LOAD RATIO (Wt,all ÷ Wt2)</translation>
+    </message>
+    <message>
+        <source>ISI GEÇİŞ KATSAYISI (h)</source>
+        <translation>HEAT TRANSFER COEFFICIENT (h)</translation>
+    </message>
+    <message>
+        <source>GÖVDE YAN YÜZEYİ (A)</source>
+        <translation>HOUSING LATERAL AREA (A)</translation>
+    </message>
+    <message>
+        <source>YAĞ SICAKLIĞI (ts)</source>
+        <translation>OIL SUMP TEMPERATURE (ts)</translation>
+    </message>
+    <message>
+        <source>atan(z1·m ÷ d1)</source>
+        <translation>atan(z1·m ÷ d1)</translation>
+    </message>
+    <message>
+        <source>atan(tan αx · cos γ), αx profil açısı</source>
+        <translation>atan(tan αx · cos γ), αx the profile angle</translation>
+    </message>
+    <message>
+        <source>π·d1·N1 ÷ 60 000</source>
+        <translation>π·d1·N1 ÷ 60,000</translation>
+    </message>
+    <message>
+        <source>π·d2·N2 ÷ 60 000</source>
+        <translation>π·d2·N2 ÷ 60,000</translation>
+    </message>
+    <message>
+        <source>v1 ÷ cos γ</source>
+        <translation>v1 ÷ cos γ</translation>
+    </message>
+    <message>
+        <source>kullanıcının ölçtüğü değer</source>
+        <translation>the user&apos;s measured value</translation>
+    </message>
+    <message>
+        <source>AGMA eğrisi, kayma hızına göre</source>
+        <translation>AGMA fit, by the sliding speed</translation>
+    </message>
+    <message>
+        <source>atan(f ÷ cos αn)</source>
+        <translation>atan(f ÷ cos αn)</translation>
+    </message>
+    <message>
+        <source>(cos αn − f·tan γ) ÷ (cos αn + f·cot γ)</source>
+        <translation>(cos αn − f·tan γ) ÷ (cos αn + f·cot γ)</translation>
+    </message>
+    <message>
+        <source>(cos αn − f·cot γ) ÷ (cos αn + f·tan γ)</source>
+        <translation>(cos αn − f·cot γ) ÷ (cos αn + f·tan γ)</translation>
+    </message>
+    <message>
+        <source>verilen P1&apos;den</source>
+        <translation>from the P1 given</translation>
+    </message>
+    <message>
+        <source>T2 ÷ (i·η)</source>
+        <translation>T2 ÷ (i·η)</translation>
+    </message>
+    <message>
+        <source>verilen</source>
+        <translation>given</translation>
+    </message>
+    <message>
+        <source>P2 ÷ ω2</source>
+        <translation>P2 ÷ ω2</translation>
+    </message>
+    <message>
+        <source>T1·ω1</source>
+        <translation>T1·ω1</translation>
+    </message>
+    <message>
+        <source>η·P1</source>
+        <translation>η·P1</translation>
+    </message>
+    <message>
+        <source>T2·ω2</source>
+        <translation>T2·ω2</translation>
+    </message>
+    <message>
+        <source>P1 − P2</source>
+        <translation>P1 − P2</translation>
+    </message>
+    <message>
+        <source>2·T2 ÷ d2</source>
+        <translation>2·T2 ÷ d2</translation>
+    </message>
+    <message>
+        <source>Wt2·(cos αn·sin γ + f·cos γ) ÷ (cos αn·cos γ − f·sin γ)</source>
+        <translation>Wt2·(cos αn·sin γ + f·cos γ) ÷ (cos αn·cos γ − f·sin γ)</translation>
+    </message>
+    <message>
+        <source>Wt2·sin αn ÷ (cos αn·cos γ − f·sin γ)</source>
+        <translation>Wt2·sin αn ÷ (cos αn·cos γ − f·sin γ)</translation>
+    </message>
+    <message>
+        <source>bronz dişli, %1; merkez mesafesine ve d2&apos;ye göre</source>
+        <translation>bronze wheel, %1; by the centre distance and d2</translation>
+    </message>
+    <message>
+        <source>i = %1 oranına göre</source>
+        <translation>by the ratio i = %1</translation>
+    </message>
+    <message>
+        <source>kayma hızına göre</source>
+        <translation>by the sliding speed</translation>
+    </message>
+    <message>
+        <source>verilen genişlik, en çok %1·d1</source>
+        <translation>the width given, at most %1·d1</translation>
+    </message>
+    <message>
+        <source>ba, en çok %1·d1</source>
+        <translation>ba, at most %1·d1</translation>
+    </message>
+    <message>
+        <source>Cs·d2^%1·Fe·Cm·Cv (lbf, inç)</source>
+        <translation>Cs·d2^%1·Fe·Cm·Cv (lbf, in)</translation>
+    </message>
+    <message>
+        <source>Wt,all·d2 ÷ 2</source>
+        <translation>Wt,all·d2 ÷ 2</translation>
+    </message>
+    <message>
+        <source>taşınabilen moment·ω2</source>
+        <translation>rated torque·ω2</translation>
+    </message>
+    <message>
+        <source>servis faktörü %1</source>
+        <translation>service factor %1</translation>
+    </message>
+    <message>
+        <source>AGMA eğrisi, vida milinde fanla</source>
+        <translation>AGMA fit, with a fan on the worm shaft</translation>
+    </message>
+    <message>
+        <source>AGMA eğrisi, fansız</source>
+        <translation>AGMA fit, without a fan</translation>
+    </message>
+    <message>
+        <source>AGMA en küçük alanı, merkez mesafesinden</source>
+        <translation>AGMA minimum area, from the centre distance</translation>
+    </message>
+    <message>
+        <source>ta + Pv ÷ (h·A), ta = %1 °C</source>
+        <translation>ta + Pv ÷ (h·A), ta = %1 °C</translation>
+    </message>
+    <message>
+        <source>Cm eğrisi %1&apos;ten büyük oranlar için yayımlandı; oran %2, bu aralığın dışında.</source>
+        <translation>The Cm fit is published for ratios above %1; the ratio %2 is outside that range.</translation>
+    </message>
+    <message>
+        <source>Kayma hızı %1 m/s: f ve Cv eğrilerinin tablosu %2 m/s&apos;de biter.</source>
+        <translation>Sliding speed %1 m/s: the table of the f and Cv fits ends at %2 m/s.</translation>
+    </message>
+    <message>
+        <source>Verilen yük değeri aşıyor: taşıma oranı %1, servis faktörü %2.</source>
+        <translation>The load given exceeds the rating: load ratio %1, service factor %2.</translation>
+    </message>
+    <message>
+        <source>Yağ sıcaklığı %1 °C, verilen sınır %2 °C&apos;nin üstünde.</source>
+        <translation>The oil temperature %1 °C is above the limit given, %2 °C.</translation>
+    </message>
+    <message>
+        <source>f = %1 sürtünmede vida dişliyi döndüremez: yük hesaplanmadı.</source>
+        <translation>At a friction of f = %1 the worm cannot drive the wheel: no load was calculated.</translation>
+    </message>
+    <message>
+        <source>f = %1 sürtünmede dişli sonsuz vidayı döndüremez; duruş sürtünmesi ve titreşim bunu değiştirir.</source>
+        <translation>At a friction of f = %1 the wheel cannot drive the worm; friction at standstill and vibration change this.</translation>
+    </message>
+    <message>
+        <source>N1 sıfırken verilen güçten moment çıkmaz: yük hesaplanmadı.</source>
+        <translation>With N1 zero no torque follows from the power given: no load was calculated.</translation>
+    </message>
+</context>
+<context>
     <name>Turner</name>
     <message>
         <source>BOĞAZ YARIÇAPI (rk)</source>
