@@ -43,6 +43,8 @@ void TestJobFile::writtenThenReadBackEqual_data() {
     kept.lathe.reach = 120;
     kept.lead = 9.42604;
     kept.gauge = {14.5, 5.25};
+    kept.rating = {
+        LoadGiven::InputPower, 5.5, 1.25, Casting::CentrifugallyCast, 30, 0.03, true, 0.8, 35, 90};
     kept.title = QStringLiteral("Kırıkkale redüktörü, 2. parti");
     kept.note = QStringLiteral("Aşınan vida yerine.\nda1 elle düzeltildi.");
     QTest::newRow("hand-edited d2 and L, every choice made") << kept;
@@ -76,9 +78,9 @@ void TestJobFile::refusedWithItsReason_data() {
     QTest::newRow("a machine of the wrong type")
         << withKey(R"("indexConstant": 24)", R"("indexConstant": "24")") << FileProblem::WrongType
         << QStringLiteral(R"("indexConstant")");
-    QTest::newRow("a later version") << withKey(R"("version": 1)", R"("version": 2)")
+    QTest::newRow("a later version") << withKey(R"("version": 2)", R"("version": 3)")
                                      << FileProblem::NewerVersion << QStringLiteral("sürüm");
-    QTest::newRow("no version") << withKey(R"("version": 1,)", "") << FileProblem::NoVersion
+    QTest::newRow("no version") << withKey(R"("version": 2,)", "") << FileProblem::NoVersion
                                 << QStringLiteral("sürüm");
     QTest::newRow("a machine file") << QByteArray(R"({"format": "zorvandi-machines"})")
                                     << FileProblem::WrongFormat << QStringLiteral("iş dosyası");

@@ -495,6 +495,10 @@
         <source>UYARI: %1</source>
         <translation>WARNING: %1</translation>
     </message>
+    <message>
+        <source>6. VERİM VE YÜK</source>
+        <translation>6. EFFICIENCY AND LOAD</translation>
+    </message>
 </context>
 <context>
     <name>Lathe</name>
@@ -1192,6 +1196,10 @@
         <source>Y&amp;eni</source>
         <translation>&amp;New</translation>
     </message>
+    <message>
+        <source>Verim ve &amp;Yük…</source>
+        <translation>&amp;Efficiency and Load…</translation>
+    </message>
 </context>
 <context>
     <name>NamedListPage</name>
@@ -1302,6 +1310,10 @@
         <source>«%1» artık dosyada yok: yerleşik torna kullanılıyor.</source>
         <translation>«%1» is no longer in the file: the built-in lathe is used.</translation>
     </message>
+    <message>
+        <source>Uyarı: verilen yük değeri aşıyor (taşıma oranı %1, servis faktörü %2).</source>
+        <translation>Warning: the load given exceeds the rating (load ratio %1, service factor %2).</translation>
+    </message>
 </context>
 <context>
     <name>PrintModule</name>
@@ -1335,6 +1347,34 @@
     <message>
         <source>santrifüj döküm</source>
         <translation>centrifugally cast</translation>
+    </message>
+    <message>
+        <source>Cm eğrisi %1&apos;ten büyük oranlar için yayımlandı; oran %2, bu aralığın dışında.</source>
+        <translation>The Cm fit is published for ratios above %1; the ratio %2 is outside that range.</translation>
+    </message>
+    <message>
+        <source>Kayma hızı %1 m/s: f ve Cv eğrilerinin tablosu %2 m/s&apos;de biter.</source>
+        <translation>Sliding speed %1 m/s: the table of the f and Cv fits ends at %2 m/s.</translation>
+    </message>
+    <message>
+        <source>Verilen yük değeri aşıyor: taşıma oranı %1, servis faktörü %2.</source>
+        <translation>The load given exceeds the rating: load ratio %1, service factor %2.</translation>
+    </message>
+    <message>
+        <source>Yağ sıcaklığı %1 °C, verilen sınır %2 °C&apos;nin üstünde.</source>
+        <translation>The oil temperature %1 °C is above the limit given, %2 °C.</translation>
+    </message>
+    <message>
+        <source>f = %1 sürtünmede vida dişliyi döndüremez: yük hesaplanmadı.</source>
+        <translation>At a friction of f = %1 the worm cannot drive the wheel: no load was calculated.</translation>
+    </message>
+    <message>
+        <source>f = %1 sürtünmede dişli sonsuz vidayı döndüremez; duruş sürtünmesi ve titreşim bunu değiştirir.</source>
+        <translation>At a friction of f = %1 the wheel cannot drive the worm; friction at standstill and vibration change this.</translation>
+    </message>
+    <message>
+        <source>N1 sıfırken verilen güçten moment çıkmaz: yük hesaplanmadı.</source>
+        <translation>With N1 zero no torque follows from the power given: no load was calculated.</translation>
     </message>
     <message>
         <source>VİDA HELİS AÇISI (γ)</source>
@@ -1584,33 +1624,108 @@
         <source>ta + Pv ÷ (h·A), ta = %1 °C</source>
         <translation>ta + Pv ÷ (h·A), ta = %1 °C</translation>
     </message>
+</context>
+<context>
+    <name>RatingWindow</name>
     <message>
-        <source>Cm eğrisi %1&apos;ten büyük oranlar için yayımlandı; oran %2, bu aralığın dışında.</source>
-        <translation>The Cm fit is published for ratios above %1; the ratio %2 is outside that range.</translation>
+        <source>ÇIKIŞ MOMENTİ T2 (N·m)</source>
+        <translation>OUTPUT TORQUE T2 (N·m)</translation>
     </message>
     <message>
-        <source>Kayma hızı %1 m/s: f ve Cv eğrilerinin tablosu %2 m/s&apos;de biter.</source>
-        <translation>Sliding speed %1 m/s: the table of the f and Cv fits ends at %2 m/s.</translation>
+        <source>GİRİŞ GÜCÜ P1 (kW)</source>
+        <translation>INPUT POWER P1 (kW)</translation>
     </message>
     <message>
-        <source>Verilen yük değeri aşıyor: taşıma oranı %1, servis faktörü %2.</source>
-        <translation>The load given exceeds the rating: load ratio %1, service factor %2.</translation>
+        <source>SERVİS FAKTÖRÜ</source>
+        <translation>SERVICE FACTOR</translation>
     </message>
     <message>
-        <source>Yağ sıcaklığı %1 °C, verilen sınır %2 °C&apos;nin üstünde.</source>
-        <translation>The oil temperature %1 °C is above the limit given, %2 °C.</translation>
+        <source>DİŞLİNİN DÖKÜMÜ</source>
+        <translation>WHEEL CASTING</translation>
     </message>
     <message>
-        <source>f = %1 sürtünmede vida dişliyi döndüremez: yük hesaplanmadı.</source>
-        <translation>At a friction of f = %1 the worm cannot drive the wheel: no load was calculated.</translation>
+        <source>DİŞ GENİŞLİĞİ (mm; boşsa ba)</source>
+        <translation>FACE WIDTH (mm; empty: ba)</translation>
     </message>
     <message>
-        <source>f = %1 sürtünmede dişli sonsuz vidayı döndüremez; duruş sürtünmesi ve titreşim bunu değiştirir.</source>
-        <translation>At a friction of f = %1 the wheel cannot drive the worm; friction at standstill and vibration change this.</translation>
+        <source>SÜRTÜNME KATSAYISI (boşsa AGMA eğrisi)</source>
+        <translation>COEFFICIENT OF FRICTION (empty: the AGMA fit)</translation>
     </message>
     <message>
-        <source>N1 sıfırken verilen güçten moment çıkmaz: yük hesaplanmadı.</source>
-        <translation>With N1 zero no torque follows from the power given: no load was calculated.</translation>
+        <source>VİDA MİLİNDE FAN</source>
+        <translation>FAN ON THE WORM SHAFT</translation>
+    </message>
+    <message>
+        <source>GÖVDE YAN YÜZEYİ (m²; boşsa AGMA en küçüğü)</source>
+        <translation>HOUSING LATERAL AREA (m²; empty: the AGMA minimum)</translation>
+    </message>
+    <message>
+        <source>ORTAM SICAKLIĞI (°C)</source>
+        <translation>AMBIENT TEMPERATURE (°C)</translation>
+    </message>
+    <message>
+        <source>YAĞ SICAKLIĞI SINIRI (°C; boşsa yok)</source>
+        <translation>OIL TEMPERATURE LIMIT (°C; empty: none)</translation>
+    </message>
+    <message>
+        <source>Ölçü</source>
+        <translation>Figure</translation>
+    </message>
+    <message>
+        <source>Değer</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Birim</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>Kural</source>
+        <translation>Rule</translation>
+    </message>
+    <message>
+        <source>«YÜK» boş ya da sıfırdan büyük bir sayı olmalı.</source>
+        <translation>«LOAD» must be empty or a number above zero.</translation>
+    </message>
+    <message>
+        <source>«SERVİS FAKTÖRÜ» sıfırdan büyük, en çok %1 olmalı.</source>
+        <translation>«SERVICE FACTOR» must be above zero and at most %1.</translation>
+    </message>
+    <message>
+        <source>«DİŞ GENİŞLİĞİ» boş ya da sıfırdan büyük bir sayı olmalı.</source>
+        <translation>«FACE WIDTH» must be empty or a number above zero.</translation>
+    </message>
+    <message>
+        <source>«SÜRTÜNME KATSAYISI» boş ya da 0 ile 1 arasında olmalı.</source>
+        <translation>«COEFFICIENT OF FRICTION» must be empty or from 0 to below 1.</translation>
+    </message>
+    <message>
+        <source>«GÖVDE YAN YÜZEYİ» boş ya da sıfırdan büyük bir sayı olmalı.</source>
+        <translation>«HOUSING LATERAL AREA» must be empty or a number above zero.</translation>
+    </message>
+    <message>
+        <source>«ORTAM SICAKLIĞI» %1 ile %2 °C arasında bir sayı olmalı.</source>
+        <translation>«AMBIENT TEMPERATURE» must be a number from %1 to %2 °C.</translation>
+    </message>
+    <message>
+        <source>«YAĞ SICAKLIĞI SINIRI» boş ya da %1 ile %2 °C arasında bir sayı olmalı.</source>
+        <translation>«OIL TEMPERATURE LIMIT» must be empty or a number from %1 to %2 °C.</translation>
+    </message>
+    <message>
+        <source>VERİM VE YÜK — m = %1, Z2 = %2, z1 = %3</source>
+        <translation>EFFICIENCY AND LOAD — m = %1, Z2 = %2, z1 = %3</translation>
+    </message>
+    <message>
+        <source>Yük verilmedi: kuvvetler, güçler ve yağ sıcaklığı için T2 ya da P1 yazın.</source>
+        <translation>No load given: type T2 or P1 for the forces, the powers and the oil temperature.</translation>
+    </message>
+    <message>
+        <source>Uyarı: %1</source>
+        <translation>Warning: %1</translation>
+    </message>
+    <message>
+        <source>YÜK (boşsa yalnız hızlar, verim ve taşıma değeri)</source>
+        <translation>LOAD (empty: only the speeds, efficiency and rating)</translation>
     </message>
 </context>
 <context>

@@ -54,6 +54,7 @@ JobSheet composeJobSheet(const FormState& form, const Machine& machine,
     sheet.drive = SheetSections::driveDimensions(form);
     sheet.more.append(SheetSections::latheSection(form, tools.lathe, tools.lead));
     sheet.more.append(SheetSections::turnerSection(form, tools.gauge));
+    sheet.more.append(SheetSections::ratingSection(form, tools.gauge, tools.rating));
     return sheet;
 }
 

@@ -7,6 +7,7 @@
 
 #include "calc/lathe.h"
 #include "calc/machine.h"
+#include "calc/rating.h"
 #include "calc/turnerfigures.h"
 #include "model/fieldid.h"
 
@@ -76,6 +77,8 @@ struct SheetTools {
     // The job's own title and note, printed at the sheet's head; empty: none.
     QString jobTitle = {};
     QString jobNote = {};
+    // The load and the housing of the rating's window.
+    RatingInputs rating = {};
 };
 
 // The sheet for the form as it stands; a section that is not `current` shows "hesaplanmadı".

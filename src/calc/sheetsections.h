@@ -1,10 +1,12 @@
 #pragma once
 
 // The job sheet's sections, each made in a unit of its own: the form's three (sheetform.cpp),
-// the worm on the lathe (sheetlathe.cpp) and the turner's figures (sheetturner.cpp). Only the
+// the worm on the lathe (sheetlathe.cpp), the turner's figures (sheetturner.cpp) and the
+// rating (sheetrating.cpp). Only the
 // sheet's assembly in jobsheet.cpp uses them.
 
 #include "calc/jobsheet.h"
+#include "calc/rating.h"
 #include "model/formstate.h"
 
 namespace SheetSections {
@@ -20,5 +22,7 @@ std::optional<DriveDimensions> driveDimensions(const FormState& form);
 SheetSection latheSection(const FormState& form, const Lathe& lathe,
                           std::optional<double> chosenLead);
 SheetSection turnerSection(const FormState& form, const WireGauge& gauge);
+SheetSection ratingSection(const FormState& form, const WireGauge& gauge,
+                           const RatingInputs& inputs);
 
 } // namespace SheetSections

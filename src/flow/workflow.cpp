@@ -67,6 +67,13 @@ void Workflow::setGauge(const WireGauge& gauge) {
     }
 }
 
+void Workflow::setRatingInputs(const RatingInputs& inputs) {
+    if (!(inputs == m_rating)) {
+        m_rating = inputs;
+        emit choicesChanged();
+    }
+}
+
 void Workflow::restore(const FieldTexts& texts, const CompletedRuns& runs) {
     m_runs = runs;
     for (const FieldId field : allFields) {

@@ -30,6 +30,9 @@ public:
     // The turner's profile angle and wire, which the job keeps.
     const WireGauge& gauge() const { return m_gauge; }
     void setGauge(const WireGauge& gauge);
+    // The rating's load and housing, which the job keeps.
+    const RatingInputs& ratingInputs() const { return m_rating; }
+    void setRatingInputs(const RatingInputs& inputs);
 
     // A job as it was left: the field texts and what each section's runs left, the buttons
     // enabled as those runs enabled them. Nothing is calculated.
@@ -44,7 +47,8 @@ signals:
     // A calculation ran to its end.
     void completed(ButtonId button);
     void machineChanged();
-    // The chosen lead or the gauge changed: what the job keeps beyond the fields.
+    // The chosen lead, the gauge or the rating's inputs changed: what the job keeps beyond the
+    // fields.
     void choicesChanged();
     // A section started or stopped being current, for any cause: a field, the machine, a
     // completed run. The greying, the status notes and the sheet's refusal all follow it.
@@ -58,6 +62,7 @@ private:
     Machine m_machine = builtInMachine();
     std::optional<double> m_lead;
     WireGauge m_gauge;
+    RatingInputs m_rating;
     std::array<SectionState, buttonCount> m_states{SectionState::NeverRun, SectionState::NeverRun,
                                                    SectionState::NeverRun};
 };

@@ -13,7 +13,7 @@
 namespace {
 
 const QString formatName = QStringLiteral("zorvandi-job");
-constexpr int formatVersion = 1;
+constexpr int formatVersion = 2;
 
 QJsonObject fieldsObject(const FieldTexts& texts) {
     QJsonObject fields;
@@ -113,11 +113,113 @@ QJsonValue optionalValue(const std::optional<double>& x) {
     return x ? QJsonValue(*x) : QJsonValue(QJsonValue::Null);
 }
 
+const std::array<std::pair<LoadGiven, const char*>, 2> loadNames = {
+    {{LoadGiven::OutputTorque, "outputTorque"}, {LoadGiven::InputPower, "inputPower"}}};
+const std::array<std::pair<Casting, const char*>, 3> castingNames = {
+    {{Casting::SandCast, "sandCast"},
+     {Casting::StaticChillCast, "staticChillCast"},
+     {Casting::CentrifugallyCast, "centrifugallyCast"}}};
+
+template <typename E, std::size_t N>
+std::optional<E> named(const std::array<std::pair<E, const char*>, N>& names, const QString& s) {
+    for (const auto& [value, name] : names) {
+        if (s == QLatin1String(name)) {
+            return value;
+        }
+    }
+    return std::nullopt;
+}
+
+template <typename E, std::size_t N>
+QString nameOf(const std::array<std::pair<E, const char*>, N>& names, E value) {
+    for (const auto& [v, name] : names) {
+        if (v == value) {
+            return QLatin1String(name);
+        }
+    }
+    return {};
+}
+
+QJsonObject ratingObject(const RatingInputs& in) {
+    return {
+        {QStringLiteral("given"), nameOf(loadNames, in.given)},
+        {QStringLiteral("load"), optionalValue(in.load)},
+        {QStringLiteral("serviceFactor"), in.serviceFactor},
+        {QStringLiteral("casting"), nameOf(castingNames, in.casting)},
+        {QStringLiteral("faceWidth"), optionalValue(in.faceWidth)},
+        {QStringLiteral("friction"), optionalValue(in.friction)},
+        {QStringLiteral("fan"), in.fan},
+        {QStringLiteral("housingArea"), optionalValue(in.housingArea)},
+        {QStringLiteral("ambient"), in.ambient},
+        {QStringLiteral("sumpLimit"), optionalValue(in.sumpLimit)},
+    };
+}
+
+// Every input, each in its range, and no other key.
+bool readRating(const QJsonObject& json, RatingInputs& in, std::optional<FileFault>& fault) {
+    StrictObject object(json, {}, fault);
+    if (!object.onlyKeys({"given", "load", "serviceFactor", "casting", "faceWidth", "friction",
+                          "fan", "housingArea", "ambient", "sumpLimit"})) {
+        return false;
+    }
+    const auto given = object.string("given");
+    const auto casting = object.string("casting");
+    const auto service = object.number("serviceFactor");
+    const auto ambient = object.number("ambient");
+    const QJsonValue fan = json.value(QStringLiteral("fan"));
+    if (!fan.isUndefined() && !fan.isBool()) {
+        return object.fail(FileProblem::WrongType, QStringLiteral("fan"));
+    }
+    for (const auto& [present, key] :
+         {std::pair{given.has_value(), "given"}, std::pair{casting.has_value(), "casting"},
+          std::pair{service.has_value(), "serviceFactor"},
+          std::pair{ambient.has_value(), "ambient"}, std::pair{fan.isBool(), "fan"}}) {
+        if (!present) {
+            return object.missing(key);
+        }
+    }
+    const auto load = named(loadNames, *given);
+    const auto cast = named(castingNames, *casting);
+    if (!load || !cast) {
+        return object.fail(FileProblem::WrongType, QLatin1String(load ? "casting" : "given"));
+    }
+    in.given = *load;
+    in.casting = *cast;
+    in.serviceFactor = *service;
+    in.ambient = *ambient;
+    in.fan = fan.toBool();
+    std::optional<FileFault> inner;
+    if (!readOptional(json, "load", in.load, inner) ||
+        !readOptional(json, "faceWidth", in.faceWidth, inner) ||
+        !readOptional(json, "friction", in.friction, inner) ||
+        !readOptional(json, "housingArea", in.housingArea, inner) ||
+        !readOptional(json, "sumpLimit", in.sumpLimit, inner)) {
+        return object.fail(inner->problem, inner->key);
+    }
+    if (const auto bad = firstInvalid(in)) {
+        static constexpr std::array<const char*, 7> keys = {
+            "load",        "serviceFactor", "faceWidth", "friction",
+            "housingArea", "ambient",       "sumpLimit"};
+        return object.fail(FileProblem::WrongType, QLatin1String(keys.at(std::size_t(*bad))));
+    }
+    return true;
+}
+
 // The job's body, once the format and version are known to be this program's.
-std::optional<JobDocument> readJob(const QJsonObject& top, std::optional<FileFault>& fault) {
+std::optional<JobDocument> readJob(const QJsonObject& top, int version,
+                                   std::optional<FileFault>& fault) {
     StrictObject object(top, {}, fault);
     if (!object.onlyKeys({"format", "version", "locale", "fields", "runs", "machine", "lathe",
-                          "lead", "profileAngle", "wire", "title", "note"})) {
+                          "lead", "profileAngle", "wire", "title", "note", "rating"})) {
+        return std::nullopt;
+    }
+    // The rating came with version 2; a version-1 job has none and takes its defaults.
+    const auto rating = object.object("rating");
+    if (version >= 2 && !rating) {
+        return object.missingUnlessFaulty("rating");
+    }
+    if (version < 2 && object.has("rating")) {
+        object.fail(FileProblem::UnknownKey, QStringLiteral("rating"));
         return std::nullopt;
     }
     JobDocument job;
@@ -149,6 +251,9 @@ std::optional<JobDocument> readJob(const QJsonObject& top, std::optional<FileFau
         return std::nullopt;
     }
     job.texts = *texts;
+    if (rating && !readRating(*rating, job.rating, fault)) {
+        return std::nullopt;
+    }
     auto m = machineFromJson(*machine, QStringLiteral("#1"));
     auto l = latheFromJson(*lathe, QStringLiteral("#1"));
     if (auto* bad = std::get_if<FileFault>(&m)) {
@@ -181,7 +286,7 @@ std::variant<JobDocument, FileFault> parseJobFile(const QByteArray& json) {
     }
     const QJsonObject& top = std::get<FileHeader>(header).root;
     std::optional<FileFault> fault;
-    std::optional<JobDocument> job = readJob(top, fault);
+    std::optional<JobDocument> job = readJob(top, std::get<FileHeader>(header).version, fault);
     if (!job) {
         return fault.value_or(FileFault{FileProblem::NotJson, {}, std::nullopt});
     }
@@ -211,6 +316,7 @@ QByteArray jobFileText(const JobDocument& job) {
         {QStringLiteral("wire"), optionalValue(job.gauge.wire)},
         {QStringLiteral("title"), job.title},
         {QStringLiteral("note"), job.note},
+        {QStringLiteral("rating"), ratingObject(job.rating)},
     };
     return QJsonDocument(top).toJson(QJsonDocument::Indented);
 }
@@ -281,7 +387,7 @@ std::variant<JobSheet, SheetRefusal> sheetOfJob(const JobDocument& job, const QL
     flow.setMachine(here.machine);
     flow.restore(here.texts, here.runs);
     return makeJobSheet(form, here.machine, flow.completedRuns(), madeAt,
-                        {here.lathe, here.gauge, here.lead, here.title, here.note});
+                        {here.lathe, here.gauge, here.lead, here.title, here.note, here.rating});
 }
 
 QString jobFileName(const FormState& form) {

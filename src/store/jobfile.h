@@ -12,7 +12,12 @@
 //               "Command1": null },
 //     "machine": { "name": …, "indexConstant": …, "gears": […] },
 //     "lathe": { "name": …, "leadScrew": { "mm": 6 }, "gears": […] },
-//     "lead": 9.42149, "profileAngle": 20, "wire": null, "title": "", "note": "" }
+//     "lead": 9.42149, "profileAngle": 20, "wire": null, "title": "", "note": "",
+//     "rating": { "given": "outputTorque", "load": 450, "serviceFactor": 1,
+//                 "casting": "sandCast", "faceWidth": null, "friction": null, "fan": false,
+//                 "housingArea": null, "ambient": 20, "sumpLimit": null } }
+//
+// Version 2 added "rating"; a version-1 file reads with the rating's defaults.
 //
 // Reading is as strict as the machine file's: any key missing, misspelt, unknown or of the
 // wrong type, a missing or later version, or a field that is not a string makes the file
@@ -39,6 +44,7 @@ struct JobDocument {
     WireGauge gauge;
     QString title;
     QString note;
+    RatingInputs rating;
 
     friend bool operator==(const JobDocument&, const JobDocument&) = default;
 };

@@ -13,6 +13,7 @@
 #include "ui/machinesdialog.h"
 #include "ui/notes.h"
 #include "ui/printmoduleloader.h"
+#include "ui/ratingwindow.h"
 #include "ui/turnerwindow.h"
 #include "zorvandi.xpm"
 
@@ -64,6 +65,7 @@ MainWindow::MainWindow(const QLocale& locale, const QString& configFolder, QWidg
     m_translations.apply(savedLanguage(m_settings));
     m_form.Form_Load();
     m_flow.setGauge(savedGauge(m_settings));
+    m_flow.setRatingInputs(savedRatingInputs(m_settings));
     loadMachines();
     applyWindowFont();
     m_view = new FormView(m_flow, this);
@@ -158,6 +160,8 @@ void MainWindow::buildMenus() {
     m_actions.lathe->setObjectName(QStringLiteral("latheAction"));
     m_actions.turner = action(QKeySequence(), &MainWindow::showTurnerWindow);
     m_actions.turner->setObjectName(QStringLiteral("turnerAction"));
+    m_actions.rating = action(QKeySequence(), &MainWindow::showRatingWindow);
+    m_actions.rating->setObjectName(QStringLiteral("ratingAction"));
     m_actions.machines = action(QKeySequence(), &MainWindow::editMachines);
     m_actions.machines->setObjectName(QStringLiteral("machinesAction"));
     m_actions.about = action(QKeySequence(), &MainWindow::about);
@@ -175,18 +179,18 @@ void MainWindow::buildMenus() {
                           separator, m_actions.quit});
     });
     m_menus.edit = addLazyMenu({m_actions.copy});
-    m_menus.tools =
-        addLazyMenu({m_actions.trains, m_actions.lathe, m_actions.turner, m_actions.machines},
-                    [this](QMenu* tools) {
-                        m_menus.machine = tools->addMenu(tr("&Tezgâh"));
-                        m_menus.machine->setObjectName(QStringLiteral("machineMenu"));
-                        connect(m_menus.machine, &QMenu::aboutToShow, this,
-                                [this] { fillMachineMenu(*m_menus.machine); });
-                        m_menus.lathe = tools->addMenu(tr("T&orna"));
-                        m_menus.lathe->setObjectName(QStringLiteral("latheMenu"));
-                        connect(m_menus.lathe, &QMenu::aboutToShow, this,
-                                [this] { fillLatheMenu(*m_menus.lathe); });
-                    });
+    m_menus.tools = addLazyMenu(
+        {m_actions.trains, m_actions.lathe, m_actions.turner, m_actions.rating, m_actions.machines},
+        [this](QMenu* tools) {
+            m_menus.machine = tools->addMenu(tr("&Tezgâh"));
+            m_menus.machine->setObjectName(QStringLiteral("machineMenu"));
+            connect(m_menus.machine, &QMenu::aboutToShow, this,
+                    [this] { fillMachineMenu(*m_menus.machine); });
+            m_menus.lathe = tools->addMenu(tr("T&orna"));
+            m_menus.lathe->setObjectName(QStringLiteral("latheMenu"));
+            connect(m_menus.lathe, &QMenu::aboutToShow, this,
+                    [this] { fillLatheMenu(*m_menus.lathe); });
+        });
     m_menus.help = addLazyMenu({m_actions.about}, [this](QMenu* help) {
         // Each language is named in its own, so that a user who cannot read the interface
         // finds theirs; the title is in both.
@@ -232,6 +236,7 @@ void MainWindow::retranslate() {
     m_actions.trains->setText(tr("&Dişli Dizileri…"));
     m_actions.lathe->setText(tr("&Vida Tornalama…"));
     m_actions.turner->setText(tr("Taslak ve &Kontrol…"));
+    m_actions.rating->setText(tr("Verim ve &Yük…"));
     m_actions.machines->setText(tr("Te&zgâhlar…"));
     m_actions.about->setText(tr("ZORVANDI &Hakkında"));
     showMachineInUse();
@@ -396,6 +401,13 @@ void MainWindow::showTurnerWindow() {
     raiseToolWindow(*m_turner);
 }
 
+void MainWindow::showRatingWindow() {
+    if (m_rating == nullptr) {
+        m_rating = new RatingWindow(m_flow, m_settings, this);
+    }
+    raiseToolWindow(*m_rating);
+}
+
 // The choice goes to the settings only: the machine file is never written from the menu.
 void MainWindow::useMachine(const QString& name) {
     m_store.choose(name);
@@ -493,9 +505,10 @@ void MainWindow::showEvent(QShowEvent* event) {
 }
 
 std::optional<JobSheet> MainWindow::currentSheet() {
-    auto sheet = makeJobSheet(
-        m_form, m_flow.machine(), m_flow.completedRuns(), QDateTime::currentDateTime(),
-        {m_store.latheInUse(), m_flow.gauge(), m_flow.chosenLead(), m_job.title, m_job.note});
+    auto sheet =
+        makeJobSheet(m_form, m_flow.machine(), m_flow.completedRuns(), QDateTime::currentDateTime(),
+                     {m_store.latheInUse(), m_flow.gauge(), m_flow.chosenLead(), m_job.title,
+                      m_job.note, m_flow.ratingInputs()});
     if (const auto* refusal = std::get_if<SheetRefusal>(&sheet)) {
         showMessage(refusalMessage(*refusal, m_form.locale()));
         return std::nullopt;
@@ -603,6 +616,15 @@ void MainWindow::noteCompletedRun(ButtonId button) {
                 notes.append([w, locale] { return Notes::blankWarning(w, locale); });
             }
         }
+        // A load given beyond what the drive is rated for.
+        const auto drive = driveGeometry(m_form, m_flow.gauge().profileAngle);
+        if (const auto* g = std::get_if<DriveGeometry>(&drive)) {
+            for (const RatingWarning& w : rateDrive(*g, m_flow.ratingInputs()).warnings) {
+                if (w.kind == RatingWarningKind::BelowServiceFactor) {
+                    notes.append([w, locale] { return Notes::overRated(w, locale); });
+                }
+            }
+        }
         if (const auto shared = sharedFactor(m_form.getText(FieldId::Z2_t),
                                              m_form.getText(FieldId::z1_t), locale)) {
             notes.append([shared, locale] { return Notes::sharedFactor(*shared, locale); });
@@ -687,7 +709,8 @@ void MainWindow::about() {
 JobDocument MainWindow::currentJob() const {
     return {m_form.locale().name(), m_form.texts(),       m_flow.completedRuns(),
             m_flow.machine(),       m_store.latheInUse(), m_flow.chosenLead(),
-            m_flow.gauge(),         m_job.title,          m_job.note};
+            m_flow.gauge(),         m_job.title,          m_job.note,
+            m_flow.ratingInputs()};
 }
 
 void MainWindow::followJob() {
@@ -726,6 +749,7 @@ void MainWindow::newJob() {
     }
     m_flow.reset();
     m_flow.setGauge(savedGauge(m_settings));
+    m_flow.setRatingInputs(savedRatingInputs(m_settings));
     m_job = {};
     m_job.saved = currentJob();
     showJobName();
@@ -764,6 +788,7 @@ bool MainWindow::openJobFile(const QString& path) {
     m_flow.restore(job.texts, job.runs);
     m_flow.chooseLead(job.lead);
     m_flow.setGauge(job.gauge);
+    m_flow.setRatingInputs(job.rating);
     m_job.path = QFileInfo(path).absoluteFilePath();
     m_job.bytes = bytes;
     m_job.title = job.title;
@@ -964,7 +989,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    for (QWidget* tool : std::initializer_list<QWidget*>{m_gearTrains, m_lathe, m_turner}) {
+    for (QWidget* tool :
+         std::initializer_list<QWidget*>{m_gearTrains, m_lathe, m_turner, m_rating}) {
         if (tool != nullptr) {
             tool->close();
         }

@@ -29,6 +29,7 @@ class FormView;
 class GearTrainsWindow;
 class LatheWindow;
 class TurnerWindow;
+class RatingWindow;
 class QAction;
 class QLabel;
 class QLineEdit;
@@ -88,6 +89,7 @@ private:
     void useLathe(const QString& name);
     void showLatheWindow();
     void showTurnerWindow();
+    void showRatingWindow();
     // The lathes or the choice among them changed: the tool window follows.
     void followLathes();
     void useMachine(const QString& name);
@@ -168,6 +170,7 @@ private:
         QAction* trains = nullptr;
         QAction* lathe = nullptr;
         QAction* turner = nullptr;
+        QAction* rating = nullptr;
         QAction* machines = nullptr;
         QAction* about = nullptr;
     } m_actions;
@@ -180,6 +183,7 @@ private:
     GearTrainsWindow* m_gearTrains = nullptr; // a child of the window, made on first use
     LatheWindow* m_lathe = nullptr;           // likewise
     TurnerWindow* m_turner = nullptr;         // likewise
+    RatingWindow* m_rating = nullptr;         // likewise
     MachineStore m_store;
     DiskState m_editorBasis; // what the open editor's copy was made from
     std::unique_ptr<FileChooser> m_files;

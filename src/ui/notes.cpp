@@ -102,6 +102,12 @@ QString blankWarning(const BlankWarning& w, const QLocale& locale) {
     return {};
 }
 
+QString overRated(const RatingWarning& w, const QLocale& locale) {
+    return QCoreApplication::translate(
+               "Notes", "Uyarı: verilen yük değeri aşıyor (taşıma oranı %1, servis faktörü %2).")
+        .arg(sheetNumber(w.value, locale, 2), sheetNumber(w.limit, locale, 2));
+}
+
 QString moreNotes(int count) {
     return QCoreApplication::translate("Notes", "+%n not", nullptr, count);
 }

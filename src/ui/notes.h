@@ -6,6 +6,7 @@
 
 #include "calc/changegears.h"
 #include "calc/geartrains.h"
+#include "calc/rating.h"
 #include "calc/turnerfigures.h"
 #include "calc/wormstarts.h"
 
@@ -31,6 +32,10 @@ QString trainCount(const std::variant<TrainSearch, Fault>& trains, const QString
 
 // After the first section, one note for each of the turner's sizes that do not fit together.
 QString blankWarning(const BlankWarning& warning, const QLocale& locale);
+
+// After the first section, when the load given in the rating's window is more than the drive
+// is rated for at its service factor.
+QString overRated(const RatingWarning& warning, const QLocale& locale);
 
 // The button beside a note that has others behind it: "+2 not".
 QString moreNotes(int count);

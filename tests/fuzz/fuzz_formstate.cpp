@@ -1,7 +1,9 @@
 // libFuzzer target over the headless form: the input chooses the locale, the texts of all 22
 // fields and a sequence of clicks (enabled or not) and edits, and every click is checked
 // against what a user must be able to rely on, whatever was typed. After every step, every
-// change-gear train found for the text of Z2_t is checked as exact and taken from the set.
+// change-gear train found for the text of Z2_t is checked as exact and taken from the set, and
+// the drive on the form is rated under inputs the input's size chooses: every figure finite,
+// the efficiencies no more than 100 %, and the load's figures only where a load was given.
 //
 // Input, line by line: the first byte of line 0 chooses the locale (odd: Turkish, comma;
 // even: English, point); then lines "name=text" type a text into the field of that control
@@ -15,6 +17,7 @@
 
 #include "calc/changegears.h"
 #include "calc/geartrains.h"
+#include "calc/rating.h"
 #include "calc/wormstarts.h"
 #include "flow/workflow.h"
 #include "model/fieldvalues.h"
@@ -26,6 +29,7 @@
 #include <QList>
 #include <QString>
 
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -184,6 +188,33 @@ void checkTrains(const FormState& form) {
     }
 }
 
+void checkRating(const FormState& form, const RatingInputs& inputs) {
+    const auto drive = driveGeometry(form, 20);
+    const auto* g = std::get_if<DriveGeometry>(&drive);
+    if (g == nullptr) {
+        return;
+    }
+    const DriveRating r = rateDrive(*g, inputs);
+    for (const RatingFigure& f : r.figures) {
+        if (!std::isfinite(f.value)) {
+            fail("a rating figure is not finite", FieldId::d1_t);
+        }
+        if ((f.id == RatingFigureId::Efficiency || f.id == RatingFigureId::BackEfficiency) &&
+            f.value > 100 + 1e-9) {
+            fail("an efficiency above 100 %", FieldId::d1_t);
+        }
+        if (f.id == RatingFigureId::OutputTorque && !inputs.load) {
+            fail("a load's figure without a load", FieldId::d1_t);
+        }
+    }
+    for (const RatingWarning& w : r.warnings) {
+        if (!std::isfinite(w.value) || !std::isfinite(w.limit) ||
+            ratingWarningText(w, form.locale()).isEmpty()) {
+            fail("a rating warning not finite or without words", FieldId::d1_t);
+        }
+    }
+}
+
 // "name=text": the text into the field of that name; anything else does nothing.
 void type(FormState& form, const QByteArray& line) {
     const qsizetype eq = line.indexOf('=');
@@ -242,7 +273,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         type(form, lines[next++]);
     }
 
+    RatingInputs rating;
+    rating.given = (size & 1) != 0 ? LoadGiven::InputPower : LoadGiven::OutputTorque;
+    rating.casting = Casting(size % 3);
+    rating.fan = (size & 2) != 0;
+    rating.load = size % 5 == 0 ? std::nullopt : std::optional(double(size % 997) + 0.5);
+    rating.friction = size % 7 == 0 ? std::optional(0.3) : std::nullopt;
+    rating.sumpLimit = 80;
+
     checkTrains(form);
+    checkRating(form, rating);
     const QByteArray script = lines.value(next++).mid(1);
     for (const char action : script) {
         const int kind = static_cast<unsigned char>(action) % 4;
@@ -252,6 +292,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             type(form, lines[next++]);
         }
         checkTrains(form);
+        checkRating(form, rating);
     }
     return 0;
 }

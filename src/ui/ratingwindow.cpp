@@ -1,0 +1,323 @@
+#include "ui/ratingwindow.h"
+
+#include "model/fieldvalues.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+namespace Key {
+const QString given = QStringLiteral("rating/given");
+const QString load = QStringLiteral("rating/load");
+const QString serviceFactor = QStringLiteral("rating/serviceFactor");
+const QString casting = QStringLiteral("rating/casting");
+const QString faceWidth = QStringLiteral("rating/faceWidth");
+const QString friction = QStringLiteral("rating/friction");
+const QString fan = QStringLiteral("rating/fan");
+const QString area = QStringLiteral("rating/housingArea");
+const QString ambient = QStringLiteral("rating/ambient");
+const QString limit = QStringLiteral("rating/sumpLimit");
+} // namespace Key
+
+std::optional<double> savedNumber(const QSettings& settings, const QString& key) {
+    bool ok = false;
+    const double x = settings.value(key).toDouble(&ok);
+    return ok && std::isfinite(x) ? std::optional(x) : std::nullopt;
+}
+
+QVariant optionalVariant(const std::optional<double>& x) {
+    return x ? QVariant(*x) : QVariant();
+}
+
+} // namespace
+
+RatingInputs savedRatingInputs(const QSettings& settings) {
+    RatingInputs in;
+    in.given =
+        settings.value(Key::given).toInt() == 1 ? LoadGiven::InputPower : LoadGiven::OutputTorque;
+    in.load = savedNumber(settings, Key::load);
+    in.serviceFactor = savedNumber(settings, Key::serviceFactor).value_or(1);
+    const int casting = settings.value(Key::casting).toInt();
+    in.casting = casting == 1   ? Casting::StaticChillCast
+                 : casting == 2 ? Casting::CentrifugallyCast
+                                : Casting::SandCast;
+    in.faceWidth = savedNumber(settings, Key::faceWidth);
+    in.friction = savedNumber(settings, Key::friction);
+    in.fan = settings.value(Key::fan).toBool();
+    in.housingArea = savedNumber(settings, Key::area);
+    in.ambient = savedNumber(settings, Key::ambient).value_or(20);
+    in.sumpLimit = savedNumber(settings, Key::limit);
+    // A settings file edited by hand out of range gives the defaults.
+    return firstInvalid(in) ? RatingInputs{} : in;
+}
+
+RatingWindow::RatingWindow(Workflow& flow, QSettings& settings, QWidget* parent)
+    : ToolWindow(flow, {ButtonId::HESAPLA}, parent)
+    , m_settings(settings) {
+    setObjectName(QStringLiteral("ratingWindow"));
+    const auto edit = [this](const char* name) {
+        auto* e = new QLineEdit(this);
+        e->setObjectName(QLatin1String(name));
+        return e;
+    };
+    m_given = new QComboBox(this);
+    m_given->setObjectName(QStringLiteral("loadGiven"));
+    m_given->addItems({QString(), QString()});
+    m_load = edit("load");
+    m_serviceFactor = edit("serviceFactor");
+    m_casting = new QComboBox(this);
+    m_casting->setObjectName(QStringLiteral("casting"));
+    m_casting->addItems({QString(), QString(), QString()});
+    m_faceWidth = edit("faceWidth");
+    m_friction = edit("friction");
+    m_fan = new QCheckBox(this);
+    m_fan->setObjectName(QStringLiteral("fan"));
+    m_area = edit("housingArea");
+    m_ambient = edit("ambient");
+    m_limit = edit("sumpLimit");
+    m_method = new QLabel(this);
+    m_method->setObjectName(QStringLiteral("ratingMethod"));
+    m_message = new QLabel(this);
+    m_message->setObjectName(QStringLiteral("ratingMessage"));
+    m_message->setWordWrap(true);
+    m_table = new QTableWidget(0, 4, this);
+    m_table->setObjectName(QStringLiteral("figures"));
+    m_table->verticalHeader()->hide();
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 8);
+    m_warnings = new QLabel(this);
+    m_warnings->setObjectName(QStringLiteral("ratingWarnings"));
+    m_warnings->setWordWrap(true);
+
+    m_inputs = new QFormLayout;
+    for (QWidget* input :
+         std::initializer_list<QWidget*>{m_load, m_serviceFactor, m_casting, m_faceWidth,
+                                         m_friction, m_fan, m_area, m_ambient, m_limit}) {
+        m_inputs->addRow(new QLabel(this), input);
+    }
+    m_inputs->insertRow(0, m_given);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(m_inputs);
+    layout->addWidget(m_method);
+    layout->addWidget(staleLine());
+    layout->addWidget(m_message);
+    layout->addWidget(m_table, 1);
+    layout->addWidget(m_warnings);
+    resize(900, 760);
+    setFigures(m_table);
+    showInputs(flow.ratingInputs());
+    retranslate();
+
+    // A job opened brings its own inputs.
+    connect(&flow, &Workflow::choicesChanged, this, [this] {
+        if (!m_taken || !(*m_taken == this->flow().ratingInputs())) {
+            showInputs(this->flow().ratingInputs());
+        }
+    });
+    for (QLineEdit* e :
+         {m_load, m_serviceFactor, m_faceWidth, m_friction, m_area, m_ambient, m_limit}) {
+        connect(e, &QLineEdit::textChanged, this, &RatingWindow::takeInputs);
+    }
+    connect(m_given, &QComboBox::currentIndexChanged, this, &RatingWindow::takeInputs);
+    connect(m_casting, &QComboBox::currentIndexChanged, this, &RatingWindow::takeInputs);
+    connect(m_fan, &QCheckBox::toggled, this, &RatingWindow::takeInputs);
+    takeInputs();
+}
+
+void RatingWindow::retranslate() {
+    m_given->setItemText(0, tr("ÇIKIŞ MOMENTİ T2 (N·m)"));
+    m_given->setItemText(1, tr("GİRİŞ GÜCÜ P1 (kW)"));
+    m_casting->setItemText(0, castingName(Casting::SandCast));
+    m_casting->setItemText(1, castingName(Casting::StaticChillCast));
+    m_casting->setItemText(2, castingName(Casting::CentrifugallyCast));
+    const QStringList labels = {
+        tr("YÜK (boşsa yalnız hızlar, verim ve taşıma değeri)"),
+        tr("SERVİS FAKTÖRÜ"),
+        tr("DİŞLİNİN DÖKÜMÜ"),
+        tr("DİŞ GENİŞLİĞİ (mm; boşsa ba)"),
+        tr("SÜRTÜNME KATSAYISI (boşsa AGMA eğrisi)"),
+        tr("VİDA MİLİNDE FAN"),
+        tr("GÖVDE YAN YÜZEYİ (m²; boşsa AGMA en küçüğü)"),
+        tr("ORTAM SICAKLIĞI (°C)"),
+        tr("YAĞ SICAKLIĞI SINIRI (°C; boşsa yok)"),
+    };
+    for (int i = 0; i < labels.size(); ++i) {
+        auto* label =
+            qobject_cast<QLabel*>(m_inputs->itemAt(i + 1, QFormLayout::LabelRole)->widget());
+        label->setText(labels.at(i));
+        label->setBuddy(m_inputs->itemAt(i + 1, QFormLayout::FieldRole)->widget());
+    }
+    m_method->setText(ratingMethod());
+    m_table->setHorizontalHeaderLabels({tr("Ölçü"), tr("Değer"), tr("Birim"), tr("Kural")});
+    // A refused input's message is worded again.
+    if (!m_taken) {
+        takeInputs();
+    }
+}
+
+void RatingWindow::showInputs(const RatingInputs& in) {
+    const QLocale& locale = form().locale();
+    const auto text = [&locale](const std::optional<double>& x) {
+        return x ? FieldValues::writeNumber(*x, locale) : QString();
+    };
+    const QSignalBlocker a(m_given);
+    const QSignalBlocker b(m_casting);
+    const QSignalBlocker c(m_fan);
+    m_given->setCurrentIndex(in.given == LoadGiven::InputPower ? 1 : 0);
+    m_casting->setCurrentIndex(int(in.casting));
+    m_fan->setChecked(in.fan);
+    m_load->setText(text(in.load));
+    m_serviceFactor->setText(text(in.serviceFactor));
+    m_faceWidth->setText(text(in.faceWidth));
+    m_friction->setText(text(in.friction));
+    m_area->setText(text(in.housingArea));
+    m_ambient->setText(text(in.ambient));
+    m_limit->setText(text(in.sumpLimit));
+}
+
+void RatingWindow::takeInputs() {
+    const QLocale& locale = form().locale();
+    m_taken.reset();
+    RatingInputs in;
+    in.given = m_given->currentIndex() == 1 ? LoadGiven::InputPower : LoadGiven::OutputTorque;
+    in.casting = Casting(std::max(m_casting->currentIndex(), 0));
+    in.fan = m_fan->isChecked();
+    // An empty text is no value; a text that does not read refuses the inputs.
+    bool reads = true;
+    const auto optional = [&](const QLineEdit* e) -> std::optional<double> {
+        const QString t = e->text().trimmed();
+        if (t.isEmpty()) {
+            return std::nullopt;
+        }
+        const auto x = FieldValues::readNumber(t, locale);
+        reads = reads && x.has_value();
+        return x;
+    };
+    in.load = optional(m_load);
+    const auto service = optional(m_serviceFactor);
+    in.faceWidth = optional(m_faceWidth);
+    in.friction = optional(m_friction);
+    in.housingArea = optional(m_area);
+    const auto ambient = optional(m_ambient);
+    in.sumpLimit = optional(m_limit);
+    in.serviceFactor = service.value_or(0);
+    in.ambient = ambient.value_or(1000);
+    std::optional<RatingInput> bad = firstInvalid(in);
+    if (!reads) {
+        // Name the first input whose text does not read.
+        const std::array<std::pair<const QLineEdit*, RatingInput>, 7> order = {{
+            {m_load, RatingInput::Load},
+            {m_serviceFactor, RatingInput::ServiceFactor},
+            {m_faceWidth, RatingInput::FaceWidth},
+            {m_friction, RatingInput::Friction},
+            {m_area, RatingInput::HousingArea},
+            {m_ambient, RatingInput::Ambient},
+            {m_limit, RatingInput::SumpLimit},
+        }};
+        for (const auto& [e, input] : order) {
+            const QString t = e->text().trimmed();
+            if (!t.isEmpty() && !FieldValues::readNumber(t, locale)) {
+                bad = input;
+                break;
+            }
+        }
+    }
+    if (bad) {
+        switch (*bad) {
+        case RatingInput::Load:
+            m_message->setText(tr("«YÜK» boş ya da sıfırdan büyük bir sayı olmalı."));
+            break;
+        case RatingInput::ServiceFactor:
+            m_message->setText(tr("«SERVİS FAKTÖRÜ» sıfırdan büyük, en çok %1 olmalı.")
+                                   .arg(FieldValues::writeNumber(10, locale)));
+            break;
+        case RatingInput::FaceWidth:
+            m_message->setText(tr("«DİŞ GENİŞLİĞİ» boş ya da sıfırdan büyük bir sayı olmalı."));
+            break;
+        case RatingInput::Friction:
+            m_message->setText(tr("«SÜRTÜNME KATSAYISI» boş ya da 0 ile 1 arasında olmalı."));
+            break;
+        case RatingInput::HousingArea:
+            m_message->setText(tr("«GÖVDE YAN YÜZEYİ» boş ya da sıfırdan büyük bir sayı olmalı."));
+            break;
+        case RatingInput::Ambient:
+            m_message->setText(tr("«ORTAM SICAKLIĞI» %1 ile %2 °C arasında bir sayı olmalı.")
+                                   .arg(FieldValues::writeNumber(-50, locale),
+                                        FieldValues::writeNumber(100, locale)));
+            break;
+        case RatingInput::SumpLimit:
+            m_message->setText(
+                tr("«YAĞ SICAKLIĞI SINIRI» boş ya da %1 ile %2 °C arasında bir sayı olmalı.")
+                    .arg(FieldValues::writeNumber(-50, locale),
+                         FieldValues::writeNumber(300, locale)));
+            break;
+        }
+    } else {
+        m_taken = in;
+        // The job keeps them, and the settings for the next job.
+        flow().setRatingInputs(in);
+        m_settings.setValue(Key::given, in.given == LoadGiven::InputPower ? 1 : 0);
+        m_settings.setValue(Key::load, optionalVariant(in.load));
+        m_settings.setValue(Key::serviceFactor, in.serviceFactor);
+        m_settings.setValue(Key::casting, int(in.casting));
+        m_settings.setValue(Key::faceWidth, optionalVariant(in.faceWidth));
+        m_settings.setValue(Key::friction, optionalVariant(in.friction));
+        m_settings.setValue(Key::fan, in.fan);
+        m_settings.setValue(Key::area, optionalVariant(in.housingArea));
+        m_settings.setValue(Key::ambient, in.ambient);
+        m_settings.setValue(Key::limit, optionalVariant(in.sumpLimit));
+    }
+    refreshIfShown();
+}
+
+void RatingWindow::refresh() {
+    const QLocale& locale = form().locale();
+    setWindowTitle(tr("VERİM VE YÜK — m = %1, Z2 = %2, z1 = %3")
+                       .arg(form().getText(FieldId::m_t).trimmed(),
+                            form().getText(FieldId::Z2_t).trimmed(),
+                            form().getText(FieldId::z1_t).trimmed()));
+    m_table->setRowCount(0);
+    m_warnings->clear();
+    if (!m_taken) {
+        return; // the message names the input
+    }
+    if (const auto job = unmakeable()) {
+        m_message->setText(*job);
+        return;
+    }
+    const auto drive = driveGeometry(form(), flow().gauge().profileAngle);
+    if (const auto* fault = std::get_if<Fault>(&drive)) {
+        m_message->setText(faultMessage(*fault, locale));
+        return;
+    }
+    const DriveRating rating = rateDrive(std::get<DriveGeometry>(drive), *m_taken);
+    m_message->setText(m_taken->load ? QString()
+                                     : tr("Yük verilmedi: kuvvetler, güçler ve yağ sıcaklığı "
+                                          "için T2 ya da P1 yazın."));
+    m_table->setRowCount(int(rating.figures.size()));
+    for (int row = 0; row < rating.figures.size(); ++row) {
+        const RatingFigure& f = rating.figures.at(row);
+        const QStringList cells = {ratingCaption(f.id), ratingValue(f, locale), ratingUnit(f.id),
+                                   ratingRule(f.id, rating, locale)};
+        for (int column = 0; column < cells.size(); ++column) {
+            auto* item = new QTableWidgetItem(cells.at(column));
+            item->setTextAlignment(column == 1 ? Qt::AlignRight | Qt::AlignVCenter
+                                               : Qt::AlignLeft | Qt::AlignVCenter);
+            m_table->setItem(row, column, item);
+        }
+    }
+    m_table->resizeColumnsToContents();
+    m_table->horizontalHeader()->setStretchLastSection(true);
+    QStringList notes;
+    for (const RatingWarning& w : rating.warnings) {
+        notes.append(tr("Uyarı: %1").arg(ratingWarningText(w, locale)));
+    }
+    m_warnings->setText(notes.join(QLatin1Char('\n')));
+}
