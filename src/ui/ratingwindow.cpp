@@ -301,20 +301,12 @@ void RatingWindow::refresh() {
     m_message->setText(m_taken->load ? QString()
                                      : tr("Yük verilmedi: kuvvetler, güçler ve yağ sıcaklığı "
                                           "için T2 ya da P1 yazın."));
-    m_table->setRowCount(int(rating.figures.size()));
-    for (int row = 0; row < rating.figures.size(); ++row) {
-        const RatingFigure& f = rating.figures.at(row);
-        const QStringList cells = {ratingCaption(f.id), ratingValue(f, locale), ratingUnit(f.id),
-                                   ratingRule(f.id, rating, locale)};
-        for (int column = 0; column < cells.size(); ++column) {
-            auto* item = new QTableWidgetItem(cells.at(column));
-            item->setTextAlignment(column == 1 ? Qt::AlignRight | Qt::AlignVCenter
-                                               : Qt::AlignLeft | Qt::AlignVCenter);
-            m_table->setItem(row, column, item);
-        }
+    QList<QStringList> rows;
+    for (const RatingFigure& f : rating.figures) {
+        rows.append({ratingCaption(f.id), ratingValue(f, locale), ratingUnit(f.id),
+                     ratingRule(f.id, rating, locale)});
     }
-    m_table->resizeColumnsToContents();
-    m_table->horizontalHeader()->setStretchLastSection(true);
+    showFigureRows(*m_table, rows);
     QStringList notes;
     for (const RatingWarning& w : rating.warnings) {
         notes.append(tr("Uyarı: %1").arg(ratingWarningText(w, locale)));

@@ -3,7 +3,9 @@
 #include "calc/wormdrive.h"
 
 #include <QEvent>
+#include <QHeaderView>
 #include <QLabel>
+#include <QTableWidget>
 
 ToolWindow::ToolWindow(Workflow& flow, QList<ButtonId> reads, QWidget* parent)
     : QWidget(parent, Qt::Window)
@@ -83,4 +85,19 @@ void ToolWindow::showStaleness() {
         m_figures->setPalette(palette);
         m_figures->setProperty("stale", stale);
     }
+}
+
+void ToolWindow::showFigureRows(QTableWidget& table, const QList<QStringList>& rows) {
+    table.setRowCount(int(rows.size()));
+    for (int row = 0; row < rows.size(); ++row) {
+        const QStringList& cells = rows.at(row);
+        for (int column = 0; column < cells.size(); ++column) {
+            auto* item = new QTableWidgetItem(cells.at(column));
+            item->setTextAlignment(column == 1 ? Qt::AlignRight | Qt::AlignVCenter
+                                               : Qt::AlignLeft | Qt::AlignVCenter);
+            table.setItem(row, column, item);
+        }
+    }
+    table.resizeColumnsToContents();
+    table.horizontalHeader()->setStretchLastSection(true);
 }

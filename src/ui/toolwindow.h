@@ -14,6 +14,7 @@
 #include <optional>
 
 class QLabel;
+class QTableWidget;
 
 class ToolWindow : public QWidget {
     Q_OBJECT
@@ -38,6 +39,8 @@ protected:
     void setFigures(QWidget* figures);
     // Why the job is none a shop can make, as the sheet says it; nothing when it can be made.
     std::optional<QString> unmakeable() const;
+    // Fills a table of figures, a row each: name, value (right-aligned), unit and rule.
+    static void showFigureRows(QTableWidget& table, const QList<QStringList>& rows);
     // Refreshes now if shown, else at the next show.
     void refreshIfShown();
 

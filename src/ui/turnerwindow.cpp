@@ -142,20 +142,12 @@ void TurnerWindow::refresh() {
     const auto& t = std::get<TurnerFigures>(made);
     m_message->setText(t.bestWire ? tr("En uygun tel: %1 mm.").arg(micrometerText(t.wire, locale))
                                   : tr("Tel: %1 mm.").arg(micrometerText(t.wire, locale)));
-    m_table->setRowCount(int(t.figures.size()));
-    for (int row = 0; row < t.figures.size(); ++row) {
-        const Figure& f = t.figures.at(row);
-        const QStringList cells = {figureCaption(f.id), micrometerText(f.value, locale), tr("mm"),
-                                   figureRule(f.id, t.starts, locale)};
-        for (int column = 0; column < cells.size(); ++column) {
-            auto* item = new QTableWidgetItem(cells.at(column));
-            item->setTextAlignment(column == 1 ? Qt::AlignRight | Qt::AlignVCenter
-                                               : Qt::AlignLeft | Qt::AlignVCenter);
-            m_table->setItem(row, column, item);
-        }
+    QList<QStringList> rows;
+    for (const Figure& f : t.figures) {
+        rows.append({figureCaption(f.id), micrometerText(f.value, locale), tr("mm"),
+                     figureRule(f.id, t.starts, locale)});
     }
-    m_table->resizeColumnsToContents();
-    m_table->horizontalHeader()->setStretchLastSection(true);
+    showFigureRows(*m_table, rows);
     QStringList notes;
     if (t.wireRefused) {
         notes.append(wireRefusalText(*t.wireRefused, locale));
