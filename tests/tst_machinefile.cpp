@@ -26,6 +26,13 @@ QByteArray latheFile(const char* rest) {
            rest + "}]}";
 }
 
+// A version-3 file with one hob of `fields` (JSON members).
+QByteArray hobFile(const char* fields) {
+    return QByteArray(R"({"format": "zorvandi-machines", "version": 3, "machines": [],
+        "hobs": [{"name": "A-4-2", )") +
+           fields + "}]}";
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(FileProblem)
@@ -101,8 +108,27 @@ void TestMachineFile::acceptedOrRefusedWithItsReason_data() {
     refused("not JSON", "{format", FileProblem::NotJson, "JSON değil");
     refused("another format", R"({"format": "other", "version": 1, "machines": []})",
             FileProblem::WrongFormat, "tezgâh dosyası değil");
-    refused("version 3", R"({"format": "zorvandi-machines", "version": 3, "machines": []})",
+    refused("version 4", R"({"format": "zorvandi-machines", "version": 4, "machines": []})",
             FileProblem::NewerVersion, "sürümde");
+    ok("a version-2 file, lathes and no hobs", latheFile(R"("leadScrew": {"mm": 6})"));
+    refused("hobs in a version-2 file",
+            R"({"format": "zorvandi-machines", "version": 2, "machines": [], "hobs": []})",
+            FileProblem::UnknownKey, "\"hobs\"");
+    ok("a hob", hobFile(R"("module": 4, "starts": 2, "pitchDiameter": 40, "hand": "right",
+                           "angle": "5,43")"));
+    refused("a hob's module out of range",
+            hobFile(R"("module": 60, "starts": 2, "pitchDiameter": 140, "hand": "right")"),
+            FileProblem::BadValue, "modülü 0,1 ile 50 arasında");
+    refused("a hob's pitch diameter at 2 × module",
+            hobFile(R"("module": 4, "starts": 2, "pitchDiameter": 8, "hand": "left")"),
+            FileProblem::BadValue, "iki katından büyük");
+    refused("a hob's unknown hand",
+            hobFile(R"("module": 4, "starts": 2, "pitchDiameter": 40, "hand": "sağ")"),
+            FileProblem::WrongType, "«A-4-2» azdırmasında \"hand\"");
+    refused("a hob's angle of 60 minutes",
+            hobFile(R"("module": 4, "starts": 2, "pitchDiameter": 40, "hand": "right",
+                       "angle": "5,60")"),
+            FileProblem::BadValue, "geçerli bir açı değil");
     refused("empty name", fileWith(R"("name": "  ", "indexConstant": 30, "gears": [20, 25])"),
             FileProblem::BadValue, "1 ile 60 karakter");
     refused("name of 61 characters",
@@ -191,7 +217,8 @@ void TestMachineFile::writtenThenReadBackEqual() {
     lathe.screw = {LeadScrew::Unit::ThreadsPerInch, 4};
     lathe.gearbox = {{QStringLiteral("A"), 1}, {QStringLiteral("B"), 0.5}};
     lathe.clearance = 30;
-    const MachineBook book{{tezgahB(), plain}, {lathe}, {}};
+    const Hob hob{QStringLiteral("A-4-2"), 4, 2, 40, Hob::Hand::Left, QStringLiteral("5,43")};
+    const MachineBook book{{tezgahB(), plain}, {lathe}, {}, {hob}};
     const QTemporaryDir dir;
     QSettings settings(dir.filePath(QStringLiteral("zorvandi.conf")), QSettings::IniFormat);
     MachineStore store(dir.filePath(QStringLiteral("zorvandi/machines.json")), settings);

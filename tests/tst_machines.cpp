@@ -83,7 +83,7 @@ void TestMachines::machineChosenInTheMenuRunsTheGears() {
 void TestMachines::unusableMachineFileIsLeftIntact() {
     QVERIFY(QDir(m_config.path()).mkpath(s("zorvandi")));
     const QString path = m_config.filePath(s("zorvandi/machines.json"));
-    const QByteArray bytes = R"({"format": "zorvandi-machines", "version": 3, "machines": []})";
+    const QByteArray bytes = R"({"format": "zorvandi-machines", "version": 4, "machines": []})";
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(bytes);

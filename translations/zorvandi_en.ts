@@ -245,6 +245,76 @@
     </message>
 </context>
 <context>
+    <name>Hob</name>
+    <message>
+        <source>Azdırmanın adı 1 ile %1 karakter olmalı.</source>
+        <translation>A hob&apos;s name must be 1 to %1 characters.</translation>
+    </message>
+    <message>
+        <source>«%1» adında bir azdırma zaten var.</source>
+        <translation>There is already a hob named «%1».</translation>
+    </message>
+    <message>
+        <source>«%1» azdırmasının modülü %2 ile %3 arasında olmalı.</source>
+        <translation>The module of the hob «%1» must be from %2 to %3.</translation>
+    </message>
+    <message>
+        <source>«%1» azdırmasının ağız sayısı %2 ile %3 arasında bir tam sayı olmalı.</source>
+        <translation>The starts of the hob «%1» must be a whole number from %2 to %3.</translation>
+    </message>
+    <message>
+        <source>«%1» azdırmasının bölüm dairesi çapı modülün iki katından büyük olmalı.</source>
+        <translation>The pitch diameter of the hob «%1» must be above twice its module.</translation>
+    </message>
+    <message>
+        <source>«%1» azdırmasının açısı derece ve dakika olarak geçerli bir açı değil (dakika 60&apos;tan küçük olmalı).</source>
+        <translation>The angle of the hob «%1» is not a valid angle in degrees and minutes (the minutes must be below 60).</translation>
+    </message>
+</context>
+<context>
+    <name>HobsPage</name>
+    <message>
+        <source>Yeni azdırma</source>
+        <translation>New hob</translation>
+    </message>
+    <message>
+        <source>Sağ</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>Sol</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>Azdırmanın üzerinde yazan açı, derece ve dakika: 5,43 = 5° 43′. Boşsa yazılı açı yok.</source>
+        <translation>The angle marked on the hob, in degrees and minutes: 5.43 = 5° 43′. Empty: none marked.</translation>
+    </message>
+    <message>
+        <source>Ad</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Modül (m)</source>
+        <translation>Module (m)</translation>
+    </message>
+    <message>
+        <source>Ağız sayısı (z1)</source>
+        <translation>Starts (z1)</translation>
+    </message>
+    <message>
+        <source>Bölüm dairesi çapı (d1, mm)</source>
+        <translation>Pitch diameter (d1, mm)</translation>
+    </message>
+    <message>
+        <source>Helis yönü</source>
+        <translation>Hand</translation>
+    </message>
+    <message>
+        <source>Yazılı açı (AÇI)</source>
+        <translation>Angle marked (AÇI)</translation>
+    </message>
+</context>
+<context>
     <name>JobBatch</name>
     <message>
         <source>%1: klasör oluşturulamadı.</source>
@@ -805,6 +875,18 @@
         <source>«%1» tornasında bilinmeyen bir anahtar var: %2.</source>
         <translation>Lathe «%1» has an unknown key: %2.</translation>
     </message>
+    <message>
+        <source>«%1» azdırmasında %2 anahtarı yok.</source>
+        <translation>The hob «%1» has no %2 key.</translation>
+    </message>
+    <message>
+        <source>«%1» azdırmasında %2 anahtarının değeri yanlış türde.</source>
+        <translation>In the hob «%1», the value of the %2 key is of the wrong type.</translation>
+    </message>
+    <message>
+        <source>«%1» azdırmasında bilinmeyen bir anahtar var: %2.</source>
+        <translation>The hob «%1» has an unknown key: %2.</translation>
+    </message>
 </context>
 <context>
     <name>MachineFileDialogs</name>
@@ -915,6 +997,10 @@
     <message>
         <source>Tezgâh Dosyası Dışa Aktar</source>
         <translation>Export the Machine File</translation>
+    </message>
+    <message>
+        <source>Azdırmalar</source>
+        <translation>Hobs</translation>
     </message>
 </context>
 <context>

@@ -49,6 +49,10 @@ double fromMinutes(double minutes) {
 
 } // namespace
 
+std::optional<double> angleInMinutes(double notation) {
+    return toMinutes(notation);
+}
+
 LeadAngle leadAngle(double tangent) {
     LeadAngle a;
     a.degrees = std::atan(tangent);

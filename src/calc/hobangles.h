@@ -7,6 +7,8 @@
 // Angles are in degrees-and-minutes notation: 1.35 is 1° 35′. The swivel angles are the hob
 // angle minus and plus the lead angle, computed in minutes so that minutes carry into degrees.
 
+#include <optional>
+
 class FormState;
 
 // The worm's lead angle, tan γ = z1 × m ÷ d1, in the steps the swivel takes it: decimal degrees
@@ -19,6 +21,9 @@ struct LeadAngle {
     double notation = 0;
 };
 LeadAngle leadAngle(double tangent);
+
+// An angle in the notation in minutes, or nothing when its minutes part is 60 or more.
+std::optional<double> angleInMinutes(double notation);
 
 // Runs when Command2 is clicked. A complete run enables Command1; returns whether it ran to
 // its end.

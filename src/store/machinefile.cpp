@@ -17,7 +17,7 @@
 namespace {
 
 const QString formatName = QStringLiteral("zorvandi-machines");
-constexpr int formatVersion = 2;
+constexpr int formatVersion = 3;
 
 FileFault badValue(const QString& machine, MachineKey key, MachineRule rule) {
     const Limits limits = limitsOf(key);
@@ -198,6 +198,59 @@ std::optional<Lathe> readLathe(const QJsonObject& json, const QString& where,
     return l;
 }
 
+// One hob; nothing once `fault` holds the first thing wrong with it.
+std::optional<Hob> readHob(const QJsonObject& json, const QString& where,
+                           std::optional<FileFault>& fault) {
+    StrictObject object(json, where, fault);
+    if (!object.onlyKeys({"name", "module", "starts", "pitchDiameter", "hand", "angle"})) {
+        return std::nullopt;
+    }
+    Hob h;
+    const auto name = object.string("name");
+    const auto module = object.number("module");
+    const auto starts = object.number("starts");
+    const auto diameter = object.number("pitchDiameter");
+    const auto hand = object.string("hand");
+    const auto angle = object.string("angle");
+    for (const auto& [present, key] :
+         {std::pair{name.has_value(), "name"}, std::pair{module.has_value(), "module"},
+          std::pair{starts.has_value(), "starts"}, std::pair{diameter.has_value(), "pitchDiameter"},
+          std::pair{hand.has_value(), "hand"}}) {
+        if (!present) {
+            return object.missingUnlessFaulty(key);
+        }
+    }
+    if (fault) {
+        return std::nullopt;
+    }
+    if (*hand != QLatin1String("right") && *hand != QLatin1String("left")) {
+        object.fail(FileProblem::WrongType, QStringLiteral("hand"));
+        return std::nullopt;
+    }
+    h.name = *name;
+    h.module = *module;
+    h.starts = *starts == std::floor(*starts) && std::abs(*starts) < 1e6 ? int(*starts) : 0;
+    h.pitchDiameter = *diameter;
+    h.hand = *hand == QLatin1String("left") ? Hob::Hand::Left : Hob::Hand::Right;
+    h.angle = angle.value_or(QString());
+    return h;
+}
+
+QJsonObject hobObject(const Hob& h) {
+    QJsonObject object{
+        {QStringLiteral("name"), h.name},
+        {QStringLiteral("module"), h.module},
+        {QStringLiteral("starts"), h.starts},
+        {QStringLiteral("pitchDiameter"), h.pitchDiameter},
+        {QStringLiteral("hand"),
+         h.hand == Hob::Hand::Left ? QStringLiteral("left") : QStringLiteral("right")},
+    };
+    if (!h.angle.trimmed().isEmpty()) {
+        object.insert(QStringLiteral("angle"), h.angle);
+    }
+    return object;
+}
+
 QJsonObject latheObject(const Lathe& l) {
     QJsonObject object;
     object.insert(QStringLiteral("name"), l.name);
@@ -266,6 +319,15 @@ std::optional<Lathe> readEntry(const QJsonObject& json, const QString& where,
     return readLathe(json, where, fault);
 }
 
+std::optional<Hob> readEntry(const QJsonObject& json, const QString& where,
+                             std::optional<FileFault>& fault, Hob* /*kind*/) {
+    std::optional<Hob> hob = readHob(json, where, fault);
+    if (fault) {
+        fault->inHob = true;
+    }
+    return hob;
+}
+
 // The machines or lathes of a list; false once `fault` holds the first thing wrong.
 template <typename Entry>
 bool readList(const QJsonArray& list, const QString& key, bool lathes,
@@ -300,8 +362,10 @@ std::variant<MachineBook, FileFault> parseMachineFile(const QByteArray& json) {
     MachineBook book;
     if (v == 1) {
         top.onlyKeys({"format", "version", "active", "machines"});
-    } else {
+    } else if (v == 2) {
         top.onlyKeys({"format", "version", "active", "machines", "lathes"});
+    } else {
+        top.onlyKeys({"format", "version", "active", "machines", "lathes", "hobs"});
     }
     const auto active = top.string("active");
     const auto machines = top.array("machines");
@@ -309,12 +373,14 @@ std::variant<MachineBook, FileFault> parseMachineFile(const QByteArray& json) {
         top.missing("machines");
     }
     const auto lathes = top.array("lathes");
+    const auto hobs = top.array("hobs");
     if (fault) {
         return *fault;
     }
     book.active = active.value_or(QString());
     if (!readList(*machines, QStringLiteral("machines"), false, fault, book.machines) ||
-        (lathes && !readList(*lathes, QStringLiteral("lathes"), true, fault, book.lathes))) {
+        (lathes && !readList(*lathes, QStringLiteral("lathes"), true, fault, book.lathes)) ||
+        (hobs && !readList(*hobs, QStringLiteral("hobs"), false, fault, book.hobs))) {
         return *fault;
     }
     if (const auto bad = checkMachines(book.machines)) {
@@ -322,6 +388,9 @@ std::variant<MachineBook, FileFault> parseMachineFile(const QByteArray& json) {
     }
     if (const auto bad = checkLathes(book.lathes)) {
         return FileFault{FileProblem::BadValue, {}, std::nullopt, {}, {}, true, bad};
+    }
+    if (const auto bad = checkHobs(book.hobs)) {
+        return FileFault{FileProblem::BadValue, {}, std::nullopt, {}, {}, false, {}, true, bad};
     }
     return book;
 }
@@ -340,6 +409,11 @@ QByteArray machineFileText(const MachineBook& book) {
         lathes.append(latheObject(l));
     }
     root.insert(QStringLiteral("lathes"), lathes);
+    QJsonArray hobs;
+    for (const Hob& h : book.hobs) {
+        hobs.append(hobObject(h));
+    }
+    root.insert(QStringLiteral("hobs"), hobs);
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
@@ -360,6 +434,10 @@ QString fileFaultMessage(const FileFault& fault, const QLocale& locale) {
         return QCoreApplication::translate("MachineFile",
                                            "Dosyada geçerli bir sürüm (\"version\") yok.");
     case FileProblem::MissingKey:
+        if (fault.inHob) {
+            return QCoreApplication::translate("MachineFile", "«%1» azdırmasında %2 anahtarı yok.")
+                .arg(fault.where, key);
+        }
         if (fault.inLathe) {
             return QCoreApplication::translate("MachineFile", "«%1» tornasında %2 anahtarı yok.")
                 .arg(fault.where, key);
@@ -369,6 +447,11 @@ QString fileFaultMessage(const FileFault& fault, const QLocale& locale) {
                    : QCoreApplication::translate("MachineFile", "«%1» tezgâhında %2 anahtarı yok.")
                          .arg(fault.where, key);
     case FileProblem::WrongType:
+        if (fault.inHob) {
+            return QCoreApplication::translate(
+                       "MachineFile", "«%1» azdırmasında %2 anahtarının değeri yanlış türde.")
+                .arg(fault.where, key);
+        }
         if (fault.inLathe) {
             return QCoreApplication::translate(
                        "MachineFile", "«%1» tornasında %2 anahtarının değeri yanlış türde.")
@@ -382,6 +465,11 @@ QString fileFaultMessage(const FileFault& fault, const QLocale& locale) {
                          "MachineFile", "«%1» tezgâhında %2 anahtarının değeri yanlış türde.")
                          .arg(fault.where, key);
     case FileProblem::UnknownKey:
+        if (fault.inHob) {
+            return QCoreApplication::translate("MachineFile",
+                                               "«%1» azdırmasında bilinmeyen bir anahtar var: %2.")
+                .arg(fault.where, key);
+        }
         if (fault.inLathe) {
             return QCoreApplication::translate("MachineFile",
                                                "«%1» tornasında bilinmeyen bir anahtar var: %2.")
@@ -395,6 +483,9 @@ QString fileFaultMessage(const FileFault& fault, const QLocale& locale) {
                                                  "«%1» tezgâhında bilinmeyen bir anahtar var: %2.")
                          .arg(fault.where, key);
     case FileProblem::BadValue:
+        if (fault.hob) {
+            return hobFaultMessage(*fault.hob, locale);
+        }
         if (fault.lathe) {
             return latheFaultMessage(*fault.lathe, locale);
         }

@@ -13,13 +13,16 @@
 //     "lathes": [ { "name": "Torna 1", "leadScrew": { "mm": 6 },
 //                   "gears": [20, 25, 30, 35, 40, 45, 50, 55, 60, 127],
 //                   "gearbox": [ { "name": "A", "ratio": 1 }, { "name": "B", "ratio": 0.5 } ],
-//                   "clearance": 30 } ] }
+//                   "clearance": 30 } ],
+//     "hobs": [ { "name": "A-4-2", "module": 4, "starts": 2, "pitchDiameter": 40,
+//                 "hand": "right", "angle": "5,43" } ] }
 //
-// A version-1 file has no lathes; the first save writes version 2.
+// A version-1 file has no lathes, a version-2 file no hobs; the first save writes version 3.
 //
 // Files written before the machine in use moved to the settings may carry "active" at the top;
 // it is read, and never written again.
 
+#include "calc/hob.h"
 #include "calc/lathe.h"
 #include "calc/machine.h"
 
@@ -38,6 +41,7 @@ struct MachineBook {
     QList<Machine> machines;
     QList<Lathe> lathes;
     QString active;
+    QList<Hob> hobs = {};
 
     friend bool operator==(const MachineBook&, const MachineBook&) = default;
 };
@@ -62,6 +66,8 @@ struct FileFault {
     QString where = {};                   // the machine's name, "#2" without one; empty: the top
     bool inLathe = false;                 // `where` names a lathe
     std::optional<LatheFault> lathe = {}; // with BadValue, for a lathe
+    bool inHob = false;                   // `where` names a hob
+    std::optional<HobFault> hob = {};     // with BadValue, for a hob
 
     friend bool operator==(const FileFault&, const FileFault&) = default;
 };

@@ -1,7 +1,7 @@
 #pragma once
 
 // The kinds of entry the machine editor lists, each a page of its own over NamedListPage: the
-// hobbing machines (machinekind.cpp) and the lathes (lathekind.cpp). What a kind does with its
+// hobbing machines (machinekind.cpp), the lathes (lathekind.cpp) and the hobs (hobkind.cpp). What a kind does with its
 // list, whatever its entries, is ListKind's; a kind adds its fields and how its texts read.
 
 #include "ui/namedlistpage.h"
@@ -12,6 +12,7 @@
 
 std::unique_ptr<EntryKind> makeMachineKind(const QList<Machine>& machines, const QLocale& locale);
 std::unique_ptr<EntryKind> makeLatheKind(const QList<Lathe>& lathes, const QLocale& locale);
+std::unique_ptr<EntryKind> makeHobKind(const QList<Hob>& hobs, const QLocale& locale);
 
 // "«Tezgâh B» → «Tezgâh B (2)»", a line for each name that an import changed.
 QString renamedLine(const QString& before, const QString& after);

@@ -27,10 +27,14 @@ MachinesDialog::MachinesDialog(const MachineBook& book, const QString& chosen,
     m_lathes = new NamedListPage(makeLatheKind(book.lathes, m_locale), chosenLathe,
                                  QStringLiteral("latheList"), QStringLiteral("Lathe"), this);
     m_lathes->setObjectName(QStringLiteral("lathesPage"));
+    m_hobs = new NamedListPage(makeHobKind(book.hobs, m_locale), QString(),
+                               QStringLiteral("hobList"), QStringLiteral("Hob"), this);
+    m_hobs->setObjectName(QStringLiteral("hobsPage"));
     auto* tabs = new QTabWidget(this);
     tabs->setObjectName(QStringLiteral("tabs"));
     tabs->addTab(m_machines, tr("Azdırma tezgâhları"));
     tabs->addTab(m_lathes, tr("Tornalar"));
+    tabs->addTab(m_hobs, tr("Azdırmalar"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     for (QAbstractButton* b : buttons->buttons()) {
         if (auto* push = qobject_cast<QPushButton*>(b)) {
@@ -41,7 +45,7 @@ MachinesDialog::MachinesDialog(const MachineBook& book, const QString& chosen,
     layout->addWidget(tabs);
     layout->addWidget(buttons);
 
-    for (NamedListPage* page : {m_machines, m_lathes}) {
+    for (NamedListPage* page : {m_machines, m_lathes, m_hobs}) {
         connect(page, &NamedListPage::importRequested, this, &MachinesDialog::importFile);
         connect(page, &NamedListPage::exportRequested, this, &MachinesDialog::exportFile);
     }
@@ -53,11 +57,12 @@ MachineBook MachinesDialog::book() const {
     MachineBook book;
     m_machines->kind().fill(book);
     m_lathes->kind().fill(book);
+    m_hobs->kind().fill(book);
     return book;
 }
 
 bool MachinesDialog::refuseFaults(const QString& intro) {
-    const QStringList reasons = m_machines->faults() + m_lathes->faults();
+    const QStringList reasons = m_machines->faults() + m_lathes->faults() + m_hobs->faults();
     if (reasons.isEmpty()) {
         return false;
     }
@@ -84,7 +89,8 @@ void MachinesDialog::importFile() {
         return;
     }
     const auto& book = std::get<MachineBook>(imported);
-    const QStringList renamed = m_machines->import(book) + m_lathes->import(book);
+    const QStringList renamed =
+        m_machines->import(book) + m_lathes->import(book) + m_hobs->import(book);
     if (!renamed.isEmpty()) {
         message(tr("Bu adlar, var olanlarla çakıştığı için değiştirildi:\n%1")
                     .arg(renamed.join(QLatin1Char('\n'))));
@@ -119,7 +125,7 @@ void MachinesDialog::accept() {
 }
 
 void MachinesDialog::reject() {
-    if (m_machines->changed() || m_lathes->changed()) {
+    if (m_machines->changed() || m_lathes->changed() || m_hobs->changed()) {
         QMessageBox ask(QMessageBox::Question, QStringLiteral("ZORVANDI"),
                         tr("Tezgâhlardaki değişiklikler kaydedilmedi. Atılsın mı?"),
                         QMessageBox::Discard | QMessageBox::Cancel, this);

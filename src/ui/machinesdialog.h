@@ -51,4 +51,5 @@ private:
     FileChooser& m_files;
     NamedListPage* m_machines = nullptr;
     NamedListPage* m_lathes = nullptr;
+    NamedListPage* m_hobs = nullptr;
 };

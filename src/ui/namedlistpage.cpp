@@ -4,7 +4,9 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QStyle>
+
 #include <QVBoxLayout>
+#include <algorithm>
 
 NamedListPage::NamedListPage(std::unique_ptr<EntryKind> kind, const QString& chosen,
                              const QString& listName, const QString& infix, QWidget* parent)
@@ -51,15 +53,15 @@ NamedListPage::NamedListPage(std::unique_ptr<EntryKind> kind, const QString& cho
     connect(import, &QPushButton::clicked, this, &NamedListPage::importRequested);
     connect(exportButton, &QPushButton::clicked, this, &NamedListPage::exportRequested);
 
-    const auto active = m_chosen ? m_ids.indexOf(*m_chosen) + 1 : 0;
-    refreshList(int(active));
+    refreshList(m_chosen ? rowOf(m_ids.indexOf(*m_chosen)) : 0);
 }
 
 NamedListPage::~NamedListPage() = default;
 
 std::optional<qsizetype> NamedListPage::entryAt(int row) const {
-    if (row >= 1 && row <= m_kind->size()) {
-        return row - 1;
+    const int first = rowOf(0);
+    if (row >= first && row < first + m_kind->size()) {
+        return row - first;
     }
     return std::nullopt;
 }
@@ -72,20 +74,25 @@ QString NamedListPage::chosen() const {
 void NamedListPage::refreshList(int select) {
     m_filling = true;
     m_list->clear();
-    m_list->addItem(m_kind->builtInName());
+    if (m_kind->hasBuiltIn()) {
+        m_list->addItem(m_kind->builtInName());
+    }
     for (qsizetype i = 0; i < m_kind->size(); ++i) {
         m_list->addItem(m_kind->name(i));
     }
     m_filling = false;
     markFaults();
     m_list->setCurrentRow(select);
+    if (m_list->count() == 0) {
+        showEntry(-1);
+    }
 }
 
 // An entry whose texts break a rule carries a mark and, as its tooltip, the reason.
 void NamedListPage::markFaults() {
     const QIcon warning = style()->standardIcon(QStyle::SP_MessageBoxWarning);
     for (qsizetype i = 0; i < m_kind->size(); ++i) {
-        if (QListWidgetItem* item = m_list->item(int(i) + 1)) {
+        if (QListWidgetItem* item = m_list->item(rowOf(i))) {
             const QString reason = m_kind->fault(i);
             item->setIcon(reason.isEmpty() ? QIcon() : warning);
             item->setToolTip(reason);
@@ -100,7 +107,7 @@ void NamedListPage::showEntry(int row) {
     m_kind->show(entryAt(row));
     // The built-in entry can be duplicated, never changed.
     m_remove->setEnabled(entryAt(row).has_value());
-    m_duplicate->setEnabled(row >= 0);
+    m_duplicate->setEnabled(row >= 0 && (m_kind->hasBuiltIn() || entryAt(row)));
 }
 
 void NamedListPage::takeEdits() {
@@ -120,13 +127,13 @@ QStringList NamedListPage::faults() {
     for (qsizetype i = 0; i < m_kind->size(); ++i) {
         const QString reason = m_kind->fault(i);
         if (!reason.isEmpty()) {
-            first = first < 0 ? int(i) + 1 : first;
+            first = first < 0 ? rowOf(i) : first;
             reasons.append(reason);
         }
     }
     if (reasons.isEmpty()) {
         if (const auto clash = m_kind->clash()) {
-            first = int(clash->first) + 1;
+            first = rowOf(clash->first);
             reasons.append(clash->second);
         }
     }
@@ -140,14 +147,14 @@ void NamedListPage::addNew() {
     m_kind->appendNew();
     m_ids.append(m_nextId++);
     m_changed = true;
-    refreshList(int(m_kind->size()));
+    refreshList(rowOf(m_kind->size() - 1));
 }
 
 void NamedListPage::duplicate() {
     m_kind->appendCopy(entryAt(m_list->currentRow()));
     m_ids.append(m_nextId++);
     m_changed = true;
-    refreshList(int(m_kind->size()));
+    refreshList(rowOf(m_kind->size() - 1));
 }
 
 void NamedListPage::remove() {
@@ -162,7 +169,7 @@ void NamedListPage::remove() {
     m_kind->remove(*i);
     m_ids.removeAt(*i);
     m_changed = true;
-    refreshList(row - 1);
+    refreshList(std::max(row - 1, 0));
 }
 
 QStringList NamedListPage::import(const MachineBook& book) {
@@ -173,7 +180,7 @@ QStringList NamedListPage::import(const MachineBook& book) {
     }
     if (m_kind->size() > before) {
         m_changed = true;
-        refreshList(int(m_kind->size()));
+        refreshList(rowOf(m_kind->size() - 1));
     }
     return renamed;
 }

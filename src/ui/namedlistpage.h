@@ -1,12 +1,12 @@
 #pragma once
 
-// One page of the machine editor for a named list the shop keeps, hobbing machines or lathes: a
-// list of the entries, the built-in one first and read-only, the fields of the one selected,
-// and "Yeni", "Çoğalt", "Sil", "İçe Aktar…" and "Dışa Aktar…". What differs between the kinds
-// (their fields, their rules, their file keys) is an EntryKind; the page owns what they share.
-// Each entry keeps its texts exactly as typed, and one whose texts break a rule is marked in the
-// list with the reason. The entry in use is followed by identity, never by its name, so that
-// renaming any entry, a new one included, leaves the choice where it was.
+// One page of the machine editor for a named list the shop keeps, hobbing machines, lathes or
+// hobs: a list of the entries, the built-in one (where the kind has one) first and read-only, the
+// fields of the one selected, and "Yeni", "Çoğalt", "Sil", "İçe Aktar…" and "Dışa Aktar…". What
+// differs between the kinds (their fields, their rules, their file keys) is an EntryKind; the page
+// owns what they share. Each entry keeps its texts exactly as typed, and one whose texts break a
+// rule is marked in the list with the reason. The entry in use is followed by identity, never by
+// its name, so that renaming any entry, a new one included, leaves the choice where it was.
 
 #include "store/machinefile.h"
 
@@ -30,6 +30,9 @@ public:
     virtual QString name(qsizetype i) const = 0;
     // The built-in entry's name as the interface shows it.
     virtual QString builtInName() const = 0;
+    // Whether the kind has a built-in entry to list first; a kind without one (the hobs)
+    // lists only the shop's.
+    virtual bool hasBuiltIn() const { return true; }
     // The rule the entry's texts break, worded; empty when it keeps them all.
     virtual QString fault(qsizetype i) const = 0;
     // The first name that is reserved or another's, with its entry; after every entry's own
@@ -99,8 +102,10 @@ private:
     void addNew();
     void duplicate();
     void remove();
-    // The row's entry, or nothing for the built-in one (row 0).
+    // The row's entry, or nothing for the built-in one (row 0) or no row.
     std::optional<qsizetype> entryAt(int row) const;
+    // The row of the entry.
+    int rowOf(qsizetype entry) const { return int(entry) + (m_kind->hasBuiltIn() ? 1 : 0); }
 
     std::unique_ptr<EntryKind> m_kind;
     QList<quint64> m_ids; // each entry's identity, in list order
