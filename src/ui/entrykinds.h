@@ -1,8 +1,9 @@
 #pragma once
 
 // The kinds of entry the machine editor lists, each a page of its own over NamedListPage: the
-// hobbing machines (machinekind.cpp), the lathes (lathekind.cpp) and the hobs (hobkind.cpp). What a kind does with its
-// list, whatever its entries, is ListKind's; a kind adds its fields and how its texts read.
+// hobbing machines (machinekind.cpp), the lathes (lathekind.cpp) and the hobs (hobkind.cpp). What a
+// kind does with its list, whatever its entries, is ListKind's; a kind adds its fields and how its
+// texts read.
 
 #include "ui/namedlistpage.h"
 
