@@ -184,15 +184,46 @@ void add(DriveRating& r, RatingFigureId id, double value) {
     r.figures.append({id, value});
 }
 
-Kinematics addKinematics(DriveRating& r, const DriveGeometry& g, const RatingInputs& in) {
-    using R = RatingFigureId;
-    Kinematics k;
+// The mesh's angles, speeds, friction and efficiencies, which the rating and a bare efficiency
+// share.
+struct Mesh {
+    double gamma = 0;  // radians
+    double alphaN = 0; // radians
+    double v1 = 0;     // m/s
+    double vs = 0;     // m/s
+    double vsFtPerMin = 0;
+    double f = 0;
+    double eta = 0;
+    double etaBack = 0;
+};
+
+Mesh meshOf(const DriveGeometry& g, const std::optional<double>& friction) {
+    Mesh k;
     k.gamma = std::atan(g.starts * g.module / g.d1);
     k.alphaN = std::atan(std::tan(g.profileAngle * radiansPerDegree) * std::cos(k.gamma));
-    const double v1 = std::numbers::pi * g.d1 * g.n1 / 60000;
+    k.v1 = std::numbers::pi * g.d1 * g.n1 / 60000;
+    k.vs = k.v1 / std::cos(k.gamma);
+    k.vsFtPerMin = k.vs * Us::ftPerMinPerMps;
+    k.f = friction.value_or(Agma::friction(k.vsFtPerMin));
+    const double cosN = std::cos(k.alphaN);
+    const double tanG = std::tan(k.gamma);
+    k.eta = (cosN - k.f * tanG) / (cosN + k.f / tanG);
+    k.etaBack = (cosN - k.f / tanG) / (cosN + k.f * tanG);
+    return k;
+}
+
+Kinematics addKinematics(DriveRating& r, const DriveGeometry& g, const RatingInputs& in) {
+    using R = RatingFigureId;
+    const Mesh mesh = meshOf(g, in.friction);
+    Kinematics k;
+    k.gamma = mesh.gamma;
+    k.alphaN = mesh.alphaN;
+    k.vsFtPerMin = mesh.vsFtPerMin;
+    k.f = mesh.f;
+    k.eta = mesh.eta;
+    const double v1 = mesh.v1;
     const double v2 = std::numbers::pi * g.d2 * (g.n1 / r.ratio) / 60000;
-    const double vs = v1 / std::cos(k.gamma);
-    k.vsFtPerMin = vs * Us::ftPerMinPerMps;
+    const double vs = mesh.vs;
     add(r, R::LeadAngle, k.gamma / radiansPerDegree);
     add(r, R::NormalPressureAngle, k.alphaN / radiansPerDegree);
     add(r, R::WormPitchLineSpeed, v1);
@@ -203,13 +234,10 @@ Kinematics addKinematics(DriveRating& r, const DriveGeometry& g, const RatingInp
                            Agma::slidingTableEnd / Us::ftPerMinPerMps});
     }
 
-    k.f = in.friction.value_or(Agma::friction(k.vsFtPerMin));
     const double cosN = std::cos(k.alphaN);
-    const double tanG = std::tan(k.gamma);
+    const double etaBack = mesh.etaBack;
     add(r, R::Friction, k.f);
     add(r, R::FrictionAngle, std::atan(k.f / cosN) / radiansPerDegree);
-    k.eta = (cosN - k.f * tanG) / (cosN + k.f / tanG);
-    const double etaBack = (cosN - k.f / tanG) / (cosN + k.f * tanG);
     add(r, R::Efficiency, 100 * k.eta);
     add(r, R::BackEfficiency, 100 * etaBack);
     if (k.eta <= 0) {
@@ -333,6 +361,10 @@ DriveRating rateDrive(const DriveGeometry& g, const RatingInputs& in) {
     addRating(r, g, in, k, load);
     addHeat(r, g, in, load);
     return r;
+}
+
+double wormDrivingEfficiency(const DriveGeometry& g) {
+    return meshOf(g, std::nullopt).eta;
 }
 
 QString ratingMethod() {

@@ -134,6 +134,10 @@ struct DriveRating {
 
 DriveRating rateDrive(const DriveGeometry& g, const RatingInputs& in);
 
+// η with the worm driving, at the AGMA friction for the drive's sliding speed, as a fraction:
+// the rating's efficiency alone, for a list of drives that needs nothing more.
+double wormDrivingEfficiency(const DriveGeometry& g);
+
 // The published fits in their own units and symbols: the sliding speed vs in ft/min, the ratio
 // mG, the centre distance c and the wheel's diameter dG in inches, the worm's speed in rpm.
 namespace Agma {

@@ -44,6 +44,14 @@ template <typename Fn> std::pair<double, double> goldenMax(Fn fn, double lo, dou
     return {fn(x), x};
 }
 
+// The blank's limits, which the figures show and the warnings hold the form's sizes against.
+double faceWidthLimit(int starts, double da1) {
+    return (starts <= 3 ? 0.75 : 0.67) * da1;
+}
+double wormLengthLimit(int starts, double z2, double m) {
+    return (starts <= 2 ? 11 + 0.06 * z2 : 12.5 + 0.09 * z2) * m;
+}
+
 } // namespace
 
 // The worm's axis is z, the measuring direction x. A flank point at radius r and angle θ lies at
@@ -177,8 +185,8 @@ std::variant<TurnerFigures, Fault> turnerFigures(const FormState& form, const Wi
     TurnerFigures t;
     const double rk = a - da2 / 2;
     const double de2 = da2 + 6 * m / (starts + 2);
-    const double b2 = (starts <= 3 ? 0.75 : 0.67) * da1;
-    const double b1 = (starts <= 2 ? 11 + 0.06 * z2 : 12.5 + 0.09 * z2) * m;
+    const double b2 = faceWidthLimit(starts, da1);
+    const double b1 = wormLengthLimit(starts, z2, m);
     const double px = std::numbers::pi * m;
     const double sx = px / 2;
     // The lead angle as the sheet has it, tan γ = z1 × m ÷ d1.
@@ -214,22 +222,31 @@ std::variant<TurnerFigures, Fault> turnerFigures(const FormState& form, const Wi
     t.bestWire = !gauge.wire;
     t.evenStarts = starts % 2 == 0;
     t.starts = starts;
-    if (ba > b2) {
-        t.warnings.append({WarningKind::FaceWidthAboveLimit, ba, b2});
+    t.warnings = blankWarnings({starts, m, z2, da1, d1, df1, da2, df2, ba, length, a});
+    return t;
+}
+
+QList<BlankWarning> blankWarnings(const BlankSizes& s) {
+    QList<BlankWarning> warnings;
+    const double b2 = faceWidthLimit(s.starts, s.da1);
+    const double b1 = wormLengthLimit(s.starts, s.teeth, s.module);
+    const double rk = s.centreDistance - s.da2 / 2;
+    if (s.faceWidth > b2) {
+        warnings.append({WarningKind::FaceWidthAboveLimit, s.faceWidth, b2});
     }
-    if (length < b1) {
-        t.warnings.append({WarningKind::WormShorterThanLimit, length, b1});
+    if (s.length < b1) {
+        warnings.append({WarningKind::WormShorterThanLimit, s.length, b1});
     }
     if (rk <= 0) {
-        t.warnings.append({WarningKind::NoThroat, rk, 0});
+        warnings.append({WarningKind::NoThroat, rk, 0});
     }
-    if (const double wheel = a - da1 / 2 - df2 / 2; wheel <= 0) {
-        t.warnings.append({WarningKind::WheelBottomClearance, wheel, 0});
+    if (const double wheel = s.centreDistance - s.da1 / 2 - s.df2 / 2; wheel <= 0) {
+        warnings.append({WarningKind::WheelBottomClearance, wheel, 0});
     }
-    if (const double worm = a - da2 / 2 - df1 / 2; worm <= 0) {
-        t.warnings.append({WarningKind::WormBottomClearance, worm, 0});
+    if (const double worm = s.centreDistance - s.da2 / 2 - s.df1 / 2; worm <= 0) {
+        warnings.append({WarningKind::WormBottomClearance, worm, 0});
     }
-    return t;
+    return warnings;
 }
 
 QString figureCaption(FigureId id) {

@@ -54,6 +54,24 @@ struct BlankWarning {
     friend bool operator==(const BlankWarning&, const BlankWarning&) = default;
 };
 
+// The first section's sizes that the blank's warnings hold against each other.
+struct BlankSizes {
+    int starts = 1;
+    double module = 0;
+    double teeth = 0; // Z2
+    double da1 = 0;
+    double d1 = 0;
+    double df1 = 0;
+    double da2 = 0;
+    double df2 = 0;
+    double faceWidth = 0;      // ba
+    double length = 0;         // L
+    double centreDistance = 0; // A
+};
+
+// Where the sizes do not fit with each other; none refuses the job.
+QList<BlankWarning> blankWarnings(const BlankSizes& sizes);
+
 // The worm's profile angle α and the wire that measures it: the best wire when none is given.
 struct WireGauge {
     double profileAngle = 20; // degrees, 10 to 30
