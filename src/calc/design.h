@@ -1,0 +1,94 @@
+#pragma once
+
+// Design from a housing: the question the first section answers, turned round. Given the
+// housing's centre distance a and the ratio wanted, every worm drive that fits: for each module
+// and starts z1 considered and each whole tooth count Z2 whose ratio Z2 ÷ z1 is within the
+// tolerance, the worm's pitch diameter that meets a exactly, d1 = 2a − Z2·m, kept when the
+// diameter quotient q = d1 ÷ m is in its range. Each drive comes with what the form would show
+// of it: the lead angle, the hunting-tooth rule, the efficiency by the rating's AGMA friction,
+// the turner's warnings and the shop's hob that cuts it. When nothing fits, the limit that
+// excluded the most and the drive that came nearest say why. The window words all of it.
+
+#include "calc/hob.h"
+#include "calc/turnerfigures.h"
+
+#include <QList>
+
+#include <optional>
+
+// The housings' centre distances, mm, the main series with the sizes between them.
+QList<double> housingSeries();
+// The modules a shop considers unless it keeps its own list, mm.
+QList<double> defaultModules();
+
+struct DesignAsk {
+    double centreDistance = 100; // a, mm
+    double ratio = 20;           // i
+    double tolerance = 3;        // on the ratio, %
+    QList<int> starts = {1, 2, 3, 4, 5, 6};
+    QList<double> modules = defaultModules();
+    double qLow = 6;
+    double qHigh = 20;
+    std::optional<double> n1; // d/dk, for the efficiency; nothing: none is worked
+    double profileAngle = 20; // the turner's αx, degrees
+    bool onlyHobs = false;    // only drives one of the shop's hobs cuts
+};
+
+// The housing and the ratio a job was designed for, which the job keeps and its sheet names.
+struct DesignedFor {
+    double centreDistance = 0; // mm
+    double ratio = 0;
+
+    friend bool operator==(const DesignedFor&, const DesignedFor&) = default;
+};
+
+enum class DesignInput { CentreDistance, Ratio, Tolerance, Starts, Modules, QRange, InputSpeed };
+
+// The first input out of its range, for the window to name.
+std::optional<DesignInput> firstInvalid(const DesignAsk& ask);
+
+struct DesignRow {
+    double module = 0;
+    int starts = 1;
+    int teeth = 0;                    // Z2
+    double ratio = 0;                 // Z2 ÷ z1
+    double error = 0;                 // of the ratio against the one asked, %
+    double d1 = 0;                    // 2a − Z2·m
+    double da1 = 0;                   // d1 + 2m
+    double q = 0;                     // d1 ÷ m
+    int leadAngle = 0;                // γ = atan(z1·m ÷ d1), in whole minutes of arc
+    int commonFactor = 1;             // of Z2 and z1; above 1 the hunting-tooth rule fails
+    std::optional<double> efficiency; // η with the worm driving, %; nothing without N1
+    QList<BlankWarning> warnings;
+    std::optional<qsizetype> hob; // into the shop's hobs
+
+    bool coprime() const { return commonFactor == 1; }
+
+    friend bool operator==(const DesignRow&, const DesignRow&) = default;
+};
+
+// The lead angle in the form's degrees-and-minutes notation, 11.19 for 11° 19′.
+double leadAngleNotation(const DesignRow& row);
+
+enum class DesignLimit { Tolerance, DiameterQuotient, Modules, Hobs };
+
+// Why nothing fits: the limit that alone excluded the most of the drives nearest to fitting
+// (for the tolerance, the whole tooth counts just outside it on either side; for q, those
+// within the tolerance; for the modules, those that fit with a module of the default list not
+// asked; for the hobs, those that fit but no hob cuts), and the one of them that misses least.
+struct NoFit {
+    DesignLimit limit = DesignLimit::Tolerance;
+    int excluded = 0;
+    std::optional<DesignRow> nearest;
+    // By how much it misses: points of % beyond the tolerance, q beyond its range, or the
+    // pitch diameter from the nearest hob's, mm; nothing where no measure applies.
+    std::optional<double> miss;
+};
+
+struct Design {
+    // By the ratio's error, then coprime first, then the efficiency.
+    QList<DesignRow> rows;
+    std::optional<NoFit> noFit; // when there are no rows
+};
+
+Design designDrives(const DesignAsk& ask, const QList<Hob>& hobs);
