@@ -37,6 +37,226 @@
     </message>
 </context>
 <context>
+    <name>DesignWindow</name>
+    <message>
+        <source>Gövdeden Tasarım</source>
+        <translation>Design from a Housing</translation>
+    </message>
+    <message>
+        <source>ORAN (i)</source>
+        <translation>RATIO (i)</translation>
+    </message>
+    <message>
+        <source>ÇIKIŞ DEVRİ (N2, d/dk)</source>
+        <translation>OUTPUT SPEED (N2, rpm)</translation>
+    </message>
+    <message>
+        <source>EKSEN MESAFESİ (a, mm)</source>
+        <translation>CENTRE DISTANCE (a, mm)</translation>
+    </message>
+    <message>
+        <source>GİRİŞ DEVRİ (N1, d/dk; boşsa verim yok)</source>
+        <translation>INPUT SPEED (N1, rpm; empty: no efficiency)</translation>
+    </message>
+    <message>
+        <source>ORAN TOLERANSI (%)</source>
+        <translation>RATIO TOLERANCE (%)</translation>
+    </message>
+    <message>
+        <source>VİDA AĞIZ SAYILARI (z1)</source>
+        <translation>WORM STARTS (z1)</translation>
+    </message>
+    <message>
+        <source>MODÜLLER (mm; noktalı virgülle)</source>
+        <translation>MODULES (mm; separated by semicolons)</translation>
+    </message>
+    <message>
+        <source>ÇAP ORANI q = d1 ÷ m (en az, en çok)</source>
+        <translation>DIAMETER QUOTIENT q = d1 ÷ m (lowest, highest)</translation>
+    </message>
+    <message>
+        <source>Yalnız atölyenin azdırmalarının kesebildiği tahrikler</source>
+        <translation>Only drives the shop&apos;s hobs can cut</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>z1</source>
+        <translation>z1</translation>
+    </message>
+    <message>
+        <source>Z2</source>
+        <translation>Z2</translation>
+    </message>
+    <message>
+        <source>i</source>
+        <translation>i</translation>
+    </message>
+    <message>
+        <source>Oran hatası (%)</source>
+        <translation>Ratio error (%)</translation>
+    </message>
+    <message>
+        <source>d1 (mm)</source>
+        <translation>d1 (mm)</translation>
+    </message>
+    <message>
+        <source>da1 (mm)</source>
+        <translation>da1 (mm)</translation>
+    </message>
+    <message>
+        <source>q</source>
+        <translation>q</translation>
+    </message>
+    <message>
+        <source>γ</source>
+        <translation>γ</translation>
+    </message>
+    <message>
+        <source>Z2 ile z1</source>
+        <translation>Z2 and z1</translation>
+    </message>
+    <message>
+        <source>Verim η (%)</source>
+        <translation>Efficiency η (%)</translation>
+    </message>
+    <message>
+        <source>Tornacı uyarıları</source>
+        <translation>Turner&apos;s warnings</translation>
+    </message>
+    <message>
+        <source>Azdırma</source>
+        <translation>Hob</translation>
+    </message>
+    <message>
+        <source>&amp;Kullan</source>
+        <translation>&amp;Use</translation>
+    </message>
+    <message>
+        <source>Eksen mesafesi a için bir sayı girin.</source>
+        <translation>Enter a number for the centre distance a.</translation>
+    </message>
+    <message>
+        <source>Giriş devri N1 için bir sayı girin ya da boş bırakın.</source>
+        <translation>Enter a number for the input speed N1, or leave it empty.</translation>
+    </message>
+    <message>
+        <source>Oran devirlerden bulunsun diye giriş devri N1&apos;i girin.</source>
+        <translation>Enter the input speed N1 so that the ratio follows from the speeds.</translation>
+    </message>
+    <message>
+        <source>Çıkış devri N2 için sıfırdan büyük bir sayı girin.</source>
+        <translation>Enter a number above zero for the output speed N2.</translation>
+    </message>
+    <message>
+        <source>Oran i için bir sayı girin.</source>
+        <translation>Enter a number for the ratio i.</translation>
+    </message>
+    <message>
+        <source>Oran toleransı için bir sayı girin.</source>
+        <translation>Enter a number for the ratio tolerance.</translation>
+    </message>
+    <message>
+        <source>«%1» bir modül olarak okunmuyor.</source>
+        <translation>«%1» does not read as a module.</translation>
+    </message>
+    <message>
+        <source>q aralığının iki ucu için birer sayı girin.</source>
+        <translation>Enter a number for each end of the q range.</translation>
+    </message>
+    <message>
+        <source>Eksen mesafesi a sıfırdan büyük, en çok %1 mm olmalı.</source>
+        <translation>The centre distance a must be above zero and at most %1 mm.</translation>
+    </message>
+    <message>
+        <source>Oran i en az %1, en çok %2 olmalı.</source>
+        <translation>The ratio i must be at least %1 and at most %2.</translation>
+    </message>
+    <message>
+        <source>Oran toleransı 0 ile %1 % arasında olmalı.</source>
+        <translation>The ratio tolerance must be from 0 to %1 %.</translation>
+    </message>
+    <message>
+        <source>En az bir vida ağız sayısı seçin.</source>
+        <translation>Choose at least one number of worm starts.</translation>
+    </message>
+    <message>
+        <source>Her modül %1 ile %2 mm arasında olmalı; en az bir modül girin.</source>
+        <translation>Each module must be from %1 to %2 mm; enter at least one module.</translation>
+    </message>
+    <message>
+        <source>q aralığı sıfırdan büyük, en çok %1 olmalı ve ilk ucu ikincisini aşmamalı.</source>
+        <translation>The q range must be above zero and at most %1, its first end not above its second.</translation>
+    </message>
+    <message>
+        <source>Giriş devri N1 0 ile %1 d/dk arasında olmalı.</source>
+        <translation>The input speed N1 must be from 0 to %1 rpm.</translation>
+    </message>
+    <message>
+        <source>aralarında asal</source>
+        <translation>coprime</translation>
+    </message>
+    <message>
+        <source>ortak bölen %1</source>
+        <translation>common factor %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n uyarı</source>
+        <translation>
+            <numerusform>%n warning</numerusform>
+            <numerusform>%n warnings</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tahrik sığıyor.</source>
+        <translation>
+            <numerusform>%n drive fits.</numerusform>
+            <numerusform>%n drives fit.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Hiçbir tahrik sığmıyor: her aday hem oran toleransının hem q aralığının dışında.</source>
+        <translation>No drive fits: every candidate is outside both the ratio tolerance and the q range.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Hiçbir tahrik sığmıyor: en çok oran toleransı eledi (%n tahrik). En yakını m %1, z1 %2, Z2 %3: oran hatası %4 %, toleransı %5 puan aşıyor.</source>
+        <translation>
+            <numerusform>No drive fits: the ratio tolerance excluded the most (%n drive). The nearest is m %1, z1 %2, Z2 %3: a ratio error of %4 %, %5 points beyond the tolerance.</numerusform>
+            <numerusform>No drive fits: the ratio tolerance excluded the most (%n drives). The nearest is m %1, z1 %2, Z2 %3: a ratio error of %4 %, %5 points beyond the tolerance.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Hiçbir tahrik sığmıyor: en çok q aralığı eledi (%n tahrik). En yakını m %1, z1 %2, Z2 %3: q = %4, aralığın %5 dışında.</source>
+        <translation>
+            <numerusform>No drive fits: the q range excluded the most (%n drive). The nearest is m %1, z1 %2, Z2 %3: q = %4, %5 outside the range.</numerusform>
+            <numerusform>No drive fits: the q range excluded the most (%n drives). The nearest is m %1, z1 %2, Z2 %3: q = %4, %5 outside the range.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Hiçbir tahrik sığmıyor: en çok modül listesi eledi; listede olmayan modüllerle %n tahrik sığardı. En yakını m %1, z1 %2, Z2 %3.</source>
+        <translation>
+            <numerusform>No drive fits: the list of modules excluded the most; with modules not on it %n drive would fit. The nearest is m %1, z1 %2, Z2 %3.</numerusform>
+            <numerusform>No drive fits: the list of modules excluded the most; with modules not on it %n drives would fit. The nearest is m %1, z1 %2, Z2 %3.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Hiçbir tahrik sığmıyor: sığan %n tahriki atölyenin azdırmaları kesemiyor. En yakını m %1, z1 %2, Z2 %3: d1 = %4 mm, en yakın azdırmanınkinden %5 mm farklı.</source>
+        <translation>
+            <numerusform>No drive fits: the shop&apos;s hobs cannot cut the %n drive that fits. The nearest is m %1, z1 %2, Z2 %3: d1 = %4 mm, %5 mm from the nearest hob&apos;s.</numerusform>
+            <numerusform>No drive fits: the shop&apos;s hobs cannot cut the %n drives that fit. The nearest is m %1, z1 %2, Z2 %3: d1 = %4 mm, %5 mm from the nearest hob&apos;s.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Hiçbir tahrik sığmıyor: sığan %n tahriki atölyenin azdırmaları kesemiyor; bu modül ve ağız sayılarında azdırma yok.</source>
+        <translation>
+            <numerusform>No drive fits: the shop&apos;s hobs cannot cut the %n drive that fits; there is no hob of these modules and starts.</numerusform>
+            <numerusform>No drive fits: the shop&apos;s hobs cannot cut the %n drives that fit; there is no hob of these modules and starts.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Fault</name>
     <message>
         <source>%1 mı</source>
@@ -568,6 +788,14 @@
     <message>
         <source>6. VERİM VE YÜK</source>
         <translation>6. EFFICIENCY AND LOAD</translation>
+    </message>
+    <message>
+        <source>TASARIM: İSTENEN EKSEN MESAFESİ (a)</source>
+        <translation>DESIGN: CENTRE DISTANCE ASKED (a)</translation>
+    </message>
+    <message>
+        <source>TASARIM: İSTENEN ORAN (i)</source>
+        <translation>DESIGN: RATIO ASKED (i)</translation>
     </message>
 </context>
 <context>
@@ -1285,6 +1513,10 @@
     <message>
         <source>Verim ve &amp;Yük…</source>
         <translation>&amp;Efficiency and Load…</translation>
+    </message>
+    <message>
+        <source>&amp;Gövdeden Tasarım…</source>
+        <translation>&amp;Design from a Housing…</translation>
     </message>
 </context>
 <context>

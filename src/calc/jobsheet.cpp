@@ -51,6 +51,17 @@ JobSheet composeJobSheet(const FormState& form, const Machine& machine,
         sheet.sections.at(indexOf(button)) =
             SheetSections::formSection(form, machine, button, current.at(indexOf(button)));
     }
+    SheetSection& first = sheet.sections.at(indexOf(ButtonId::HESAPLA));
+    if (tools.design && first.computed) {
+        const auto t = [](const char* text) {
+            return QCoreApplication::translate("JobSheet", text);
+        };
+        first.lines.append({t(QT_TRANSLATE_NOOP("JobSheet", "TASARIM: İSTENEN EKSEN MESAFESİ (a)")),
+                            sheetNumber(tools.design->centreDistance, form.locale()),
+                            QStringLiteral("mm"), QString()});
+        first.lines.append({t(QT_TRANSLATE_NOOP("JobSheet", "TASARIM: İSTENEN ORAN (i)")),
+                            sheetNumber(tools.design->ratio, form.locale()), QString(), QString()});
+    }
     sheet.drive = SheetSections::driveDimensions(form);
     sheet.more.append(SheetSections::latheSection(form, tools.lathe, tools.lead));
     sheet.more.append(SheetSections::turnerSection(form, tools.gauge));

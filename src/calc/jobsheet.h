@@ -5,6 +5,7 @@
 // a sheet may be made, is src/flow's record of the runs (runstate.h); src/paint paints this
 // content.
 
+#include "calc/design.h"
 #include "calc/lathe.h"
 #include "calc/machine.h"
 #include "calc/rating.h"
@@ -79,6 +80,8 @@ struct SheetTools {
     QString jobNote = {};
     // The load and the housing of the rating's window.
     RatingInputs rating = {};
+    // The housing and the ratio asked, when the job came from the design.
+    std::optional<DesignedFor> design = {};
 };
 
 // The sheet for the form as it stands; a section that is not `current` shows "hesaplanmadı".

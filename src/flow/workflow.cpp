@@ -3,6 +3,7 @@
 #include "calc/changegears.h"
 #include "calc/hobangles.h"
 #include "calc/wormdrive.h"
+#include "model/fieldvalues.h"
 
 Workflow::Workflow(FormState& form, QObject* parent)
     : QObject(parent)
@@ -74,6 +75,32 @@ void Workflow::setRatingInputs(const RatingInputs& inputs) {
     }
 }
 
+void Workflow::setDesignedFor(const std::optional<DesignedFor>& asked) {
+    if (asked != m_designedFor) {
+        m_designedFor = asked;
+        emit choicesChanged();
+    }
+}
+
+void Workflow::useDesign(const DesignRow& row, const DesignAsk& ask,
+                         const std::optional<double>& hobAngle) {
+    const auto type = [this](FieldId field, double x) {
+        m_form.setText(field, FieldValues::writeNumber(x, m_form.locale()));
+    };
+    type(FieldId::m_t, row.module);
+    type(FieldId::Z2_t, row.teeth);
+    type(FieldId::da1_t, row.da1);
+    type(FieldId::z1_t, row.starts);
+    if (ask.n1) {
+        type(FieldId::N1_t, *ask.n1);
+    }
+    if (hobAngle) {
+        type(FieldId::AÇI_t, *hobAngle);
+    }
+    setDesignedFor(DesignedFor{ask.centreDistance, ask.ratio});
+    click(ButtonId::HESAPLA);
+}
+
 void Workflow::restore(const FieldTexts& texts, const CompletedRuns& runs) {
     m_runs = runs;
     for (const FieldId field : allFields) {
@@ -89,4 +116,5 @@ void Workflow::reset() {
     empty.at(indexOf(FieldId::z1_t)) = QStringLiteral("1");
     restore(empty, {});
     chooseLead(std::nullopt);
+    setDesignedFor(std::nullopt);
 }

@@ -33,11 +33,20 @@ public:
     // The rating's load and housing, which the job keeps.
     const RatingInputs& ratingInputs() const { return m_rating; }
     void setRatingInputs(const RatingInputs& inputs);
+    // The housing and ratio the job was designed for; nothing: it was typed.
+    const std::optional<DesignedFor>& designedFor() const { return m_designedFor; }
+    void setDesignedFor(const std::optional<DesignedFor>& asked);
+
+    // Types the drive into the form as the user would (m, Z2, da1, z1, and N1 when the ask has
+    // it), the hob's angle into AÇI when there is one, and presses HESAPLA; the job remembers
+    // the housing and the ratio asked.
+    void useDesign(const DesignRow& row, const DesignAsk& ask,
+                   const std::optional<double>& hobAngle);
 
     // A job as it was left: the field texts and what each section's runs left, the buttons
     // enabled as those runs enabled them. Nothing is calculated.
     void restore(const FieldTexts& texts, const CompletedRuns& runs);
-    // A new job: empty fields, z1 1, no runs, as at start.
+    // A new job: empty fields, z1 1, no runs, no design, as at start.
     void reset();
 
     // Runs the button's calculation; a click on a disabled button does nothing.
@@ -47,8 +56,8 @@ signals:
     // A calculation ran to its end.
     void completed(ButtonId button);
     void machineChanged();
-    // The chosen lead, the gauge or the rating's inputs changed: what the job keeps beyond the
-    // fields.
+    // The chosen lead, the gauge, the rating's inputs or the design changed: what the job keeps
+    // beyond the fields.
     void choicesChanged();
     // A section started or stopped being current, for any cause: a field, the machine, a
     // completed run. The greying, the status notes and the sheet's refusal all follow it.
@@ -63,6 +72,7 @@ private:
     std::optional<double> m_lead;
     WireGauge m_gauge;
     RatingInputs m_rating;
+    std::optional<DesignedFor> m_designedFor;
     std::array<SectionState, buttonCount> m_states{SectionState::NeverRun, SectionState::NeverRun,
                                                    SectionState::NeverRun};
 };

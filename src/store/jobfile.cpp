@@ -205,22 +205,68 @@ bool readRating(const QJsonObject& json, RatingInputs& in, std::optional<FileFau
     return true;
 }
 
+QJsonValue designValue(const std::optional<DesignedFor>& design) {
+    if (!design) {
+        return QJsonValue(QJsonValue::Null);
+    }
+    return QJsonObject{{QStringLiteral("centreDistance"), design->centreDistance},
+                       {QStringLiteral("ratio"), design->ratio}};
+}
+
+// Null for a job that was typed, or the housing and ratio it was designed for, in range.
+bool readDesign(const QJsonObject& top, std::optional<DesignedFor>& into,
+                std::optional<FileFault>& fault) {
+    StrictObject object(top, {}, fault);
+    const QJsonValue v = top.value(QStringLiteral("design"));
+    if (v.isUndefined()) {
+        return object.missing("design");
+    }
+    if (v.isNull()) {
+        into.reset();
+        return true;
+    }
+    if (!v.isObject()) {
+        return object.fail(FileProblem::WrongType, QStringLiteral("design"));
+    }
+    StrictObject design(v.toObject(), {}, fault);
+    if (!design.onlyKeys({"centreDistance", "ratio"})) {
+        return false;
+    }
+    const auto a = design.number("centreDistance");
+    const auto i = design.number("ratio");
+    if (!a || !i) {
+        return design.missing(a ? "ratio" : "centreDistance");
+    }
+    DesignAsk asked;
+    asked.centreDistance = *a;
+    asked.ratio = *i;
+    if (const auto bad = firstInvalid(asked)) {
+        return design.fail(FileProblem::WrongType,
+                           QLatin1String(*bad == DesignInput::Ratio ? "ratio" : "centreDistance"));
+    }
+    into = DesignedFor{*a, *i};
+    return true;
+}
+
 // The job's body, once the format and version are known to be this program's.
 std::optional<JobDocument> readJob(const QJsonObject& top, int version,
                                    std::optional<FileFault>& fault) {
     StrictObject object(top, {}, fault);
     if (!object.onlyKeys({"format", "version", "locale", "fields", "runs", "machine", "lathe",
-                          "lead", "profileAngle", "wire", "title", "note", "rating"})) {
+                          "lead", "profileAngle", "wire", "title", "note", "rating", "design"})) {
         return std::nullopt;
     }
-    // The rating came with version 2; a version-1 job has none and takes its defaults.
+    // The rating and the design came with version 2; a version-1 job has neither and takes the
+    // rating's defaults.
     const auto rating = object.object("rating");
     if (version >= 2 && !rating) {
         return object.missingUnlessFaulty("rating");
     }
-    if (version < 2 && object.has("rating")) {
-        object.fail(FileProblem::UnknownKey, QStringLiteral("rating"));
-        return std::nullopt;
+    for (const char* key : {"rating", "design"}) {
+        if (version < 2 && object.has(key)) {
+            object.fail(FileProblem::UnknownKey, QLatin1String(key));
+            return std::nullopt;
+        }
     }
     JobDocument job;
     const auto locale = object.string("locale");
@@ -252,6 +298,9 @@ std::optional<JobDocument> readJob(const QJsonObject& top, int version,
     }
     job.texts = *texts;
     if (rating && !readRating(*rating, job.rating, fault)) {
+        return std::nullopt;
+    }
+    if (version >= 2 && !readDesign(top, job.design, fault)) {
         return std::nullopt;
     }
     auto m = machineFromJson(*machine, QStringLiteral("#1"));
@@ -317,6 +366,7 @@ QByteArray jobFileText(const JobDocument& job) {
         {QStringLiteral("title"), job.title},
         {QStringLiteral("note"), job.note},
         {QStringLiteral("rating"), ratingObject(job.rating)},
+        {QStringLiteral("design"), designValue(job.design)},
     };
     return QJsonDocument(top).toJson(QJsonDocument::Indented);
 }
@@ -386,8 +436,9 @@ std::variant<JobSheet, SheetRefusal> sheetOfJob(const JobDocument& job, const QL
     Workflow flow(form);
     flow.setMachine(here.machine);
     flow.restore(here.texts, here.runs);
-    return makeJobSheet(form, here.machine, flow.completedRuns(), madeAt,
-                        {here.lathe, here.gauge, here.lead, here.title, here.note, here.rating});
+    return makeJobSheet(
+        form, here.machine, flow.completedRuns(), madeAt,
+        {here.lathe, here.gauge, here.lead, here.title, here.note, here.rating, here.design});
 }
 
 QString jobFileName(const FormState& form) {

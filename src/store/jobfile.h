@@ -15,9 +15,11 @@
 //     "lead": 9.42149, "profileAngle": 20, "wire": null, "title": "", "note": "",
 //     "rating": { "given": "outputTorque", "load": 450, "serviceFactor": 1,
 //                 "casting": "sandCast", "faceWidth": null, "friction": null, "fan": false,
-//                 "housingArea": null, "ambient": 20, "sumpLimit": null } }
+//                 "housingArea": null, "ambient": 20, "sumpLimit": null },
+//     "design": { "centreDistance": 100, "ratio": 20 } }
 //
-// Version 2 added "rating"; a version-1 file reads with the rating's defaults.
+// Version 2 added "rating" and "design" (null for a job that was typed); a version-1 file reads
+// with the rating's defaults and no design.
 //
 // Reading is as strict as the machine file's: any key missing, misspelt, unknown or of the
 // wrong type, a missing or later version, or a field that is not a string makes the file
@@ -45,6 +47,7 @@ struct JobDocument {
     QString title;
     QString note;
     RatingInputs rating;
+    std::optional<DesignedFor> design; // the housing and ratio asked, for a designed job
 
     friend bool operator==(const JobDocument&, const JobDocument&) = default;
 };

@@ -6,6 +6,7 @@
 #include "calc/wormdrive.h"
 #include "calc/wormstarts.h"
 #include "paint/sheetpainter.h"
+#include "ui/designwindow.h"
 #include "ui/filechooser.h"
 #include "ui/formview.h"
 #include "ui/geartrainswindow.h"
@@ -162,6 +163,8 @@ void MainWindow::buildMenus() {
     m_actions.turner->setObjectName(QStringLiteral("turnerAction"));
     m_actions.rating = action(QKeySequence(), &MainWindow::showRatingWindow);
     m_actions.rating->setObjectName(QStringLiteral("ratingAction"));
+    m_actions.design = action(QKeySequence(), &MainWindow::showDesignWindow);
+    m_actions.design->setObjectName(QStringLiteral("designAction"));
     m_actions.machines = action(QKeySequence(), &MainWindow::editMachines);
     m_actions.machines->setObjectName(QStringLiteral("machinesAction"));
     m_actions.about = action(QKeySequence(), &MainWindow::about);
@@ -179,18 +182,18 @@ void MainWindow::buildMenus() {
                           separator, m_actions.quit});
     });
     m_menus.edit = addLazyMenu({m_actions.copy});
-    m_menus.tools = addLazyMenu(
-        {m_actions.trains, m_actions.lathe, m_actions.turner, m_actions.rating, m_actions.machines},
-        [this](QMenu* tools) {
-            m_menus.machine = tools->addMenu(tr("&Tezgâh"));
-            m_menus.machine->setObjectName(QStringLiteral("machineMenu"));
-            connect(m_menus.machine, &QMenu::aboutToShow, this,
-                    [this] { fillMachineMenu(*m_menus.machine); });
-            m_menus.lathe = tools->addMenu(tr("T&orna"));
-            m_menus.lathe->setObjectName(QStringLiteral("latheMenu"));
-            connect(m_menus.lathe, &QMenu::aboutToShow, this,
-                    [this] { fillLatheMenu(*m_menus.lathe); });
-        });
+    m_menus.tools = addLazyMenu({m_actions.trains, m_actions.lathe, m_actions.turner,
+                                 m_actions.rating, m_actions.design, m_actions.machines},
+                                [this](QMenu* tools) {
+                                    m_menus.machine = tools->addMenu(tr("&Tezgâh"));
+                                    m_menus.machine->setObjectName(QStringLiteral("machineMenu"));
+                                    connect(m_menus.machine, &QMenu::aboutToShow, this,
+                                            [this] { fillMachineMenu(*m_menus.machine); });
+                                    m_menus.lathe = tools->addMenu(tr("T&orna"));
+                                    m_menus.lathe->setObjectName(QStringLiteral("latheMenu"));
+                                    connect(m_menus.lathe, &QMenu::aboutToShow, this,
+                                            [this] { fillLatheMenu(*m_menus.lathe); });
+                                });
     m_menus.help = addLazyMenu({m_actions.about}, [this](QMenu* help) {
         // Each language is named in its own, so that a user who cannot read the interface
         // finds theirs; the title is in both.
@@ -237,6 +240,7 @@ void MainWindow::retranslate() {
     m_actions.lathe->setText(tr("&Vida Tornalama…"));
     m_actions.turner->setText(tr("Taslak ve &Kontrol…"));
     m_actions.rating->setText(tr("Verim ve &Yük…"));
+    m_actions.design->setText(tr("&Gövdeden Tasarım…"));
     m_actions.machines->setText(tr("Te&zgâhlar…"));
     m_actions.about->setText(tr("ZORVANDI &Hakkında"));
     showMachineInUse();
@@ -291,7 +295,7 @@ void MainWindow::loadMachines() {
 // their next opening, and a machine in use that is gone gives way to the built-in one.
 void MainWindow::followMachines() {
     m_flow.setMachine(m_store.machineInUse());
-    followLathes();
+    followBook();
     // A long name would crowd the note out of the status bar.
     const auto shortened = [this](const QString& name) {
         return statusBar()->fontMetrics().elidedText(name, Qt::ElideMiddle, 150);
@@ -377,12 +381,15 @@ void MainWindow::fillLatheMenu(QMenu& menu) {
 
 void MainWindow::useLathe(const QString& name) {
     m_store.chooseLathe(name);
-    followLathes();
+    followBook();
 }
 
-void MainWindow::followLathes() {
+void MainWindow::followBook() {
     if (m_lathe != nullptr) {
         m_lathe->followLathes();
+    }
+    if (m_design != nullptr) {
+        m_design->followHobs();
     }
 }
 
@@ -406,6 +413,13 @@ void MainWindow::showRatingWindow() {
         m_rating = new RatingWindow(m_flow, m_settings, this);
     }
     raiseToolWindow(*m_rating);
+}
+
+void MainWindow::showDesignWindow() {
+    if (m_design == nullptr) {
+        m_design = new DesignWindow(m_flow, m_store, m_settings, this);
+    }
+    raiseToolWindow(*m_design);
 }
 
 // The choice goes to the settings only: the machine file is never written from the menu.
@@ -443,7 +457,7 @@ std::optional<QString> MainWindow::saveMachines(const MachineBook& book, const Q
     }
     m_editorBasis = m_store.known();
     m_flow.setMachine(m_store.machineInUse());
-    followLathes();
+    followBook();
     if (!aside.isEmpty()) {
         showMessage(tr("Tezgâh dosyası bu pencerenin okuduğu halinden farklıydı; o hali «%1» "
                        "adıyla korundu.")
@@ -508,7 +522,7 @@ std::optional<JobSheet> MainWindow::currentSheet() {
     auto sheet =
         makeJobSheet(m_form, m_flow.machine(), m_flow.completedRuns(), QDateTime::currentDateTime(),
                      {m_store.latheInUse(), m_flow.gauge(), m_flow.chosenLead(), m_job.title,
-                      m_job.note, m_flow.ratingInputs()});
+                      m_job.note, m_flow.ratingInputs(), m_flow.designedFor()});
     if (const auto* refusal = std::get_if<SheetRefusal>(&sheet)) {
         showMessage(refusalMessage(*refusal, m_form.locale()));
         return std::nullopt;
@@ -710,7 +724,7 @@ JobDocument MainWindow::currentJob() const {
     return {m_form.locale().name(), m_form.texts(),       m_flow.completedRuns(),
             m_flow.machine(),       m_store.latheInUse(), m_flow.chosenLead(),
             m_flow.gauge(),         m_job.title,          m_job.note,
-            m_flow.ratingInputs()};
+            m_flow.ratingInputs(),  m_flow.designedFor()};
 }
 
 void MainWindow::followJob() {
@@ -789,6 +803,7 @@ bool MainWindow::openJobFile(const QString& path) {
     m_flow.chooseLead(job.lead);
     m_flow.setGauge(job.gauge);
     m_flow.setRatingInputs(job.rating);
+    m_flow.setDesignedFor(job.design);
     m_job.path = QFileInfo(path).absoluteFilePath();
     m_job.bytes = bytes;
     m_job.title = job.title;
@@ -861,7 +876,7 @@ void MainWindow::takeJobMachines(const JobDocument& job) {
         m_store.chooseLathe(latheName);
     }
     m_flow.setMachine(m_store.machineInUse());
-    followLathes();
+    followBook();
     if (!kept.isEmpty()) {
         showNotes(std::nullopt, [&kept] {
             QList<std::function<QString()>> notes;
@@ -990,7 +1005,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     for (QWidget* tool :
-         std::initializer_list<QWidget*>{m_gearTrains, m_lathe, m_turner, m_rating}) {
+         std::initializer_list<QWidget*>{m_gearTrains, m_lathe, m_turner, m_rating, m_design}) {
         if (tool != nullptr) {
             tool->close();
         }

@@ -30,6 +30,7 @@ class GearTrainsWindow;
 class LatheWindow;
 class TurnerWindow;
 class RatingWindow;
+class DesignWindow;
 class QAction;
 class QLabel;
 class QLineEdit;
@@ -90,8 +91,9 @@ private:
     void showLatheWindow();
     void showTurnerWindow();
     void showRatingWindow();
-    // The lathes or the choice among them changed: the tool window follows.
-    void followLathes();
+    void showDesignWindow();
+    // The lathes, the hobs or the lathe chosen changed: the tool windows that show them follow.
+    void followBook();
     void useMachine(const QString& name);
     void editMachines();
     // Saves the editor's machines; the words of the box that keeps the editor open otherwise.
@@ -171,6 +173,7 @@ private:
         QAction* lathe = nullptr;
         QAction* turner = nullptr;
         QAction* rating = nullptr;
+        QAction* design = nullptr;
         QAction* machines = nullptr;
         QAction* about = nullptr;
     } m_actions;
@@ -184,6 +187,7 @@ private:
     LatheWindow* m_lathe = nullptr;           // likewise
     TurnerWindow* m_turner = nullptr;         // likewise
     RatingWindow* m_rating = nullptr;         // likewise
+    DesignWindow* m_design = nullptr;         // likewise
     MachineStore m_store;
     DiskState m_editorBasis; // what the open editor's copy was made from
     std::unique_ptr<FileChooser> m_files;

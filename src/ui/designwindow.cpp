@@ -1,0 +1,482 @@
+#include "ui/designwindow.h"
+
+#include "calc/jobsheet.h"
+#include "model/fieldvalues.h"
+#include "store/machinestore.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+namespace Key {
+const QString modules = QStringLiteral("design/modules");
+const QString starts = QStringLiteral("design/starts");
+const QString tolerance = QStringLiteral("design/tolerance");
+const QString qLow = QStringLiteral("design/qLow");
+const QString qHigh = QStringLiteral("design/qHigh");
+} // namespace Key
+
+enum Column {
+    ModuleColumn,
+    StartsColumn,
+    TeethColumn,
+    RatioColumn,
+    ErrorColumn,
+    D1Column,
+    Da1Column,
+    QColumn,
+    LeadAngleColumn,
+    FactorColumn,
+    EfficiencyColumn,
+    WarningsColumn,
+    HobColumn,
+    ColumnCount
+};
+
+// The row's index in the design, kept on its first cell, so that a sorted table still finds it.
+constexpr int rowRole = Qt::UserRole + 1;
+constexpr int keyRole = Qt::UserRole;
+
+// A cell that sorts by its key: numbers as numbers, texts as the locale orders them.
+class KeyedItem final : public QTableWidgetItem {
+public:
+    KeyedItem(const QString& text, const QVariant& key)
+        : QTableWidgetItem(text) {
+        setData(keyRole, key);
+    }
+
+    bool operator<(const QTableWidgetItem& other) const override {
+        const QVariant a = data(keyRole);
+        const QVariant b = other.data(keyRole);
+        if (a.typeId() == QMetaType::QString || b.typeId() == QMetaType::QString) {
+            return QString::localeAwareCompare(a.toString(), b.toString()) < 0;
+        }
+        return a.toDouble() < b.toDouble();
+    }
+};
+
+QList<double> savedModules(const QSettings& settings) {
+    QList<double> modules;
+    for (const QVariant& v : settings.value(Key::modules).toList()) {
+        bool ok = false;
+        const double m = v.toDouble(&ok);
+        if (!ok) {
+            return defaultModules();
+        }
+        modules.append(m);
+    }
+    return modules.isEmpty() ? defaultModules() : modules;
+}
+
+QList<int> savedStarts(const QSettings& settings) {
+    QList<int> starts;
+    for (const QVariant& v : settings.value(Key::starts).toList()) {
+        starts.append(v.toInt());
+    }
+    return starts.isEmpty() ? DesignAsk{}.starts : starts;
+}
+
+} // namespace
+
+DesignWindow::DesignWindow(Workflow& flow, const MachineStore& store, QSettings& settings,
+                           QWidget* parent)
+    : ToolWindow(flow, {}, parent)
+    , m_store(store)
+    , m_settings(settings) {
+    setObjectName(QStringLiteral("designWindow"));
+    const QLocale& locale = form().locale();
+    const auto edit = [this](const char* name) {
+        auto* e = new QLineEdit(this);
+        e->setObjectName(QLatin1String(name));
+        return e;
+    };
+    m_centreDistance = new QComboBox(this);
+    m_centreDistance->setObjectName(QStringLiteral("centreDistance"));
+    m_centreDistance->setEditable(true);
+    m_centreDistance->setInsertPolicy(QComboBox::NoInsert);
+    for (const double a : housingSeries()) {
+        m_centreDistance->addItem(FieldValues::writeNumber(a, locale));
+    }
+    m_centreDistance->setCurrentText(FieldValues::writeNumber(DesignAsk{}.centreDistance, locale));
+    m_ratioGiven = new QComboBox(this);
+    m_ratioGiven->setObjectName(QStringLiteral("ratioGiven"));
+    m_ratioGiven->addItems({QString(), QString()});
+    m_ratio = edit("ratio");
+    m_ratio->setText(FieldValues::writeNumber(DesignAsk{}.ratio, locale));
+    m_inputSpeed = edit("inputSpeed");
+    m_tolerance = edit("tolerance");
+    m_tolerance->setText(FieldValues::writeNumber(
+        m_settings.value(Key::tolerance, DesignAsk{}.tolerance).toDouble(), locale));
+    auto* starts = new QHBoxLayout;
+    const QList<int> startsKept = savedStarts(m_settings);
+    for (int z1 = 1; z1 <= int(m_starts.size()); ++z1) {
+        auto* box = new QCheckBox(locale.toString(z1), this);
+        box->setObjectName(QStringLiteral("starts%1").arg(z1));
+        box->setChecked(startsKept.contains(z1));
+        m_starts.at(std::size_t(z1 - 1)) = box;
+        starts->addWidget(box);
+    }
+    starts->addStretch();
+    m_modules = edit("modules");
+    QStringList moduleTexts;
+    for (const double m : savedModules(m_settings)) {
+        moduleTexts.append(FieldValues::writeNumber(m, locale));
+    }
+    m_modules->setText(moduleTexts.join(QStringLiteral("; ")));
+    m_qLow = edit("qLow");
+    m_qLow->setText(
+        FieldValues::writeNumber(m_settings.value(Key::qLow, DesignAsk{}.qLow).toDouble(), locale));
+    m_qHigh = edit("qHigh");
+    m_qHigh->setText(FieldValues::writeNumber(
+        m_settings.value(Key::qHigh, DesignAsk{}.qHigh).toDouble(), locale));
+    auto* qRange = new QHBoxLayout;
+    qRange->addWidget(m_qLow);
+    qRange->addWidget(m_qHigh);
+    m_onlyHobs = new QCheckBox(this);
+    m_onlyHobs->setObjectName(QStringLiteral("onlyHobs"));
+
+    m_inputs = new QFormLayout;
+    m_inputs->addRow(new QLabel(this), m_centreDistance);
+    m_inputs->addRow(m_ratioGiven, m_ratio);
+    m_inputs->addRow(new QLabel(this), m_inputSpeed);
+    m_inputs->addRow(new QLabel(this), m_tolerance);
+    m_inputs->addRow(new QLabel(this), starts);
+    m_inputs->addRow(new QLabel(this), m_modules);
+    m_inputs->addRow(new QLabel(this), qRange);
+    m_inputs->addRow(m_onlyHobs);
+    m_message = new QLabel(this);
+    m_message->setObjectName(QStringLiteral("designMessage"));
+    m_message->setWordWrap(true);
+    m_table = new QTableWidget(0, ColumnCount, this);
+    m_table->setObjectName(QStringLiteral("designs"));
+    m_table->verticalHeader()->hide();
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 8);
+    // Unsorted, the rows stand in the design's own order; a header click sorts by its column.
+    m_table->horizontalHeader()->setSectionsClickable(true);
+    m_table->horizontalHeader()->setSortIndicatorShown(true);
+    m_table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    m_use = new QPushButton(this);
+    m_use->setObjectName(QStringLiteral("useDesign"));
+    m_use->setEnabled(false);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_use);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(m_inputs);
+    layout->addWidget(m_message);
+    layout->addWidget(m_table, 1);
+    layout->addLayout(buttons);
+    resize(1000, 720);
+    retranslate();
+
+    for (QLineEdit* e : {m_ratio, m_inputSpeed, m_tolerance, m_modules, m_qLow, m_qHigh}) {
+        connect(e, &QLineEdit::textChanged, this, &DesignWindow::refreshIfShown);
+    }
+    connect(m_centreDistance, &QComboBox::currentTextChanged, this, &DesignWindow::refreshIfShown);
+    connect(m_ratioGiven, &QComboBox::currentIndexChanged, this, &DesignWindow::refreshIfShown);
+    for (QCheckBox* box : m_starts) {
+        connect(box, &QCheckBox::toggled, this, &DesignWindow::refreshIfShown);
+    }
+    connect(m_onlyHobs, &QCheckBox::toggled, this, &DesignWindow::refreshIfShown);
+    connect(m_table->horizontalHeader(), &QHeaderView::sortIndicatorChanged, m_table,
+            &QTableWidget::sortItems);
+    connect(m_table, &QTableWidget::itemSelectionChanged, this,
+            [this] { m_use->setEnabled(!m_table->selectedItems().isEmpty()); });
+    connect(m_table, &QTableWidget::cellDoubleClicked, this, &DesignWindow::useChosen);
+    connect(m_use, &QPushButton::clicked, this, &DesignWindow::useChosen);
+    // The efficiency follows the turner's profile angle.
+    connect(&flow, &Workflow::choicesChanged, this, [this] {
+        if (m_ask && m_ask->profileAngle != this->flow().gauge().profileAngle) {
+            refreshIfShown();
+        }
+    });
+}
+
+void DesignWindow::retranslate() {
+    setWindowTitle(tr("Gövdeden Tasarım"));
+    m_ratioGiven->setItemText(0, tr("ORAN (i)"));
+    m_ratioGiven->setItemText(1, tr("ÇIKIŞ DEVRİ (N2, d/dk)"));
+    const QStringList labels = {
+        tr("EKSEN MESAFESİ (a, mm)"),
+        QString(),
+        tr("GİRİŞ DEVRİ (N1, d/dk; boşsa verim yok)"),
+        tr("ORAN TOLERANSI (%)"),
+        tr("VİDA AĞIZ SAYILARI (z1)"),
+        tr("MODÜLLER (mm; noktalı virgülle)"),
+        tr("ÇAP ORANI q = d1 ÷ m (en az, en çok)"),
+    };
+    for (int i = 0; i < labels.size(); ++i) {
+        if (auto* label =
+                qobject_cast<QLabel*>(m_inputs->itemAt(i, QFormLayout::LabelRole)->widget())) {
+            label->setText(labels.at(i));
+            if (QLayoutItem* field = m_inputs->itemAt(i, QFormLayout::FieldRole);
+                field->widget() != nullptr) {
+                label->setBuddy(field->widget());
+            }
+        }
+    }
+    m_onlyHobs->setText(tr("Yalnız atölyenin azdırmalarının kesebildiği tahrikler"));
+    m_table->setHorizontalHeaderLabels({tr("m"), tr("z1"), tr("Z2"), tr("i"), tr("Oran hatası (%)"),
+                                        tr("d1 (mm)"), tr("da1 (mm)"), tr("q"), tr("γ"),
+                                        tr("Z2 ile z1"), tr("Verim η (%)"), tr("Tornacı uyarıları"),
+                                        tr("Azdırma")});
+    m_use->setText(tr("&Kullan"));
+    refreshIfShown();
+}
+
+std::variant<DesignAsk, QString> DesignWindow::takeAsk() const {
+    const QLocale& locale = form().locale();
+    const auto read = [&locale](const QString& text) {
+        return FieldValues::readNumber(text.trimmed(), locale);
+    };
+    DesignAsk ask;
+    ask.profileAngle = flow().gauge().profileAngle;
+    const auto a = read(m_centreDistance->currentText());
+    if (!a) {
+        return tr("Eksen mesafesi a için bir sayı girin.");
+    }
+    ask.centreDistance = *a;
+    if (!m_inputSpeed->text().trimmed().isEmpty()) {
+        ask.n1 = read(m_inputSpeed->text());
+        if (!ask.n1) {
+            return tr("Giriş devri N1 için bir sayı girin ya da boş bırakın.");
+        }
+    }
+    const auto ratio = read(m_ratio->text());
+    if (m_ratioGiven->currentIndex() == 1) {
+        if (!ask.n1) {
+            return tr("Oran devirlerden bulunsun diye giriş devri N1'i girin.");
+        }
+        if (!ratio || !(*ratio > 0)) {
+            return tr("Çıkış devri N2 için sıfırdan büyük bir sayı girin.");
+        }
+        ask.ratio = *ask.n1 / *ratio;
+    } else {
+        if (!ratio) {
+            return tr("Oran i için bir sayı girin.");
+        }
+        ask.ratio = *ratio;
+    }
+    const auto tolerance = read(m_tolerance->text());
+    if (!tolerance) {
+        return tr("Oran toleransı için bir sayı girin.");
+    }
+    ask.tolerance = *tolerance;
+    ask.starts.clear();
+    for (int z1 = 1; z1 <= int(m_starts.size()); ++z1) {
+        if (m_starts.at(std::size_t(z1 - 1))->isChecked()) {
+            ask.starts.append(z1);
+        }
+    }
+    ask.modules.clear();
+    static const QRegularExpression separators(QStringLiteral("[;\\s]+"));
+    for (const QString& text : m_modules->text().split(separators, Qt::SkipEmptyParts)) {
+        const auto m = read(text);
+        if (!m) {
+            return tr("«%1» bir modül olarak okunmuyor.").arg(text);
+        }
+        ask.modules.append(*m);
+    }
+    const auto qLow = read(m_qLow->text());
+    const auto qHigh = read(m_qHigh->text());
+    if (!qLow || !qHigh) {
+        return tr("q aralığının iki ucu için birer sayı girin.");
+    }
+    ask.qLow = *qLow;
+    ask.qHigh = *qHigh;
+    ask.onlyHobs = m_onlyHobs->isChecked();
+    const QString n = FieldValues::writeNumber(1, locale);
+    const auto bad = firstInvalid(ask);
+    if (!bad) {
+        return ask;
+    }
+    switch (*bad) {
+    case DesignInput::CentreDistance:
+        return tr("Eksen mesafesi a sıfırdan büyük, en çok %1 mm olmalı.")
+            .arg(FieldValues::writeNumber(10000, locale));
+    case DesignInput::Ratio:
+        return tr("Oran i en az %1, en çok %2 olmalı.")
+            .arg(n, FieldValues::writeNumber(1000, locale));
+    case DesignInput::Tolerance:
+        return tr("Oran toleransı 0 ile %1 % arasında olmalı.")
+            .arg(FieldValues::writeNumber(50, locale));
+    case DesignInput::Starts:
+        return tr("En az bir vida ağız sayısı seçin.");
+    case DesignInput::Modules:
+        return tr("Her modül %1 ile %2 mm arasında olmalı; en az bir modül girin.")
+            .arg(FieldValues::writeNumber(HobLimits::moduleLow, locale),
+                 FieldValues::writeNumber(HobLimits::moduleHigh, locale));
+    case DesignInput::QRange:
+        return tr("q aralığı sıfırdan büyük, en çok %1 olmalı ve ilk ucu ikincisini aşmamalı.")
+            .arg(FieldValues::writeNumber(100, locale));
+    case DesignInput::InputSpeed:
+        return tr("Giriş devri N1 0 ile %1 d/dk arasında olmalı.")
+            .arg(FieldValues::writeNumber(100000, locale));
+    }
+    return ask;
+}
+
+void DesignWindow::keepInSettings(const DesignAsk& ask) {
+    QVariantList modules;
+    for (const double m : ask.modules) {
+        modules.append(m);
+    }
+    QVariantList starts;
+    for (const int z1 : ask.starts) {
+        starts.append(z1);
+    }
+    m_settings.setValue(Key::modules, modules);
+    m_settings.setValue(Key::starts, starts);
+    m_settings.setValue(Key::tolerance, ask.tolerance);
+    m_settings.setValue(Key::qLow, ask.qLow);
+    m_settings.setValue(Key::qHigh, ask.qHigh);
+}
+
+void DesignWindow::refresh() {
+    auto ask = takeAsk();
+    if (const auto* refused = std::get_if<QString>(&ask)) {
+        m_ask.reset();
+        m_design = {};
+        m_message->setText(*refused);
+        showDesign(m_design);
+        return;
+    }
+    m_ask = std::get<DesignAsk>(ask);
+    keepInSettings(*m_ask);
+    m_design = designDrives(*m_ask, m_store.book().hobs);
+    showDesign(m_design);
+}
+
+void DesignWindow::showDesign(const Design& design) {
+    const QLocale& locale = form().locale();
+    const QList<Hob>& hobs = m_store.book().hobs;
+    const auto number = [&locale](double x, int decimals = 4) {
+        return sheetNumber(x, locale, decimals);
+    };
+    m_table->setRowCount(0);
+    m_table->setRowCount(int(design.rows.size()));
+    for (int r = 0; r < design.rows.size(); ++r) {
+        const DesignRow& row = design.rows.at(r);
+        QStringList warnings;
+        for (const BlankWarning& w : row.warnings) {
+            warnings.append(warningText(w, locale));
+        }
+        const QString hob = row.hob ? displayName(hobs.at(*row.hob)) : QString();
+        const std::array<std::pair<QString, QVariant>, ColumnCount> cells = {{
+            {number(row.module), row.module},
+            {locale.toString(row.starts), row.starts},
+            {locale.toString(row.teeth), row.teeth},
+            {number(row.ratio), row.ratio},
+            {number(row.error, 2), std::abs(row.error)},
+            {number(row.d1), row.d1},
+            {number(row.da1), row.da1},
+            {number(row.q, 2), row.q},
+            {degreesAndMinutes(leadAngleNotation(row)), row.leadAngle},
+            {row.coprime() ? tr("aralarında asal")
+                           : tr("ortak bölen %1").arg(locale.toString(row.commonFactor)),
+             row.commonFactor},
+            {row.efficiency ? number(*row.efficiency, 1) : QString(), -row.efficiency.value_or(-1)},
+            {warnings.isEmpty() ? QString() : tr("%n uyarı", nullptr, int(warnings.size())),
+             int(warnings.size())},
+            {hob, hob},
+        }};
+        for (int c = 0; c < ColumnCount; ++c) {
+            auto* item =
+                new KeyedItem(cells.at(std::size_t(c)).first, cells.at(std::size_t(c)).second);
+            const bool text = c == FactorColumn || c == WarningsColumn || c == HobColumn;
+            item->setTextAlignment(text ? Qt::AlignLeft | Qt::AlignVCenter
+                                        : Qt::AlignRight | Qt::AlignVCenter);
+            if (c == WarningsColumn && !warnings.isEmpty()) {
+                item->setToolTip(warnings.join(QLatin1Char('\n')));
+            }
+            if (c == ModuleColumn) {
+                item->setData(rowRole, r);
+            }
+            m_table->setItem(r, c, item);
+        }
+    }
+    if (const int column = m_table->horizontalHeader()->sortIndicatorSection(); column >= 0) {
+        m_table->sortItems(column, m_table->horizontalHeader()->sortIndicatorOrder());
+    }
+    m_table->resizeColumnsToContents();
+    m_table->horizontalHeader()->setStretchLastSection(true);
+    m_use->setEnabled(false);
+    if (!m_ask) {
+        return;
+    }
+    if (!design.noFit) {
+        m_message->setText(tr("%n tahrik sığıyor.", nullptr, int(design.rows.size())));
+        return;
+    }
+    const NoFit& why = *design.noFit;
+    if (!why.nearest) {
+        m_message->setText(
+            tr("Hiçbir tahrik sığmıyor: her aday hem oran toleransının hem q aralığının dışında."));
+        return;
+    }
+    const DesignRow& near = *why.nearest;
+    const QString m = number(near.module);
+    const QString z1 = locale.toString(near.starts);
+    const QString z2 = locale.toString(near.teeth);
+    const double miss = why.miss.value_or(0);
+    switch (why.limit) {
+    case DesignLimit::Tolerance:
+        m_message->setText(tr("Hiçbir tahrik sığmıyor: en çok oran toleransı eledi (%n tahrik). "
+                              "En yakını m %1, z1 %2, Z2 %3: oran hatası %4 %, toleransı %5 "
+                              "puan aşıyor.",
+                              nullptr, why.excluded)
+                               .arg(m, z1, z2, number(near.error, 2), number(miss, 2)));
+        break;
+    case DesignLimit::DiameterQuotient:
+        m_message->setText(tr("Hiçbir tahrik sığmıyor: en çok q aralığı eledi (%n tahrik). "
+                              "En yakını m %1, z1 %2, Z2 %3: q = %4, aralığın %5 dışında.",
+                              nullptr, why.excluded)
+                               .arg(m, z1, z2, number(near.q, 2), number(miss, 2)));
+        break;
+    case DesignLimit::Modules:
+        m_message->setText(tr("Hiçbir tahrik sığmıyor: en çok modül listesi eledi; listede "
+                              "olmayan modüllerle %n tahrik sığardı. En yakını m %1, z1 %2, "
+                              "Z2 %3.",
+                              nullptr, why.excluded)
+                               .arg(m, z1, z2));
+        break;
+    case DesignLimit::Hobs:
+        m_message->setText(
+            why.miss ? tr("Hiçbir tahrik sığmıyor: sığan %n tahriki atölyenin azdırmaları "
+                          "kesemiyor. En yakını m %1, z1 %2, Z2 %3: d1 = %4 mm, en yakın "
+                          "azdırmanınkinden %5 mm farklı.",
+                          nullptr, why.excluded)
+                           .arg(m, z1, z2, number(near.d1), number(miss))
+                     : tr("Hiçbir tahrik sığmıyor: sığan %n tahriki atölyenin azdırmaları "
+                          "kesemiyor; bu modül ve ağız sayılarında azdırma yok.",
+                          nullptr, why.excluded));
+        break;
+    }
+}
+
+void DesignWindow::useChosen() {
+    const QList<QTableWidgetItem*> chosen = m_table->selectedItems();
+    if (chosen.isEmpty() || !m_ask) {
+        return;
+    }
+    const QTableWidgetItem* first = m_table->item(chosen.constFirst()->row(), ModuleColumn);
+    const DesignRow row = m_design.rows.at(first->data(rowRole).toInt());
+    const QList<Hob>& hobs = m_store.book().hobs;
+    const std::optional<double> angle =
+        row.hob && *row.hob < hobs.size() ? hobAngle(hobs.at(*row.hob)) : std::nullopt;
+    flow().useDesign(row, *m_ask, angle);
+}

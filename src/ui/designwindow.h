@@ -1,0 +1,67 @@
+#pragma once
+
+// The "Gövdeden Tasarım" tool window: the housing's centre distance and the ratio wanted (or the
+// input and output speeds) in, every worm drive that fits out, a row each, sortable by any
+// column, with the shop's hob that cuts it. "Kullan" types the chosen drive into the form (and
+// the hob's angle into AÇI) and presses HESAPLA, as the user would, so that the form's own
+// rules then hold; the job remembers the housing and ratio asked for its sheet. The modules,
+// starts, tolerance and q range are kept in the settings. Non-modal, made on first use; it
+// reads no section's results, so it is never grey.
+
+#include "calc/design.h"
+#include "ui/toolwindow.h"
+
+#include <QSettings>
+
+#include <array>
+
+class MachineStore;
+class QCheckBox;
+class QComboBox;
+class QFormLayout;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableWidget;
+
+class DesignWindow final : public ToolWindow {
+    Q_OBJECT
+
+public:
+    DesignWindow(Workflow& flow, const MachineStore& store, QSettings& settings,
+                 QWidget* parent = nullptr);
+
+    // The shop's hobs may have changed in the editor.
+    void followHobs() { refreshIfShown(); }
+
+protected:
+    void retranslate() override;
+    void refresh() override;
+    bool follows(FieldId /*field*/) const override { return false; }
+
+private:
+    // The ask as typed, or why it cannot be: the input named, in words.
+    std::variant<DesignAsk, QString> takeAsk() const;
+    void showDesign(const Design& design);
+    void useChosen();
+    void keepInSettings(const DesignAsk& ask);
+
+    const MachineStore& m_store;
+    QSettings& m_settings;
+    QComboBox* m_centreDistance = nullptr;
+    QComboBox* m_ratioGiven = nullptr;
+    QLineEdit* m_ratio = nullptr;
+    QLineEdit* m_inputSpeed = nullptr;
+    QLineEdit* m_tolerance = nullptr;
+    std::array<QCheckBox*, 6> m_starts{};
+    QLineEdit* m_modules = nullptr;
+    QLineEdit* m_qLow = nullptr;
+    QLineEdit* m_qHigh = nullptr;
+    QCheckBox* m_onlyHobs = nullptr;
+    QFormLayout* m_inputs = nullptr;
+    QLabel* m_message = nullptr;
+    QTableWidget* m_table = nullptr;
+    QPushButton* m_use = nullptr;
+    std::optional<DesignAsk> m_ask;
+    Design m_design;
+};

@@ -1,0 +1,106 @@
+// The design window: "Kullan" types the chosen drive into the form and presses HESAPLA, the
+// chosen hob's angle reaching AÇI.
+
+#include "windowtesting.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+
+class TestDesign : public WindowTest {
+    Q_OBJECT
+
+private slots:
+    void useFillsTheFormAndRunsHesapla_data();
+    void useFillsTheFormAndRunsHesapla();
+
+private:
+    QWidget* openDesign();
+    void retypeInput(QWidget* window, const char* name, const QString& text);
+    // Selects the table's row for m and Z2 and presses Kullan.
+    void use(QWidget* window, const QString& module, const QString& teeth);
+};
+
+QWidget* TestDesign::openDesign() {
+    m_window->findChild<QAction*>(s("designAction"))->trigger();
+    return m_window->findChild<QWidget*>(s("designWindow"));
+}
+
+void TestDesign::retypeInput(QWidget* window, const char* name, const QString& text) {
+    auto* input = window->findChild<QLineEdit*>(QLatin1String(name));
+    input->clear();
+    QTest::keyClicks(input, text);
+}
+
+void TestDesign::use(QWidget* window, const QString& module, const QString& teeth) {
+    auto* table = window->findChild<QTableWidget*>(s("designs"));
+    for (int row = 0; row < table->rowCount(); ++row) {
+        if (table->item(row, 0)->text() == module && table->item(row, 2)->text() == teeth) {
+            QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
+                              table->visualItemRect(table->item(row, 0)).center());
+            auto* useButton = window->findChild<QPushButton*>(s("useDesign"));
+            QVERIFY(useButton->isEnabled());
+            QTest::mouseClick(useButton, Qt::LeftButton);
+            return;
+        }
+    }
+    QFAIL("no such row");
+}
+
+void TestDesign::useFillsTheFormAndRunsHesapla_data() {
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("hobs");
+    QTest::addColumn<QString>("angle");
+    QTest::addColumn<QString>("n2");
+
+    QTest::newRow("comma, no hob: AÇI left as typed") << comma << s("[]") << s("") << s("72,5");
+    QTest::newRow("point, the shop's hob marked 5,43")
+        << point << s(R"([{"name": "A-4-2", "module": 4, "starts": 2, "pitchDiameter": 40,
+                  "hand": "right", "angle": "5,43"}])")
+        << s("5.43") << s("72.5");
+}
+
+// a 100, i 20, z1 2, m 4: Z2 40, da1 48, and with the input speed typed, N1 too.
+void TestDesign::useFillsTheFormAndRunsHesapla() {
+    QFETCH(QLocale, locale);
+    QFETCH(QString, hobs);
+    QFETCH(QString, angle);
+    QFETCH(QString, n2);
+    writeMachineFile(
+        (s(R"({"format": "zorvandi-machines", "version": 3, "machines": [], "lathes": [], )") +
+         s(R"("hobs": %1})").arg(hobs))
+            .toUtf8());
+    open(locale);
+    QWidget* window = openDesign();
+    QVERIFY(window && window->isVisible());
+    retypeInput(window, "inputSpeed", s("1450"));
+    retypeInput(window, "modules", s("4"));
+    for (int z1 = 1; z1 <= 6; ++z1) {
+        window->findChild<QAbstractButton*>(s("starts%1").arg(z1))->setChecked(z1 == 2);
+    }
+    auto* centre = window->findChild<QComboBox*>(s("centreDistance"));
+    centre->setCurrentText(s("100"));
+
+    use(window, s("4"), s("40"));
+
+    QCOMPARE(field(FieldId::m_t)->text(), s("4"));
+    QCOMPARE(field(FieldId::Z2_t)->text(), s("40"));
+    QCOMPARE(field(FieldId::da1_t)->text(), s("48"));
+    QCOMPARE(field(FieldId::z1_t)->text(), s("2"));
+    QCOMPARE(field(FieldId::N1_t)->text(), s("1450"));
+    QCOMPARE(field(FieldId::AÇI_t)->text(), angle);
+    // HESAPLA ran: its outputs are there and the second section may run.
+    QCOMPARE(field(FieldId::A_t)->text(), s("100"));
+    QCOMPARE(field(FieldId::d1_t)->text(), s("40"));
+    QCOMPARE(field(FieldId::N2_t)->text(), n2);
+    QVERIFY(button(ButtonId::Command2)->isEnabled());
+    if (!angle.isEmpty()) {
+        QCOMPARE(clickAndCloseBox(ButtonId::Command2), std::nullopt);
+    }
+}
+
+QTEST_MAIN(TestDesign)
+#include "tst_design.moc"
