@@ -4,8 +4,10 @@
 #include "model/fieldvalues.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <numeric>
 
 namespace {
@@ -152,77 +154,97 @@ double qMiss(const DesignAsk& ask, double q) {
     return q < ask.qLow ? ask.qLow - q : q - ask.qHigh;
 }
 
-NoFit whyNothingFits(const DesignAsk& ask, const QList<double>& modules, const QList<int>& starts,
-                     const QList<Hob>& hobs) {
+// How far the drive's d1 is from the pitch diameter of the nearest hob of its module and
+// starts; nothing where the shop has none of them.
+std::optional<double> nearestHobOff(const QList<Hob>& hobs, const DesignRow& row) {
+    std::optional<double> off;
+    for (const Hob& hob : hobs) {
+        if (sameModule(hob.module, row.module) && hob.starts == row.starts) {
+            const double d = std::abs(hob.pitchDiameter - row.d1);
+            off = off ? std::min(*off, d) : d;
+        }
+    }
+    return off;
+}
+
+// The limits' tallies over the drives nearest to fitting.
+struct Tallies {
     Tally tolerance;
     Tally quotient;
     Tally unlisted;
     Tally unhobbed;
+};
+
+// A listed module and starts: the counts just outside the tolerance, those within it that q
+// excludes, and those that fit but no hob cuts.
+void tallyListed(Tallies& tallies, const DesignAsk& ask, double m, int z1, const QList<Hob>& hobs) {
+    const auto [low, high] = teethAround(ask, z1);
+    std::optional<DesignRow> below;
+    std::optional<DesignRow> above;
+    for (int z2 = low; z2 <= high; ++z2) {
+        const DesignRow row = bareRow(ask, m, z1, z2);
+        const Test t = test(ask, row);
+        if (!t.ratio && row.error < 0) {
+            below = row; // the last below is the nearest
+        } else if (!t.ratio) {
+            above = above.value_or(row); // and the first above
+        } else if (!t.q) {
+            const double by = qMiss(ask, row.q);
+            tallies.quotient.add(row, by, by);
+        } else {
+            const std::optional<double> by = nearestHobOff(hobs, row);
+            tallies.unhobbed.add(row, by.value_or(std::numeric_limits<double>::max()), by);
+        }
+    }
+    for (const auto& row : {below, above}) {
+        if (row && test(ask, *row).q) {
+            const double by = std::abs(row->error) - ask.tolerance;
+            tallies.tolerance.add(*row, by, by);
+        }
+    }
+}
+
+// A module of the default list not asked: the drives that would fit with it.
+void tallyUnlisted(Tallies& tallies, const DesignAsk& ask, double m, int z1,
+                   const QList<Hob>& hobs) {
+    const auto [low, high] = teethAround(ask, z1);
+    for (int z2 = low; z2 <= high; ++z2) {
+        const DesignRow row = bareRow(ask, m, z1, z2);
+        // Asked for drives the shop can hob, an unlisted module needs a hob too.
+        const bool hobbed = !ask.onlyHobs || hobFor(hobs, m, z1, row.d1) != nullptr;
+        if (const Test t = test(ask, row); t.ratio && t.q && hobbed) {
+            tallies.unlisted.add(row, std::abs(row.error), std::nullopt);
+        }
+    }
+}
+
+NoFit whyNothingFits(const DesignAsk& ask, const QList<double>& modules, const QList<int>& starts,
+                     const QList<Hob>& hobs) {
+    Tallies tallies;
     for (const double m : modules) {
         for (const int z1 : starts) {
-            const auto [low, high] = teethAround(ask, z1);
-            // The nearest counts outside the tolerance, one on either side.
-            std::optional<DesignRow> below;
-            std::optional<DesignRow> above;
-            for (int z2 = low; z2 <= high; ++z2) {
-                const DesignRow row = bareRow(ask, m, z1, z2);
-                const Test t = test(ask, row);
-                if (!t.ratio) {
-                    if (row.error < 0) {
-                        below = row;
-                    } else if (!above) {
-                        above = row;
-                    }
-                } else if (!t.q) {
-                    const double by = qMiss(ask, row.q);
-                    quotient.add(row, by, by);
-                } else {
-                    // It fits but no hob cuts it: how far its d1 is from a hob's of its kind.
-                    std::optional<double> by;
-                    for (const Hob& hob : hobs) {
-                        if (sameModule(hob.module, m) && hob.starts == z1) {
-                            const double off = std::abs(hob.pitchDiameter - row.d1);
-                            by = by ? std::min(*by, off) : off;
-                        }
-                    }
-                    unhobbed.add(row, by.value_or(1e300), by);
-                }
-            }
-            for (const auto& row : {below, above}) {
-                if (row && test(ask, *row).q) {
-                    const double by = std::abs(row->error) - ask.tolerance;
-                    tolerance.add(*row, by, by);
-                }
-            }
+            tallyListed(tallies, ask, m, z1, hobs);
         }
     }
     for (const double m : defaultModules()) {
-        if (std::any_of(modules.begin(), modules.end(),
-                        [m](double listed) { return sameModule(listed, m); })) {
-            continue;
-        }
+        const bool listed = std::any_of(modules.begin(), modules.end(),
+                                        [m](double asked) { return sameModule(asked, m); });
         for (const int z1 : starts) {
-            const auto [low, high] = teethAround(ask, z1);
-            for (int z2 = low; z2 <= high; ++z2) {
-                const DesignRow row = bareRow(ask, m, z1, z2);
-                // Asked for drives the shop can hob, an unlisted module needs a hob too.
-                const bool hobbed = !ask.onlyHobs || hobFor(hobs, m, z1, row.d1) != nullptr;
-                if (const Test t = test(ask, row); t.ratio && t.q && hobbed) {
-                    unlisted.add(row, std::abs(row.error), std::nullopt);
-                }
+            if (!listed) {
+                tallyUnlisted(tallies, ask, m, z1, hobs);
             }
         }
     }
     NoFit why;
     // Ties go to the limit named first: the tolerance, q, the modules, the hobs.
-    const std::pair<DesignLimit, const Tally*> tallies[] = {
-        {DesignLimit::Tolerance, &tolerance},
-        {DesignLimit::DiameterQuotient, &quotient},
-        {DesignLimit::Modules, &unlisted},
-        {DesignLimit::Hobs, &unhobbed},
-    };
-    const Tally* most = &tolerance;
-    for (const auto& [limit, tally] : tallies) {
+    const std::array<std::pair<DesignLimit, const Tally*>, 4> order = {{
+        {DesignLimit::Tolerance, &tallies.tolerance},
+        {DesignLimit::DiameterQuotient, &tallies.quotient},
+        {DesignLimit::Modules, &tallies.unlisted},
+        {DesignLimit::Hobs, &tallies.unhobbed},
+    }};
+    const Tally* most = &tallies.tolerance;
+    for (const auto& [limit, tally] : order) {
         if (tally->excluded > most->excluded) {
             most = tally;
             why.limit = limit;

@@ -207,7 +207,7 @@ bool readRating(const QJsonObject& json, RatingInputs& in, std::optional<FileFau
 
 QJsonValue designValue(const std::optional<DesignedFor>& design) {
     if (!design) {
-        return QJsonValue(QJsonValue::Null);
+        return {QJsonValue::Null};
     }
     return QJsonObject{{QStringLiteral("centreDistance"), design->centreDistance},
                        {QStringLiteral("ratio"), design->ratio}};

@@ -361,12 +361,35 @@ void DesignWindow::refresh() {
     showDesign(m_design);
 }
 
-void DesignWindow::showDesign(const Design& design) {
-    const QLocale& locale = form().locale();
-    const QList<Hob>& hobs = m_store.book().hobs;
+DesignWindow::Cells DesignWindow::rowCells(const DesignRow& row, const QStringList& warnings,
+                                           const QString& hob, const QLocale& locale) {
+    static_assert(std::tuple_size_v<Cells> == ColumnCount);
     const auto number = [&locale](double x, int decimals = 4) {
         return sheetNumber(x, locale, decimals);
     };
+    return {{
+        {number(row.module), row.module},
+        {locale.toString(row.starts), row.starts},
+        {locale.toString(row.teeth), row.teeth},
+        {number(row.ratio), row.ratio},
+        {number(row.error, 2), std::abs(row.error)},
+        {number(row.d1), row.d1},
+        {number(row.da1), row.da1},
+        {number(row.q, 2), row.q},
+        {degreesAndMinutes(leadAngleNotation(row)), row.leadAngle},
+        {row.coprime() ? tr("aralarında asal")
+                       : tr("ortak bölen %1").arg(locale.toString(row.commonFactor)),
+         row.commonFactor},
+        {row.efficiency ? number(*row.efficiency, 1) : QString(), -row.efficiency.value_or(-1)},
+        {warnings.isEmpty() ? QString() : tr("%n uyarı", nullptr, int(warnings.size())),
+         int(warnings.size())},
+        {hob, hob},
+    }};
+}
+
+void DesignWindow::showDesign(const Design& design) {
+    const QLocale& locale = form().locale();
+    const QList<Hob>& hobs = m_store.book().hobs;
     m_table->setRowCount(0);
     m_table->setRowCount(int(design.rows.size()));
     for (int r = 0; r < design.rows.size(); ++r) {
@@ -375,25 +398,8 @@ void DesignWindow::showDesign(const Design& design) {
         for (const BlankWarning& w : row.warnings) {
             warnings.append(warningText(w, locale));
         }
-        const QString hob = row.hob ? displayName(hobs.at(*row.hob)) : QString();
-        const std::array<std::pair<QString, QVariant>, ColumnCount> cells = {{
-            {number(row.module), row.module},
-            {locale.toString(row.starts), row.starts},
-            {locale.toString(row.teeth), row.teeth},
-            {number(row.ratio), row.ratio},
-            {number(row.error, 2), std::abs(row.error)},
-            {number(row.d1), row.d1},
-            {number(row.da1), row.da1},
-            {number(row.q, 2), row.q},
-            {degreesAndMinutes(leadAngleNotation(row)), row.leadAngle},
-            {row.coprime() ? tr("aralarında asal")
-                           : tr("ortak bölen %1").arg(locale.toString(row.commonFactor)),
-             row.commonFactor},
-            {row.efficiency ? number(*row.efficiency, 1) : QString(), -row.efficiency.value_or(-1)},
-            {warnings.isEmpty() ? QString() : tr("%n uyarı", nullptr, int(warnings.size())),
-             int(warnings.size())},
-            {hob, hob},
-        }};
+        const Cells cells =
+            rowCells(row, warnings, row.hob ? displayName(hobs.at(*row.hob)) : QString(), locale);
         for (int c = 0; c < ColumnCount; ++c) {
             auto* item =
                 new KeyedItem(cells.at(std::size_t(c)).first, cells.at(std::size_t(c)).second);
@@ -415,18 +421,22 @@ void DesignWindow::showDesign(const Design& design) {
     m_table->resizeColumnsToContents();
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_use->setEnabled(false);
-    if (!m_ask) {
-        return;
+    if (m_ask) {
+        m_message->setText(designText(design, locale));
     }
+}
+
+QString DesignWindow::designText(const Design& design, const QLocale& locale) {
+    const auto number = [&locale](double x, int decimals = 4) {
+        return sheetNumber(x, locale, decimals);
+    };
     if (!design.noFit) {
-        m_message->setText(tr("%n tahrik sığıyor.", nullptr, int(design.rows.size())));
-        return;
+        return tr("%n tahrik sığıyor.", nullptr, int(design.rows.size()));
     }
     const NoFit& why = *design.noFit;
     if (!why.nearest) {
-        m_message->setText(
-            tr("Hiçbir tahrik sığmıyor: her aday hem oran toleransının hem q aralığının dışında."));
-        return;
+        return tr("Hiçbir tahrik sığmıyor: her aday hem oran toleransının hem q aralığının "
+                  "dışında.");
     }
     const DesignRow& near = *why.nearest;
     const QString m = number(near.module);
@@ -435,37 +445,35 @@ void DesignWindow::showDesign(const Design& design) {
     const double miss = why.miss.value_or(0);
     switch (why.limit) {
     case DesignLimit::Tolerance:
-        m_message->setText(tr("Hiçbir tahrik sığmıyor: en çok oran toleransı eledi (%n tahrik). "
-                              "En yakını m %1, z1 %2, Z2 %3: oran hatası %4 %, toleransı %5 "
-                              "puan aşıyor.",
-                              nullptr, why.excluded)
-                               .arg(m, z1, z2, number(near.error, 2), number(miss, 2)));
-        break;
+        return tr("Hiçbir tahrik sığmıyor: en çok oran toleransı eledi (%n tahrik). "
+                  "En yakını m %1, z1 %2, Z2 %3: oran hatası %4 %, toleransı %5 "
+                  "puan aşıyor.",
+                  nullptr, why.excluded)
+            .arg(m, z1, z2, number(near.error, 2), number(miss, 2));
     case DesignLimit::DiameterQuotient:
-        m_message->setText(tr("Hiçbir tahrik sığmıyor: en çok q aralığı eledi (%n tahrik). "
-                              "En yakını m %1, z1 %2, Z2 %3: q = %4, aralığın %5 dışında.",
-                              nullptr, why.excluded)
-                               .arg(m, z1, z2, number(near.q, 2), number(miss, 2)));
-        break;
+        return tr("Hiçbir tahrik sığmıyor: en çok q aralığı eledi (%n tahrik). "
+                  "En yakını m %1, z1 %2, Z2 %3: q = %4, aralığın %5 dışında.",
+                  nullptr, why.excluded)
+            .arg(m, z1, z2, number(near.q, 2), number(miss, 2));
     case DesignLimit::Modules:
-        m_message->setText(tr("Hiçbir tahrik sığmıyor: en çok modül listesi eledi; listede "
-                              "olmayan modüllerle %n tahrik sığardı. En yakını m %1, z1 %2, "
-                              "Z2 %3.",
-                              nullptr, why.excluded)
-                               .arg(m, z1, z2));
-        break;
+        return tr("Hiçbir tahrik sığmıyor: en çok modül listesi eledi; listede "
+                  "olmayan modüllerle %n tahrik sığardı. En yakını m %1, z1 %2, "
+                  "Z2 %3.",
+                  nullptr, why.excluded)
+            .arg(m, z1, z2);
     case DesignLimit::Hobs:
-        m_message->setText(
-            why.miss ? tr("Hiçbir tahrik sığmıyor: sığan %n tahriki atölyenin azdırmaları "
-                          "kesemiyor. En yakını m %1, z1 %2, Z2 %3: d1 = %4 mm, en yakın "
-                          "azdırmanınkinden %5 mm farklı.",
-                          nullptr, why.excluded)
-                           .arg(m, z1, z2, number(near.d1), number(miss))
-                     : tr("Hiçbir tahrik sığmıyor: sığan %n tahriki atölyenin azdırmaları "
-                          "kesemiyor; bu modül ve ağız sayılarında azdırma yok.",
-                          nullptr, why.excluded));
         break;
     }
+    if (!why.miss) {
+        return tr("Hiçbir tahrik sığmıyor: sığan %n tahriki atölyenin azdırmaları "
+                  "kesemiyor; bu modül ve ağız sayılarında azdırma yok.",
+                  nullptr, why.excluded);
+    }
+    return tr("Hiçbir tahrik sığmıyor: sığan %n tahriki atölyenin azdırmaları "
+              "kesemiyor. En yakını m %1, z1 %2, Z2 %3: d1 = %4 mm, en yakın "
+              "azdırmanınkinden %5 mm farklı.",
+              nullptr, why.excluded)
+        .arg(m, z1, z2, number(near.d1), number(miss));
 }
 
 void DesignWindow::useChosen() {

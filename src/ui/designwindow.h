@@ -43,6 +43,12 @@ private:
     // The ask as typed, or why it cannot be: the input named, in words.
     std::variant<DesignAsk, QString> takeAsk() const;
     void showDesign(const Design& design);
+    // A row's cells: the text shown and the key it sorts by.
+    using Cells = std::array<std::pair<QString, QVariant>, 13>;
+    static Cells rowCells(const DesignRow& row, const QStringList& warnings, const QString& hob,
+                          const QLocale& locale);
+    // How many fit, or why none does.
+    static QString designText(const Design& design, const QLocale& locale);
     void useChosen();
     void keepInSettings(const DesignAsk& ask);
 
