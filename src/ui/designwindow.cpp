@@ -16,6 +16,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <cmath>
+
 namespace {
 
 namespace Key {
@@ -65,25 +67,40 @@ public:
     }
 };
 
-QList<double> savedModules(const QSettings& settings) {
-    QList<double> modules;
-    for (const QVariant& v : settings.value(Key::modules).toList()) {
-        bool ok = false;
-        const double m = v.toDouble(&ok);
-        if (!ok) {
-            return defaultModules();
+// The shop's choices last kept, or the defaults where a hand-edited settings file breaks a rule.
+DesignAsk savedAsk(const QSettings& settings) {
+    DesignAsk ask;
+    bool read = true;
+    const auto number = [&settings, &read](const QString& key, double otherwise) {
+        if (!settings.contains(key)) {
+            return otherwise;
         }
-        modules.append(m);
+        bool ok = false;
+        const double x = settings.value(key).toDouble(&ok);
+        read = read && ok && std::isfinite(x);
+        return x;
+    };
+    ask.tolerance = number(Key::tolerance, ask.tolerance);
+    ask.qLow = number(Key::qLow, ask.qLow);
+    ask.qHigh = number(Key::qHigh, ask.qHigh);
+    if (settings.contains(Key::modules)) {
+        ask.modules.clear();
+        // A list of one is kept as a bare value, which reads back as a text.
+        for (const QString& m : settings.value(Key::modules).toStringList()) {
+            bool ok = false;
+            ask.modules.append(m.toDouble(&ok));
+            read = read && ok;
+        }
     }
-    return modules.isEmpty() ? defaultModules() : modules;
-}
-
-QList<int> savedStarts(const QSettings& settings) {
-    QList<int> starts;
-    for (const QVariant& v : settings.value(Key::starts).toList()) {
-        starts.append(v.toInt());
+    if (settings.contains(Key::starts)) {
+        ask.starts.clear();
+        for (const QString& z1 : settings.value(Key::starts).toStringList()) {
+            bool ok = false;
+            ask.starts.append(z1.toInt(&ok));
+            read = read && ok;
+        }
     }
-    return starts.isEmpty() ? DesignAsk{}.starts : starts;
+    return read && !firstInvalid(ask) ? ask : DesignAsk{};
 }
 
 } // namespace
@@ -115,30 +132,28 @@ DesignWindow::DesignWindow(Workflow& flow, const MachineStore& store, QSettings&
     m_ratio->setText(FieldValues::writeNumber(DesignAsk{}.ratio, locale));
     m_inputSpeed = edit("inputSpeed");
     m_tolerance = edit("tolerance");
-    m_tolerance->setText(FieldValues::writeNumber(
-        m_settings.value(Key::tolerance, DesignAsk{}.tolerance).toDouble(), locale));
+    const DesignAsk kept = savedAsk(m_settings);
+    m_tolerance->setText(FieldValues::writeNumber(kept.tolerance, locale));
     auto* starts = new QHBoxLayout;
-    const QList<int> startsKept = savedStarts(m_settings);
+
     for (int z1 = 1; z1 <= int(m_starts.size()); ++z1) {
         auto* box = new QCheckBox(locale.toString(z1), this);
         box->setObjectName(QStringLiteral("starts%1").arg(z1));
-        box->setChecked(startsKept.contains(z1));
+        box->setChecked(kept.starts.contains(z1));
         m_starts.at(std::size_t(z1 - 1)) = box;
         starts->addWidget(box);
     }
     starts->addStretch();
     m_modules = edit("modules");
     QStringList moduleTexts;
-    for (const double m : savedModules(m_settings)) {
+    for (const double m : kept.modules) {
         moduleTexts.append(FieldValues::writeNumber(m, locale));
     }
     m_modules->setText(moduleTexts.join(QStringLiteral("; ")));
     m_qLow = edit("qLow");
-    m_qLow->setText(
-        FieldValues::writeNumber(m_settings.value(Key::qLow, DesignAsk{}.qLow).toDouble(), locale));
+    m_qLow->setText(FieldValues::writeNumber(kept.qLow, locale));
     m_qHigh = edit("qHigh");
-    m_qHigh->setText(FieldValues::writeNumber(
-        m_settings.value(Key::qHigh, DesignAsk{}.qHigh).toDouble(), locale));
+    m_qHigh->setText(FieldValues::writeNumber(kept.qHigh, locale));
     auto* qRange = new QHBoxLayout;
     qRange->addWidget(m_qLow);
     qRange->addWidget(m_qHigh);
