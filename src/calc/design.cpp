@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+#include <numbers>
 #include <numeric>
 
 namespace {
@@ -21,7 +22,7 @@ constexpr double largestTolerance = 50;
 constexpr double largestQ = 100;
 constexpr double fastestInput = 100000;
 
-constexpr double radiansPerDegree = 3.14159265358979323846 / 180;
+constexpr double radiansPerDegree = std::numbers::pi / 180;
 
 bool sameModule(double a, double b) {
     return std::abs(a - b) <= onEnd;
@@ -159,7 +160,7 @@ double qMiss(const DesignAsk& ask, double q) {
 std::optional<double> nearestHobOff(const QList<Hob>& hobs, const DesignRow& row) {
     std::optional<double> off;
     for (const Hob& hob : hobs) {
-        if (sameModule(hob.module, row.module) && hob.starts == row.starts) {
+        if (ofModuleAndStarts(hob, row.module, row.starts)) {
             const double d = std::abs(hob.pitchDiameter - row.d1);
             off = off ? std::min(*off, d) : d;
         }
@@ -227,12 +228,12 @@ NoFit whyNothingFits(const DesignAsk& ask, const QList<double>& modules, const Q
         }
     }
     for (const double m : defaultModules()) {
-        const bool listed = std::any_of(modules.begin(), modules.end(),
-                                        [m](double asked) { return sameModule(asked, m); });
+        if (std::any_of(modules.begin(), modules.end(),
+                        [m](double asked) { return sameModule(asked, m); })) {
+            continue;
+        }
         for (const int z1 : starts) {
-            if (!listed) {
-                tallyUnlisted(tallies, ask, m, z1, hobs);
-            }
+            tallyUnlisted(tallies, ask, m, z1, hobs);
         }
     }
     NoFit why;

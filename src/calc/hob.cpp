@@ -98,10 +98,13 @@ QString hobFaultMessage(const HobFault& fault, const QLocale& locale) {
     return {};
 }
 
+bool ofModuleAndStarts(const Hob& hob, double module, int starts) {
+    return std::abs(hob.module - module) <= 1e-9 && hob.starts == starts;
+}
+
 const Hob* hobFor(const QList<Hob>& hobs, double module, int starts, double d1) {
     for (const Hob& h : hobs) {
-        if (std::abs(h.module - module) <= 1e-9 && h.starts == starts &&
-            std::abs(h.pitchDiameter - d1) <= 0.01 + 1e-9) {
+        if (ofModuleAndStarts(h, module, starts) && std::abs(h.pitchDiameter - d1) <= 0.01 + 1e-9) {
             return &h;
         }
     }

@@ -63,6 +63,9 @@ QString hobFaultMessage(const HobFault& fault, const QLocale& locale);
 // "A-4-2 (2)" for the first name that none of `taken` has, ignoring case.
 QString unclashedHobName(const QString& name, const QList<Hob>& taken);
 
+// Whether the hob is of this module and starts, whatever its pitch diameter.
+bool ofModuleAndStarts(const Hob& hob, double module, int starts);
+
 // The hob that cuts the worm of this module, starts and pitch diameter (within 0,01 mm), if
 // the shop has one.
 const Hob* hobFor(const QList<Hob>& hobs, double module, int starts, double d1);

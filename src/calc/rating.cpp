@@ -169,21 +169,6 @@ double minimumHousingArea(double c) {
 
 namespace {
 
-// What the load, the rating and the heat are worked from.
-struct Kinematics {
-    double gamma = 0;  // radians
-    double alphaN = 0; // radians
-    double vsFtPerMin = 0;
-    double f = 0;
-    double eta = 0;
-    double omega1 = 0; // rad/s
-    double omega2 = 0;
-};
-
-void add(DriveRating& r, RatingFigureId id, double value) {
-    r.figures.append({id, value});
-}
-
 // The mesh's angles, speeds, friction and efficiencies, which the rating and a bare efficiency
 // share.
 struct Mesh {
@@ -212,38 +197,39 @@ Mesh meshOf(const DriveGeometry& g, const std::optional<double>& friction) {
     return k;
 }
 
+// What the load, the rating and the heat are worked from: the mesh and the shafts' speeds.
+struct Kinematics : Mesh {
+    double omega1 = 0; // rad/s
+    double omega2 = 0;
+};
+
+void add(DriveRating& r, RatingFigureId id, double value) {
+    r.figures.append({id, value});
+}
+
 Kinematics addKinematics(DriveRating& r, const DriveGeometry& g, const RatingInputs& in) {
     using R = RatingFigureId;
-    const Mesh mesh = meshOf(g, in.friction);
-    Kinematics k;
-    k.gamma = mesh.gamma;
-    k.alphaN = mesh.alphaN;
-    k.vsFtPerMin = mesh.vsFtPerMin;
-    k.f = mesh.f;
-    k.eta = mesh.eta;
-    const double v1 = mesh.v1;
+    Kinematics k{meshOf(g, in.friction)};
     const double v2 = std::numbers::pi * g.d2 * (g.n1 / r.ratio) / 60000;
-    const double vs = mesh.vs;
     add(r, R::LeadAngle, k.gamma / radiansPerDegree);
     add(r, R::NormalPressureAngle, k.alphaN / radiansPerDegree);
-    add(r, R::WormPitchLineSpeed, v1);
+    add(r, R::WormPitchLineSpeed, k.v1);
     add(r, R::WheelPitchLineSpeed, v2);
-    add(r, R::SlidingSpeed, vs);
+    add(r, R::SlidingSpeed, k.vs);
     if (k.vsFtPerMin > Agma::slidingTableEnd) {
-        r.warnings.append({RatingWarningKind::SlidingBeyondTable, vs,
+        r.warnings.append({RatingWarningKind::SlidingBeyondTable, k.vs,
                            Agma::slidingTableEnd / Us::ftPerMinPerMps});
     }
 
     const double cosN = std::cos(k.alphaN);
-    const double etaBack = mesh.etaBack;
     add(r, R::Friction, k.f);
     add(r, R::FrictionAngle, std::atan(k.f / cosN) / radiansPerDegree);
     add(r, R::Efficiency, 100 * k.eta);
-    add(r, R::BackEfficiency, 100 * etaBack);
+    add(r, R::BackEfficiency, 100 * k.etaBack);
     if (k.eta <= 0) {
         r.warnings.append({RatingWarningKind::WormCannotDrive, k.f, 0});
     }
-    if (etaBack <= 0) {
+    if (k.etaBack <= 0) {
         r.warnings.append({RatingWarningKind::WheelCannotDrive, k.f, 0});
     }
     k.omega1 = g.n1 * 2 * std::numbers::pi / 60;

@@ -250,7 +250,6 @@ void DesignWindow::retranslate() {
                                         tr("Z2 ile z1"), tr("Verim η (%)"), tr("Tornacı uyarıları"),
                                         tr("Azdırma")});
     m_use->setText(tr("&Kullan"));
-    refreshIfShown();
 }
 
 std::variant<DesignAsk, QString> DesignWindow::takeAsk() const {

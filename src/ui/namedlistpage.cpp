@@ -4,8 +4,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QStyle>
-
 #include <QVBoxLayout>
+
 #include <algorithm>
 
 NamedListPage::NamedListPage(std::unique_ptr<EntryKind> kind, const QString& chosen,
