@@ -35,6 +35,9 @@ void TestLathe::windowFollowsTheWormAndTheSheetHasItsSection() {
     QCOMPARE(indexing->text(), QString());
 
     retype(FieldId::z1_t, s("2"));
+    QCOMPARE(window->windowTitle(), s("VİDA TORNALAMA — m = 3, z1 = 1")); // grey, the last run
+    QCOMPARE(table->item(0, 0)->text(), s("95 → 55, 100 → 110"));
+    QCOMPARE(clickAndCloseBox(ButtonId::HESAPLA), std::nullopt);
 
     QCOMPARE(window->windowTitle(), s("VİDA TORNALAMA — m = 3, z1 = 2"));
     QCOMPARE(table->item(0, 0)->text(), s("110 → 35"));
@@ -45,12 +48,14 @@ void TestLathe::windowFollowsTheWormAndTheSheetHasItsSection() {
                  indexing->text().contains(s("110 ÷ 2 = 55 diş")),
              qPrintable(indexing->text()));
 
-    retype(FieldId::m_t, s("x"));
+    // The refusal follows every field it reads, N1 too, as it stands on the form.
+    retype(FieldId::N1_t, s("-5"));
     QCOMPARE(table->rowCount(), 0);
     QCOMPARE(window->findChild<QLabel*>(s("latheMessage"))->text(),
-             s("«MODÜL (m)» alanındaki değer bir sayı değil."));
+             s("Bu iş yapılamaz: «GİRİŞ DEVİRİ (N1)» sıfırdan küçük olamaz."));
+    retype(FieldId::N1_t, s("1440"));
+    QCOMPARE(table->rowCount(), 20);
 
-    retype(FieldId::m_t, s("3"));
     QCOMPARE(clickAndCloseBox(ButtonId::HESAPLA), std::nullopt);
     QCOMPARE(clickAndCloseBox(ButtonId::Command2), std::nullopt);
     QCOMPARE(clickAndCloseBox(ButtonId::Command1), std::nullopt);

@@ -39,8 +39,8 @@ void TestRating::retypeInput(const char* name, const QString& text) {
     QTest::keyClicks(input, text);
 }
 
-// z1 typed anew: the lead angle follows at once, grey, with the line that says to calculate
-// the first section again; HESAPLA brings the figures back.
+// Z2 typed anew: the grey table keeps every figure of the last complete run, none of the new
+// tooth count; HESAPLA brings the new drive. The turner's α is followed at once.
 void TestRating::followsTheFormAndGreysWhileStale() {
     runTypicalJob();
     QWidget* window = openRating();
@@ -53,16 +53,38 @@ void TestRating::followsTheFormAndGreysWhileStale() {
         return table->palette().color(QPalette::Active, QPalette::Text) ==
                table->palette().color(QPalette::Disabled, QPalette::Text);
     };
+    const auto cells = [table] {
+        QStringList all;
+        for (int r = 0; r < table->rowCount(); ++r) {
+            for (int c = 0; c < table->columnCount(); ++c) {
+                all.append(table->item(r, c)->text());
+            }
+        }
+        return all;
+    };
+    retypeInput("load", s("300"));
     QCOMPARE(table->item(0, 0)->text(), s("VİDA HELİS AÇISI (γ)"));
-    QCOMPARE(table->item(0, 1)->text(), s("2.86"));
+    QCOMPARE(table->item(0, 1)->text(), s("2° 52′")); // as section 2 writes it
     QVERIFY(!grey() && !stale->isVisible());
+    const QStringList run = cells();
 
-    retype(FieldId::z1_t, s("2"));
+    retype(FieldId::Z2_t, s("31"));
 
-    QCOMPARE(table->item(0, 1)->text(), s("5.71"));
     QVERIFY(grey() && stale->isVisible());
+    QCOMPARE(cells(), run);
+    QCOMPARE(window->windowTitle(), s("VERİM VE YÜK — m = 3, Z2 = 36, z1 = 1"));
     QCOMPARE(clickAndCloseBox(ButtonId::HESAPLA), std::nullopt);
     QVERIFY(!grey() && !stale->isVisible());
+    QVERIFY(cells() != run);
+    QVERIFY(cells().contains(s("i = 31 oranına göre")));
+
+    m_window->findChild<QAction*>(s("turnerAction"))->trigger();
+    auto* angle = m_window->findChild<QLineEdit*>(s("profileAngle"));
+    const QString alphaN = table->item(1, 1)->text();
+    angle->clear();
+    QTest::keyClicks(angle, s("14.5"));
+    QVERIFY2(table->item(1, 1)->text() != alphaN, qPrintable(alphaN));
+    QCOMPARE(table->item(1, 1)->text().left(4), s("14.4"));
 }
 
 // The inputs go with the saved job: changed afterwards, the job opened again brings its own.

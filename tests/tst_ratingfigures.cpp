@@ -52,6 +52,7 @@ DriveGeometry drive(int starts, double teeth, double q) {
 
 Q_DECLARE_METATYPE(RatingFigureId)
 Q_DECLARE_METATYPE(Casting)
+Q_DECLARE_METATYPE(FieldId)
 
 class TestRatingFigures : public QObject {
     Q_OBJECT
@@ -65,6 +66,9 @@ private slots:
     void wheelDrivingTheWorm();
     void fitOutsideItsRangeIsWarned();
     void torqueGivenAndPowerGivenAgree();
+    void refusesWhatItCannotRate_data();
+    void refusesWhatItCannotRate();
+    void serviceFactorStartsAtOne();
 };
 
 // Each figure he states, in the program's units, to his last digit: within one unit of it,
@@ -219,6 +223,56 @@ void TestRatingFigures::torqueGivenAndPowerGivenAgree() {
         QCOMPARE(byPower.figures.at(i).id, byTorque.figures.at(i).id);
         QCOMPARE(byPower.figures.at(i).value, byTorque.figures.at(i).value);
     }
+}
+
+// A drive whose sizes each read but whose figures overflow or vanish is refused, naming the
+// field of the most extreme size, before any figure reaches a window or a sheet.
+void TestRatingFigures::refusesWhatItCannotRate_data() {
+    QTest::addColumn<QString>("teeth");
+    QTest::addColumn<QString>("d2");
+    QTest::addColumn<QString>("centres");
+    QTest::addColumn<FieldId>("named");
+    QTest::newRow("a wheel of 3e300 mm") << "1e300"
+                                         << "3e300"
+                                         << "1.5e300" << FieldId::d2_t;
+    QTest::newRow("a plain drive") << "36"
+                                   << "108"
+                                   << "84" << FieldId{};
+}
+
+void TestRatingFigures::refusesWhatItCannotRate() {
+    QFETCH(QString, teeth);
+    QFETCH(QString, d2);
+    QFETCH(QString, centres);
+    QFETCH(FieldId, named);
+    FieldTexts texts{};
+    const auto set = [&texts](FieldId f, const QString& t) { texts.at(indexOf(f)) = t; };
+    set(FieldId::m_t, QStringLiteral("3"));
+    set(FieldId::Z2_t, teeth);
+    set(FieldId::z1_t, QStringLiteral("1"));
+    set(FieldId::N1_t, QStringLiteral("1440"));
+    set(FieldId::d1_t, QStringLiteral("60"));
+    set(FieldId::d2_t, d2);
+    set(FieldId::A_t, centres);
+    set(FieldId::ba_t, QStringLiteral("45"));
+
+    const auto rated = rateFields(texts, QLocale::c(), 20, {});
+
+    if (named == FieldId{}) {
+        QVERIFY(std::holds_alternative<DriveRating>(rated));
+        return;
+    }
+    QVERIFY(std::holds_alternative<Fault>(rated));
+    QCOMPARE(std::get<Fault>(rated).field, named);
+    QCOMPARE(std::get<Fault>(rated).kind, FaultKind::OutOfScale);
+}
+
+void TestRatingFigures::serviceFactorStartsAtOne() {
+    RatingInputs in;
+    in.serviceFactor = 0.9;
+    QCOMPARE(firstInvalid(in), std::optional{RatingInput::ServiceFactor});
+    in.serviceFactor = 1;
+    QCOMPARE(firstInvalid(in), std::nullopt);
 }
 
 QTEST_GUILESS_MAIN(TestRatingFigures)

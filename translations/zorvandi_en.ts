@@ -318,6 +318,10 @@
         <source>%1 alanındaki «%2» basamakları gruplanmış; binlik ayırıcı kabul edilmez: sayıyı %3 olarak yazın.</source>
         <translation>The digits of «%2» in %1 are grouped; a thousands separator is not accepted: write the number as %3.</translation>
     </message>
+    <message>
+        <source>%1 alanındaki değer bu hesap için çok büyük ya da çok küçük.</source>
+        <translation>The value in %1 is too large or too small for this calculation.</translation>
+    </message>
 </context>
 <context>
     <name>Form</name>
@@ -726,10 +730,6 @@
         <translation>LEAD SCREW</translation>
     </message>
     <message>
-        <source>modül sıfırdan büyük değil</source>
-        <translation>the module is not above zero</translation>
-    </message>
-    <message>
         <source>µm</source>
         <translation>µm</translation>
     </message>
@@ -875,10 +875,6 @@
         <translation>Lathe:</translation>
     </message>
     <message>
-        <source>VİDA TORNALAMA — m = %1, z1 = %2</source>
-        <translation>CUTTING THE WORM — m = %1, z1 = %2</translation>
-    </message>
-    <message>
         <source>Gereken adım pz = z1 × π × m = %1 mm; vidalı mil %2 mm.</source>
         <translation>Lead needed pz = z1 × π × m = %1 mm; lead screw %2 mm.</translation>
     </message>
@@ -921,6 +917,10 @@
     <message>
         <source>Ya da A&apos;yı kavramadan çıkarıp mili, A %1 ÷ %2 = %3 diş dönene dek çevirin (A&apos;nın mille bire bir döndüğü varsayılır).</source>
         <translation>Or take A out of mesh and turn the spindle until A has moved %1 ÷ %2 = %3 teeth (this assumes that A turns with the spindle, one to one).</translation>
+    </message>
+    <message>
+        <source>VİDA TORNALAMA</source>
+        <translation>CUTTING THE WORM</translation>
     </message>
 </context>
 <context>
@@ -1815,14 +1815,6 @@
         <translation>atan(tan αx · cos γ), αx the profile angle</translation>
     </message>
     <message>
-        <source>π·d1·N1 ÷ 60 000</source>
-        <translation>π·d1·N1 ÷ 60,000</translation>
-    </message>
-    <message>
-        <source>π·d2·N2 ÷ 60 000</source>
-        <translation>π·d2·N2 ÷ 60,000</translation>
-    </message>
-    <message>
         <source>v1 ÷ cos γ</source>
         <translation>v1 ÷ cos γ</translation>
     </message>
@@ -1837,10 +1829,6 @@
     <message>
         <source>atan(f ÷ cos αn)</source>
         <translation>atan(f ÷ cos αn)</translation>
-    </message>
-    <message>
-        <source>(cos αn − f·tan γ) ÷ (cos αn + f·cot γ)</source>
-        <translation>(cos αn − f·tan γ) ÷ (cos αn + f·cot γ)</translation>
     </message>
     <message>
         <source>(cos αn − f·cot γ) ÷ (cos αn + f·tan γ)</source>
@@ -1942,6 +1930,18 @@
         <source>ta + Pv ÷ (h·A), ta = %1 °C</source>
         <translation>ta + Pv ÷ (h·A), ta = %1 °C</translation>
     </message>
+    <message>
+        <source>π·d1·N1 ÷ %1</source>
+        <translation>π·d1·N1 ÷ %1</translation>
+    </message>
+    <message>
+        <source>π·d2·N2 ÷ %1</source>
+        <translation>π·d2·N2 ÷ %1</translation>
+    </message>
+    <message>
+        <source>(cos αn − f·tan γ) ÷ (cos αn + f·cot γ); yalnız kavramanın verimi, yataklar ve keçeler hariç</source>
+        <translation>(cos αn − f·tan γ) ÷ (cos αn + f·cot γ); the mesh&apos;s efficiency only, bearings and seals left out</translation>
+    </message>
 </context>
 <context>
     <name>RatingWindow</name>
@@ -2006,10 +2006,6 @@
         <translation>«LOAD» must be empty or a number above zero.</translation>
     </message>
     <message>
-        <source>«SERVİS FAKTÖRÜ» sıfırdan büyük, en çok %1 olmalı.</source>
-        <translation>«SERVICE FACTOR» must be above zero and at most %1.</translation>
-    </message>
-    <message>
         <source>«DİŞ GENİŞLİĞİ» boş ya da sıfırdan büyük bir sayı olmalı.</source>
         <translation>«FACE WIDTH» must be empty or a number above zero.</translation>
     </message>
@@ -2030,10 +2026,6 @@
         <translation>«OIL TEMPERATURE LIMIT» must be empty or a number from %1 to %2 °C.</translation>
     </message>
     <message>
-        <source>VERİM VE YÜK — m = %1, Z2 = %2, z1 = %3</source>
-        <translation>EFFICIENCY AND LOAD — m = %1, Z2 = %2, z1 = %3</translation>
-    </message>
-    <message>
         <source>Yük verilmedi: kuvvetler, güçler ve yağ sıcaklığı için T2 ya da P1 yazın.</source>
         <translation>No load given: type T2 or P1 for the forces, the powers and the oil temperature.</translation>
     </message>
@@ -2044,6 +2036,49 @@
     <message>
         <source>YÜK (boşsa yalnız hızlar, verim ve taşıma değeri)</source>
         <translation>LOAD (empty: only the speeds, efficiency and rating)</translation>
+    </message>
+    <message>
+        <source>YÜK</source>
+        <translation>LOAD</translation>
+    </message>
+    <message>
+        <source>DİŞ GENİŞLİĞİ</source>
+        <translation>FACE WIDTH</translation>
+    </message>
+    <message>
+        <source>SÜRTÜNME KATSAYISI</source>
+        <translation>COEFFICIENT OF FRICTION</translation>
+    </message>
+    <message>
+        <source>GÖVDE YAN YÜZEYİ</source>
+        <translation>HOUSING LATERAL AREA</translation>
+    </message>
+    <message>
+        <source>ORTAM SICAKLIĞI</source>
+        <translation>AMBIENT TEMPERATURE</translation>
+    </message>
+    <message>
+        <source>YAĞ SICAKLIĞI SINIRI</source>
+        <translation>OIL TEMPERATURE LIMIT</translation>
+    </message>
+    <message>
+        <source>«SERVİS FAKTÖRÜ» %1 ile %2 arasında olmalı.</source>
+        <translation>«SERVICE FACTOR» must lie between %1 and %2.</translation>
+    </message>
+    <message>
+        <source>VERİM VE YÜK</source>
+        <translation>EFFICIENCY AND LOAD</translation>
+    </message>
+</context>
+<context>
+    <name>ToolWindow</name>
+    <message>
+        <source>%1 — m = %2, Z2 = %3, z1 = %4</source>
+        <translation>%1 — m = %2, Z2 = %3, z1 = %4</translation>
+    </message>
+    <message>
+        <source>%1 — m = %2, z1 = %3</source>
+        <translation>%1 — m = %2, z1 = %3</translation>
     </message>
 </context>
 <context>
@@ -2180,10 +2215,6 @@
         <translation>«WIRE DIAMETER» must be empty or a number above zero.</translation>
     </message>
     <message>
-        <source>TASLAK VE KONTROL — m = %1, Z2 = %2, z1 = %3</source>
-        <translation>BLANK AND CHECKS — m = %1, Z2 = %2, z1 = %3</translation>
-    </message>
-    <message>
         <source>En uygun tel: %1 mm.</source>
         <translation>Best wire: %1 mm.</translation>
     </message>
@@ -2198,6 +2229,10 @@
     <message>
         <source>Uyarı: %1</source>
         <translation>Warning: %1</translation>
+    </message>
+    <message>
+        <source>TASLAK VE KONTROL</source>
+        <translation>BLANK AND CHECKS</translation>
     </message>
 </context>
 </TS>

@@ -1,4 +1,5 @@
 #include "calc/design.h"
+#include "calc/angles.h"
 
 #include "calc/rating.h"
 #include "model/fieldvalues.h"
@@ -21,8 +22,6 @@ constexpr double largestRatio = 1000;
 constexpr double largestTolerance = 50;
 constexpr double largestQ = 100;
 constexpr double fastestInput = 100000;
-
-constexpr double radiansPerDegree = std::numbers::pi / 180;
 
 bool sameModule(double a, double b) {
     return std::abs(a - b) <= onEnd;

@@ -1,5 +1,8 @@
 #include "calc/lathetrains.h"
 
+#include "calc/wormstarts.h"
+#include "model/formstate.h"
+
 #include <QCoreApplication>
 
 #include <algorithm>
@@ -94,6 +97,26 @@ double wormLead(double module, int starts) {
     return starts * std::numbers::pi * module;
 }
 
+std::variant<LatheWorm, Fault> latheWorm(const FormState& form) {
+    const CheckedNumber m = form.number(FieldId::m_t);
+    if (const auto fault = m.faultFor(FieldId::m_t)) {
+        return *fault;
+    }
+    if (!(m.value() > 0)) {
+        return Fault{FieldId::m_t, FaultKind::NotPositive};
+    }
+    const auto z1 = wormStarts(form.getText(FieldId::z1_t), form.locale());
+    if (const auto* fault = std::get_if<Fault>(&z1)) {
+        return *fault;
+    }
+    const int starts = std::get<int>(z1);
+    const double lead = wormLead(m.value(), starts);
+    if (!std::isfinite(lead)) {
+        return Fault{FieldId::m_t, FaultKind::OutOfScale};
+    }
+    return LatheWorm{m.value(), starts, lead};
+}
+
 LatheTrainFinder::LatheTrainFinder(Lathe lathe)
     : m_lathe(std::move(lathe)) {
     for (const int g : m_lathe.gears) {
@@ -171,7 +194,9 @@ void LatheTrainFinder::walkCompound(const Position& p, double wanted, Best& best
     // The same walk over the driver pairs' products, for each driven pair; a product met again
     // is the same lead.
     for (const Pair& driven : m_pairs) {
-        const double target = ratio * double(driven.product);
+        // Beyond the largest product every pair lies below: the cast must not overflow.
+        const double target =
+            std::min(ratio * double(driven.product), double(m_pairs.constLast().product) + 1);
         const auto start = std::lower_bound(m_pairs.begin(), m_pairs.end(),
                                             std::int64_t(std::ceil(target)), byProduct) -
                            m_pairs.begin();

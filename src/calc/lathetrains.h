@@ -10,6 +10,7 @@
 
 #include "calc/geartrains.h"
 #include "calc/lathe.h"
+#include "model/fault.h"
 
 #include <QList>
 #include <QLocale>
@@ -18,6 +19,9 @@
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <variant>
+
+class FormState;
 
 // One lead that the lathe can cut: the positions of its gearbox that give it, and at the first
 // of them a ratio of whole numbers.
@@ -84,6 +88,15 @@ private:
 
 // The lead the worm needs: z1 × π × m, with the full π.
 double wormLead(double module, int starts);
+
+// The form's worm as the lathe cuts it, or the fault of m or z1: m that does not read or is not
+// above zero, z1 that is no number of starts, or a lead too large to be a number.
+struct LatheWorm {
+    double module = 0;
+    int starts = 1;
+    double lead = 0; // mm
+};
+std::variant<LatheWorm, Fault> latheWorm(const FormState& form);
 
 // Beyond this share of the lead the nearest train cuts another worm: the lathe cannot cut it.
 inline constexpr double largestLeadMiss = 0.01;

@@ -1,5 +1,7 @@
 #include "calc/rating.h"
+#include "calc/angles.h"
 
+#include "calc/hobangles.h"
 #include "calc/jobsheet.h"
 #include "calc/wormstarts.h"
 #include "model/checkednumber.h"
@@ -23,8 +25,6 @@ constexpr double squareMetresPerSquareInch = 0.0254 * 0.0254;
 constexpr double newtonsPerPound = 4.4482216152605;
 } // namespace Us
 
-constexpr double radiansPerDegree = std::numbers::pi / 180;
-
 } // namespace
 
 std::optional<RatingInput> firstInvalid(const RatingInputs& in) {
@@ -32,7 +32,7 @@ std::optional<RatingInput> firstInvalid(const RatingInputs& in) {
     if (!above(in.load, 0)) {
         return RatingInput::Load;
     }
-    if (!(in.serviceFactor > 0 && in.serviceFactor <= 10)) {
+    if (!(in.serviceFactor >= lowestServiceFactor && in.serviceFactor <= highestServiceFactor)) {
         return RatingInput::ServiceFactor;
     }
     if (!above(in.faceWidth, 0)) {
@@ -53,17 +53,30 @@ std::optional<RatingInput> firstInvalid(const RatingInputs& in) {
     return std::nullopt;
 }
 
+namespace {
+
+using F = FieldId;
+// The fields a drive is read from, in the order driveGeometry reads them.
+constexpr std::array<FieldId, 7> driveFields = {F::m_t, F::Z2_t, F::d1_t, F::d2_t,
+                                                F::A_t, F::ba_t, F::N1_t};
+
+} // namespace
+
 std::variant<DriveGeometry, Fault> driveGeometry(const FormState& form, double profileAngle) {
-    using F = FieldId;
-    const auto z1 = wormStarts(form.getText(F::z1_t), form.locale());
+    return driveGeometry(form.texts(), form.locale(), profileAngle);
+}
+
+std::variant<DriveGeometry, Fault> driveGeometry(const FieldTexts& texts, const QLocale& locale,
+                                                 double profileAngle) {
+    const auto z1 = wormStarts(texts.at(indexOf(F::z1_t)), locale);
     if (const auto* fault = std::get_if<Fault>(&z1)) {
         return *fault;
     }
     std::array<double, 7> v{};
-    const std::array<FieldId, 7> fields = {F::m_t, F::Z2_t, F::d1_t, F::d2_t,
-                                           F::A_t, F::ba_t, F::N1_t};
+    const auto& fields = driveFields;
     for (std::size_t i = 0; i < fields.size(); ++i) {
-        const CheckedNumber n = form.number(fields.at(i));
+        const CheckedNumber n =
+            checkedNumber(fields.at(i), texts.at(indexOf(fields.at(i))), locale);
         if (const auto fault = n.faultFor(fields.at(i))) {
             return *fault;
         }
@@ -349,6 +362,83 @@ DriveRating rateDrive(const DriveGeometry& g, const RatingInputs& in) {
     return r;
 }
 
+bool ratingNeeds(RatingFigureId figure, RatingInput input) {
+    using R = RatingFigureId;
+    const bool load = figure >= R::InputTorque && figure <= R::SeparatingForce;
+    const bool rated = figure >= R::EffectiveFaceWidth && figure <= R::LoadRatio;
+    switch (input) {
+    case RatingInput::Load:
+        return load || figure == R::LoadRatio || figure == R::SumpTemperature;
+    case RatingInput::ServiceFactor:
+        return figure == R::LoadRatio;
+    case RatingInput::FaceWidth:
+        return rated;
+    case RatingInput::Friction:
+        return (figure >= R::Friction && figure <= R::SeparatingForce) || figure == R::LoadRatio ||
+               figure == R::SumpTemperature;
+    case RatingInput::HousingArea:
+        return figure == R::HousingArea || figure == R::SumpTemperature;
+    case RatingInput::Ambient:
+        return figure == R::SumpTemperature;
+    case RatingInput::SumpLimit:
+        return false;
+    }
+    return true;
+}
+
+bool ratingNeeds(RatingWarningKind warning, RatingInput input) {
+    using R = RatingFigureId;
+    switch (warning) {
+    case RatingWarningKind::RatioBelowFit:
+        return ratingNeeds(R::RatioFactor, input);
+    case RatingWarningKind::SlidingBeyondTable:
+        return ratingNeeds(R::SlidingSpeed, input);
+    case RatingWarningKind::BelowServiceFactor:
+        return ratingNeeds(R::LoadRatio, input);
+    case RatingWarningKind::SumpAboveLimit:
+        return input == RatingInput::SumpLimit || ratingNeeds(R::SumpTemperature, input);
+    case RatingWarningKind::WormCannotDrive:
+    case RatingWarningKind::WheelCannotDrive:
+        return ratingNeeds(R::Efficiency, input);
+    case RatingWarningKind::PowerWithoutSpeed:
+        return ratingNeeds(R::InputPower, input);
+    }
+    return true;
+}
+
+std::variant<DriveRating, Fault> rateFields(const FieldTexts& texts, const QLocale& locale,
+                                            double profileAngle, const RatingInputs& in) {
+    const auto drive = driveGeometry(texts, locale, profileAngle);
+    if (const auto* fault = std::get_if<Fault>(&drive)) {
+        return *fault;
+    }
+    const DriveGeometry& g = std::get<DriveGeometry>(drive);
+    DriveRating rating = rateDrive(g, in);
+    const bool finite =
+        std::all_of(rating.figures.begin(), rating.figures.end(),
+                    [](const RatingFigure& f) { return std::isfinite(f.value); }) &&
+        std::all_of(rating.warnings.begin(), rating.warnings.end(), [](const RatingWarning& w) {
+            return std::isfinite(w.value) && std::isfinite(w.limit);
+        });
+    if (finite) {
+        return rating;
+    }
+    // Every size was read, so the culprit is the one of the most extreme order of magnitude.
+    const std::array<double, 7> values = {g.module,         g.teeth,     g.d1, g.d2,
+                                          g.centreDistance, g.faceWidth, g.n1};
+    FieldId culprit = F::m_t;
+    double worst = -1;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const double x = std::abs(values.at(i));
+        const double scale = x > 0 ? std::abs(std::log10(x)) : 0;
+        if (scale > worst) {
+            worst = scale;
+            culprit = driveFields.at(i);
+        }
+    }
+    return Fault{culprit, FaultKind::OutOfScale};
+}
+
 double wormDrivingEfficiency(const DriveGeometry& g) {
     return meshOf(g, std::nullopt).eta;
 }
@@ -436,7 +526,8 @@ QString ratingCaption(RatingFigureId id) {
 QString ratingUnit(RatingFigureId id) {
     using R = RatingFigureId;
     switch (id) {
-    case R::LeadAngle:
+    case R::LeadAngle: // its value carries its own degrees and minutes
+        return {};
     case R::NormalPressureAngle:
     case R::FrictionAngle:
         return QStringLiteral("°");
@@ -481,6 +572,13 @@ QString ratingUnit(RatingFigureId id) {
 
 QString ratingValue(const RatingFigure& figure, const QLocale& locale) {
     using R = RatingFigureId;
+    if (figure.id == R::LeadAngle) {
+        // In the notation of the form's second section, to the same minute.
+        return degreesAndMinutes(leadAngle(std::tan(figure.value * radiansPerDegree)).notation);
+    }
+    if (figure.id == R::BackEfficiency && figure.value <= 0) {
+        return QStringLiteral("—"); // the warning says why
+    }
     int decimals = 2;
     switch (figure.id) {
     case R::WormPitchLineSpeed:
@@ -522,9 +620,9 @@ QString ratingRule(RatingFigureId id, const DriveRating& rating, const QLocale& 
     case R::NormalPressureAngle:
         return t(QT_TRANSLATE_NOOP("Rating", "atan(tan αx · cos γ), αx profil açısı"));
     case R::WormPitchLineSpeed:
-        return t(QT_TRANSLATE_NOOP("Rating", "π·d1·N1 ÷ 60 000"));
+        return t(QT_TRANSLATE_NOOP("Rating", "π·d1·N1 ÷ %1")).arg(sheetNumber(60000, locale));
     case R::WheelPitchLineSpeed:
-        return t(QT_TRANSLATE_NOOP("Rating", "π·d2·N2 ÷ 60 000"));
+        return t(QT_TRANSLATE_NOOP("Rating", "π·d2·N2 ÷ %1")).arg(sheetNumber(60000, locale));
     case R::SlidingSpeed:
         return t(QT_TRANSLATE_NOOP("Rating", "v1 ÷ cos γ"));
     case R::Friction:
@@ -533,7 +631,8 @@ QString ratingRule(RatingFigureId id, const DriveRating& rating, const QLocale& 
     case R::FrictionAngle:
         return t(QT_TRANSLATE_NOOP("Rating", "atan(f ÷ cos αn)"));
     case R::Efficiency:
-        return t(QT_TRANSLATE_NOOP("Rating", "(cos αn − f·tan γ) ÷ (cos αn + f·cot γ)"));
+        return t(QT_TRANSLATE_NOOP("Rating", "(cos αn − f·tan γ) ÷ (cos αn + f·cot γ); yalnız "
+                                             "kavramanın verimi, yataklar ve keçeler hariç"));
     case R::BackEfficiency:
         return t(QT_TRANSLATE_NOOP("Rating", "(cos αn − f·cot γ) ÷ (cos αn + f·tan γ)"));
     case R::InputTorque:

@@ -49,6 +49,10 @@ enum class RatingInput {
     SumpLimit
 };
 
+// The AGMA service factors start at 1, for a uniform load.
+inline constexpr double lowestServiceFactor = 1;
+inline constexpr double highestServiceFactor = 10;
+
 // The first input out of its range, for a window or a file that refuses it.
 std::optional<RatingInput> firstInvalid(const RatingInputs& inputs);
 
@@ -65,7 +69,10 @@ struct DriveGeometry {
     double profileAngle = 20;  // αx, degrees
 };
 
-// The drive of the fields as they stand, or the fault of the first field that does not read.
+// The drive of the field texts (the form as it stands, or a section's last complete run), or
+// the fault of the first field that does not read.
+std::variant<DriveGeometry, Fault> driveGeometry(const FieldTexts& texts, const QLocale& locale,
+                                                 double profileAngle);
 std::variant<DriveGeometry, Fault> driveGeometry(const FormState& form, double profileAngle);
 
 enum class RatingFigureId {
@@ -133,6 +140,17 @@ struct DriveRating {
 };
 
 DriveRating rateDrive(const DriveGeometry& g, const RatingInputs& in);
+
+// Whether the figure, or the warning, is worked from the input: while one input does not read,
+// a window shows every figure that does not need it.
+bool ratingNeeds(RatingFigureId figure, RatingInput input);
+bool ratingNeeds(RatingWarningKind warning, RatingInput input);
+
+// The rating of the drive of the field texts, or the fault that refuses it: a field that does
+// not read, or, where some figure would not be a finite number, the field whose value is
+// farthest from any size a drive has (Z2 1e308, N1 1e−320), as the form refuses an overflow.
+std::variant<DriveRating, Fault> rateFields(const FieldTexts& texts, const QLocale& locale,
+                                            double profileAngle, const RatingInputs& in);
 
 // η with the worm driving, at the AGMA friction for the drive's sliding speed, as a fraction:
 // the rating's efficiency alone, for a list of drives that needs nothing more.

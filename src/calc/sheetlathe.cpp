@@ -38,16 +38,14 @@ SheetSection latheSection(const FormState& form, const Lathe& lathe,
                     screwText(lathe.screw, locale),
                     {},
                     {}});
-    const double module = valueOf(form, F::m_t);
-    const int z1 = wormStartsOf(form);
-    if (!(module > 0)) {
-        s.lines.append({QString(),
-                        QCoreApplication::translate("JobSheet", "modül sıfırdan büyük değil"),
-                        {},
-                        {}});
+    const auto worm = latheWorm(form);
+    if (const auto* fault = std::get_if<Fault>(&worm)) {
+        s.lines.append({QString(), faultMessage(*fault, locale), {}, {}});
         return s;
     }
-    const double wanted = wormLead(module, z1);
+    const double module = std::get<LatheWorm>(worm).module;
+    const int z1 = std::get<LatheWorm>(worm).starts;
+    const double wanted = std::get<LatheWorm>(worm).lead;
     const std::optional<double> length = FieldValues::readNumber(form.getText(F::L_t), locale);
     const QList<LeadRow> rows =
         LatheTrainFinder(lathe).nearest(wanted, length && *length > 0 ? length : std::nullopt);

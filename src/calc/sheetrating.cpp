@@ -15,12 +15,12 @@ SheetSection ratingSection(const FormState& form, const WireGauge& gauge,
     SheetSection s;
     s.heading = QCoreApplication::translate("JobSheet", "6. VERİM VE YÜK");
     s.computed = true;
-    const auto drive = driveGeometry(form, gauge.profileAngle);
-    if (const auto* fault = std::get_if<Fault>(&drive)) {
+    const auto rated = rateFields(form.texts(), locale, gauge.profileAngle, inputs);
+    if (const auto* fault = std::get_if<Fault>(&rated)) {
         s.lines.append({QString(), faultMessage(*fault, locale), {}, {}});
         return s;
     }
-    const DriveRating rating = rateDrive(std::get<DriveGeometry>(drive), inputs);
+    const DriveRating& rating = std::get<DriveRating>(rated);
     s.lines.append({ratingMethod(), {}, {}, {}});
     for (const RatingFigure& f : rating.figures) {
         s.lines.append({ratingCaption(f.id), ratingValue(f, locale), ratingUnit(f.id),

@@ -1,4 +1,5 @@
 #include "calc/turnerfigures.h"
+#include "calc/angles.h"
 
 #include "calc/wormstarts.h"
 #include "model/formstate.h"
@@ -10,8 +11,6 @@
 #include <numbers>
 
 namespace {
-
-constexpr double radiansPerDegree = std::numbers::pi / 180;
 
 // The b1 and b2 rules are tabled for up to four starts; more take the four-start rule.
 constexpr int tabledStarts = 4;

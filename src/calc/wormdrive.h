@@ -8,6 +8,8 @@
 #include <QList>
 #include <QLocale>
 
+#include <array>
+
 class FormState;
 
 // Runs when HESAPLA is clicked. A complete run enables Command2; returns whether it ran to its
@@ -19,5 +21,8 @@ bool HESAPLA_Click(FormState& form);
 // its field; the window warns of them after HESAPLA, and the sheet and the tool windows refuse
 // such a job with the same words.
 QList<Fault> unmakeableJob(const FormState& form);
+// The fields unmakeableJob reads, which a window that refuses such a job must follow.
+inline constexpr std::array<FieldId, 4> unmakeableJobFields = {FieldId::m_t, FieldId::Z2_t,
+                                                               FieldId::d1_t, FieldId::N1_t};
 // "Bu iş yapılamaz: «MODÜL (m)» sıfırdan büyük olmalı."
 QString jobFaultMessage(const Fault& fault, const QLocale& locale);

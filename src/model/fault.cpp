@@ -76,7 +76,11 @@ QString ambiguousMessage(const QString& field, const QString& text, const QLocal
 } // namespace
 
 QString faultMessage(const Fault& fault, const QLocale& locale) {
-    QString field = QStringLiteral("«%1»").arg(fieldCaption(fault.field));
+    return faultMessage(fault, fieldCaption(fault.field), locale);
+}
+
+QString faultMessage(const Fault& fault, const QString& caption, const QLocale& locale) {
+    QString field = QStringLiteral("«%1»").arg(caption);
     switch (fault.kind) {
     case FaultKind::NotANumber:
         return QCoreApplication::translate("Fault", "%1 alanındaki değer bir sayı değil.")
@@ -103,6 +107,10 @@ QString faultMessage(const Fault& fault, const QLocale& locale) {
         return QCoreApplication::translate("Fault", "%1 sıfırdan büyük olmalı.").arg(field);
     case FaultKind::Negative:
         return QCoreApplication::translate("Fault", "%1 sıfırdan küçük olamaz.").arg(field);
+    case FaultKind::OutOfScale:
+        return QCoreApplication::translate(
+                   "Fault", "%1 alanındaki değer bu hesap için çok büyük ya da çok küçük.")
+            .arg(field);
     case FaultKind::GroupSeparator: {
         QLocale grouping = locale;
         grouping.setNumberOptions(QLocale::DefaultNumberOptions);

@@ -20,6 +20,7 @@ enum class FaultKind {
     NotPositive,      // a length that must be above zero, such as the worm's pitch diameter
     Negative,         // a value that cannot be below zero, such as a speed
     GroupSeparator,   // "1,450" in a point locale: digits grouped, which a field never takes
+    OutOfScale,       // a value so large or so small that what is worked from it is not a number
 };
 
 struct Fault {
@@ -33,3 +34,5 @@ struct Fault {
 // The message shown for a fault, naming the field by its caption; numbers it quotes are written
 // in the locale's format.
 QString faultMessage(const Fault& fault, const QLocale& locale);
+// The same for an input of a window beyond the form, named by its own caption.
+QString faultMessage(const Fault& fault, const QString& caption, const QLocale& locale);

@@ -37,18 +37,21 @@ bool FormState::isEmpty(FieldId field) const {
     return FieldValues::isEmpty(getText(field));
 }
 
-CheckedNumber FormState::number(FieldId field) const {
-    const QString& text = m_texts.at(indexOf(field));
-    if (const auto value = FieldValues::readNumber(text, m_locale)) {
+CheckedNumber checkedNumber(FieldId field, const QString& text, const QLocale& locale) {
+    if (const auto value = FieldValues::readNumber(text, locale)) {
         return *value;
     }
-    if (FieldValues::isAmbiguousPoint(text, m_locale)) {
+    if (FieldValues::isAmbiguousPoint(text, locale)) {
         return CheckedNumber::ambiguous(field, text);
     }
-    if (FieldValues::isGrouped(text, m_locale)) {
+    if (FieldValues::isGrouped(text, locale)) {
         return CheckedNumber::grouped(field, text);
     }
     return CheckedNumber::notANumber(field);
+}
+
+CheckedNumber FormState::number(FieldId field) const {
+    return checkedNumber(field, m_texts.at(indexOf(field)), m_locale);
 }
 
 void FormState::setNumber(FieldId field, double value) {

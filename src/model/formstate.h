@@ -44,6 +44,9 @@ struct FormValues {
     std::int16_t gearCount = 0;
 };
 
+// A field's text as a calculation reads it: its number, or the fault that names the field.
+CheckedNumber checkedNumber(FieldId field, const QString& text, const QLocale& locale);
+
 class FormState : public QObject {
     Q_OBJECT
 

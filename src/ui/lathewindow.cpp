@@ -1,5 +1,6 @@
 #include "ui/lathewindow.h"
 
+#include "calc/wormdrive.h"
 #include "calc/wormstarts.h"
 #include "model/fieldvalues.h"
 #include "store/machinestore.h"
@@ -15,25 +16,6 @@
 #include <QVBoxLayout>
 
 #include <numbers>
-
-std::variant<std::pair<double, int>, QString> wormForLathe(const FormState& form) {
-    const QLocale& locale = form.locale();
-    if (form.isEmpty(FieldId::m_t)) {
-        return QCoreApplication::translate("Calculation", "Modül için 1.5,3, 4.5 veya 6 girin ");
-    }
-    const CheckedNumber m = form.number(FieldId::m_t);
-    if (const auto fault = m.faultFor(FieldId::m_t)) {
-        return faultMessage(*fault, locale);
-    }
-    if (!(m.value() > 0)) {
-        return faultMessage({FieldId::m_t, FaultKind::NotPositive}, locale);
-    }
-    const auto z1 = wormStarts(form.getText(FieldId::z1_t), locale);
-    if (const auto* fault = std::get_if<Fault>(&z1)) {
-        return faultMessage(*fault, locale);
-    }
-    return std::pair{m.value(), std::get<int>(z1)};
-}
 
 LatheWindow::LatheWindow(Workflow& flow, MachineStore& store, QWidget* parent)
     : ToolWindow(flow, {ButtonId::HESAPLA}, parent)
@@ -82,7 +64,9 @@ void LatheWindow::retranslate() {
 }
 
 bool LatheWindow::follows(FieldId field) const {
-    return field == FieldId::m_t || field == FieldId::z1_t || field == FieldId::L_t;
+    return field == FieldId::z1_t || field == FieldId::L_t ||
+           std::find(unmakeableJobFields.begin(), unmakeableJobFields.end(), field) !=
+               unmakeableJobFields.end();
 }
 
 void LatheWindow::followLathes() {
@@ -108,23 +92,26 @@ void LatheWindow::chooseLathe(int index) {
 
 void LatheWindow::refresh() {
     const QLocale& locale = form().locale();
-    setWindowTitle(
-        tr("VİDA TORNALAMA — m = %1, z1 = %2")
-            .arg(form().getText(FieldId::m_t).trimmed(), form().getText(FieldId::z1_t).trimmed()));
-    const auto worm = wormForLathe(form());
+    nameDrive(tr("VİDA TORNALAMA"), false);
+    const auto worm = latheWorm(shown());
     m_rows.clear();
-    if (const auto* refused = std::get_if<QString>(&worm)) {
-        m_message->setText(*refused);
+    if (shown().isEmpty(FieldId::m_t)) {
+        m_message->setText(
+            QCoreApplication::translate("Calculation", "Modül için 1.5,3, 4.5 veya 6 girin "));
+    } else if (const auto* fault = std::get_if<Fault>(&worm)) {
+        m_message->setText(faultMessage(*fault, locale));
     } else if (const auto job = unmakeable()) {
         m_message->setText(*job);
     } else {
-        std::tie(m_module, m_starts) = std::get<std::pair<double, int>>(worm);
+        const LatheWorm& w = std::get<LatheWorm>(worm);
+        m_module = w.module;
+        m_starts = w.starts;
         if (!m_finder) {
             m_finder.emplace(m_store.latheInUse());
         }
         const std::optional<double> length =
-            FieldValues::readNumber(form().getText(FieldId::L_t), locale);
-        const double wanted = wormLead(m_module, m_starts);
+            FieldValues::readNumber(shown().getText(FieldId::L_t), locale);
+        const double wanted = w.lead;
         m_rows = m_finder->nearest(wanted, length && *length > 0 ? length : std::nullopt);
         const LeadScrew& screw = m_finder->lathe().screw;
         m_message->setText(

@@ -45,7 +45,3 @@ private:
     int m_starts = 1;
     double m_module = 0;
 };
-
-// The worm's module and starts as the form holds them, or the message that refuses them, as the
-// form's HESAPLA would word it.
-std::variant<std::pair<double, int>, QString> wormForLathe(const FormState& form);

@@ -631,9 +631,10 @@ void MainWindow::noteCompletedRun(ButtonId button) {
             }
         }
         // A load given beyond what the drive is rated for.
-        const auto drive = driveGeometry(m_form, m_flow.gauge().profileAngle);
-        if (const auto* g = std::get_if<DriveGeometry>(&drive)) {
-            for (const RatingWarning& w : rateDrive(*g, m_flow.ratingInputs()).warnings) {
+        const auto rated =
+            rateFields(m_form.texts(), locale, m_flow.gauge().profileAngle, m_flow.ratingInputs());
+        if (const auto* rating = std::get_if<DriveRating>(&rated)) {
+            for (const RatingWarning& w : rating->warnings) {
                 if (w.kind == RatingWarningKind::BelowServiceFactor) {
                     notes.append([w, locale] { return Notes::overRated(w, locale); });
                 }

@@ -115,17 +115,13 @@ RatingWindow::RatingWindow(Workflow& flow, QSettings& settings, QWidget* parent)
     showInputs(flow.ratingInputs());
     retranslate();
 
-    // A job opened brings its own inputs.
-    connect(&flow, &Workflow::choicesChanged, this, [this] {
-        if (!m_taken || !(*m_taken == this->flow().ratingInputs())) {
-            showInputs(this->flow().ratingInputs());
-        }
-    });
+    // A job opened brings its own inputs, and the turner's profile angle is read too.
+    connect(&flow, &Workflow::choicesChanged, this, &RatingWindow::followChoices);
     for (QLineEdit* e :
          {m_load, m_serviceFactor, m_faceWidth, m_friction, m_area, m_ambient, m_limit}) {
         connect(e, &QLineEdit::textChanged, this, &RatingWindow::takeInputs);
     }
-    connect(m_given, &QComboBox::currentIndexChanged, this, &RatingWindow::takeInputs);
+    connect(m_given, &QComboBox::currentIndexChanged, this, &RatingWindow::switchLoad);
     connect(m_casting, &QComboBox::currentIndexChanged, this, &RatingWindow::takeInputs);
     connect(m_fan, &QCheckBox::toggled, this, &RatingWindow::takeInputs);
     takeInputs();
@@ -157,9 +153,18 @@ void RatingWindow::retranslate() {
     m_method->setText(ratingMethod());
     m_table->setHorizontalHeaderLabels({tr("Ölçü"), tr("Değer"), tr("Birim"), tr("Kural")});
     // A refused input's message is worded again.
-    if (!m_taken) {
+    if (m_bad) {
         takeInputs();
     }
+}
+
+void RatingWindow::followChoices() {
+    // Inputs this window did not give, a job's, are shown; its own, typo and all, stay.
+    if (!(flow().ratingInputs() == m_sent)) {
+        showInputs(flow().ratingInputs());
+        takeInputs();
+    }
+    refreshIfShown();
 }
 
 void RatingWindow::showInputs(const RatingInputs& in) {
@@ -182,86 +187,125 @@ void RatingWindow::showInputs(const RatingInputs& in) {
     m_limit->setText(text(in.sumpLimit));
 }
 
+void RatingWindow::switchLoad() {
+    // A torque's digits are no power: the load is typed again in its new meaning.
+    m_load->clear();
+    takeInputs();
+}
+
+QString RatingWindow::inputName(RatingInput input) {
+    switch (input) {
+    case RatingInput::Load:
+        return tr("YÜK");
+    case RatingInput::ServiceFactor:
+        return tr("SERVİS FAKTÖRÜ");
+    case RatingInput::FaceWidth:
+        return tr("DİŞ GENİŞLİĞİ");
+    case RatingInput::Friction:
+        return tr("SÜRTÜNME KATSAYISI");
+    case RatingInput::HousingArea:
+        return tr("GÖVDE YAN YÜZEYİ");
+    case RatingInput::Ambient:
+        return tr("ORTAM SICAKLIĞI");
+    case RatingInput::SumpLimit:
+        return tr("YAĞ SICAKLIĞI SINIRI");
+    }
+    return {};
+}
+
+QString RatingWindow::rangeMessage(RatingInput input) const {
+    const QLocale& locale = form().locale();
+    const auto n = [&locale](double x) { return FieldValues::writeNumber(x, locale); };
+    switch (input) {
+    case RatingInput::Load:
+        return tr("«YÜK» boş ya da sıfırdan büyük bir sayı olmalı.");
+    case RatingInput::ServiceFactor:
+        return tr("«SERVİS FAKTÖRÜ» %1 ile %2 arasında olmalı.")
+            .arg(n(lowestServiceFactor), n(highestServiceFactor));
+    case RatingInput::FaceWidth:
+        return tr("«DİŞ GENİŞLİĞİ» boş ya da sıfırdan büyük bir sayı olmalı.");
+    case RatingInput::Friction:
+        return tr("«SÜRTÜNME KATSAYISI» boş ya da 0 ile 1 arasında olmalı.");
+    case RatingInput::HousingArea:
+        return tr("«GÖVDE YAN YÜZEYİ» boş ya da sıfırdan büyük bir sayı olmalı.");
+    case RatingInput::Ambient:
+        return tr("«ORTAM SICAKLIĞI» %1 ile %2 °C arasında bir sayı olmalı.").arg(n(-50), n(100));
+    case RatingInput::SumpLimit:
+        return tr("«YAĞ SICAKLIĞI SINIRI» boş ya da %1 ile %2 °C arasında bir sayı olmalı.")
+            .arg(n(-50), n(300));
+    }
+    return {};
+}
+
 void RatingWindow::takeInputs() {
     const QLocale& locale = form().locale();
-    m_taken.reset();
     RatingInputs in;
     in.given = m_given->currentIndex() == 1 ? LoadGiven::InputPower : LoadGiven::OutputTorque;
     in.casting = Casting(std::max(m_casting->currentIndex(), 0));
     in.fan = m_fan->isChecked();
-    // An empty text is no value; a text that does not read refuses the inputs.
-    bool reads = true;
-    const auto optional = [&](const QLineEdit* e) -> std::optional<double> {
+    m_bad.reset();
+    // An empty text is no value; the first text that does not read is named as the form names
+    // its fields, and stands as if it were empty, so that the figures that do not need it stay.
+    const auto optional = [&](const QLineEdit* e, RatingInput input) -> std::optional<double> {
         const QString t = e->text().trimmed();
         if (t.isEmpty()) {
             return std::nullopt;
         }
-        const auto x = FieldValues::readNumber(t, locale);
-        reads = reads && x.has_value();
-        return x;
-    };
-    in.load = optional(m_load);
-    const auto service = optional(m_serviceFactor);
-    in.faceWidth = optional(m_faceWidth);
-    in.friction = optional(m_friction);
-    in.housingArea = optional(m_area);
-    const auto ambient = optional(m_ambient);
-    in.sumpLimit = optional(m_limit);
-    in.serviceFactor = service.value_or(0);
-    in.ambient = ambient.value_or(1000);
-    std::optional<RatingInput> bad = firstInvalid(in);
-    if (!reads) {
-        // Name the first input whose text does not read.
-        const std::array<std::pair<const QLineEdit*, RatingInput>, 7> order = {{
-            {m_load, RatingInput::Load},
-            {m_serviceFactor, RatingInput::ServiceFactor},
-            {m_faceWidth, RatingInput::FaceWidth},
-            {m_friction, RatingInput::Friction},
-            {m_area, RatingInput::HousingArea},
-            {m_ambient, RatingInput::Ambient},
-            {m_limit, RatingInput::SumpLimit},
-        }};
-        for (const auto& [e, input] : order) {
-            const QString t = e->text().trimmed();
-            if (!t.isEmpty() && !FieldValues::readNumber(t, locale)) {
-                bad = input;
-                break;
+        const CheckedNumber x = checkedNumber(FieldId::m_t, t, locale);
+        if (const auto fault = x.faultFor(FieldId::m_t)) {
+            if (!m_bad) {
+                m_bad = input;
+                m_badMessage = faultMessage(*fault, inputName(input), locale);
             }
+            return std::nullopt;
+        }
+        return x.value();
+    };
+    in.load = optional(m_load, RatingInput::Load);
+    in.serviceFactor = optional(m_serviceFactor, RatingInput::ServiceFactor)
+                           .value_or(RatingInputs{}.serviceFactor);
+    in.faceWidth = optional(m_faceWidth, RatingInput::FaceWidth);
+    in.friction = optional(m_friction, RatingInput::Friction);
+    in.housingArea = optional(m_area, RatingInput::HousingArea);
+    in.ambient = optional(m_ambient, RatingInput::Ambient).value_or(RatingInputs{}.ambient);
+    in.sumpLimit = optional(m_limit, RatingInput::SumpLimit);
+    if (!m_bad) {
+        if (const auto out = firstInvalid(in)) {
+            m_bad = *out;
+            m_badMessage = rangeMessage(*out);
         }
     }
-    if (bad) {
-        switch (*bad) {
+    if (m_bad) {
+        // The input refused stands at its default for the figures that do not need it.
+        const RatingInputs d;
+        switch (*m_bad) {
         case RatingInput::Load:
-            m_message->setText(tr("«YÜK» boş ya da sıfırdan büyük bir sayı olmalı."));
+            in.load = d.load;
             break;
         case RatingInput::ServiceFactor:
-            m_message->setText(tr("«SERVİS FAKTÖRÜ» sıfırdan büyük, en çok %1 olmalı.")
-                                   .arg(FieldValues::writeNumber(10, locale)));
+            in.serviceFactor = d.serviceFactor;
             break;
         case RatingInput::FaceWidth:
-            m_message->setText(tr("«DİŞ GENİŞLİĞİ» boş ya da sıfırdan büyük bir sayı olmalı."));
+            in.faceWidth = d.faceWidth;
             break;
         case RatingInput::Friction:
-            m_message->setText(tr("«SÜRTÜNME KATSAYISI» boş ya da 0 ile 1 arasında olmalı."));
+            in.friction = d.friction;
             break;
         case RatingInput::HousingArea:
-            m_message->setText(tr("«GÖVDE YAN YÜZEYİ» boş ya da sıfırdan büyük bir sayı olmalı."));
+            in.housingArea = d.housingArea;
             break;
         case RatingInput::Ambient:
-            m_message->setText(tr("«ORTAM SICAKLIĞI» %1 ile %2 °C arasında bir sayı olmalı.")
-                                   .arg(FieldValues::writeNumber(-50, locale),
-                                        FieldValues::writeNumber(100, locale)));
+            in.ambient = d.ambient;
             break;
         case RatingInput::SumpLimit:
-            m_message->setText(
-                tr("«YAĞ SICAKLIĞI SINIRI» boş ya da %1 ile %2 °C arasında bir sayı olmalı.")
-                    .arg(FieldValues::writeNumber(-50, locale),
-                         FieldValues::writeNumber(300, locale)));
+            in.sumpLimit = d.sumpLimit;
             break;
         }
-    } else {
-        m_taken = in;
+    }
+    m_taken = in;
+    if (!m_bad) {
         // The job keeps them, and the settings for the next job.
+        m_sent = in;
         flow().setRatingInputs(in);
         m_settings.setValue(Key::given, in.given == LoadGiven::InputPower ? 1 : 0);
         m_settings.setValue(Key::load, optionalVariant(in.load));
@@ -279,37 +323,39 @@ void RatingWindow::takeInputs() {
 
 void RatingWindow::refresh() {
     const QLocale& locale = form().locale();
-    setWindowTitle(tr("VERİM VE YÜK — m = %1, Z2 = %2, z1 = %3")
-                       .arg(form().getText(FieldId::m_t).trimmed(),
-                            form().getText(FieldId::Z2_t).trimmed(),
-                            form().getText(FieldId::z1_t).trimmed()));
+    nameDrive(tr("VERİM VE YÜK"));
     m_table->setRowCount(0);
     m_warnings->clear();
-    if (!m_taken) {
-        return; // the message names the input
-    }
     if (const auto job = unmakeable()) {
         m_message->setText(*job);
         return;
     }
-    const auto drive = driveGeometry(form(), flow().gauge().profileAngle);
-    if (const auto* fault = std::get_if<Fault>(&drive)) {
+    const auto rated = rateFields(shown().texts(), locale, flow().gauge().profileAngle,
+                                  m_taken.value_or(RatingInputs{}));
+    if (const auto* fault = std::get_if<Fault>(&rated)) {
         m_message->setText(faultMessage(*fault, locale));
         return;
     }
-    const DriveRating rating = rateDrive(std::get<DriveGeometry>(drive), *m_taken);
-    m_message->setText(m_taken->load ? QString()
-                                     : tr("Yük verilmedi: kuvvetler, güçler ve yağ sıcaklığı "
-                                          "için T2 ya da P1 yazın."));
+    const DriveRating& rating = std::get<DriveRating>(rated);
+    const auto kept = [this](auto id) { return !m_bad || !ratingNeeds(id, *m_bad); };
+    m_message->setText(m_bad ? m_badMessage
+                       : rating.inputs.load
+                           ? QString()
+                           : tr("Yük verilmedi: kuvvetler, güçler ve yağ sıcaklığı için T2 ya "
+                                "da P1 yazın."));
     QList<QStringList> rows;
     for (const RatingFigure& f : rating.figures) {
-        rows.append({ratingCaption(f.id), ratingValue(f, locale), ratingUnit(f.id),
-                     ratingRule(f.id, rating, locale)});
+        if (kept(f.id)) {
+            rows.append({ratingCaption(f.id), ratingValue(f, locale), ratingUnit(f.id),
+                         ratingRule(f.id, rating, locale)});
+        }
     }
     showFigureRows(*m_table, rows);
     QStringList notes;
     for (const RatingWarning& w : rating.warnings) {
-        notes.append(tr("Uyarı: %1").arg(ratingWarningText(w, locale)));
+        if (kept(w.kind)) {
+            notes.append(tr("Uyarı: %1").arg(ratingWarningText(w, locale)));
+        }
     }
     m_warnings->setText(notes.join(QLatin1Char('\n')));
 }

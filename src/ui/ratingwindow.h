@@ -36,7 +36,11 @@ protected:
 
 private:
     void takeInputs();
+    void switchLoad();
+    void followChoices();
     void showInputs(const RatingInputs& inputs);
+    static QString inputName(RatingInput input);
+    QString rangeMessage(RatingInput input) const;
 
     QSettings& m_settings;
     QComboBox* m_given = nullptr;
@@ -54,5 +58,8 @@ private:
     QLabel* m_message = nullptr;
     QTableWidget* m_table = nullptr;
     QLabel* m_warnings = nullptr;
-    std::optional<RatingInputs> m_taken; // nothing while an input does not read
+    std::optional<RatingInputs> m_taken; // as read, an input that does not read left out
+    std::optional<RatingInput> m_bad;    // the first input that does not read or is out of range
+    QString m_badMessage;
+    RatingInputs m_sent; // the inputs this window last gave the job
 };

@@ -11,10 +11,10 @@ ToolWindow::ToolWindow(Workflow& flow, QList<ButtonId> reads, QWidget* parent)
     : QWidget(parent, Qt::Window)
     , m_flow(flow)
     , m_reads(std::move(reads)) {
-    m_stale = new QLabel(this);
-    m_stale->setObjectName(QStringLiteral("staleLine"));
-    m_stale->setWordWrap(true);
-    m_stale->hide();
+    m_staleLine = new QLabel(this);
+    m_staleLine->setObjectName(QStringLiteral("staleLine"));
+    m_staleLine->setWordWrap(true);
+    m_staleLine->hide();
     connect(&form(), &FormState::textChanged, this, &ToolWindow::followField);
     connect(&m_flow, &Workflow::sectionStateChanged, this, &ToolWindow::showStaleness);
 }
@@ -22,6 +22,24 @@ ToolWindow::ToolWindow(Workflow& flow, QList<ButtonId> reads, QWidget* parent)
 void ToolWindow::setFigures(QWidget* figures) {
     m_figures = figures;
     showStaleness();
+}
+
+const FormState& ToolWindow::shown() const {
+    return m_run ? *m_run : form();
+}
+
+void ToolWindow::nameDrive(const QString& name, bool withStarts) {
+    const FormState& f = shown();
+    const QString m = f.getText(FieldId::m_t).trimmed();
+    const QString z2 = f.getText(FieldId::Z2_t).trimmed();
+    const QString z1 = f.getText(FieldId::z1_t).trimmed();
+    if (m.isEmpty() || z2.isEmpty()) {
+        setWindowTitle(name);
+    } else if (withStarts) {
+        setWindowTitle(tr("%1 — m = %2, Z2 = %3, z1 = %4").arg(name, m, z2, z1));
+    } else {
+        setWindowTitle(tr("%1 — m = %2, z1 = %3").arg(name, m, z1));
+    }
 }
 
 std::optional<QString> ToolWindow::unmakeable() const {
@@ -70,8 +88,20 @@ void ToolWindow::showStaleness() {
         }
     }
     const bool stale = !refusal.sections.isEmpty();
-    m_stale->setText(stale ? refusalMessage(refusal, form().locale()) : QString());
-    m_stale->setVisible(stale);
+    // The first stale section's last run stands for every field until the run is current.
+    m_run.reset();
+    for (const RefusedSection& r : refusal.sections) {
+        const auto& run = m_flow.completedRuns().at(indexOf(r.button));
+        if (isStale(r.state) && run) {
+            m_run = std::make_unique<FormState>(form().locale(), m_quiet);
+            for (const FieldId field : allFields) {
+                m_run->setText(field, run->texts.at(indexOf(field)));
+            }
+            break;
+        }
+    }
+    m_staleLine->setText(stale ? refusalMessage(refusal, form().locale()) : QString());
+    m_staleLine->setVisible(stale);
     if (m_figures != nullptr) {
         QPalette palette = m_figures->parentWidget() != nullptr
                                ? m_figures->parentWidget()->palette()
@@ -84,6 +114,11 @@ void ToolWindow::showStaleness() {
         }
         m_figures->setPalette(palette);
         m_figures->setProperty("stale", stale);
+    }
+    // A run completed or a section went stale: the figures now come from elsewhere.
+    if (stale != m_stale || stale) {
+        m_stale = stale;
+        refreshIfShown();
     }
 }
 

@@ -4,13 +4,15 @@
 // typed, the workflow's one signal for what is current and the interface's language, once,
 // here. While a section a window reads is not current, its figures are grey and a line above
 // them says which button to press; a job no shop can make is refused with the words the sheet
-// uses. A language change retranslates a window at once, shown or hidden; a hidden window
-// computes nothing and catches up when it is next shown.
+// uses. A grey window shows the figures of the last complete run, every one of them, never a
+// mix of that run and the fields typed since. A language change retranslates a window at once,
+// shown or hidden; a hidden window computes nothing and catches up when it is next shown.
 
 #include "flow/workflow.h"
 
 #include <QWidget>
 
+#include <memory>
 #include <optional>
 
 class QLabel;
@@ -34,10 +36,16 @@ protected:
     Workflow& flow() const { return m_flow; }
     FormState& form() const { return m_flow.form(); }
     // The line that says which section to calculate again; the window places it.
-    QLabel* staleLine() const { return m_stale; }
+    QLabel* staleLine() const { return m_staleLine; }
     // The widget whose figures go grey while a section is not current.
     void setFigures(QWidget* figures);
-    // Why the job is none a shop can make, as the sheet says it; nothing when it can be made.
+    // The form whose figures the window shows: while a section it reads is stale, the fields
+    // as the first such section's last complete run left them; else the form as it stands.
+    const FormState& shown() const;
+    // The title: the window's name and the drive shown, or the name alone while m or Z2 is empty.
+    void nameDrive(const QString& name, bool withStarts = true);
+    // Why the job on the form, as it stands, is none a shop can make, as the sheet says it;
+    // nothing when it can be made.
     std::optional<QString> unmakeable() const;
     // Fills a table of figures, a row each: name, value (right-aligned), unit and rule.
     static void showFigureRows(QTableWidget& table, const QList<QStringList>& rows);
@@ -51,8 +59,16 @@ private:
     void followField(FieldId field);
     void showStaleness();
 
+    class QuietSink final : public MessageSink {
+    public:
+        void showMessage(const QString& /*text*/) override {}
+    };
+
     Workflow& m_flow;
     QList<ButtonId> m_reads;
-    QLabel* m_stale = nullptr;
+    QuietSink m_quiet;
+    std::unique_ptr<FormState> m_run; // the last complete run's fields, while stale
+    bool m_stale = false;
+    QLabel* m_staleLine = nullptr;
     QWidget* m_figures = nullptr;
 };

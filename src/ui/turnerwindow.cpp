@@ -121,10 +121,7 @@ void TurnerWindow::takeGauge() {
 
 void TurnerWindow::refresh() {
     const QLocale& locale = form().locale();
-    setWindowTitle(tr("TASLAK VE KONTROL — m = %1, Z2 = %2, z1 = %3")
-                       .arg(form().getText(FieldId::m_t).trimmed(),
-                            form().getText(FieldId::Z2_t).trimmed(),
-                            form().getText(FieldId::z1_t).trimmed()));
+    nameDrive(tr("TASLAK VE KONTROL"));
     m_table->setRowCount(0);
     m_warnings->clear();
     if (!m_gauge) {
@@ -134,7 +131,7 @@ void TurnerWindow::refresh() {
         m_message->setText(*job);
         return;
     }
-    const auto made = turnerFigures(form(), *m_gauge);
+    const auto made = turnerFigures(shown(), *m_gauge);
     if (const auto* fault = std::get_if<Fault>(&made)) {
         m_message->setText(faultMessage(*fault, locale));
         return;

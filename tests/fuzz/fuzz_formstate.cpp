@@ -3,7 +3,9 @@
 // against what a user must be able to rely on, whatever was typed. After every step, every
 // change-gear train found for the text of Z2_t is checked as exact and taken from the set, and
 // the drive on the form is rated under inputs the input's size chooses: every figure finite,
-// the efficiencies no more than 100 %, and the load's figures only where a load was given.
+// the efficiencies no more than 100 %, and the load's figures only where a load was given; and
+// every other tool window's figures (the turner's, the lathe's leads and, once an input, the
+// design for the form's housing and ratio) are finite numbers wherever they are shown.
 //
 // Input, line by line: the first byte of line 0 chooses the locale (odd: Turkish, comma;
 // even: English, point); then lines "name=text" type a text into the field of that control
@@ -16,8 +18,11 @@
 // reader, and a file one accepts must write out and read back as the same.
 
 #include "calc/changegears.h"
+#include "calc/design.h"
 #include "calc/geartrains.h"
+#include "calc/lathetrains.h"
 #include "calc/rating.h"
+#include "calc/turnerfigures.h"
 #include "calc/wormstarts.h"
 #include "flow/workflow.h"
 #include "model/fieldvalues.h"
@@ -189,13 +194,12 @@ void checkTrains(const FormState& form) {
 }
 
 void checkRating(const FormState& form, const RatingInputs& inputs) {
-    const auto drive = driveGeometry(form, 20);
-    const auto* g = std::get_if<DriveGeometry>(&drive);
-    if (g == nullptr) {
+    const auto rated = rateFields(form.texts(), form.locale(), 20, inputs);
+    const auto* r = std::get_if<DriveRating>(&rated);
+    if (r == nullptr) {
         return;
     }
-    const DriveRating r = rateDrive(*g, inputs);
-    for (const RatingFigure& f : r.figures) {
+    for (const RatingFigure& f : r->figures) {
         if (!std::isfinite(f.value)) {
             fail("a rating figure is not finite", FieldId::d1_t);
         }
@@ -207,10 +211,72 @@ void checkRating(const FormState& form, const RatingInputs& inputs) {
             fail("a load's figure without a load", FieldId::d1_t);
         }
     }
-    for (const RatingWarning& w : r.warnings) {
+    for (const RatingWarning& w : r->warnings) {
         if (!std::isfinite(w.value) || !std::isfinite(w.limit) ||
             ratingWarningText(w, form.locale()).isEmpty()) {
             fail("a rating warning not finite or without words", FieldId::d1_t);
+        }
+    }
+}
+
+// The turner's window: every figure it shows, the wire's included, is a number.
+void checkTurner(const FormState& form, const WireGauge& gauge) {
+    const auto made = turnerFigures(form, gauge);
+    const auto* t = std::get_if<TurnerFigures>(&made);
+    if (t == nullptr) {
+        return;
+    }
+    for (const Figure& f : t->figures) {
+        if (!std::isfinite(f.value)) {
+            fail("a turner's figure is not finite", FieldId::da1_t);
+        }
+    }
+    for (const BlankWarning& w : t->warnings) {
+        if (!std::isfinite(w.value) || !std::isfinite(w.limit)) {
+            fail("a blank warning is not finite", FieldId::da1_t);
+        }
+    }
+}
+
+// The lathe's window: the leads offered for the form's worm.
+void checkLathe(const FormState& form) {
+    const auto worm = latheWorm(form);
+    const auto* w = std::get_if<LatheWorm>(&worm);
+    if (w == nullptr) {
+        return;
+    }
+    static const LatheTrainFinder finder(builtInLathe());
+    for (const LeadRow& row : finder.nearest(w->lead, std::nullopt, 3)) {
+        if (!std::isfinite(row.lead) || !std::isfinite(row.error) ||
+            !std::isfinite(row.micronsPer100mm)) {
+            fail("a lathe's lead is not finite", FieldId::m_t);
+        }
+    }
+}
+
+// The design window, asked for the housing and ratio of the form's drive.
+void checkDesign(const FormState& form) {
+    const auto a = FieldValues::readNumber(form.getText(FieldId::A_t), form.locale());
+    const auto z2 = FieldValues::readNumber(form.getText(FieldId::Z2_t), form.locale());
+    const auto n1 = FieldValues::readNumber(form.getText(FieldId::N1_t), form.locale());
+    if (!a || !z2) {
+        return;
+    }
+    DesignAsk ask;
+    ask.centreDistance = *a;
+    ask.ratio = *z2;
+    ask.starts = {1, 2};
+    ask.modules = {1, 2.5, 4};
+    ask.n1 = n1;
+    if (firstInvalid(ask)) {
+        return;
+    }
+    for (const DesignRow& row : designDrives(ask, {}).rows) {
+        const bool finite = std::isfinite(row.ratio) && std::isfinite(row.error) &&
+                            std::isfinite(row.d1) && std::isfinite(row.da1) &&
+                            std::isfinite(row.q) && std::isfinite(row.efficiency.value_or(0));
+        if (!finite) {
+            fail("a design row is not finite", FieldId::A_t);
         }
     }
 }
@@ -281,8 +347,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     rating.friction = size % 7 == 0 ? std::optional(0.3) : std::nullopt;
     rating.sumpLimit = 80;
 
+    const WireGauge gauge{10 + double(size % 21),
+                          size % 11 == 0 ? std::optional(3.0) : std::nullopt};
+
     checkTrains(form);
     checkRating(form, rating);
+    checkDesign(form);
     const QByteArray script = lines.value(next++).mid(1);
     for (const char action : script) {
         const int kind = static_cast<unsigned char>(action) % 4;
@@ -293,6 +363,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         checkTrains(form);
         checkRating(form, rating);
+        checkTurner(form, gauge);
+        checkLathe(form);
     }
     return 0;
 }
