@@ -99,7 +99,8 @@ int main(int argc, char* argv[]) {
     QTextStream out(&output);
     QTextStream err(stderr);
     const auto start = Clock::now();
-    const int status = makeJobSheets(paths, dir.filePath(QStringLiteral("pdf")), locale, out, err);
+    const int status =
+        makeJobSheets({paths, dir.filePath(QStringLiteral("pdf")), false}, locale, out, err);
     const double took = millisecondsSince(start);
     std::printf("--pdf over %d jobs: %.0f ms, %.1f ms a job (status %d)\n", jobs, took, took / jobs,
                 status);

@@ -10,28 +10,109 @@
 #include <QStandardPaths>
 
 #include <cstdio>
-#include <cstring>
 
 namespace {
 
-// Whether the program runs without a window: sheets made from the command line, or the help.
-bool headless(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        for (const char* option :
-             {"--pdf", "--tsv", "--help", "-h", "--help-all", "--version", "-v"}) {
-            if (std::strncmp(argv[i], option, std::strlen(option)) == 0) {
-                return true;
-            }
-        }
+// The program's options. Made once before the application, untranslated, only to tell whether
+// a display is needed, and again once the interface's language is installed, for the words.
+struct CommandLine {
+    CommandLine();
+
+    QCommandLineParser parser;
+    QCommandLineOption pdf;
+    QCommandLineOption tsv;
+};
+
+CommandLine::CommandLine()
+    : pdf(QStringLiteral("pdf"),
+          QCoreApplication::translate("Main", "İşlerin iş kağıtlarını pencere açmadan PDF olarak "
+                                              "yazar: tek iş için bir dosya, birden çoğu için bir "
+                                              "klasör."),
+          QCoreApplication::translate("Main", "çıktı"))
+    , tsv(QStringLiteral("tsv"),
+          QCoreApplication::translate("Main", "İşlerin çizelgesini standart çıktıya yazar.")) {
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "Main", "Sonsuz redüktör dişlisi-vidası ve azdırma tezgahı hesabı."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOption(pdf);
+    parser.addOption(tsv);
+    parser.addPositionalArgument(QStringLiteral("job.zvj"),
+                                 QCoreApplication::translate("Main", "Açılacak iş dosyaları."));
+}
+
+// Qt's own options, which the application takes out of the arguments once it is made; the
+// first reading has to know them so as not to take "-style fusion" for a mistake.
+void acceptQtOptions(QCommandLineParser& parser) {
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (const char* name : {"platform", "platformpluginpath", "platformtheme", "plugin",
+                             "qwindowgeometry", "qwindowicon", "qwindowtitle", "session", "display",
+                             "geometry", "style", "stylesheet", "qmljsdebugger"}) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
     }
-    return false;
+    for (const char* name : {"reverse", "widgetcount"}) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+}
+
+// Whether the program runs without a window: sheets from the command line, the help, the
+// version, or a command line that does not read, which is only told.
+bool headless(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    }
+    CommandLine first;
+    acceptQtOptions(first.parser);
+    if (!first.parser.parse(arguments)) {
+        return true;
+    }
+    const QCommandLineParser& p = first.parser;
+    return p.isSet(first.pdf) || p.isSet(first.tsv) || p.isSet(QStringLiteral("help")) ||
+           p.isSet(QStringLiteral("help-all")) || p.isSet(QStringLiteral("version"));
+}
+
+// The run without a window. The help and the batch's words are in the interface's language,
+// Qt's own lines included, so the options are read once that language is installed.
+int runHeadless(const QString& config) {
+    Translations printed;
+    printed.apply(printedLanguage(
+        QSettings(config + QStringLiteral("/zorvandi/zorvandi.conf"), QSettings::IniFormat),
+        QLocale::system()));
+    CommandLine commandLine;
+    QCommandLineParser& parser = commandLine.parser;
+    if (!parser.parse(QCoreApplication::arguments())) {
+        std::fputs(qPrintable(QCoreApplication::translate("Main", "%1\nSeçenekler için: %2 --help")
+                                  .arg(parser.errorText(), QCoreApplication::applicationName()) +
+                              QLatin1Char('\n')),
+                   stderr);
+        return BatchRefused;
+    }
+    parser.process(*QCoreApplication::instance()); // the help, --help-all and the version exit
+
+    const QStringList jobs = parser.positionalArguments();
+    if (jobs.isEmpty()) {
+        std::fputs(qPrintable(parser.helpText()), stderr);
+        return BatchRefused;
+    }
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    const bool pdf = parser.isSet(commandLine.pdf);
+    return makeJobSheets(
+        {jobs, pdf ? parser.value(commandLine.pdf) : QString(), parser.isSet(commandLine.tsv)},
+        QLocale::system(), out, err);
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
-    // Sheets and help need no display, so they run on the offscreen platform.
-    if (headless(argc, argv)) {
+    // Sheets, help and a mistyped option need no display, so they run on the offscreen platform.
+    const bool withoutWindow = headless(argc, argv);
+    if (withoutWindow) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
@@ -40,43 +121,13 @@ int main(int argc, char* argv[]) {
     // Ties the window to its desktop entry, where the desktop takes its icon and name from.
     QGuiApplication::setDesktopFileName(QStringLiteral(ZORVANDI_APP_ID));
     const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QCoreApplication::translate(
-        "Main", "Sonsuz redüktör dişlisi-vidası ve azdırma tezgahı hesabı."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption pdf(
-        QStringLiteral("pdf"),
-        QCoreApplication::translate("Main", "İşlerin iş kağıtlarını pencere açmadan PDF olarak "
-                                            "yazar: tek iş için bir dosya, birden çoğu için bir "
-                                            "klasör."),
-        QCoreApplication::translate("Main", "çıktı"));
-    const QCommandLineOption tsv(
-        QStringLiteral("tsv"),
-        QCoreApplication::translate("Main", "İşlerin çizelgesini standart çıktıya yazar."));
-    parser.addOption(pdf);
-    parser.addOption(tsv);
-    parser.addPositionalArgument(QStringLiteral("job.zvj"),
-                                 QCoreApplication::translate("Main", "Açılacak iş dosyaları."));
-    parser.process(app);
-
-    const QStringList jobs = parser.positionalArguments();
-    if (parser.isSet(pdf) || parser.isSet(tsv)) {
-        if (jobs.isEmpty()) {
-            std::fputs(qPrintable(parser.helpText()), stderr);
-            return 2;
-        }
-        const QSettings settings(config + QStringLiteral("/zorvandi/zorvandi.conf"),
-                                 QSettings::IniFormat);
-        Translations translations;
-        translations.apply(savedLanguage(settings));
-        QTextStream out(stdout);
-        QTextStream err(stderr);
-        return makeJobSheets(jobs, parser.isSet(pdf) ? parser.value(pdf) : QString(),
-                             QLocale::system(), out, err);
+    if (withoutWindow) {
+        return runHeadless(config);
     }
 
+    CommandLine commandLine;
+    commandLine.parser.parse(QCoreApplication::arguments()); // read once already, without fault
+    const QStringList jobs = commandLine.parser.positionalArguments();
     MainWindow window(QLocale::system(), config);
     FirstFrameProbe::installIfRequested(window);
     window.show();

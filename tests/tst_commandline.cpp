@@ -15,6 +15,11 @@ private slots:
     void pdfOfACurrentAndAStaleJob();
     void tsvPrintsTheTable();
     void helpExitsZero();
+    void outputThatIsNoPdfIsRefused_data();
+    void outputThatIsNoPdfIsRefused();
+    void sameNamesTakeNumbers();
+    void tablesNameTheirJobsBesideThePdfs();
+    void unknownOptionWithoutDisplay();
 
 private:
     // Runs the program on the arguments with a configuration folder of its own.
@@ -88,6 +93,71 @@ void TestCommandLine::tsvPrintsTheTable() {
 void TestCommandLine::helpExitsZero() {
     QCOMPARE(run({QStringLiteral("--help")}), 0);
     QVERIFY(m_out.contains("--pdf"));
+}
+
+// The output forgotten, or a job file named as the output: refused, nothing written.
+void TestCommandLine::outputThatIsNoPdfIsRefused_data() {
+    QTest::addColumn<int>("jobs");
+    QTest::newRow("one job, the output forgotten") << 1;
+    QTest::newRow("two jobs onto a job file") << 2;
+}
+
+void TestCommandLine::outputThatIsNoPdfIsRefused() {
+    QFETCH(int, jobs);
+    const QString first = write(QStringLiteral("first.zvj"), jobOf(point, {}, 3));
+    const QString second = write(QStringLiteral("second.zvj"), jobOf(point, {}, 3));
+    const QByteArray before = jobFileText(jobOf(point, {}, 3));
+    QStringList arguments = {QStringLiteral("--pdf"), first, second};
+    if (jobs == 2) {
+        arguments.append(write(QStringLiteral("third.zvj"), jobOf(point, {}, 3)));
+    }
+
+    QCOMPARE(run(arguments), 2);
+    QFile kept(first);
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), before);
+    QVERIFY2(m_err.contains(QDir::toNativeSeparators(first)), qPrintable(m_err));
+    QVERIFY(QDir(m_dir.path()).entryList({QStringLiteral("*.pdf")}).isEmpty());
+}
+
+void TestCommandLine::sameNamesTakeNumbers() {
+    QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("a")) &&
+            QDir(m_dir.path()).mkpath(QStringLiteral("b")));
+    const QString a = write(QStringLiteral("a/job.zvj"), jobOf(point, {}, 3));
+    const QString b = write(QStringLiteral("b/job.zvj"), jobOf(point, {}, 3));
+    const QString out = m_dir.filePath(QStringLiteral("out"));
+
+    QCOMPARE(run({QStringLiteral("--pdf"), out, a, b}), 0);
+
+    QCOMPARE(QDir(out).entryList(QDir::Files),
+             (QStringList{QStringLiteral("job (2).pdf"), QStringLiteral("job.pdf")}));
+    QCOMPARE(
+        QString::fromUtf8(m_out).split(QLatin1Char('\n'), Qt::SkipEmptyParts),
+        (QStringList{QDir::toNativeSeparators(QDir(out).filePath(QStringLiteral("job.pdf"))),
+                     QDir::toNativeSeparators(QDir(out).filePath(QStringLiteral("job (2).pdf")))}));
+}
+
+void TestCommandLine::tablesNameTheirJobsBesideThePdfs() {
+    const QString a = write(QStringLiteral("a.zvj"), jobOf(point, {}, 3));
+    const QString b = write(QStringLiteral("b.zvj"), jobOf(point, {}, 3));
+    const QString out = m_dir.filePath(QStringLiteral("both"));
+
+    QCOMPARE(run({QStringLiteral("--pdf"), out, QStringLiteral("--tsv"), a, b}), 0);
+
+    QCOMPARE(QDir(out).entryList(QDir::Files),
+             (QStringList{QStringLiteral("a.pdf"), QStringLiteral("b.pdf")}));
+    const QString text = QString::fromUtf8(m_out);
+    for (const QString& job : {a, b}) {
+        QVERIFY2(text.contains(QDir::toNativeSeparators(job) + QStringLiteral("\nSONSUZ REDÜKTÖR")),
+                 qPrintable(text));
+    }
+}
+
+// No display: a mistyped option is told, not an abort on the missing display.
+void TestCommandLine::unknownOptionWithoutDisplay() {
+    QCOMPARE(run({QStringLiteral("--pfd"), QStringLiteral("job.zvj")}), 2);
+    QVERIFY2(m_err.contains(QStringLiteral("pfd")) && m_err.contains(QStringLiteral("--help")),
+             qPrintable(m_err));
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

@@ -552,6 +552,14 @@
         <source>PDF yazılamadı: %1</source>
         <translation>the PDF could not be written: %1</translation>
     </message>
+    <message>
+        <source>%1 bir klasör değil: birden çok iş için çıktı bir klasör olmalı.</source>
+        <translation>%1 is not a folder: for more than one job the output must be a folder.</translation>
+    </message>
+    <message>
+        <source>%1 bir PDF değil; üzerine yazılmadı. Çıktı için bir PDF adı ya da bir klasör verin.</source>
+        <translation>%1 is not a PDF; it was not written over. Give a PDF name or a folder as the output.</translation>
+    </message>
 </context>
 <context>
     <name>JobFile</name>
@@ -1252,6 +1260,12 @@
     <message>
         <source>Açılacak iş dosyaları.</source>
         <translation>The job files to open.</translation>
+    </message>
+    <message>
+        <source>%1
+Seçenekler için: %2 --help</source>
+        <translation>%1
+For the options: %2 --help</translation>
     </message>
 </context>
 <context>

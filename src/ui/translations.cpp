@@ -40,6 +40,15 @@ Language savedLanguage(const QSettings& settings) {
                                                                           : Language::Turkish;
 }
 
+Language printedLanguage(const QSettings& settings, const QLocale& locale) {
+    if (settings.contains(languageKey)) {
+        return savedLanguage(settings);
+    }
+    const QLocale::Language language = locale.language();
+    return language == QLocale::Turkish || language == QLocale::C ? Language::Turkish
+                                                                  : Language::English;
+}
+
 void saveLanguage(QSettings& settings, Language language) {
     settings.setValue(languageKey,
                       language == Language::English ? QStringLiteral("en") : QStringLiteral("tr"));

@@ -6,6 +6,7 @@
 // English is a catalogue made from translations/zorvandi_en.ts and built into the program.
 // Switching installs the other catalogues, and Qt sends every widget a LanguageChange.
 
+#include <QLocale>
 #include <QSettings>
 #include <QTranslator>
 
@@ -36,3 +37,8 @@ private:
 // The choice the user saved; Turkish when there is none, whatever the system's language.
 Language savedLanguage(const QSettings& settings);
 void saveLanguage(QSettings& settings, Language language);
+
+// The language of what the program prints without a window (the help, a batch's messages): the
+// saved choice, else the locale's: English for a locale of another language, Turkish for a
+// Turkish one and for the C locale, which names no language.
+Language printedLanguage(const QSettings& settings, const QLocale& locale);
