@@ -1,6 +1,7 @@
 // The program as a package installs it: it finds its print module in its own library folder,
 // and carries no path of the tree it was built in, from which it could load a planted library.
 
+#include "store/jobfile.h"
 #include "ui/printmoduleloader.h"
 
 #include <QDir>
@@ -80,18 +81,21 @@ void TestInstallLayout::installedProgramLoadsItsModuleAndNamesNoBuildPath() {
     }();
     QVERIFY(desktop.contains("MimeType=application/x-zorvandi-job;"));
     QVERIFY(desktop.contains("Exec=zorvandi %f"));
+    // A job as the program writes it, once by its name and once by its bytes alone.
     QTemporaryDir jobs;
     const QString job = jobs.filePath(QStringLiteral("m3-z36.zvj"));
-    QFile file(job);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(R"({"format": "zorvandi-job", "version": 1})");
-    file.close();
+    const QString unnamed = jobs.filePath(QStringLiteral("m3-z36"));
+    for (const QString& path : {job, unnamed}) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(jobFileText(JobDocument{}));
+    }
     // Only the installed tree's types, read as the desktop reads them.
     qputenv("XDG_DATA_DIRS", share.toUtf8());
     qputenv("XDG_DATA_HOME", jobs.filePath(QStringLiteral("none")).toUtf8());
     const QMimeDatabase types;
     QCOMPARE(types.mimeTypeForFile(job).name(), QStringLiteral("application/x-zorvandi-job"));
-    QCOMPARE(types.mimeTypeForData(QByteArray(R"({"format": "zorvandi-job"})")).name(),
+    QCOMPARE(types.mimeTypeForFile(unnamed, QMimeDatabase::MatchContent).name(),
              QStringLiteral("application/x-zorvandi-job"));
 
     // Where no module is found, each place is named with the loader's reason.

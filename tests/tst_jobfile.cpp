@@ -2,6 +2,7 @@
 // not keep the format is refused with its reason; and a job opened under another locale.
 
 #include "flow/workflow.h"
+#include "model/fieldvalues.h"
 #include "store/jobfile.h"
 
 #include "jobtesting.h"
@@ -28,6 +29,8 @@ private slots:
     void refusedWithItsReason_data();
     void refusedWithItsReason();
     void openedUnderAnotherLocale();
+    void unreadableTextStaysUnreadable();
+    void formatComesFirst();
 };
 
 void TestJobFile::writtenThenReadBackEqual_data() {
@@ -65,16 +68,17 @@ void TestJobFile::refusedWithItsReason_data() {
     QTest::addColumn<QByteArray>("json");
     QTest::addColumn<FileProblem>("problem");
     QTest::addColumn<QString>("message"); // in part
-    QTest::newRow("a field misnamed")
-        << withKey(R"("m_t")", R"("n_t")") << FileProblem::UnknownKey << QStringLiteral(R"("n_t")");
+    QTest::newRow("a field misnamed") << withKey(R"("m_t")", R"("n_t")") << FileProblem::UnknownKey
+                                      << QStringLiteral(R"("fields.n_t")");
     QTest::newRow("a key misspelt") << withKey(R"("note")", R"("nota")") << FileProblem::UnknownKey
                                     << QStringLiteral(R"("nota")");
     QTest::newRow("a key missing")
         << withKey(R"("note": "",)", "") << FileProblem::MissingKey << QStringLiteral(R"("note")");
     QTest::newRow("an unknown key") << withKey(R"("format")", R"("colour": 1, "format")")
                                     << FileProblem::UnknownKey << QStringLiteral(R"("colour")");
-    QTest::newRow("a field not a string") << withKey(R"("m_t": "3")", R"("m_t": 3)")
-                                          << FileProblem::WrongType << QStringLiteral(R"("m_t")");
+    QTest::newRow("a field not a string")
+        << withKey(R"("m_t": "3")", R"("m_t": 3)") << FileProblem::WrongType
+        << QStringLiteral(R"("fields.m_t")");
     QTest::newRow("a machine of the wrong type")
         << withKey(R"("indexConstant": 24)", R"("indexConstant": "24")") << FileProblem::WrongType
         << QStringLiteral(R"("indexConstant")");
@@ -84,8 +88,23 @@ void TestJobFile::refusedWithItsReason_data() {
                                 << QStringLiteral("sürüm");
     QTest::newRow("a machine file") << QByteArray(R"({"format": "zorvandi-machines"})")
                                     << FileProblem::WrongFormat << QStringLiteral("iş dosyası");
-    QTest::newRow("not JSON") << QByteArray(R"({"format": )") << FileProblem::NotJson
-                              << QStringLiteral("JSON");
+    QTest::newRow("not JSON") << QByteArray(R"({"format": zorvandi})") << FileProblem::NotJson
+                              << QStringLiteral("JSON değil: 12. baytta beklenmeyen karakter");
+    QTest::newRow("a key written twice")
+        << withKey(R"("note": "")", R"("note": "", "note": "x")") << FileProblem::DuplicateKey
+        << QStringLiteral(R"("note")");
+    QTest::newRow("a locale no one has")
+        << withKey(R"("locale": "en_US")", R"("locale": "klingon")") << FileProblem::NoLocale
+        << QStringLiteral("klingon");
+    QTest::newRow("an empty locale") << withKey(R"("locale": "en_US")", R"("locale": "")")
+                                     << FileProblem::NoLocale << QStringLiteral(R"("locale")");
+    QTest::newRow("a lead below zero") << withKey(R"("lead": null)", R"("lead": -5)")
+                                       << FileProblem::OutOfRange << QStringLiteral(R"("lead")");
+    QTest::newRow("a lead of zero") << withKey(R"("lead": null)", R"("lead": 0)")
+                                    << FileProblem::OutOfRange << QStringLiteral(R"("lead")");
+    QTest::newRow("a service factor below the AGMA's")
+        << withKey(R"("serviceFactor": 1)", R"("serviceFactor": 0.5)") << FileProblem::OutOfRange
+        << QStringLiteral(R"("rating.serviceFactor" değeri aralık dışında: 1 ile 10 arasında)");
 }
 
 void TestJobFile::refusedWithItsReason() {
@@ -119,6 +138,25 @@ void TestJobFile::openedUnderAnotherLocale() {
     const JobDocument asRun = inLocale(jobOf(comma, {}, 1), point);
     QCOMPARE(sectionState(ButtonId::HESAPLA, {asRun.texts, asRun.machine}, asRun.runs),
              SectionState::Current);
+}
+
+// "1,450" does not read under en_US; opened under tr_TR it must not become 1,45, and back under
+// en_US it is the text that was saved.
+void TestJobFile::unreadableTextStaysUnreadable() {
+    JobDocument saved = jobOf(point, {QStringLiteral("N1_t=1,450")}, 1);
+
+    const JobDocument opened = inLocale(saved, comma);
+
+    const QString there = opened.texts.at(indexOf(FieldId::N1_t));
+    QVERIFY2(!FieldValues::readNumber(there, comma), qPrintable(there));
+    QCOMPARE(inLocale(opened, point).texts.at(indexOf(FieldId::N1_t)), QStringLiteral("1,450"));
+}
+
+// The desktop's magic looks for the format within the first 64 bytes of a job.
+void TestJobFile::formatComesFirst() {
+    const QByteArray text = jobFileText(jobOf(comma, {}, 3));
+
+    QVERIFY2(text.left(64).contains(R"("format": "zorvandi-job")"), text.left(64).constData());
 }
 
 QTEST_GUILESS_MAIN(TestJobFile)

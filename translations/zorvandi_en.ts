@@ -1056,10 +1056,6 @@
         <translation>the folder could not be created</translation>
     </message>
     <message>
-        <source>Dosya JSON değil: %1.</source>
-        <translation>The file is not JSON: %1.</translation>
-    </message>
-    <message>
         <source>Dosya bir ZORVANDI tezgâh dosyası değil (&quot;format&quot;: &quot;%1&quot;).</source>
         <translation>The file is not a ZORVANDI machine file (&quot;format&quot;: &quot;%1&quot;).</translation>
     </message>
@@ -1122,6 +1118,82 @@
     <message>
         <source>«%1» azdırmasında bilinmeyen bir anahtar var: %2.</source>
         <translation>The hob «%1» has an unknown key: %2.</translation>
+    </message>
+    <message>
+        <source>Dosya JSON değil: bir nesne ile başlamıyor.</source>
+        <translation>The file is not JSON: it does not start with an object.</translation>
+    </message>
+    <message>
+        <source>Dosya JSON değil: %1. baytta %2.</source>
+        <translation>The file is not JSON: at byte %1, %2.</translation>
+    </message>
+    <message>
+        <source>Dosyada %1 anahtarı iki kez yazılmış; hangisinin geçerli olduğu bilinemez.</source>
+        <translation>The key %1 is written twice in the file; which one holds cannot be known.</translation>
+    </message>
+    <message>
+        <source>Dosyadaki %1 değeri aralık dışında: %2 üstünde olmalı.</source>
+        <translation>The value of %1 in the file is out of range: it must be above %2.</translation>
+    </message>
+    <message>
+        <source>Dosyadaki %1 değeri aralık dışında: %2 ile %3 arasında olmalı.</source>
+        <translation>The value of %1 in the file is out of range: it must lie between %2 and %3.</translation>
+    </message>
+    <message>
+        <source>Dosyadaki %1 değeri («%2») bilinen bir yerel ayarın adı değil.</source>
+        <translation>The value of %1 in the file («%2») is not the name of a known locale.</translation>
+    </message>
+    <message>
+        <source>bir nesne kapanmadan dosya bitiyor ya da bir virgül eksik</source>
+        <translation>the file ends before an object is closed, or a comma is missing</translation>
+    </message>
+    <message>
+        <source>anahtardan sonra iki nokta (:) bekleniyordu</source>
+        <translation>a colon (:) was expected after the key</translation>
+    </message>
+    <message>
+        <source>bir liste kapanmadan dosya bitiyor ya da bir virgül eksik</source>
+        <translation>the file ends before a list is closed, or a comma is missing</translation>
+    </message>
+    <message>
+        <source>değerden sonra bir virgül bekleniyordu</source>
+        <translation>a comma was expected after the value</translation>
+    </message>
+    <message>
+        <source>dosya bir sayının ortasında bitiyor</source>
+        <translation>the file ends in the middle of a number</translation>
+    </message>
+    <message>
+        <source>bir metinde geçersiz bir ters bölü (\) dizisi</source>
+        <translation>an invalid backslash (\) sequence in a text</translation>
+    </message>
+    <message>
+        <source>UTF-8 olmayan bir karakter</source>
+        <translation>a character that is not UTF-8</translation>
+    </message>
+    <message>
+        <source>kapanmayan bir tırnak</source>
+        <translation>a quotation mark that is never closed</translation>
+    </message>
+    <message>
+        <source>bir nesne bekleniyordu</source>
+        <translation>an object was expected</translation>
+    </message>
+    <message>
+        <source>iç içe çok fazla nesne</source>
+        <translation>too many objects nested</translation>
+    </message>
+    <message>
+        <source>dosya çok büyük</source>
+        <translation>the file is too large</translation>
+    </message>
+    <message>
+        <source>dosyanın sonunda fazladan karakter</source>
+        <translation>stray characters at the end of the file</translation>
+    </message>
+    <message>
+        <source>beklenmeyen karakter</source>
+        <translation>an unexpected character</translation>
     </message>
 </context>
 <context>

@@ -17,8 +17,6 @@ namespace {
 // A value within this of a range's end is on it.
 constexpr double onEnd = 1e-9;
 
-constexpr double largestCentreDistance = 10000;
-constexpr double largestRatio = 1000;
 constexpr double largestTolerance = 50;
 constexpr double largestQ = 100;
 constexpr double fastestInput = 100000;
@@ -267,10 +265,10 @@ QList<double> defaultModules() {
 }
 
 std::optional<DesignInput> firstInvalid(const DesignAsk& ask) {
-    if (!(ask.centreDistance > 0 && ask.centreDistance <= largestCentreDistance)) {
+    if (!centreDistanceRange.holds(ask.centreDistance)) {
         return DesignInput::CentreDistance;
     }
-    if (!(ask.ratio >= 1 && ask.ratio <= largestRatio)) {
+    if (!ratioRange.holds(ask.ratio)) {
         return DesignInput::Ratio;
     }
     if (!(ask.tolerance >= 0 && ask.tolerance <= largestTolerance)) {

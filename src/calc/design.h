@@ -44,6 +44,10 @@ struct DesignedFor {
 
 enum class DesignInput { CentreDistance, Ratio, Tolerance, Starts, Modules, QRange, InputSpeed };
 
+// The housing and the ratio a design may ask, for the design and for a job that keeps them.
+inline constexpr ValueRange centreDistanceRange{0, 10000, false};
+inline constexpr ValueRange ratioRange{1, 1000};
+
 // The first input out of its range, for the window to name.
 std::optional<DesignInput> firstInvalid(const DesignAsk& ask);
 

@@ -27,28 +27,38 @@ constexpr double newtonsPerPound = 4.4482216152605;
 
 } // namespace
 
+ValueRange ratingRange(RatingInput input) {
+    switch (input) {
+    case RatingInput::ServiceFactor:
+        return {lowestServiceFactor, highestServiceFactor};
+    case RatingInput::Friction:
+        return {0, 1, true, false};
+    case RatingInput::Ambient:
+        return {-50, 100};
+    case RatingInput::SumpLimit:
+        return {-50, 300};
+    case RatingInput::Load:
+    case RatingInput::FaceWidth:
+    case RatingInput::HousingArea:
+        break;
+    }
+    return aboveZero;
+}
+
 std::optional<RatingInput> firstInvalid(const RatingInputs& in) {
-    const auto above = [](const std::optional<double>& x, double low) { return !x || *x > low; };
-    if (!above(in.load, 0)) {
-        return RatingInput::Load;
-    }
-    if (!(in.serviceFactor >= lowestServiceFactor && in.serviceFactor <= highestServiceFactor)) {
-        return RatingInput::ServiceFactor;
-    }
-    if (!above(in.faceWidth, 0)) {
-        return RatingInput::FaceWidth;
-    }
-    if (in.friction && !(*in.friction >= 0 && *in.friction < 1)) {
-        return RatingInput::Friction;
-    }
-    if (!above(in.housingArea, 0)) {
-        return RatingInput::HousingArea;
-    }
-    if (!(in.ambient >= -50 && in.ambient <= 100)) {
-        return RatingInput::Ambient;
-    }
-    if (in.sumpLimit && !(*in.sumpLimit >= -50 && *in.sumpLimit <= 300)) {
-        return RatingInput::SumpLimit;
+    const std::array<std::pair<RatingInput, std::optional<double>>, 7> values = {{
+        {RatingInput::Load, in.load},
+        {RatingInput::ServiceFactor, in.serviceFactor},
+        {RatingInput::FaceWidth, in.faceWidth},
+        {RatingInput::Friction, in.friction},
+        {RatingInput::HousingArea, in.housingArea},
+        {RatingInput::Ambient, in.ambient},
+        {RatingInput::SumpLimit, in.sumpLimit},
+    }};
+    for (const auto& [input, value] : values) {
+        if (value && !ratingRange(input).holds(*value)) {
+            return input;
+        }
     }
     return std::nullopt;
 }

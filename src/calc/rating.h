@@ -9,6 +9,7 @@
 // published for, the figure stands and a warning names the range. The rating follows the
 // form's fields as they stand, as the turner's figures do, and the window and the sheet word it.
 
+#include "calc/valuerange.h"
 #include "model/fault.h"
 
 #include <QList>
@@ -52,6 +53,10 @@ enum class RatingInput {
 // The AGMA service factors start at 1, for a uniform load.
 inline constexpr double lowestServiceFactor = 1;
 inline constexpr double highestServiceFactor = 10;
+
+// Each input's span, for the rating, its window and the job file alike; an input that may be
+// empty is checked only when it holds a value.
+ValueRange ratingRange(RatingInput input);
 
 // The first input out of its range, for a window or a file that refuses it.
 std::optional<RatingInput> firstInvalid(const RatingInputs& inputs);

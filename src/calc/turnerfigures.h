@@ -7,6 +7,7 @@
 // outputs included, as the job sheet does, and each comes with the rule it was made by, so
 // that a shop with other rules sees which was used. Warnings are values too; none refuses.
 
+#include "calc/valuerange.h"
 #include "model/fault.h"
 
 #include <QList>
@@ -82,6 +83,7 @@ struct WireGauge {
 
 inline constexpr double smallestProfileAngle = 10;
 inline constexpr double largestProfileAngle = 30;
+inline constexpr ValueRange profileAngleRange{smallestProfileAngle, largestProfileAngle};
 
 // A wire that does not touch the flanks between the worm's root and tip, which makes M
 // meaningless: where it touches, and the diameters of the wires that would touch within them

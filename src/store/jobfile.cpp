@@ -23,24 +23,33 @@ QJsonObject fieldsObject(const FieldTexts& texts) {
     return fields;
 }
 
+// A fault met inside an object of the job names its key from the top: "rating.load".
+void placeUnder(std::optional<FileFault>& fault, const QString& place) {
+    if (fault && fault->where.isEmpty() && !fault->key.isEmpty()) {
+        fault->key = place + QLatin1Char('.') + fault->key;
+    }
+}
+
 // Every field, each a string, and no other key.
-std::optional<FieldTexts> readFields(const QJsonObject& json, std::optional<FileFault>& fault) {
+std::optional<FieldTexts> readFields(const QJsonObject& json, const QString& place,
+                                     std::optional<FileFault>& fault) {
     FieldTexts texts;
+    const auto refuse = [&](FileProblem problem, const QString& key) {
+        fault = FileFault{.problem = problem, .key = place + QLatin1Char('.') + key};
+        return std::nullopt;
+    };
     for (auto it = json.begin(); it != json.end(); ++it) {
         if (!fieldNamed(it.key())) {
-            fault = FileFault{FileProblem::UnknownKey, {}, std::nullopt, it.key()};
-            return std::nullopt;
+            return refuse(FileProblem::UnknownKey, it.key());
         }
     }
     for (const FieldId id : allFields) {
         const QJsonValue v = json.value(fieldName(id));
         if (v.isUndefined()) {
-            fault = FileFault{FileProblem::MissingKey, {}, std::nullopt, fieldName(id)};
-            return std::nullopt;
+            return refuse(FileProblem::MissingKey, fieldName(id));
         }
         if (!v.isString()) {
-            fault = FileFault{FileProblem::WrongType, {}, std::nullopt, fieldName(id)};
-            return std::nullopt;
+            return refuse(FileProblem::WrongType, fieldName(id));
         }
         texts.at(indexOf(id)) = v.toString();
     }
@@ -67,16 +76,13 @@ bool readRuns(const QJsonObject& json, CompletedRuns& runs, std::optional<FileFa
         }
         const QJsonObject run = v.toObject();
         StrictObject strict(run, {}, fault);
-        if (!strict.onlyKeys({"fields", "machine"})) {
-            return false;
-        }
         const auto fields = strict.object("fields");
         const auto machine = strict.object("machine");
-        if (!fields || !machine) {
-            return strict.fail(FileProblem::MissingKey,
-                               QLatin1String(fields ? "machine" : "fields"));
+        if (!strict.onlyKeys({"fields", "machine"}) || !strict.require({"fields", "machine"})) {
+            placeUnder(fault, key);
+            return false;
         }
-        const auto texts = readFields(*fields, fault);
+        const auto texts = readFields(*fields, key + QStringLiteral(".fields"), fault);
         if (!texts) {
             return false;
         }
@@ -170,13 +176,8 @@ bool readRating(const QJsonObject& json, RatingInputs& in, std::optional<FileFau
     if (!fan.isUndefined() && !fan.isBool()) {
         return object.fail(FileProblem::WrongType, QStringLiteral("fan"));
     }
-    for (const auto& [present, key] :
-         {std::pair{given.has_value(), "given"}, std::pair{casting.has_value(), "casting"},
-          std::pair{service.has_value(), "serviceFactor"},
-          std::pair{ambient.has_value(), "ambient"}, std::pair{fan.isBool(), "fan"}}) {
-        if (!present) {
-            return object.missing(key);
-        }
+    if (!object.require({"given", "casting", "serviceFactor", "ambient", "fan"})) {
+        return false;
     }
     const auto load = named(loadNames, *given);
     const auto cast = named(castingNames, *casting);
@@ -200,7 +201,7 @@ bool readRating(const QJsonObject& json, RatingInputs& in, std::optional<FileFau
         static constexpr std::array<const char*, 7> keys = {
             "load",        "serviceFactor", "faceWidth", "friction",
             "housingArea", "ambient",       "sumpLimit"};
-        return object.fail(FileProblem::WrongType, QLatin1String(keys.at(std::size_t(*bad))));
+        return object.outOfRange(keys.at(std::size_t(*bad)), ratingRange(*bad));
     }
     return true;
 }
@@ -213,7 +214,29 @@ QJsonValue designValue(const std::optional<DesignedFor>& design) {
                        {QStringLiteral("ratio"), design->ratio}};
 }
 
-// Null for a job that was typed, or the housing and ratio it was designed for, in range.
+// The housing and ratio asked, in range, and no other key.
+bool readDesignObject(const QJsonObject& json, std::optional<DesignedFor>& into,
+                      std::optional<FileFault>& fault) {
+    StrictObject design(json, {}, fault);
+    if (!design.onlyKeys({"centreDistance", "ratio"})) {
+        return false;
+    }
+    const auto a = design.number("centreDistance");
+    const auto i = design.number("ratio");
+    if (!a || !i) {
+        return design.missing(a ? "ratio" : "centreDistance");
+    }
+    if (!centreDistanceRange.holds(*a)) {
+        return design.outOfRange("centreDistance", centreDistanceRange);
+    }
+    if (!ratioRange.holds(*i)) {
+        return design.outOfRange("ratio", ratioRange);
+    }
+    into = DesignedFor{*a, *i};
+    return true;
+}
+
+// Null for a job that was typed, or the housing and ratio it was designed for.
 bool readDesign(const QJsonObject& top, std::optional<DesignedFor>& into,
                 std::optional<FileFault>& fault) {
     StrictObject object(top, {}, fault);
@@ -228,24 +251,9 @@ bool readDesign(const QJsonObject& top, std::optional<DesignedFor>& into,
     if (!v.isObject()) {
         return object.fail(FileProblem::WrongType, QStringLiteral("design"));
     }
-    StrictObject design(v.toObject(), {}, fault);
-    if (!design.onlyKeys({"centreDistance", "ratio"})) {
-        return false;
-    }
-    const auto a = design.number("centreDistance");
-    const auto i = design.number("ratio");
-    if (!a || !i) {
-        return design.missing(a ? "ratio" : "centreDistance");
-    }
-    DesignAsk asked;
-    asked.centreDistance = *a;
-    asked.ratio = *i;
-    if (const auto bad = firstInvalid(asked)) {
-        return design.fail(FileProblem::WrongType,
-                           QLatin1String(*bad == DesignInput::Ratio ? "ratio" : "centreDistance"));
-    }
-    into = DesignedFor{*a, *i};
-    return true;
+    const bool read = readDesignObject(v.toObject(), into, fault);
+    placeUnder(fault, QStringLiteral("design"));
+    return read;
 }
 
 // The job's body, once the format and version are known to be this program's.
@@ -277,27 +285,35 @@ std::optional<JobDocument> readJob(const QJsonObject& top, int version,
     const auto machine = object.object("machine");
     const auto lathe = object.object("lathe");
     const auto angle = object.number("profileAngle");
-    for (const auto& [present, key] :
-         {std::pair{locale.has_value(), "locale"}, std::pair{title.has_value(), "title"},
-          std::pair{note.has_value(), "note"}, std::pair{fields.has_value(), "fields"},
-          std::pair{runs.has_value(), "runs"}, std::pair{machine.has_value(), "machine"},
-          std::pair{lathe.has_value(), "lathe"}, std::pair{angle.has_value(), "profileAngle"}}) {
-        if (!present) {
-            return object.missingUnlessFaulty(key);
-        }
+    if (!object.require(
+            {"locale", "title", "note", "fields", "runs", "machine", "lathe", "profileAngle"})) {
+        return std::nullopt;
+    }
+    // A name no locale has would read every number in the C locale, as the writer never meant.
+    if (QLocale(*locale).name() != *locale) {
+        fault = FileFault{
+            .problem = FileProblem::NoLocale, .detail = *locale, .key = QStringLiteral("locale")};
+        return std::nullopt;
     }
     job.locale = *locale;
     job.title = *title;
     job.note = *note;
     job.gauge.profileAngle = *angle;
-    const auto texts = readFields(*fields, fault);
-    if (!texts || !readRuns(*runs, job.runs, fault) ||
-        !readOptional(top, "lead", job.lead, fault) ||
+    const auto texts = readFields(*fields, QStringLiteral("fields"), fault);
+    if (!texts) {
+        return std::nullopt;
+    }
+    if (!readRuns(*runs, job.runs, fault)) {
+        placeUnder(fault, QStringLiteral("runs"));
+        return std::nullopt;
+    }
+    if (!readOptional(top, "lead", job.lead, fault) ||
         !readOptional(top, "wire", job.gauge.wire, fault)) {
         return std::nullopt;
     }
     job.texts = *texts;
     if (rating && !readRating(*rating, job.rating, fault)) {
+        placeUnder(fault, QStringLiteral("rating"));
         return std::nullopt;
     }
     if (version >= 2 && !readDesign(top, job.design, fault)) {
@@ -315,13 +331,13 @@ std::optional<JobDocument> readJob(const QJsonObject& top, int version,
     }
     job.machine = std::get<Machine>(m);
     job.lathe = std::get<Lathe>(l);
-    if (!(job.gauge.profileAngle >= smallestProfileAngle &&
-          job.gauge.profileAngle <= largestProfileAngle) ||
-        (job.gauge.wire && !(*job.gauge.wire > 0))) {
-        object.fail(
-            FileProblem::WrongType,
-            QLatin1String(job.gauge.wire && !(*job.gauge.wire > 0) ? "wire" : "profileAngle"));
-        return std::nullopt;
+    for (const auto& [value, key, range] :
+         {std::tuple{std::optional(job.gauge.profileAngle), "profileAngle", profileAngleRange},
+          std::tuple{job.gauge.wire, "wire", aboveZero}, std::tuple{job.lead, "lead", aboveZero}}) {
+        if (value && !range.holds(*value)) {
+            object.outOfRange(key, range);
+            return std::nullopt;
+        }
     }
     return job;
 }
@@ -337,7 +353,7 @@ std::variant<JobDocument, FileFault> parseJobFile(const QByteArray& json) {
     std::optional<FileFault> fault;
     std::optional<JobDocument> job = readJob(top, std::get<FileHeader>(header).version, fault);
     if (!job) {
-        return fault.value_or(FileFault{FileProblem::NotJson, {}, std::nullopt});
+        return fault.value_or(FileFault{.problem = FileProblem::NotJson});
     }
     return *job;
 }
@@ -352,9 +368,7 @@ QByteArray jobFileText(const JobDocument& job) {
                                          {QStringLiteral("machine"), machineJson(run->machine)}})
                 : QJsonValue(QJsonValue::Null));
     }
-    const QJsonObject top{
-        {QStringLiteral("format"), formatName},
-        {QStringLiteral("version"), formatVersion},
+    const QJsonObject body{
         {QStringLiteral("locale"), job.locale},
         {QStringLiteral("fields"), fieldsObject(job.texts)},
         {QStringLiteral("runs"), runs},
@@ -368,7 +382,12 @@ QByteArray jobFileText(const JobDocument& job) {
         {QStringLiteral("rating"), ratingObject(job.rating)},
         {QStringLiteral("design"), designValue(job.design)},
     };
-    return QJsonDocument(top).toJson(QJsonDocument::Indented);
+    // Qt writes keys sorted; "format" and "version" go first by hand, so that the desktop's
+    // magic finds "zorvandi-job" within the file's first bytes.
+    const QByteArray rest = QJsonDocument(body).toJson(QJsonDocument::Indented);
+    return QByteArrayLiteral("{\n    \"format\": \"") + formatName.toUtf8() +
+           QByteArrayLiteral("\",\n    \"version\": ") + QByteArray::number(formatVersion) +
+           QByteArrayLiteral(",\n") + rest.mid(2);
 }
 
 QString jobFileFaultMessage(const FileFault& fault, const QLocale& locale) {
@@ -380,6 +399,25 @@ QString jobFileFaultMessage(const FileFault& fault, const QLocale& locale) {
     return fileFaultMessage(fault, locale);
 }
 
+namespace {
+
+// Each of `from`'s decimal and group separators as `to` writes it.
+QString tradeSeparators(const QString& text, const QLocale& from, const QLocale& to) {
+    QString traded;
+    for (const QChar c : text) {
+        if (QString(c) == from.decimalPoint()) {
+            traded += to.decimalPoint();
+        } else if (QString(c) == from.groupSeparator()) {
+            traded += to.groupSeparator();
+        } else {
+            traded += c;
+        }
+    }
+    return traded;
+}
+
+} // namespace
+
 JobDocument inLocale(JobDocument job, const QLocale& locale) {
     const QLocale saved(job.locale);
     if (saved.decimalPoint() == locale.decimalPoint()) {
@@ -388,9 +426,12 @@ JobDocument inLocale(JobDocument job, const QLocale& locale) {
     }
     const auto convert = [&](FieldTexts& texts) {
         for (QString& text : texts) {
-            if (FieldValues::readNumber(text, saved) &&
-                !FieldValues::isAmbiguousPoint(text, saved)) {
-                text.replace(saved.decimalPoint(), locale.decimalPoint());
+            if (FieldValues::readNumber(text, saved)) {
+                if (!FieldValues::isAmbiguousPoint(text, saved)) {
+                    text.replace(saved.decimalPoint(), locale.decimalPoint());
+                }
+            } else if (FieldValues::readNumber(text, locale)) {
+                text = tradeSeparators(text, saved, locale);
             }
         }
     };

@@ -21,10 +21,12 @@
 // Version 2 added "rating" and "design" (null for a job that was typed); a version-1 file reads
 // with the rating's defaults and no design.
 //
-// Reading is as strict as the machine file's: any key missing, misspelt, unknown or of the
-// wrong type, a missing or later version, or a field that is not a string makes the file
-// unusable. Texts are kept as typed, with the locale they were typed in; opened under another,
-// a text that reads as a number there takes this locale's decimal separator, and nothing else.
+// "format" and "version" are written first, for the desktop's magic. Reading is as strict as
+// the machine file's: any key missing, misspelt, unknown, written twice or of the wrong type, a
+// value out of its range, a locale no one has, a missing or later version, or a field that is
+// not a string makes the file unusable. Texts are kept as typed, with the locale they were
+// typed in; opened under another, a text that reads as a number there takes this locale's
+// decimal separator, and a text that does not read there never comes to read here.
 
 #include "flow/runstate.h"
 #include "store/machinefile.h"
@@ -58,7 +60,9 @@ QByteArray jobFileText(const JobDocument& job);
 QString jobFileFaultMessage(const FileFault& fault, const QLocale& locale);
 
 // The texts and runs as `locale` reads them: a text that reads as a number in the job's own
-// locale takes this one's decimal separator; the rest are kept as they are.
+// locale takes this one's decimal separator. The rest are kept byte for byte, save one that
+// would then read here ("1,450" of en_US, 1,45 in tr_TR): its separators trade places ("1.450"),
+// so that it stays unreadable and names the same two readings.
 JobDocument inLocale(JobDocument job, const QLocale& locale);
 
 // A section whose inputs do not read, as a hand edit may leave them, is stale, never current.

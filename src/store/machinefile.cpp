@@ -1,4 +1,5 @@
 #include "store/machinefile.h"
+#include "model/fieldvalues.h"
 #include "store/strictobject.h"
 
 #include <QCoreApplication>
@@ -21,7 +22,8 @@ constexpr int formatVersion = 3;
 
 FileFault badValue(const QString& machine, MachineKey key, MachineRule rule) {
     const Limits limits = limitsOf(key);
-    return {FileProblem::BadValue, {}, MachineFault{machine, key, rule, limits.low, limits.high}};
+    return {.problem = FileProblem::BadValue,
+            .machine = MachineFault{machine, key, rule, limits.low, limits.high}};
 }
 
 // One machine; nothing once `fault` holds the first thing wrong with it.
@@ -90,13 +92,9 @@ std::optional<Machine> readMachine(const QJsonObject& json, const QString& where
 
 FileFault badLathe(const QString& lathe, LatheKey key, LatheRule rule, double low = 0,
                    double high = 0) {
-    return {FileProblem::BadValue,
-            {},
-            std::nullopt,
-            {},
-            {},
-            true,
-            LatheFault{lathe, key, rule, low, high}};
+    return {.problem = FileProblem::BadValue,
+            .inLathe = true,
+            .lathe = LatheFault{lathe, key, rule, low, high}};
 }
 
 // { "mm": p } or { "tpi": t }, never both.
@@ -212,15 +210,7 @@ std::optional<Hob> readHob(const QJsonObject& json, const QString& where,
     const auto diameter = object.number("pitchDiameter");
     const auto hand = object.string("hand");
     const auto angle = object.string("angle");
-    for (const auto& [present, key] :
-         {std::pair{name.has_value(), "name"}, std::pair{module.has_value(), "module"},
-          std::pair{starts.has_value(), "starts"}, std::pair{diameter.has_value(), "pitchDiameter"},
-          std::pair{hand.has_value(), "hand"}}) {
-        if (!present) {
-            return object.missingUnlessFaulty(key);
-        }
-    }
-    if (fault) {
+    if (!object.require({"name", "module", "starts", "pitchDiameter", "hand"})) {
         return std::nullopt;
     }
     if (*hand != QLatin1String("right") && *hand != QLatin1String("left")) {
@@ -336,7 +326,8 @@ bool readList(const QJsonArray& list, const QString& key, bool lathes,
         const QJsonValue value = list.at(i);
         const QString where = machinePlace(value, i);
         if (!value.isObject()) {
-            fault = FileFault{FileProblem::WrongType, {}, std::nullopt, key, where, lathes};
+            fault = FileFault{
+                .problem = FileProblem::WrongType, .key = key, .where = where, .inLathe = lathes};
             return false;
         }
         const auto entry = readEntry(value.toObject(), where, fault, static_cast<Entry*>(nullptr));
@@ -384,13 +375,13 @@ std::variant<MachineBook, FileFault> parseMachineFile(const QByteArray& json) {
         return *fault;
     }
     if (const auto bad = checkMachines(book.machines)) {
-        return FileFault{FileProblem::BadValue, {}, bad};
+        return FileFault{.problem = FileProblem::BadValue, .machine = bad};
     }
     if (const auto bad = checkLathes(book.lathes)) {
-        return FileFault{FileProblem::BadValue, {}, std::nullopt, {}, {}, true, bad};
+        return FileFault{.problem = FileProblem::BadValue, .inLathe = true, .lathe = bad};
     }
     if (const auto bad = checkHobs(book.hobs)) {
-        return FileFault{FileProblem::BadValue, {}, std::nullopt, {}, {}, false, {}, true, bad};
+        return FileFault{.problem = FileProblem::BadValue, .inHob = true, .hob = bad};
     }
     return book;
 }
@@ -417,12 +408,62 @@ QByteArray machineFileText(const MachineBook& book) {
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
+namespace {
+
+// Qt's reasons, which read "illegal value" for a stray letter, in a user's words.
+QString parseErrorWords(QJsonParseError::ParseError error) {
+    const auto t = [](const char* text) {
+        return QCoreApplication::translate("MachineFile", text);
+    };
+    switch (error) {
+    case QJsonParseError::UnterminatedObject:
+        return t(QT_TRANSLATE_NOOP("MachineFile",
+                                   "bir nesne kapanmadan dosya bitiyor ya da bir virgül eksik"));
+    case QJsonParseError::MissingNameSeparator:
+        return t(QT_TRANSLATE_NOOP("MachineFile", "anahtardan sonra iki nokta (:) bekleniyordu"));
+    case QJsonParseError::UnterminatedArray:
+        return t(QT_TRANSLATE_NOOP("MachineFile",
+                                   "bir liste kapanmadan dosya bitiyor ya da bir virgül eksik"));
+    case QJsonParseError::MissingValueSeparator:
+        return t(QT_TRANSLATE_NOOP("MachineFile", "değerden sonra bir virgül bekleniyordu"));
+    case QJsonParseError::TerminationByNumber:
+        return t(QT_TRANSLATE_NOOP("MachineFile", "dosya bir sayının ortasında bitiyor"));
+    case QJsonParseError::IllegalEscapeSequence:
+        return t(
+            QT_TRANSLATE_NOOP("MachineFile", "bir metinde geçersiz bir ters bölü (\\) dizisi"));
+    case QJsonParseError::IllegalUTF8String:
+        return t(QT_TRANSLATE_NOOP("MachineFile", "UTF-8 olmayan bir karakter"));
+    case QJsonParseError::UnterminatedString:
+        return t(QT_TRANSLATE_NOOP("MachineFile", "kapanmayan bir tırnak"));
+    case QJsonParseError::MissingObject:
+        return t(QT_TRANSLATE_NOOP("MachineFile", "bir nesne bekleniyordu"));
+    case QJsonParseError::DeepNesting:
+        return t(QT_TRANSLATE_NOOP("MachineFile", "iç içe çok fazla nesne"));
+    case QJsonParseError::DocumentTooLarge:
+        return t(QT_TRANSLATE_NOOP("MachineFile", "dosya çok büyük"));
+    case QJsonParseError::GarbageAtEnd:
+        return t(QT_TRANSLATE_NOOP("MachineFile", "dosyanın sonunda fazladan karakter"));
+    case QJsonParseError::IllegalNumber: // Qt's words for a stray letter as for "1.2.3"
+    case QJsonParseError::IllegalValue:
+    case QJsonParseError::NoError:
+        break;
+    }
+    return t(QT_TRANSLATE_NOOP("MachineFile", "beklenmeyen karakter"));
+}
+
+} // namespace
+
 QString fileFaultMessage(const FileFault& fault, const QLocale& locale) {
     const QString key = QStringLiteral("\"%1\"").arg(fault.key);
     switch (fault.problem) {
     case FileProblem::NotJson:
-        return QCoreApplication::translate("MachineFile", "Dosya JSON değil: %1.")
-            .arg(fault.detail);
+        if (fault.offset < 0) {
+            return QCoreApplication::translate("MachineFile",
+                                               "Dosya JSON değil: bir nesne ile başlamıyor.");
+        }
+        return QCoreApplication::translate("MachineFile", "Dosya JSON değil: %1. baytta %2.")
+            .arg(fault.offset + 1)
+            .arg(parseErrorWords(fault.parseError));
     case FileProblem::WrongFormat:
         return QCoreApplication::translate(
                    "MachineFile", "Dosya bir ZORVANDI tezgâh dosyası değil (\"format\": \"%1\").")
@@ -482,6 +523,29 @@ QString fileFaultMessage(const FileFault& fault, const QLocale& locale) {
                    : QCoreApplication::translate("MachineFile",
                                                  "«%1» tezgâhında bilinmeyen bir anahtar var: %2.")
                          .arg(fault.where, key);
+    case FileProblem::DuplicateKey:
+        return QCoreApplication::translate(
+                   "MachineFile", "Dosyada %1 anahtarı iki kez yazılmış; hangisinin geçerli "
+                                  "olduğu bilinemez.")
+            .arg(key);
+    case FileProblem::OutOfRange: {
+        const auto n = [&locale](double x) { return FieldValues::writeNumber(x, locale); };
+        const ValueRange range = fault.range.value_or(aboveZero);
+        if (!range.bounded()) {
+            return QCoreApplication::translate("MachineFile",
+                                               "Dosyadaki %1 değeri aralık dışında: %2 "
+                                               "üstünde olmalı.")
+                .arg(key, n(range.low));
+        }
+        return QCoreApplication::translate("MachineFile",
+                                           "Dosyadaki %1 değeri aralık dışında: %2 ile %3 "
+                                           "arasında olmalı.")
+            .arg(key, n(range.low), n(range.high));
+    }
+    case FileProblem::NoLocale:
+        return QCoreApplication::translate(
+                   "MachineFile", "Dosyadaki %1 değeri («%2») bilinen bir yerel ayarın adı değil.")
+            .arg(key, fault.detail);
     case FileProblem::BadValue:
         if (fault.hob) {
             return hobFaultMessage(*fault.hob, locale);
@@ -508,10 +572,10 @@ std::variant<Machine, FileFault> machineFromJson(const QJsonObject& json, const 
     std::optional<FileFault> fault;
     const std::optional<Machine> m = readMachine(json, where, fault);
     if (!m) {
-        return fault.value_or(FileFault{FileProblem::MissingKey, {}, std::nullopt});
+        return fault.value_or(FileFault{.problem = FileProblem::MissingKey});
     }
     if (const auto bad = checkMachine(*m)) {
-        return FileFault{FileProblem::BadValue, {}, *bad};
+        return FileFault{.problem = FileProblem::BadValue, .machine = *bad};
     }
     return *m;
 }
@@ -520,10 +584,10 @@ std::variant<Lathe, FileFault> latheFromJson(const QJsonObject& json, const QStr
     std::optional<FileFault> fault;
     const std::optional<Lathe> l = readLathe(json, where, fault);
     if (!l) {
-        return fault.value_or(FileFault{FileProblem::MissingKey, {}, std::nullopt});
+        return fault.value_or(FileFault{.problem = FileProblem::MissingKey});
     }
     if (const auto bad = checkLathe(*l)) {
-        return FileFault{FileProblem::BadValue, {}, std::nullopt, {}, {}, true, *bad};
+        return FileFault{.problem = FileProblem::BadValue, .inLathe = true, .lathe = *bad};
     }
     return *l;
 }
@@ -549,7 +613,7 @@ std::optional<QString> exportMachines(const MachineBook& book, const QString& pa
 std::variant<MachineBook, FileFault> importMachines(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        return FileFault{FileProblem::Unreadable, file.errorString(), std::nullopt};
+        return FileFault{.problem = FileProblem::Unreadable, .detail = file.errorString()};
     }
     return parseMachineFile(file.readAll());
 }

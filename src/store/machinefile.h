@@ -25,9 +25,11 @@
 #include "calc/hob.h"
 #include "calc/lathe.h"
 #include "calc/machine.h"
+#include "calc/valuerange.h"
 
 #include <QByteArray>
 #include <QJsonObject>
+#include <QJsonParseError>
 #include <QList>
 #include <QLocale>
 #include <QString>
@@ -54,20 +56,27 @@ enum class FileProblem {
     MissingKey,   // a key that must be there is not: `key`, in `where`
     WrongType,    // a key's value is of another type: `key`, in `where`
     UnknownKey,   // a key this version does not have, perhaps misspelt: `key`, in `where`
+    DuplicateKey, // a key written twice in one object, where a reader would keep either
+    OutOfRange,   // a number of the right type outside `range`: `key`
+    NoLocale,     // "locale" names no locale the program knows: `detail`
     BadValue,     // a machine or a lathe breaks a rule
     Unreadable,   // the system could not read it
 };
 
+// Built with designated initializers, naming only what the fault has to say.
 struct FileFault {
     FileProblem problem;
-    QString detail;                       // the parser's or the system's words
-    std::optional<MachineFault> machine;  // with BadValue, for a machine
-    QString key = {};                     // as the file spells it
-    QString where = {};                   // the machine's name, "#2" without one; empty: the top
-    bool inLathe = false;                 // `where` names a lathe
-    std::optional<LatheFault> lathe = {}; // with BadValue, for a lathe
-    bool inHob = false;                   // `where` names a hob
-    std::optional<HobFault> hob = {};     // with BadValue, for a hob
+    QString detail = {};  // the parser's or the system's words, or the value refused
+    QString key = {};     // the key's place from the top, as the file spells it: "rating.load"
+    QString where = {};   // the machine's, lathe's or hob's name, "#2" without one; empty: the top
+    bool inLathe = false; // `where` names a lathe
+    bool inHob = false;   // `where` names a hob
+    std::optional<MachineFault> machine = {}; // with BadValue, for a machine
+    std::optional<LatheFault> lathe = {};     // with BadValue, for a lathe
+    std::optional<HobFault> hob = {};         // with BadValue, for a hob
+    std::optional<ValueRange> range = {};     // with OutOfRange
+    qint64 offset = -1;                       // with NotJson: the byte where reading stopped
+    QJsonParseError::ParseError parseError = QJsonParseError::NoError; // with NotJson
 
     friend bool operator==(const FileFault&, const FileFault&) = default;
 };

@@ -52,7 +52,8 @@ DiskState MachineStore::readDisk(FileFault* unreadable) const {
     }
     if (!file.open(QIODevice::ReadOnly)) {
         if (unreadable != nullptr) {
-            *unreadable = FileFault{FileProblem::Unreadable, file.errorString(), std::nullopt};
+            *unreadable =
+                FileFault{.problem = FileProblem::Unreadable, .detail = file.errorString()};
         }
         // Unreadable bytes are never those of a copy, so a save sets the file aside.
         return {true, QByteArray("\0unreadable", 11)};
@@ -61,7 +62,7 @@ DiskState MachineStore::readDisk(FileFault* unreadable) const {
 }
 
 std::optional<FileFault> MachineStore::load() {
-    FileFault unreadable{FileProblem::Unreadable, {}, std::nullopt};
+    FileFault unreadable{.problem = FileProblem::Unreadable};
     const DiskState disk = readDisk(&unreadable);
     m_chosen = m_settings.value(chosenKey).toString();
     m_chosenLathe = m_settings.value(chosenLatheKey).toString();
@@ -112,7 +113,7 @@ void MachineStore::rewatch() {
 
 void MachineStore::followDisk() {
     rewatch();
-    FileFault unreadable{FileProblem::Unreadable, {}, std::nullopt};
+    FileFault unreadable{.problem = FileProblem::Unreadable};
     const DiskState disk = readDisk(&unreadable);
     if (disk == m_known || disk == m_refused) {
         return;

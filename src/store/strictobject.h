@@ -4,6 +4,7 @@
 // every key must be one the reader knows, and every value of the type its key takes; the first
 // fault met is kept, and reading goes no further.
 
+#include "store/jsonkeys.h"
 #include "store/machinefile.h"
 
 #include <QJsonArray>
@@ -40,6 +41,29 @@ public:
     }
 
     bool has(const char* key) const { return m_object.contains(QLatin1String(key)); }
+
+    // Whether every key is there and nothing was found wrong so far; else the first key missing
+    // is named, unless a fault was met before it.
+    bool require(std::initializer_list<const char*> keys) {
+        for (const char* key : keys) {
+            if (!has(key)) {
+                return missing(key);
+            }
+        }
+        return !m_fault;
+    }
+
+    // A number of the right type outside its range.
+    bool outOfRange(const char* key, const ValueRange& range) {
+        if (!m_fault) {
+            m_fault = FileFault{.problem = FileProblem::OutOfRange,
+                                .key = QLatin1String(key),
+                                .where = m_where,
+                                .inLathe = m_inLathe,
+                                .range = range};
+        }
+        return false;
+    }
 
     std::optional<QString> string(const char* key) {
         const QJsonValue v = value(key);
@@ -112,7 +136,8 @@ public:
 
     bool fail(FileProblem problem, const QString& key) {
         if (!m_fault) {
-            m_fault = FileFault{problem, {}, std::nullopt, key, m_where, m_inLathe};
+            m_fault =
+                FileFault{.problem = problem, .key = key, .where = m_where, .inLathe = m_inLathe};
         }
         return false;
     }
@@ -139,23 +164,28 @@ inline std::variant<FileHeader, FileFault> readHeader(const QByteArray& json, co
                                                       int newest) {
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(json, &error);
-    if (error.error != QJsonParseError::NoError || !document.isObject()) {
-        return FileFault{FileProblem::NotJson,
-                         error.error != QJsonParseError::NoError ? error.errorString() : QString(),
-                         std::nullopt};
+    if (error.error != QJsonParseError::NoError) {
+        return FileFault{
+            .problem = FileProblem::NotJson, .offset = error.offset, .parseError = error.error};
+    }
+    if (!document.isObject()) {
+        return FileFault{.problem = FileProblem::NotJson};
+    }
+    if (const auto twice = duplicateKey(json)) {
+        return FileFault{.problem = FileProblem::DuplicateKey, .key = *twice};
     }
     const QJsonObject root = document.object();
     if (root.value(QStringLiteral("format")).toString() != format) {
-        return FileFault{FileProblem::WrongFormat, root.value(QStringLiteral("format")).toString(),
-                         std::nullopt};
+        return FileFault{.problem = FileProblem::WrongFormat,
+                         .detail = root.value(QStringLiteral("format")).toString()};
     }
     const QJsonValue version = root.value(QStringLiteral("version"));
     const double v = version.toDouble();
     if (!version.isDouble() || v != std::floor(v) || v < 1) {
-        return FileFault{FileProblem::NoVersion, {}, std::nullopt};
+        return FileFault{.problem = FileProblem::NoVersion};
     }
     if (v > newest) {
-        return FileFault{FileProblem::NewerVersion, {}, std::nullopt};
+        return FileFault{.problem = FileProblem::NewerVersion};
     }
     return FileHeader{root, static_cast<int>(v)};
 }

@@ -229,10 +229,11 @@ QString RatingWindow::rangeMessage(RatingInput input) const {
     case RatingInput::HousingArea:
         return tr("«GÖVDE YAN YÜZEYİ» boş ya da sıfırdan büyük bir sayı olmalı.");
     case RatingInput::Ambient:
-        return tr("«ORTAM SICAKLIĞI» %1 ile %2 °C arasında bir sayı olmalı.").arg(n(-50), n(100));
+        return tr("«ORTAM SICAKLIĞI» %1 ile %2 °C arasında bir sayı olmalı.")
+            .arg(n(ratingRange(input).low), n(ratingRange(input).high));
     case RatingInput::SumpLimit:
         return tr("«YAĞ SICAKLIĞI SINIRI» boş ya da %1 ile %2 °C arasında bir sayı olmalı.")
-            .arg(n(-50), n(300));
+            .arg(n(ratingRange(input).low), n(ratingRange(input).high));
     }
     return {};
 }
