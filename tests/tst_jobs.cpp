@@ -21,6 +21,9 @@ private slots:
     void machineThatDiffersGivesItsBox_data();
     void machineThatDiffersGivesItsBox();
     void recentJobThatIsGoneIsRemoved();
+    void markFollowsEveryChange_data();
+    void markFollowsEveryChange();
+    void unreadableJobAsksNothing();
 
 private:
     QString write(const JobDocument& job);
@@ -47,10 +50,10 @@ void TestJobs::openRestoresStaleMarksAndRefusesTheSheet() {
     QCOMPARE(field(FieldId::d2_t)->text(), s("108"));
     QVERIFY(greyed(FieldId::d2_t) && greyed(FieldId::AASAĞ_t) && !greyed(FieldId::KS_t));
     QVERIFY(button(ButtonId::Command1)->isEnabled());
-    QVERIFY(!m_window->isWindowModified());
+    QVERIFY(!marked());
     QCOMPARE(m_window->windowTitle(), s("m3-z36.zvj[*] — ") + formTitle());
     QString told;
-    answerModals([this] { QTest::keyClick(m_window.get(), Qt::Key_E, Qt::ControlModifier); },
+    answerModals([this] { pressInField(Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier); },
                  {[&told](QWidget* box) {
                      told = qobject_cast<QMessageBox*>(box)->text();
                      qobject_cast<QMessageBox*>(box)->accept();
@@ -64,7 +67,7 @@ void TestJobs::modifiedMarkAndTheQuestionOnClose() {
     const QString path = m_jobs.filePath(s("yeni.zvj"));
     m_window->setFileChooser(std::make_unique<ScriptedFiles>(QStringList{path}));
     type(FieldId::m_t, s("3"));
-    QVERIFY(m_window->isWindowModified());
+    QVERIFY(marked());
 
     const QStringList first = answerModals([this] { m_window->close(); }, {press(s("İptal"))});
     QCOMPARE(first, QStringList{s("QMessageBox")});
@@ -73,7 +76,7 @@ void TestJobs::modifiedMarkAndTheQuestionOnClose() {
     answerModals([this] { m_window->close(); }, {press(s("Kaydet"))});
     QVERIFY(!m_window->isVisible());
     QVERIFY(QFileInfo::exists(path));
-    QVERIFY(!m_window->isWindowModified());
+    QVERIFY(!marked());
     const auto saved = std::get<JobDocument>(parseJobFile([&path] {
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -142,6 +145,63 @@ void TestJobs::recentJobThatIsGoneIsRemoved() {
 
     QVERIFY(m_window->statusBar()->currentMessage().contains(s("son işlerden çıkarıldı")));
     QCOMPARE(setting(s("recentJobs")).toStringList(), QStringList());
+}
+
+void TestJobs::markFollowsEveryChange_data() {
+    QTest::addColumn<bool>("lathe");
+    QTest::newRow("a lathe chosen in Araçlar → Torna") << true;
+    QTest::newRow("HESAPLA again after 1440 was typed as 1440.0") << false;
+}
+
+// A saved job, then one change that no field's signal reports: the mark comes on.
+void TestJobs::markFollowsEveryChange() {
+    QFETCH(bool, lathe);
+    writeMachineFile(R"({"format": "zorvandi-machines", "version": 2, "machines": [],
+        "lathes": [{"name": "Torna 1", "leadScrew": {"mm": 6},
+                    "gears": [20, 25, 30, 35, 40, 45, 50, 55, 60, 127], "clearance": 30}]})");
+    open(point);
+    runTypicalJob();
+    const QString path = m_jobs.filePath(s("saved.zvj"));
+    m_window->setFileChooser(std::make_unique<ScriptedFiles>(QStringList{path}));
+    m_window->findChild<QAction*>(s("saveJobAction"))->trigger();
+    QVERIFY(!marked());
+
+    if (lathe) {
+        QMenu* tools = m_window->menuBar()->actions().at(2)->menu();
+        emit tools->aboutToShow();
+        auto* lathes = tools->findChild<QMenu*>(s("latheMenu"));
+        emit lathes->aboutToShow();
+        lathes->actions().constLast()->trigger();
+    } else {
+        retype(FieldId::N1_t, s("1440.0"));
+        clickAndCloseBox(ButtonId::HESAPLA);
+    }
+
+    QVERIFY(marked());
+}
+
+// Aç… onto a file that is not a job: its box, and no question about the edited job.
+void TestJobs::unreadableJobAsksNothing() {
+    type(FieldId::m_t, s("3"));
+    const QString path = m_jobs.filePath(s("broken.zvj"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("{\"format\": zorvandi");
+    file.close();
+    m_window->setFileChooser(std::make_unique<ScriptedFiles>(QStringList{path}));
+    QString told;
+
+    const QStringList opened = answerModals(
+        [this] { QTest::keyClick(field(FieldId::m_t), Qt::Key_O, Qt::ControlModifier); },
+        {[&told](QWidget* box) {
+            told = qobject_cast<QMessageBox*>(box)->text();
+            qobject_cast<QMessageBox*>(box)->accept();
+        }});
+
+    QCOMPARE(opened, QStringList{s("QMessageBox")});
+    QVERIFY2(told.contains(s("açılamadı")), qPrintable(told));
+    QCOMPARE(field(FieldId::m_t)->text(), s("3"));
+    QVERIFY(marked());
 }
 
 QTEST_MAIN(TestJobs)

@@ -138,7 +138,7 @@ void TestMachines::changeOfMachineGreysAndRefusesTheGears() {
 
     QVERIFY(greyed(FieldId::KS_t) && greyed(FieldId::ÇD_t) && !greyed(FieldId::d2_t));
     QString told;
-    answerModals([this] { QTest::keyClick(m_window.get(), Qt::Key_E, Qt::ControlModifier); },
+    answerModals([this] { pressInField(Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier); },
                  {[&told](QWidget* modal) {
                      told = qobject_cast<QMessageBox*>(modal)->text();
                      modal->close();

@@ -48,7 +48,7 @@ void TestWindowSheet::ctrlESavesTheSheet() {
     QString boxText;
 
     const QStringList opened = answerModals(
-        [this] { QTest::keyClick(m_window.get(), Qt::Key_E, Qt::ControlModifier); },
+        [this] { pressInField(Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier); },
         {[&path](QWidget* modal) {
              QVERIFY(QTest::qWaitForWindowExposed(modal));
              auto* edit = modal->findChild<QLineEdit*>(s("fileNameEdit"));
@@ -94,7 +94,7 @@ void TestWindowSheet::staleSectionRefusesTheSheetBeforeAnyDialog() {
     QString boxText;
 
     const QStringList opened =
-        answerModals([this] { QTest::keyClick(m_window.get(), Qt::Key_E, Qt::ControlModifier); },
+        answerModals([this] { pressInField(Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier); },
                      {[&boxText](QWidget* modal) {
                          boxText = qobject_cast<QMessageBox*>(modal)->text();
                          qobject_cast<QMessageBox*>(modal)->accept();

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
@@ -124,6 +125,18 @@ void WindowTest::editMachines(const std::function<void(QWidget*)>& edit, const Q
                      edit(dialog);
                      qobject_cast<QDialog*>(dialog)->accept();
                  }});
+}
+
+void WindowTest::pressInField(Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    field(FieldId::m_t)->setFocus();
+    QTest::keyClick(field(FieldId::m_t), key, modifiers);
+}
+
+bool WindowTest::marked() const {
+    QEventLoop loop;
+    QTimer::singleShot(0, &loop, &QEventLoop::quit);
+    loop.exec();
+    return m_window->isWindowModified();
 }
 
 QVariant WindowTest::setting(const QString& key) const {

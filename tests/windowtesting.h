@@ -99,6 +99,10 @@ protected:
     // Opens Araçlar → Tezgâhlar…, lets `edit` work in it, then presses OK; the files the editor
     // asks for are `files`, in turn.
     void editMachines(const std::function<void(QWidget*)>& edit, const QStringList& files = {});
+    // Presses the keys as a user does, with the focus in `m_t`, where it nearly always is.
+    void pressInField(Qt::Key key, Qt::KeyboardModifiers modifiers);
+    // The window's modified mark, once the event loop has had its turn, as on a screen.
+    bool marked() const;
     // A key of zorvandi.conf as the window left it.
     QVariant setting(const QString& key) const;
 

@@ -569,6 +569,77 @@
     </message>
 </context>
 <context>
+    <name>JobSession</name>
+    <message>
+        <source>Adsız</source>
+        <translation>Untitled</translation>
+    </message>
+    <message>
+        <source>«%1» işindeki değişiklikler kaydedilmedi. Kaydedilsin mi?</source>
+        <translation>The changes to the job «%1» are not saved. Save them?</translation>
+    </message>
+    <message>
+        <source>Kaydet</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Kaydetme</source>
+        <translation>Don&apos;t Save</translation>
+    </message>
+    <message>
+        <source>İptal</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>İş Aç</source>
+        <translation>Open a Job</translation>
+    </message>
+    <message>
+        <source>ZORVANDI işi (*.zvj)</source>
+        <translation>ZORVANDI job (*.zvj)</translation>
+    </message>
+    <message>
+        <source>«%1» açılamadı: %2</source>
+        <translation>«%1» could not be opened: %2</translation>
+    </message>
+    <message>
+        <source>«%1» bu pencere açtığından ya da kaydettiğinden beri değişti.</source>
+        <translation>«%1» has changed since this window opened or saved it.</translation>
+    </message>
+    <message>
+        <source>Farklı Kaydet…</source>
+        <translation>Save As…</translation>
+    </message>
+    <message>
+        <source>Farklı Kaydet</source>
+        <translation>Save As</translation>
+    </message>
+    <message>
+        <source>«%1» kaydedilemedi: %2</source>
+        <translation>«%1» could not be saved: %2</translation>
+    </message>
+    <message>
+        <source>İş kaydedildi: %1</source>
+        <translation>Job saved: %1</translation>
+    </message>
+    <message>
+        <source>İş Bilgileri</source>
+        <translation>Job Details</translation>
+    </message>
+    <message>
+        <source>Başlık</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>Not</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>«%1» artık yok; son işlerden çıkarıldı.</source>
+        <translation>«%1» no longer exists; it was taken off the recent jobs.</translation>
+    </message>
+</context>
+<context>
     <name>JobSheet</name>
     <message>
         <source>1. SONSUZ VİDA VE DİŞLİ ÖLÇÜLERİ</source>
@@ -1501,40 +1572,12 @@ For the options: %2 --help</translation>
         <translation>Job &amp;Details…</translation>
     </message>
     <message>
-        <source>Adsız</source>
-        <translation>Untitled</translation>
-    </message>
-    <message>
         <source>%1[*] — %2</source>
         <translation>%1[*] — %2</translation>
     </message>
     <message>
-        <source>«%1» işindeki değişiklikler kaydedilmedi. Kaydedilsin mi?</source>
-        <translation>The changes to the job «%1» are not saved. Save them?</translation>
-    </message>
-    <message>
-        <source>Kaydet</source>
-        <translation>Save</translation>
-    </message>
-    <message>
-        <source>Kaydetme</source>
-        <translation>Don&apos;t Save</translation>
-    </message>
-    <message>
         <source>İptal</source>
         <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>İş Aç</source>
-        <translation>Open a Job</translation>
-    </message>
-    <message>
-        <source>ZORVANDI işi (*.zvj)</source>
-        <translation>ZORVANDI job (*.zvj)</translation>
-    </message>
-    <message>
-        <source>«%1» açılamadı: %2</source>
-        <translation>«%1» could not be opened: %2</translation>
     </message>
     <message>
         <source>Tezgâhlara Ekle</source>
@@ -1559,38 +1602,6 @@ For the options: %2 --help</translation>
     <message>
         <source>İşin tornası «%1» yerine kullanılan «%2» ile açıldı: vida tornalama ölçüleri bu tornanın.</source>
         <translation>The job was opened with «%2», the lathe in use, instead of its «%1»: the worm&apos;s cutting figures are for this lathe.</translation>
-    </message>
-    <message>
-        <source>«%1» bu pencere açtığından ya da kaydettiğinden beri değişti.</source>
-        <translation>«%1» has changed since this window opened or saved it.</translation>
-    </message>
-    <message>
-        <source>Farklı Kaydet…</source>
-        <translation>Save As…</translation>
-    </message>
-    <message>
-        <source>Farklı Kaydet</source>
-        <translation>Save As</translation>
-    </message>
-    <message>
-        <source>İş kaydedildi: %1</source>
-        <translation>Job saved: %1</translation>
-    </message>
-    <message>
-        <source>İş Bilgileri</source>
-        <translation>Job Details</translation>
-    </message>
-    <message>
-        <source>Başlık</source>
-        <translation>Title</translation>
-    </message>
-    <message>
-        <source>Not</source>
-        <translation>Note</translation>
-    </message>
-    <message>
-        <source>«%1» artık yok; son işlerden çıkarıldı.</source>
-        <translation>«%1» no longer exists; it was taken off the recent jobs.</translation>
     </message>
     <message>
         <source>Y&amp;eni</source>

@@ -10,6 +10,7 @@
 #include "ui/filechooser.h"
 #include "ui/formview.h"
 #include "ui/geartrainswindow.h"
+#include "ui/jobsession.h"
 #include "ui/lathewindow.h"
 #include "ui/machinesdialog.h"
 #include "ui/notes.h"
@@ -75,6 +76,12 @@ MainWindow::MainWindow(const QLocale& locale, const QString& configFolder, QWidg
     // XPM is read by QImage itself; a PNG would load the image-format plugins first, which
     // costs the start-up more than the whole form.
     setWindowIcon(QIcon(QPixmap::fromImage(QImage(zorvandiIcon))));
+    m_job = new JobSession(
+        m_form, m_flow, m_store, m_settings,
+        {this, this, [this]() -> FileChooser& { return *m_files; },
+         [this](const JobDocument& job) { return takeJobMachines(job); },
+         [this](const QString& text) { statusBar()->showMessage(text, statusSeconds * 1000); },
+         [this](std::function<QString()> text) { showNote(std::nullopt, std::move(text)); }});
     buildMenus();
     m_machineLabel = new QLabel(this);
     m_machineLabel->setObjectName(QStringLiteral("machineLabel"));
@@ -86,11 +93,7 @@ MainWindow::MainWindow(const QLocale& locale, const QString& configFolder, QWidg
     connect(&m_store, &MachineStore::machinesChanged, this, &MainWindow::followMachines);
     connect(&m_store, &MachineStore::fileRefused, this, &MainWindow::refuseChangedFile);
     connect(&m_store, &MachineStore::writtenGone, this, &MainWindow::sayWrittenGone);
-    // Whatever the job keeps marks it modified; the comparison runs only on a change.
-    connect(&m_form, &FormState::textChanged, this, &MainWindow::followJob);
-    connect(&m_flow, &Workflow::machineChanged, this, &MainWindow::followJob);
-    connect(&m_flow, &Workflow::choicesChanged, this, &MainWindow::followJob);
-    m_job.saved = currentJob();
+    connect(m_job, &JobSession::pathChanged, this, &MainWindow::showJobName);
     // The watch on the machine file shows nothing, so it starts once the first frame is up; it
     // then catches up with any change since the file was read.
     constexpr int watchAfterMs = 500;
@@ -139,17 +142,27 @@ void MainWindow::buildMenus() {
     if (quit.isEmpty()) {
         quit = QKeySequence(Qt::CTRL | Qt::Key_Q);
     }
+    const auto jobAction = [this](const QKeySequence& key, auto slot) {
+        auto* a = new QAction(this);
+        a->setShortcut(key);
+        connect(a, &QAction::triggered, m_job, slot);
+        addAction(a);
+        return a;
+    };
     auto* separator = new QAction(this);
     separator->setSeparator(true);
-    m_actions.newJob = action(QKeySequence::New, &MainWindow::newJob);
-    m_actions.open = action(QKeySequence::Open, &MainWindow::openJob);
-    m_actions.saveJob = action(QKeySequence::Save, &MainWindow::saveJob);
+    m_actions.newJob = jobAction(QKeySequence::New, &JobSession::newJob);
+    m_actions.open = jobAction(QKeySequence::Open, &JobSession::open);
+    m_actions.saveJob = jobAction(QKeySequence::Save, &JobSession::save);
     m_actions.saveJob->setObjectName(QStringLiteral("saveJobAction"));
     m_actions.saveJobAs =
-        action(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &MainWindow::saveJobAs);
-    m_actions.jobInfo = action(QKeySequence(), &MainWindow::editJobInfo);
+        jobAction(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &JobSession::saveAs);
+    m_actions.jobInfo = jobAction(QKeySequence(), &JobSession::editInfo);
     m_actions.jobInfo->setObjectName(QStringLiteral("jobInfoAction"));
-    m_actions.save = action(QKeySequence(Qt::CTRL | Qt::Key_E), &MainWindow::saveAsPdf);
+    // Not Ctrl+E: a line edit takes that for the end of its line, and a field nearly always
+    // has the focus.
+    m_actions.pdf = action(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E), &MainWindow::saveAsPdf);
+    m_actions.pdf->setObjectName(QStringLiteral("pdfAction"));
     m_actions.preview = action(QKeySequence(), &MainWindow::printPreview);
     m_actions.print = action(QKeySequence::Print, &MainWindow::print);
     m_actions.quit = action(quit, &QWidget::close);
@@ -176,9 +189,9 @@ void MainWindow::buildMenus() {
         m_menus.recent = file->addMenu(tr("Son İş&ler"));
         m_menus.recent->setObjectName(QStringLiteral("recentMenu"));
         connect(m_menus.recent, &QMenu::aboutToShow, this,
-                [this] { fillRecentMenu(*m_menus.recent); });
+                [this] { m_job->fillRecentMenu(*m_menus.recent); });
         file->addActions({m_actions.saveJob, m_actions.saveJobAs, jobSeparator, m_actions.jobInfo,
-                          infoSeparator, m_actions.save, m_actions.preview, m_actions.print,
+                          infoSeparator, m_actions.pdf, m_actions.preview, m_actions.print,
                           separator, m_actions.quit});
     });
     m_menus.edit = addLazyMenu({m_actions.copy});
@@ -231,7 +244,7 @@ void MainWindow::retranslate() {
     if (m_menus.recent != nullptr) {
         m_menus.recent->setTitle(tr("Son İş&ler"));
     }
-    m_actions.save->setText(tr("&PDF Olarak Kaydet…"));
+    m_actions.pdf->setText(tr("&PDF Olarak Kaydet…"));
     m_actions.preview->setText(tr("Baskı Ö&nizleme…"));
     m_actions.print->setText(tr("&Yazdır…"));
     m_actions.quit->setText(tr("Çı&kış"));
@@ -521,8 +534,8 @@ void MainWindow::showEvent(QShowEvent* event) {
 std::optional<JobSheet> MainWindow::currentSheet() {
     auto sheet =
         makeJobSheet(m_form, m_flow.machine(), m_flow.completedRuns(), QDateTime::currentDateTime(),
-                     {m_store.latheInUse(), m_flow.gauge(), m_flow.chosenLead(), m_job.title,
-                      m_job.note, m_flow.ratingInputs(), m_flow.designedFor()});
+                     {m_store.latheInUse(), m_flow.gauge(), m_flow.chosenLead(), m_job->title(),
+                      m_job->note(), m_flow.ratingInputs(), m_flow.designedFor()});
     if (const auto* refusal = std::get_if<SheetRefusal>(&sheet)) {
         showMessage(refusalMessage(*refusal, m_form.locale()));
         return std::nullopt;
@@ -556,10 +569,17 @@ void MainWindow::saveAsPdf() {
     if (!sheet) {
         return;
     }
-    const QString folder = m_pdfFolder.isEmpty() ? documentsFolder() : m_pdfFolder;
-    const QString path = m_files->saveFile(this, tr("PDF Olarak Kaydet"),
-                                           QDir(folder).filePath(sheetFileName(m_form)),
-                                           tr("PDF belgesi (*.pdf)"), QStringLiteral("pdf"));
+    // The folder of the last sheet, else the saved job's, else the documents; and the saved
+    // job's name, else the form's.
+    const QFileInfo job(m_job->path());
+    const QString folder = !m_pdfFolder.isEmpty()    ? m_pdfFolder
+                           : m_job->path().isEmpty() ? documentsFolder()
+                                                     : job.absolutePath();
+    const QString name = m_job->path().isEmpty() ? sheetFileName(m_form)
+                                                 : job.completeBaseName() + QStringLiteral(".pdf");
+    const QString path =
+        m_files->saveFile(this, tr("PDF Olarak Kaydet"), QDir(folder).filePath(name),
+                          tr("PDF belgesi (*.pdf)"), QStringLiteral("pdf"));
     if (path.isEmpty()) {
         return;
     }
@@ -721,116 +741,23 @@ void MainWindow::about() {
                            .arg(QStringLiteral(ZORVANDI_VERSION), QString::fromLatin1(qVersion())));
 }
 
-JobDocument MainWindow::currentJob() const {
-    return {m_form.locale().name(), m_form.texts(),       m_flow.completedRuns(),
-            m_flow.machine(),       m_store.latheInUse(), m_flow.chosenLead(),
-            m_flow.gauge(),         m_job.title,          m_job.note,
-            m_flow.ratingInputs(),  m_flow.designedFor()};
-}
-
-void MainWindow::followJob() {
-    setWindowModified(!(currentJob() == m_job.saved));
-}
-
-// "m3-z36.zvj[*] — SONSUZ …", or "Adsız" before the job has a file.
-void MainWindow::showJobName() {
-    setWindowFilePath(m_job.path);
-    const QString name = m_job.path.isEmpty() ? tr("Adsız") : QFileInfo(m_job.path).fileName();
-    setWindowTitle(tr("%1[*] — %2").arg(name, formTitle()));
-}
-
-bool MainWindow::mayDropJob() {
-    if (!isWindowModified()) {
-        return true;
-    }
-    QMessageBox ask(QMessageBox::Question, QStringLiteral("ZORVANDI"),
-                    tr("«%1» işindeki değişiklikler kaydedilmedi. Kaydedilsin mi?")
-                        .arg(m_job.path.isEmpty() ? tr("Adsız") : QFileInfo(m_job.path).fileName()),
-                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
-    ask.button(QMessageBox::Save)->setText(tr("Kaydet"));
-    ask.button(QMessageBox::Discard)->setText(tr("Kaydetme"));
-    ask.button(QMessageBox::Cancel)->setText(tr("İptal"));
-    ask.setDefaultButton(QMessageBox::Save);
-    ask.exec();
-    if (ask.clickedButton() == ask.button(QMessageBox::Save)) {
-        return saveJob();
-    }
-    return ask.clickedButton() == ask.button(QMessageBox::Discard);
-}
-
-void MainWindow::newJob() {
-    if (!mayDropJob()) {
-        return;
-    }
-    m_flow.reset();
-    m_flow.setGauge(savedGauge(m_settings));
-    m_flow.setRatingInputs(savedRatingInputs(m_settings));
-    m_job = {};
-    m_job.saved = currentJob();
-    showJobName();
-    followJob();
-}
-
-void MainWindow::openJob() {
-    const QString folder =
-        m_job.path.isEmpty() ? documentsFolder() : QFileInfo(m_job.path).absolutePath();
-    const QString path = m_files->openFile(this, tr("İş Aç"), folder, tr("ZORVANDI işi (*.zvj)"));
-    if (!path.isEmpty()) {
-        openJobFile(path);
-    }
-}
-
-bool MainWindow::openJobFile(const QString& path) {
-    if (!mayDropJob()) {
-        return false;
-    }
-    const QString shown = QDir::toNativeSeparators(path);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        showMessage(tr("«%1» açılamadı: %2").arg(shown, file.errorString()));
-        return false;
-    }
-    const QByteArray bytes = file.readAll();
-    const auto parsed = parseJobFile(bytes);
-    if (const auto* fault = std::get_if<FileFault>(&parsed)) {
-        showMessage(
-            tr("«%1» açılamadı: %2").arg(shown, jobFileFaultMessage(*fault, m_form.locale())));
-        return false;
-    }
-    const JobDocument job = withUnreadableInputsStale(
-        inLocale(std::get<JobDocument>(parsed), m_form.locale()), m_form.locale());
-    takeJobMachines(job);
-    m_flow.restore(job.texts, job.runs);
-    m_flow.chooseLead(job.lead);
-    m_flow.setGauge(job.gauge);
-    m_flow.setRatingInputs(job.rating);
-    m_flow.setDesignedFor(job.design);
-    m_job.path = QFileInfo(path).absoluteFilePath();
-    m_job.bytes = bytes;
-    m_job.title = job.title;
-    m_job.note = job.note;
-    // Modified only where the window could not take the job as it stands.
-    m_job.saved = job;
-    m_job.saved.locale = m_form.locale().name();
-    showJobName();
-    followJob();
-    rememberJob(m_job.path);
-    return true;
-}
-
-void MainWindow::takeJobMachines(const JobDocument& job) {
+bool MainWindow::takeJobMachines(const JobDocument& job) {
     const auto shopHas = [](const auto& list, const auto& entry) {
         return std::any_of(list.begin(), list.end(),
                            [&entry](const auto& e) { return e == entry; });
     };
+    enum class Answer { Add, KeepInUse, Cancel };
     const auto ask = [this](const QString& text) {
         QMessageBox box(QMessageBox::Question, QStringLiteral("ZORVANDI"), text,
                         QMessageBox::NoButton, this);
         QPushButton* add = box.addButton(tr("Tezgâhlara Ekle"), QMessageBox::AcceptRole);
-        box.addButton(tr("Kullanılanla Aç"), QMessageBox::RejectRole);
+        QPushButton* keep = box.addButton(tr("Kullanılanla Aç"), QMessageBox::DestructiveRole);
+        box.setEscapeButton(box.addButton(tr("İptal"), QMessageBox::RejectRole));
         box.setDefaultButton(add);
         box.exec();
-        return box.clickedButton() == add;
+        return box.clickedButton() == add    ? Answer::Add
+               : box.clickedButton() == keep ? Answer::KeepInUse
+                                             : Answer::Cancel;
     };
     MachineBook book = m_store.book();
     // The names to choose; nothing keeps the one in use.
@@ -838,10 +765,24 @@ void MainWindow::takeJobMachines(const JobDocument& job) {
     std::optional<QString> chosenLathe;
     bool add = false;
     QStringList kept;
-    if (job.machine == builtInMachine() || shopHas(book.machines, job.machine)) {
+    const bool machineKnown =
+        job.machine == builtInMachine() || shopHas(book.machines, job.machine);
+    const bool latheKnown = job.lathe == builtInLathe() || shopHas(book.lathes, job.lathe);
+    // Both questions come before anything is changed, so that İptal leaves the window as it was.
+    const Answer forMachine =
+        machineKnown
+            ? Answer::Add
+            : ask(tr("İşin tezgâhı «%1» tezgâh dosyasında bu tanımla yok.").arg(job.machine.name));
+    const Answer forLathe =
+        latheKnown || forMachine == Answer::Cancel
+            ? Answer::Add
+            : ask(tr("İşin tornası «%1» tezgâh dosyasında bu tanımla yok.").arg(job.lathe.name));
+    if (forMachine == Answer::Cancel || forLathe == Answer::Cancel) {
+        return false;
+    }
+    if (machineKnown) {
         chosen = job.machine == builtInMachine() ? QString() : job.machine.name;
-    } else if (ask(tr("İşin tezgâhı «%1» tezgâh dosyasında bu tanımla yok.")
-                       .arg(job.machine.name))) {
+    } else if (forMachine == Answer::Add) {
         Machine m = job.machine;
         m.name = unclashedName(m.name, book.machines);
         book.machines.append(m);
@@ -852,9 +793,9 @@ void MainWindow::takeJobMachines(const JobDocument& job) {
                        "hesaplanmalı.")
                         .arg(job.machine.name, displayName(m_flow.machine())));
     }
-    if (job.lathe == builtInLathe() || shopHas(book.lathes, job.lathe)) {
+    if (latheKnown) {
         chosenLathe = job.lathe == builtInLathe() ? QString() : job.lathe.name;
-    } else if (ask(tr("İşin tornası «%1» tezgâh dosyasında bu tanımla yok.").arg(job.lathe.name))) {
+    } else if (forLathe == Answer::Add) {
         Lathe l = job.lathe;
         l.name = unclashedLatheName(l.name, book.lathes);
         book.lathes.append(l);
@@ -887,121 +828,11 @@ void MainWindow::takeJobMachines(const JobDocument& job) {
             return notes;
         }());
     }
-}
-
-bool MainWindow::saveJob() {
-    if (m_job.path.isEmpty()) {
-        return saveJobAs();
-    }
-    // A file someone else changed since it was read or written here is not written over
-    // without asking.
-    QFile file(m_job.path);
-    if (file.exists() && (!file.open(QIODevice::ReadOnly) || file.readAll() != m_job.bytes)) {
-        QMessageBox ask(QMessageBox::Warning, QStringLiteral("ZORVANDI"),
-                        tr("«%1» bu pencere açtığından ya da kaydettiğinden beri değişti.")
-                            .arg(QDir::toNativeSeparators(m_job.path)),
-                        QMessageBox::Save | QMessageBox::SaveAll | QMessageBox::Cancel, this);
-        ask.button(QMessageBox::Save)->setText(tr("Kaydet"));
-        ask.button(QMessageBox::SaveAll)->setText(tr("Farklı Kaydet…"));
-        ask.button(QMessageBox::Cancel)->setText(tr("İptal"));
-        ask.setDefaultButton(QMessageBox::Cancel);
-        ask.exec();
-        if (ask.clickedButton() == ask.button(QMessageBox::SaveAll)) {
-            return saveJobAs();
-        }
-        if (ask.clickedButton() != ask.button(QMessageBox::Save)) {
-            return false;
-        }
-    }
-    return writeJob(m_job.path);
-}
-
-bool MainWindow::saveJobAs() {
-    const QString suggested =
-        m_job.path.isEmpty() ? QDir(documentsFolder()).filePath(jobFileName(m_form)) : m_job.path;
-    const QString path = m_files->saveFile(this, tr("Farklı Kaydet"), suggested,
-                                           tr("ZORVANDI işi (*.zvj)"), QStringLiteral("zvj"));
-    return !path.isEmpty() && writeJob(path);
-}
-
-bool MainWindow::writeJob(const QString& path) {
-    const JobDocument job = currentJob();
-    const QByteArray bytes = jobFileText(job);
-    if (const auto error = writeWhole(path, bytes)) {
-        showMessage(tr("«%1» kaydedilemedi: %2").arg(QDir::toNativeSeparators(path), *error));
-        return false;
-    }
-    m_job.path = QFileInfo(path).absoluteFilePath();
-    m_job.bytes = bytes;
-    m_job.saved = job;
-    showJobName();
-    followJob();
-    rememberJob(m_job.path);
-    statusBar()->showMessage(tr("İş kaydedildi: %1").arg(QDir::toNativeSeparators(path)),
-                             statusSeconds * 1000);
     return true;
 }
 
-void MainWindow::editJobInfo() {
-    QDialog dialog(this);
-    dialog.setObjectName(QStringLiteral("jobInfoDialog"));
-    dialog.setWindowTitle(tr("İş Bilgileri"));
-    auto* title = new QLineEdit(m_job.title, &dialog);
-    title->setObjectName(QStringLiteral("jobTitle"));
-    auto* note = new QPlainTextEdit(m_job.note, &dialog);
-    note->setObjectName(QStringLiteral("jobNote"));
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-    auto* layout = new QFormLayout(&dialog);
-    layout->addRow(tr("Başlık"), title);
-    layout->addRow(tr("Not"), note);
-    layout->addRow(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    if (dialog.exec() == QDialog::Accepted) {
-        m_job.title = title->text();
-        m_job.note = note->toPlainText();
-        followJob();
-    }
-}
-
-namespace {
-const QString recentKey = QStringLiteral("recentJobs");
-constexpr qsizetype recentCount = 10;
-} // namespace
-
-void MainWindow::rememberJob(const QString& path) {
-    QStringList recent = m_settings.value(recentKey).toStringList();
-    recent.removeAll(path);
-    recent.prepend(path);
-    m_settings.setValue(recentKey, recent.mid(0, recentCount));
-}
-
-// The last jobs, newest first; one that is gone is taken off the list with a note.
-void MainWindow::fillRecentMenu(QMenu& menu) {
-    menu.clear();
-    const QStringList recent = m_settings.value(recentKey).toStringList();
-    for (const QString& path : recent) {
-        QAction* item = menu.addAction(QFileInfo(path).fileName());
-        item->setToolTip(QDir::toNativeSeparators(path));
-        connect(item, &QAction::triggered, this, [this, path] {
-            if (QFileInfo::exists(path)) {
-                openJobFile(path);
-                return;
-            }
-            QStringList list = m_settings.value(recentKey).toStringList();
-            list.removeAll(path);
-            m_settings.setValue(recentKey, list);
-            showNote(std::nullopt, [path] {
-                return tr("«%1» artık yok; son işlerden çıkarıldı.")
-                    .arg(QDir::toNativeSeparators(path));
-            });
-        });
-    }
-    menu.setEnabled(!recent.isEmpty());
-}
-
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (!mayDropJob()) {
+    if (!m_job->mayDrop()) {
         event->ignore();
         return;
     }
@@ -1015,17 +846,22 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
-    const QList<QUrl> urls = event->mimeData()->urls();
-    if (urls.size() == 1 && urls.constFirst().isLocalFile() &&
-        urls.constFirst().toLocalFile().endsWith(QStringLiteral(".zvj"), Qt::CaseInsensitive)) {
+    if (JobSession::isJobDrag(*event->mimeData())) {
         event->acceptProposedAction();
     }
 }
 
 void MainWindow::dropEvent(QDropEvent* event) {
-    const QList<QUrl> urls = event->mimeData()->urls();
-    if (!urls.isEmpty()) {
-        event->acceptProposedAction();
-        openJobFile(urls.constFirst().toLocalFile());
-    }
+    event->acceptProposedAction();
+    m_job->drop(*event->mimeData());
+}
+
+bool MainWindow::openJobFile(const QString& path) {
+    return m_job->openFile(path);
+}
+
+// "m3-z36.zvj[*] — SONSUZ …", or "Adsız" before the job has a file.
+void MainWindow::showJobName() {
+    setWindowFilePath(m_job->path());
+    setWindowTitle(tr("%1[*] — %2").arg(m_job->name(), formTitle()));
 }

@@ -27,6 +27,7 @@
 class FileChooser;
 class FormView;
 class GearTrainsWindow;
+class JobSession;
 class LatheWindow;
 class TurnerWindow;
 class RatingWindow;
@@ -112,23 +113,11 @@ private:
     PrintService::Paint sheetPainter(const JobSheet& sheet) const;
 
     void saveAsPdf();
-    // The job as a document: what the window holds now, and its file.
-    JobDocument currentJob() const;
-    void followJob();
     void showJobName();
-    // Asks before a modified job is lost; false when the user keeps it.
-    bool mayDropJob();
-    void newJob();
-    void openJob();
-    bool saveJob();
-    bool saveJobAs();
-    bool writeJob(const QString& path);
-    void editJobInfo();
-    void fillRecentMenu(QMenu& menu);
-    void rememberJob(const QString& path);
     // The job's machine and lathe against the shop's: the one of that name and definition is
-    // used; else the user adds the job's to the shop's file or keeps the one in use.
-    void takeJobMachines(const JobDocument& job);
+    // used; else the user adds the job's to the shop's file or keeps the one in use, or cancels
+    // the opening (false).
+    bool takeJobMachines(const JobDocument& job);
     void printPreview();
     void print();
     void copyResults();
@@ -164,7 +153,7 @@ private:
         QAction* saveJob = nullptr;
         QAction* saveJobAs = nullptr;
         QAction* jobInfo = nullptr;
-        QAction* save = nullptr; // the sheet as PDF
+        QAction* pdf = nullptr; // the sheet as PDF
         QAction* preview = nullptr;
         QAction* print = nullptr;
         QAction* quit = nullptr;
@@ -194,11 +183,5 @@ private:
     QLabel* m_machineLabel = nullptr;   // "Tezgâh: <name>" at the status bar's right
     QToolButton* m_moreNotes = nullptr; // "+2 not": every note of the run, one click away
     QString m_pdfFolder;                // where the last sheet was saved
-    struct {
-        QString path;      // empty: not saved yet
-        QByteArray bytes;  // as last read or written, to tell another's change on disk
-        JobDocument saved; // as last opened or saved: the window is modified when it differs
-        QString title;     // the user's, printed at the sheet's head
-        QString note;
-    } m_job;
+    JobSession* m_job = nullptr;        // the job as a document, a child of the window
 };
