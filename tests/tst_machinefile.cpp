@@ -45,6 +45,7 @@ private slots:
     void acceptedOrRefusedWithItsReason();
     void writtenThenReadBackEqual();
     void fileChangedOutsideIsSetAsideAndNamed();
+    void secondWindowToldOfWhatItWroteSetAside_data();
     void secondWindowToldOfWhatItWroteSetAside();
 };
 
@@ -269,9 +270,16 @@ void TestMachineFile::fileChangedOutsideIsSetAsideAndNamed() {
     QCOMPARE(mine.save({{other}, {}, {}}, {}, {}, mine.known()).setAside, QString());
 }
 
-// Window 2 adds Tezgâh C; window 1, whose copy was read before, then saves and sets window 2's
-// file aside. Window 2, following the file, is told that Tezgâh C is gone and where it went.
+void TestMachineFile::secondWindowToldOfWhatItWroteSetAside_data() {
+    QTest::addColumn<bool>("hob");
+    QTest::newRow("a machine") << false;
+    QTest::newRow("a hob") << true;
+}
+
+// Window 2 adds Tezgâh C, or the hob A-4-2; window 1, whose copy was read before, then saves and
+// sets window 2's file aside. Window 2, following the file, is told what is gone and where.
 void TestMachineFile::secondWindowToldOfWhatItWroteSetAside() {
+    QFETCH(bool, hob);
     const QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("zorvandi/machines.json"));
     QSettings settings1(dir.filePath(QStringLiteral("one.conf")), QSettings::IniFormat);
@@ -285,14 +293,18 @@ void TestMachineFile::secondWindowToldOfWhatItWroteSetAside() {
     QSignalSpy told(&window2, &MachineStore::writtenGone);
     Machine c = tezgahB();
     c.name = QStringLiteral("Tezgâh C");
-    QVERIFY(!window2.save({{c}, {}, {}}, {}, {}, window2.known()).error);
+    Hob a;
+    a.name = QStringLiteral("A-4-2");
+    a.starts = 2;
+    const MachineBook theirs = hob ? MachineBook{{}, {}, {}, {a}} : MachineBook{{c}, {}, {}};
+    QVERIFY(!window2.save(theirs, {}, {}, window2.known()).error);
 
     const SaveOutcome outcome = window1.save({{tezgahB()}, {}, {}}, {}, {}, before);
 
     QVERIFY(!outcome.setAside.isEmpty());
     QTRY_COMPARE(told.size(), 1);
     const auto gone = told.at(0).at(0).value<WrittenGone>();
-    QCOMPARE(gone.names, QStringList{QStringLiteral("Tezgâh C")});
+    QCOMPARE(gone.names, QStringList{hob ? QStringLiteral("A-4-2") : QStringLiteral("Tezgâh C")});
     QCOMPARE(QFileInfo(gone.setAside), QFileInfo(outcome.setAside));
 }
 

@@ -157,6 +157,7 @@ WrittenGone MachineStore::goneFrom(const MachineBook& now) const {
     };
     missing(written.machines, now.machines);
     missing(written.lathes, now.lathes);
+    missing(written.hobs, now.hobs);
     if (gone.names.isEmpty()) {
         return gone;
     }
