@@ -39,6 +39,7 @@ private slots:
     void importBringsMachinesAndLathesFromEitherTab();
     void exportWritesTheWholeBook();
     void latheGoneFromDiskGetsItsNote();
+    void exportOntoTheShopFileKeepsTheMachineInUse();
 };
 
 namespace {
@@ -309,6 +310,34 @@ void TestMachines::latheGoneFromDiskGetsItsNote() {
 
     QTRY_COMPARE(m_window->statusBar()->currentMessage(),
                  s("«Torna 1» artık dosyada yok: yerleşik torna kullanılıyor."));
+}
+
+// Tezgâh B in use, renamed in the editor, exported onto the machine file: the renamed machine
+// stays in use, and the editor, which now shows what the file holds, closes without a question.
+void TestMachines::exportOntoTheShopFileKeepsTheMachineInUse() {
+    writeMachineFile(machineAndLathe);
+    open(point);
+    machineMenu()->actions().at(1)->trigger();
+    m_window->setFileChooser(std::make_unique<ScriptedFiles>(
+        QStringList{m_config.filePath(s("zorvandi/machines.json"))}));
+    auto* editor = m_window->findChild<QAction*>(s("machinesAction"));
+    QStringList asked;
+
+    answerModals([editor] { editor->trigger(); }, {[this, &asked](QWidget* dialog) {
+                     auto* name = dialog->findChild<QLineEdit*>(s("name"));
+                     name->selectAll();
+                     QTest::keyClicks(name, s("Tezgah K"));
+                     QTest::mouseClick(dialog->findChild<QPushButton*>(s("exportButton")),
+                                       Qt::LeftButton);
+                     asked = answerModals(
+                         [dialog] { qobject_cast<QDialog*>(dialog)->reject(); }, {[](QWidget* box) {
+                             qobject_cast<QMessageBox*>(box)->button(QMessageBox::Discard)->click();
+                         }});
+                 }});
+
+    QCOMPARE(asked, QStringList());
+    QVERIFY(machineFileBytes().contains("Tezgah K"));
+    QCOMPARE(m_window->findChild<QLabel*>(s("machineLabel"))->text(), s("Tezgâh: Tezgah K"));
 }
 
 QTEST_MAIN(TestMachines)

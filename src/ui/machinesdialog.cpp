@@ -107,9 +107,16 @@ void MachinesDialog::exportFile() {
     if (path.isEmpty()) {
         return;
     }
-    if (const auto error = m_export(book(), path)) {
+    const Exported done = m_export(book(), path, m_machines->chosen(), m_lathes->chosen());
+    if (done.error) {
         message(QCoreApplication::translate("MachineFileDialogs", "«%1» kaydedilemedi: %2")
-                    .arg(QDir::toNativeSeparators(path), *error));
+                    .arg(QDir::toNativeSeparators(path), *done.error));
+        return;
+    }
+    if (done.shopFile) {
+        for (NamedListPage* page : {m_machines, m_lathes, m_hobs}) {
+            page->markSaved();
+        }
     }
 }
 

@@ -26,9 +26,16 @@ public:
     // not.
     using Save = std::function<std::optional<QString>(
         const MachineBook& book, const QString& chosen, const QString& chosenLathe)>;
-    // Writes the book to a path the user chose; the reason when it could not.
-    using Export =
-        std::function<std::optional<QString>(const MachineBook& book, const QString& path)>;
+    // What an export did: the reason it could not, or whether it wrote the shop's own file,
+    // which then holds what the pages show.
+    struct Exported {
+        std::optional<QString> error;
+        bool shopFile = false;
+    };
+    // Writes the book to a path the user chose, keeping the machine and lathe in use as the
+    // pages track them, renamed or not.
+    using Export = std::function<Exported(const MachineBook& book, const QString& path,
+                                          const QString& chosen, const QString& chosenLathe)>;
 
     MachinesDialog(const MachineBook& book, const QString& chosen, const QString& chosenLathe,
                    const QLocale& locale, Save save, Export exportTo, FileChooser& files,

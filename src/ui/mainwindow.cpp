@@ -448,8 +448,9 @@ void MainWindow::editMachines() {
         [this](const MachineBook& book, const QString& chosen, const QString& chosenLathe) {
             return saveMachines(book, chosen, chosenLathe);
         },
-        [this](const MachineBook& book, const QString& path) {
-            return exportMachineBook(book, path);
+        [this](const MachineBook& book, const QString& path, const QString& chosen,
+               const QString& chosenLathe) {
+            return exportMachineBook(book, path, chosen, chosenLathe);
         },
         *m_files, this);
     dialog.exec();
@@ -479,12 +480,15 @@ std::optional<QString> MainWindow::saveMachines(const MachineBook& book, const Q
     return std::nullopt;
 }
 
-std::optional<QString> MainWindow::exportMachineBook(const MachineBook& book, const QString& path) {
+MachinesDialog::Exported MainWindow::exportMachineBook(const MachineBook& book, const QString& path,
+                                                       const QString& chosen,
+                                                       const QString& chosenLathe) {
     if (QFileInfo(path).absoluteFilePath() != QFileInfo(m_store.path()).absoluteFilePath()) {
-        return exportMachines(book, path);
+        return {exportMachines(book, path)};
     }
     // The machine file itself: set aside what this window did not read, keep the choices.
-    return saveMachines(book, m_store.chosenName(), m_store.chosenLatheName());
+    const auto error = saveMachines(book, chosen, chosenLathe);
+    return {error, !error};
 }
 
 void MainWindow::setFileChooser(std::unique_ptr<FileChooser> files) {

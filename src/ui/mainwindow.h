@@ -14,6 +14,7 @@
 #include "model/formstate.h"
 #include "store/jobfile.h"
 #include "store/machinestore.h"
+#include "ui/machinesdialog.h"
 #include "ui/printservice.h"
 #include "ui/translations.h"
 
@@ -100,8 +101,10 @@ private:
     // Saves the editor's machines; the words of the box that keeps the editor open otherwise.
     std::optional<QString> saveMachines(const MachineBook& book, const QString& chosen,
                                         const QString& chosenLathe);
-    // Writes an export; one onto the machine file itself goes through the store's write rule.
-    std::optional<QString> exportMachineBook(const MachineBook& book, const QString& path);
+    // Writes an export; one onto the machine file itself goes through the store's write rule
+    // and keeps the machine and lathe in use that the editor's pages track.
+    MachinesDialog::Exported exportMachineBook(const MachineBook& book, const QString& path,
+                                               const QString& chosen, const QString& chosenLathe);
     // The form as the window's centre, in a scroll area where the screen is too small for it.
     void placeForm();
     // The sheet for the form as it stands, or nothing after a box that says which section's

@@ -85,6 +85,8 @@ public:
     // The name of the entry in use now, empty for the built-in one.
     QString chosen() const;
     bool changed() const { return m_changed; }
+    // What the page shows is now what the file holds.
+    void markSaved() { m_changed = false; }
     // Appends the book's entries of this kind; a line for each one renamed.
     QStringList import(const MachineBook& book);
     // Every entry at fault, worded, in list order; selects the first.
