@@ -1,6 +1,8 @@
 // The design window: "Kullan" types the chosen drive into the form and presses HESAPLA, the
 // chosen hob's angle reaching AÇI.
 
+#include "jobtesting.h"
+#include "ui/jobsession.h"
 #include "windowtesting.h"
 
 #include <QComboBox>
@@ -16,6 +18,8 @@ class TestDesign : public WindowTest {
 private slots:
     void useFillsTheFormAndRunsHesapla_data();
     void useFillsTheFormAndRunsHesapla();
+    void designAskedFollowsTheDrive();
+    void switchingRatioAndOutputSpeedKeepsTheMeaning();
 
 private:
     QWidget* openDesign();
@@ -100,6 +104,52 @@ void TestDesign::useFillsTheFormAndRunsHesapla() {
     if (!angle.isEmpty()) {
         QCOMPARE(clickAndCloseBox(ButtonId::Command2), std::nullopt);
     }
+}
+
+// Kullan keeps the housing asked with the job; Z2 typed anew drops it, and a job reopened with
+// its design shows that housing and ratio in the window.
+void TestDesign::designAskedFollowsTheDrive() {
+    QWidget* window = openDesign();
+    retypeInput(window, "inputSpeed", s("1450"));
+    retypeInput(window, "modules", s("4"));
+    window->findChild<QComboBox*>(s("centreDistance"))->setCurrentText(s("100"));
+    use(window, s("4"), s("40"));
+    const auto* job = m_window->findChild<JobSession*>();
+    QVERIFY(job->current().design.has_value());
+
+    retype(FieldId::Z2_t, s("60"));
+    clickAndCloseBox(ButtonId::HESAPLA);
+
+    QCOMPARE(job->current().design, std::nullopt);
+
+    JobDocument designed = jobOf(point, {}, 1);
+    designed.design = DesignedFor{125, 31};
+    const QTemporaryDir dir;
+    const QString path = dir.filePath(s("designed.zvj"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(jobFileText(designed));
+    file.close();
+    answerModals([&] { m_window->openJobFile(path); }, {press(s("Kaydetme"))});
+    QCOMPARE(window->findChild<QComboBox*>(s("centreDistance"))->currentText(), s("125"));
+    QCOMPARE(window->findChild<QLineEdit*>(s("ratio"))->text(), s("31"));
+}
+
+// i 20 at N1 1450 is N2 72,5 and back; without N1 the field is cleared, never reread.
+void TestDesign::switchingRatioAndOutputSpeedKeepsTheMeaning() {
+    QWidget* window = openDesign();
+    auto* given = window->findChild<QComboBox*>(s("ratioGiven"));
+    auto* ratio = window->findChild<QLineEdit*>(s("ratio"));
+    retypeInput(window, "inputSpeed", s("1450"));
+    retypeInput(window, "ratio", s("20"));
+
+    given->setCurrentIndex(1);
+    QCOMPARE(ratio->text(), s("72.5"));
+    given->setCurrentIndex(0);
+    QCOMPARE(ratio->text(), s("20"));
+    retypeInput(window, "inputSpeed", QString());
+    given->setCurrentIndex(1);
+    QCOMPARE(ratio->text(), QString());
 }
 
 QTEST_MAIN(TestDesign)

@@ -88,6 +88,7 @@ private slots:
     void meetsTheShopsExamples();
     void saysWhyNothingFits_data();
     void saysWhyNothingFits();
+    void nearestDriveHasAWorm();
 };
 
 void TestDesignDrives::findsWhatTryingEveryToothCountFinds() {
@@ -203,6 +204,8 @@ void TestDesignDrives::saysWhyNothingFits_data() {
     near.pitchDiameter = 40.5;
     QTest::newRow("the hobs: the shop's is 0,5 mm off d1 40")
         << hobbed << QList<Hob>{near} << DesignLimit::Hobs << 3 << 40 << 0.5;
+    QTest::newRow("only the shop's hobs, and it has none of m 4, z1 2: the hobs, no drive")
+        << hobbed << QList<Hob>{} << DesignLimit::Hobs << 0 << 0 << 0.0;
 }
 
 void TestDesignDrives::saysWhyNothingFits() {
@@ -218,12 +221,31 @@ void TestDesignDrives::saysWhyNothingFits() {
     QVERIFY(design.noFit);
     QCOMPARE(design.noFit->limit, limit);
     QCOMPARE(design.noFit->excluded, excluded);
-    QVERIFY(design.noFit->nearest);
+    QCOMPARE(design.noFit->nearest.has_value(), nearestTeeth > 0);
+    if (nearestTeeth == 0) {
+        return;
+    }
     QCOMPARE(design.noFit->nearest->teeth, nearestTeeth);
     if (limit != DesignLimit::Modules) {
         QVERIFY(design.noFit->miss);
         QVERIFY(std::abs(*design.noFit->miss - miss) < 1e-9);
     }
+}
+
+// m 1,25 and m 16 at a 100, i 20, z1 2, q from 11 to 12: no count fits q, and at m 16 the worm
+// would be d1 −440 (q −27,5), nearer the range than m 1,25's q 120 but no worm at all. The
+// nearest named is m 1,25's.
+void TestDesignDrives::nearestDriveHasAWorm() {
+    DesignAsk asked = ask(100, 20, {2}, {1.25, 16});
+    asked.qLow = 11;
+    asked.qHigh = 12;
+
+    const Design design = designDrives(asked, {});
+
+    QVERIFY(design.noFit);
+    QCOMPARE(design.noFit->limit, DesignLimit::DiameterQuotient);
+    QVERIFY(design.noFit->nearest);
+    QCOMPARE(design.noFit->nearest->module, 1.25);
 }
 
 QTEST_GUILESS_MAIN(TestDesignDrives)

@@ -255,6 +255,10 @@
             <numerusform>No drive fits: the shop&apos;s hobs cannot cut the %n drives that fit; there is no hob of these modules and starts.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Hiçbir tahrik sığmıyor: yalnız atölyenin azdırmaları istendi, ama atölyenin bu modül ve ağız sayılarında azdırması yok.</source>
+        <translation>No drive fits: only the shop&apos;s hobs were asked for, but the shop has no hob of these modules and starts.</translation>
+    </message>
 </context>
 <context>
     <name>Fault</name>

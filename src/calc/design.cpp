@@ -139,6 +139,10 @@ struct Tally {
     double closeness = 0; // the smaller, the nearer
 
     void add(const DesignRow& row, double howClose, std::optional<double> by) {
+        // A count whose worm would have no diameter is no drive, to count or to name.
+        if (!(row.d1 > 0)) {
+            return;
+        }
         ++excluded;
         if (!nearest || howClose < closeness) {
             nearest = row;
@@ -251,6 +255,15 @@ NoFit whyNothingFits(const DesignAsk& ask, const QList<double>& modules, const Q
     why.excluded = most->excluded;
     why.nearest = most->nearest;
     why.miss = most->miss;
+    const bool anyHob = std::any_of(hobs.begin(), hobs.end(), [&](const Hob& hob) {
+        return std::any_of(modules.begin(), modules.end(), [&](double m) {
+            return std::any_of(starts.begin(), starts.end(),
+                               [&](int z1) { return ofModuleAndStarts(hob, m, z1); });
+        });
+    });
+    if (ask.onlyHobs && !anyHob) {
+        why = NoFit{DesignLimit::Hobs, 0, std::nullopt, std::nullopt};
+    }
     return why;
 }
 

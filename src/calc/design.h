@@ -35,6 +35,10 @@ struct DesignAsk {
 };
 
 // The housing and the ratio a job was designed for, which the job keeps and its sheet names.
+// The fields a design types into the form: the drive it chose.
+inline const QList<FieldId> designedFields = {FieldId::m_t, FieldId::Z2_t, FieldId::da1_t,
+                                              FieldId::z1_t};
+
 struct DesignedFor {
     double centreDistance = 0; // mm
     double ratio = 0;
@@ -79,7 +83,9 @@ enum class DesignLimit { Tolerance, DiameterQuotient, Modules, Hobs };
 // Why nothing fits: the limit that alone excluded the most of the drives nearest to fitting
 // (for the tolerance, the whole tooth counts just outside it on either side; for q, those
 // within the tolerance; for the modules, those that fit with a module of the default list not
-// asked; for the hobs, those that fit but no hob cuts), and the one of them that misses least.
+// asked; for the hobs, those that fit but no hob cuts), and the one of them that misses least,
+// never a drive with no worm (d1 ≤ 0). Asked for the shop's hobs where the shop has none of the
+// modules and starts asked, the hobs are the limit, with no drive named.
 struct NoFit {
     DesignLimit limit = DesignLimit::Tolerance;
     int excluded = 0;

@@ -9,6 +9,14 @@ Workflow::Workflow(FormState& form, QObject* parent)
     : QObject(parent)
     , m_form(form) {
     connect(&m_form, &FormState::textChanged, this, &Workflow::updateStates);
+    connect(&m_form, &FormState::textChanged, this, &Workflow::dropDesignIfRetyped);
+}
+
+void Workflow::dropDesignIfRetyped(FieldId field, const QString& text) {
+    if (m_designedFor && designedFields.contains(field) &&
+        text != m_designedTexts.at(indexOf(field))) {
+        setDesignedFor(std::nullopt);
+    }
 }
 
 void Workflow::click(ButtonId button) {
@@ -76,6 +84,7 @@ void Workflow::setRatingInputs(const RatingInputs& inputs) {
 }
 
 void Workflow::setDesignedFor(const std::optional<DesignedFor>& asked) {
+    m_designedTexts = m_form.texts();
     if (asked != m_designedFor) {
         m_designedFor = asked;
         emit choicesChanged();

@@ -35,6 +35,8 @@ public:
     void setRatingInputs(const RatingInputs& inputs);
     // The housing and ratio the job was designed for; nothing: it was typed.
     const std::optional<DesignedFor>& designedFor() const { return m_designedFor; }
+    // The housing and ratio the drive's fields, as they stand, were designed for; dropped once
+    // any of m, Z2, da1 or z1 is typed otherwise, since the drive is then no longer that one.
     void setDesignedFor(const std::optional<DesignedFor>& asked);
 
     // Types the drive into the form as the user would (m, Z2, da1, z1, and N1 when the ask has
@@ -65,6 +67,7 @@ signals:
 
 private:
     void updateStates();
+    void dropDesignIfRetyped(FieldId field, const QString& text);
 
     FormState& m_form;
     CompletedRuns m_runs;
@@ -73,6 +76,7 @@ private:
     WireGauge m_gauge;
     RatingInputs m_rating;
     std::optional<DesignedFor> m_designedFor;
+    FieldTexts m_designedTexts{}; // the fields as they stood when the design was set
     std::array<SectionState, buttonCount> m_states{SectionState::NeverRun, SectionState::NeverRun,
                                                    SectionState::NeverRun};
 };

@@ -202,7 +202,7 @@ DesignWindow::DesignWindow(Workflow& flow, const MachineStore& store, QSettings&
         connect(e, &QLineEdit::textChanged, this, &DesignWindow::refreshIfShown);
     }
     connect(m_centreDistance, &QComboBox::currentTextChanged, this, &DesignWindow::refreshIfShown);
-    connect(m_ratioGiven, &QComboBox::currentIndexChanged, this, &DesignWindow::refreshIfShown);
+    connect(m_ratioGiven, &QComboBox::currentIndexChanged, this, &DesignWindow::switchRatioGiven);
     for (QCheckBox* box : m_starts) {
         connect(box, &QCheckBox::toggled, this, &DesignWindow::refreshIfShown);
     }
@@ -219,6 +219,40 @@ DesignWindow::DesignWindow(Workflow& flow, const MachineStore& store, QSettings&
             refreshIfShown();
         }
     });
+    connect(&flow, &Workflow::choicesChanged, this, &DesignWindow::showDesignedFor);
+    showDesignedFor();
+}
+
+void DesignWindow::showDesignedFor() {
+    const auto& asked = flow().designedFor();
+    if (!asked) {
+        return;
+    }
+    const QLocale& locale = form().locale();
+    const QString a = FieldValues::writeNumber(asked->centreDistance, locale);
+    const QString i = FieldValues::writeNumber(asked->ratio, locale);
+    if (m_centreDistance->currentText() != a) {
+        m_centreDistance->setCurrentText(a);
+    }
+    if (m_ratioGiven->currentIndex() != 0) {
+        m_ratioGiven->setCurrentIndex(0);
+    }
+    if (m_ratio->text() != i) {
+        m_ratio->setText(i);
+    }
+}
+
+void DesignWindow::switchRatioGiven(int given) {
+    if (given != m_ratioGivenShown) {
+        const QLocale& locale = form().locale();
+        const auto n1 = FieldValues::readNumber(m_inputSpeed->text().trimmed(), locale);
+        const auto x = FieldValues::readNumber(m_ratio->text().trimmed(), locale);
+        // i = N1 ÷ N2 and N2 = N1 ÷ i: the same division either way.
+        m_ratio->setText(n1 && x && *n1 > 0 && *x > 0 ? FieldValues::writeNumber(*n1 / *x, locale)
+                                                      : QString());
+        m_ratioGivenShown = given;
+    }
+    refreshIfShown();
 }
 
 void DesignWindow::retranslate() {
@@ -313,7 +347,6 @@ std::variant<DesignAsk, QString> DesignWindow::takeAsk() const {
     ask.qLow = *qLow;
     ask.qHigh = *qHigh;
     ask.onlyHobs = m_onlyHobs->isChecked();
-    const QString n = FieldValues::writeNumber(1, locale);
     const auto bad = firstInvalid(ask);
     if (!bad) {
         return ask;
@@ -321,10 +354,11 @@ std::variant<DesignAsk, QString> DesignWindow::takeAsk() const {
     switch (*bad) {
     case DesignInput::CentreDistance:
         return tr("Eksen mesafesi a sıfırdan büyük, en çok %1 mm olmalı.")
-            .arg(FieldValues::writeNumber(10000, locale));
+            .arg(FieldValues::writeNumber(centreDistanceRange.high, locale));
     case DesignInput::Ratio:
         return tr("Oran i en az %1, en çok %2 olmalı.")
-            .arg(n, FieldValues::writeNumber(1000, locale));
+            .arg(FieldValues::writeNumber(ratioRange.low, locale),
+                 FieldValues::writeNumber(ratioRange.high, locale));
     case DesignInput::Tolerance:
         return tr("Oran toleransı 0 ile %1 % arasında olmalı.")
             .arg(FieldValues::writeNumber(50, locale));
@@ -448,6 +482,10 @@ QString DesignWindow::designText(const Design& design, const QLocale& locale) {
         return tr("%n tahrik sığıyor.", nullptr, int(design.rows.size()));
     }
     const NoFit& why = *design.noFit;
+    if (why.limit == DesignLimit::Hobs && !why.nearest) {
+        return tr("Hiçbir tahrik sığmıyor: yalnız atölyenin azdırmaları istendi, ama atölyenin "
+                  "bu modül ve ağız sayılarında azdırması yok.");
+    }
     if (!why.nearest) {
         return tr("Hiçbir tahrik sığmıyor: her aday hem oran toleransının hem q aralığının "
                   "dışında.");

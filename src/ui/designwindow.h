@@ -51,6 +51,11 @@ private:
     static QString designText(const Design& design, const QLocale& locale);
     void useChosen();
     void keepInSettings(const DesignAsk& ask);
+    // The housing and ratio the job was designed for, in the inputs, once it has one.
+    void showDesignedFor();
+    // Between the ratio and the output speed: the one typed becomes the other through N1, or
+    // the field is cleared where N1 does not read, so that no digits change their meaning.
+    void switchRatioGiven(int given);
 
     const MachineStore& m_store;
     QSettings& m_settings;
@@ -69,5 +74,6 @@ private:
     QTableWidget* m_table = nullptr;
     QPushButton* m_use = nullptr;
     std::optional<DesignAsk> m_ask;
+    int m_ratioGivenShown = 0; // what m_ratio holds: 0 the ratio, 1 the output speed
     Design m_design;
 };
