@@ -47,6 +47,8 @@ private slots:
     void wireContact_data();
     void wireContact();
     void wireOutsideTheFlanksIsRefused();
+    void steepThreadHoldsTheWireInside_data();
+    void steepThreadHoldsTheWireInside();
 };
 
 void TestTurnerFigures::figures_data() {
@@ -187,8 +189,8 @@ void TestTurnerFigures::wireContact() {
         expected = handbookM(module, starts, d1, alpha, w);
     }
 
-    const WireContact contact =
-        ::wireContact(module, starts * std::numbers::pi * module, d1, alpha, w);
+    const WireContact contact = ::wireContact(module, starts * std::numbers::pi * module, d1, alpha,
+                                              w, d1 - 2.4 * module, d1 + 2 * module);
 
     QVERIFY2(std::abs(contact.overWires - expected) <= within,
              qPrintable(QStringLiteral("M %1 against %2")
@@ -197,7 +199,7 @@ void TestTurnerFigures::wireContact() {
     QVERIFY(contact.contact > d1 - 2.5 * module && contact.contact < d1 + 2 * module);
 }
 
-// A 40 mm wire on an m 10 worm rides above the tip, and so does the best wire at γ 31°: no M,
+// A 40 mm wire on an m 10 worm rests on the tip edge, and so does the best wire at γ 31°: no M,
 // and the wires that would touch the flanks are named.
 void TestTurnerFigures::wireOutsideTheFlanksIsRefused() {
     for (const auto& [module, z2, z1, wire] :
@@ -214,13 +216,57 @@ void TestTurnerFigures::wireOutsideTheFlanksIsRefused() {
         const auto& t = std::get<TurnerFigures>(made);
 
         QVERIFY(t.wireRefused.has_value());
-        QVERIFY(t.wireRefused->contact > t.wireRefused->tip);
+        QCOMPARE(t.wireRefused->contact, t.wireRefused->tip);
         QCOMPARE(t.value(FigureId::OverWires), 0.0);
         QVERIFY(t.wireRefused->usable.has_value());
         const auto [smallest, largest] = *t.wireRefused->usable;
         QVERIFY(smallest < largest && (wire == 0 || largest < wire));
         const QString text = wireRefusalText(*t.wireRefused, point);
         QVERIFY2(text.contains(micrometerText(largest, point)), qPrintable(text));
+    }
+}
+
+void TestTurnerFigures::steepThreadHoldsTheWireInside_data() {
+    QTest::addColumn<double>("wire");
+    QTest::addColumn<double>("overWires"); // 0: refused
+    QTest::addColumn<double>("contact");
+    QTest::newRow("3,831 mm: the solve's dc 28,476, M 33,1329") << 3.831 << 33.1329 << 28.476;
+    QTest::newRow("the best wire, 4,066 mm, touches too") << 0.0 << -1.0 << -1.0;
+    QTest::newRow("4,5 mm rests on the tip edge") << 4.5 << 0.0 << 0.0;
+}
+
+// m 2,5, Z2 40, da1 32,8, z1 5 (γ 24,2°) at a profile angle of 15°, against a solve of the same
+// contact written apart from this program: the wire rests on both flanks inside the thread,
+// and the wires that touch them run from 1,401 to 4,214 mm. The flank's continuation beyond the
+// tip is no material and holds no wire up.
+void TestTurnerFigures::steepThreadHoldsTheWireInside() {
+    QFETCH(double, wire);
+    QFETCH(double, overWires);
+    QFETCH(double, contact);
+    Job job(QStringLiteral("32.8"), QStringLiteral("40"), QStringLiteral("5"),
+            {QStringLiteral("m_t=2.5")});
+    job.flow.click(ButtonId::HESAPLA);
+    const WireGauge gauge{15, wire > 0 ? std::optional(wire) : std::nullopt};
+
+    const auto made = turnerFigures(job.form, gauge);
+    const auto& t = std::get<TurnerFigures>(made);
+
+    if (overWires == 0) {
+        QVERIFY(t.wireRefused.has_value());
+        QVERIFY(t.wireRefused->usable.has_value());
+        QVERIFY2(std::abs(t.wireRefused->usable->first - 1.401) < 0.001 &&
+                     std::abs(t.wireRefused->usable->second - 4.214) < 0.001,
+                 qPrintable(QStringLiteral("%1 to %2")
+                                .arg(t.wireRefused->usable->first)
+                                .arg(t.wireRefused->usable->second)));
+        return;
+    }
+    QVERIFY(!t.wireRefused.has_value());
+    if (overWires > 0) {
+        QVERIFY2(std::abs(t.value(FigureId::OverWires) - overWires) < 0.0001,
+                 qPrintable(QString::number(t.value(FigureId::OverWires), 'f', 5)));
+        QVERIFY2(std::abs(t.value(FigureId::ContactDiameter) - contact) < 0.001,
+                 qPrintable(QString::number(t.value(FigureId::ContactDiameter), 'f', 4)));
     }
 }
 

@@ -2249,14 +2249,6 @@ For the options: %2 --help</translation>
         <translation>The starts are even: the two wires on one side sit in the grooves of one start, a lead apart.</translation>
     </message>
     <message>
-        <source>Tel dc = %1 mm çapında, diş üstü çapı da1 = %2 mm&apos;nin üstünde değer; M bir şey ölçmez.</source>
-        <translation>The wire touches at dc = %1 mm, above the tip diameter da1 = %2 mm; M measures nothing.</translation>
-    </message>
-    <message>
-        <source>Tel dc = %1 mm çapında, diş dibi çapı df1 = %2 mm&apos;nin altında değer; M bir şey ölçmez.</source>
-        <translation>The wire touches at dc = %1 mm, below the root diameter df1 = %2 mm; M measures nothing.</translation>
-    </message>
-    <message>
         <source>%1 Bu vidada yanaklara değen tel yok.</source>
         <translation>%1 No wire touches the flanks of this worm.</translation>
     </message>
@@ -2279,6 +2271,14 @@ For the options: %2 --help</translation>
     <message>
         <source>df1 ≤ dc ≤ da1</source>
         <translation>df1 ≤ dc ≤ da1</translation>
+    </message>
+    <message>
+        <source>Tel yanaklara değmeden dişin üst kenarına (da1 = %1 mm) dayanıyor; M bir şey ölçmez.</source>
+        <translation>The wire rests on the thread&apos;s tip edge (da1 = %1 mm) without touching the flanks; M measures nothing.</translation>
+    </message>
+    <message>
+        <source>Tel yanaklara değmeden diş dibine (df1 = %1 mm) dayanıyor; M bir şey ölçmez.</source>
+        <translation>The wire rests on the root (df1 = %1 mm) without touching the flanks; M measures nothing.</translation>
     </message>
 </context>
 <context>

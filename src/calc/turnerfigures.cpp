@@ -59,7 +59,8 @@ double wormLengthLimit(int starts, double z2, double m) {
 // angle at d1. A flank point keeps the wire out while X < x + √(ρ² − e²), e being its offset
 // from the axis along the wire's cross-section; the wire comes to rest at the largest such X,
 // and by symmetry touches the other flank at the mirror point.
-WireContact wireContact(double module, double lead, double d1, double alpha, double wire) {
+WireContact wireContact(double module, double lead, double d1, double alpha, double wire,
+                        double df1, double da1) {
     const double r1 = d1 / 2;
     const double rho = wire / 2;
     const double halfGroove = std::numbers::pi * module / 4;
@@ -76,15 +77,26 @@ WireContact wireContact(double module, double lead, double d1, double alpha, dou
         }
         return r * std::cos(theta) + std::sqrt(rho * rho - e * e);
     };
-    // Flanks are followed well past the root and the tip, so that a contact beyond them shows.
     constexpr double turn = 0.8; // radians either side, short of the next start's groove
-    const auto [x, r] = goldenMax(
-        [&](double radius) {
-            return goldenMax([&](double theta) { return keepsOut(radius, theta); }, -turn, turn)
-                .first;
-        },
-        std::max(r1 - 3 * module, 0.0), r1 + 3 * module);
-    return {2 * x + wire, 2 * r};
+    const auto heldAt = [&](double radius) {
+        return goldenMax([&](double theta) { return keepsOut(radius, theta); }, -turn, turn).first;
+    };
+    // Only the flank between root and tip holds the wire out. The search comes close to an edge
+    // but never onto it, so each edge is weighed on its own: a wire held out furthest there
+    // rests on that edge.
+    const double root = std::max(df1 / 2, 0.0);
+    const double tip = da1 / 2;
+    auto [x, r] = goldenMax(heldAt, root, tip);
+    WireContact::Rest rest = WireContact::Rest::Flanks;
+    for (const auto& [edge, on] : {std::pair{tip, WireContact::Rest::TipEdge},
+                                   std::pair{root, WireContact::Rest::RootEdge}}) {
+        if (const double held = heldAt(edge); held >= x) {
+            x = held;
+            r = edge;
+            rest = on;
+        }
+    }
+    return {2 * x + wire, 2 * r, rest};
 }
 
 QString evenStartsNote() {
@@ -96,15 +108,15 @@ QString evenStartsNote() {
 QString wireRefusalText(const WireOutOfReach& w, const QLocale& locale) {
     const QString contact = micrometerText(w.contact, locale);
     const QString where =
-        w.contact > w.tip
-            ? QCoreApplication::translate(
-                  "Turner", "Tel dc = %1 mm çapında, diş üstü çapı da1 = %2 mm'nin üstünde değer; "
-                            "M bir şey ölçmez.")
-                  .arg(contact, micrometerText(w.tip, locale))
-            : QCoreApplication::translate(
-                  "Turner", "Tel dc = %1 mm çapında, diş dibi çapı df1 = %2 mm'nin altında değer; "
-                            "M bir şey ölçmez.")
-                  .arg(contact, micrometerText(w.root, locale));
+        w.contact >= w.tip
+            ? QCoreApplication::translate("Turner",
+                                          "Tel yanaklara değmeden dişin üst kenarına (da1 = %1 mm) "
+                                          "dayanıyor; M bir şey ölçmez.")
+                  .arg(micrometerText(w.tip, locale))
+            : QCoreApplication::translate("Turner",
+                                          "Tel yanaklara değmeden diş dibine (df1 = %1 mm) "
+                                          "dayanıyor; M bir şey ölçmez.")
+                  .arg(micrometerText(w.root, locale));
     if (!w.usable) {
         return QCoreApplication::translate("Turner", "%1 Bu vidada yanaklara değen tel yok.")
             .arg(where);
@@ -126,27 +138,34 @@ double TurnerFigures::value(FigureId id) const {
 
 namespace {
 
-// A wire that touches beyond the flanks, with the wires that would touch between root and tip.
-WireOutOfReach wireOutOfReach(double m, double lead, double d1, double alpha, double contact,
-                              double df1, double da1) {
-    WireOutOfReach refused{contact, df1, da1, std::nullopt};
-    const auto touches = [&](double wire) { return wireContact(m, lead, d1, alpha, wire).contact; };
-    // The contact climbs the flank as the wire grows.
+// A wire that rests on an edge of the thread, with the wires that would touch its flanks.
+WireOutOfReach wireOutOfReach(double m, double lead, double d1, double alpha,
+                              WireContact::Rest rest, double df1, double da1) {
+    using Rest = WireContact::Rest;
+    WireOutOfReach refused{rest == Rest::TipEdge ? da1 : df1, df1, da1, std::nullopt};
+    const auto restsOn = [&](double wire) {
+        return wireContact(m, lead, d1, alpha, wire, df1, da1).rest;
+    };
+    // The rest climbs the flank as the wire grows: from the root, over the flanks, to the tip.
     const double thinnest = 0.001 * m;
     const double thickest = 4 * m;
-    const auto wireAt = [&](double diameter) {
+    // The wire where the rest passes from `below` to what lies above it.
+    const auto wireAt = [&](Rest below) {
         double lo = thinnest;
         double hi = thickest;
         constexpr int halvings = 40;
         for (int i = 0; i < halvings; ++i) {
             const double mid = (lo + hi) / 2;
-            (touches(mid) < diameter ? lo : hi) = mid;
+            const Rest r = restsOn(mid);
+            const bool under = below == Rest::RootEdge ? r == Rest::RootEdge : r != Rest::TipEdge;
+            (under ? lo : hi) = mid;
         }
         return (lo + hi) / 2;
     };
-    if (touches(thinnest) <= da1) {
-        refused.usable = std::pair{touches(thinnest) >= df1 ? thinnest : wireAt(df1),
-                                   touches(thickest) <= da1 ? thickest : wireAt(da1)};
+    if (restsOn(thinnest) != Rest::TipEdge) {
+        refused.usable =
+            std::pair{restsOn(thinnest) == Rest::Flanks ? thinnest : wireAt(Rest::RootEdge),
+                      restsOn(thickest) == Rest::Flanks ? thickest : wireAt(Rest::Flanks)};
     }
     return refused;
 }
@@ -207,11 +226,11 @@ std::variant<TurnerFigures, Fault> turnerFigures(const FormState& form, const Wi
         {FigureId::ChordalHeight, (da1 - d1) / 2 + sinPart * sinPart / (4 * d1)},
         {FigureId::BestWire, best},
     };
-    // A wire that touches above the tip or below the root measures nothing.
+    // A wire that rests on the tip or the root touches no flank and measures nothing.
     if (wire == WireWork::Measure) {
-        const WireContact contact = wireContact(m, lead, d1, alpha, w);
-        if (contact.contact > da1 || contact.contact < df1) {
-            t.wireRefused = wireOutOfReach(m, lead, d1, alpha, contact.contact, df1, da1);
+        const WireContact contact = wireContact(m, lead, d1, alpha, w, df1, da1);
+        if (contact.rest != WireContact::Rest::Flanks) {
+            t.wireRefused = wireOutOfReach(m, lead, d1, alpha, contact.rest, df1, da1);
         } else {
             t.figures.append({FigureId::OverWires, contact.overWires});
             t.figures.append({FigureId::ContactDiameter, contact.contact});

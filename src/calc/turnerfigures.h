@@ -86,10 +86,10 @@ inline constexpr double largestProfileAngle = 30;
 inline constexpr ValueRange profileAngleRange{smallestProfileAngle, largestProfileAngle};
 
 // A wire that does not touch the flanks between the worm's root and tip, which makes M
-// meaningless: where it touches, and the diameters of the wires that would touch within them
-// (nothing when no wire does).
+// meaningless: it rests on the thread's tip edge (contact da1) or its root (contact df1), and
+// the diameters of the wires that would touch within them (nothing when no wire does).
 struct WireOutOfReach {
-    double contact = 0; // the diameter it touches at, mm
+    double contact = 0; // the diameter it rests at, mm: da1 or df1
     double root = 0;    // df1
     double tip = 0;     // da1
     std::optional<std::pair<double, double>> usable;
@@ -121,11 +121,16 @@ std::variant<TurnerFigures, Fault> turnerFigures(const FormState& form, const Wi
 // diameter `wire` whose axis lies square to the measuring direction at the pitch cylinder's lead
 // angle. It settles where it touches both flanks: the distance M over it and its mirror, and
 // the diameter of the contact. Solved numerically; exact where the handbook's series is not.
+// The flanks end at the root df1 and the tip da1: beyond them is no material to hold the wire,
+// and a wire that comes to rest on either edge touches no flank.
 struct WireContact {
+    enum class Rest { Flanks, TipEdge, RootEdge };
     double overWires = 0; // M
     double contact = 0;   // dc
+    Rest rest = Rest::Flanks;
 };
-WireContact wireContact(double module, double lead, double d1, double alpha, double wire);
+WireContact wireContact(double module, double lead, double d1, double alpha, double wire,
+                        double df1, double da1);
 
 // The one sentence for an even number of starts, in the window and on the sheet alike.
 QString evenStartsNote();
