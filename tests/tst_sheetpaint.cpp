@@ -106,8 +106,10 @@ private slots:
 
 void TestSheetPaint::pdfTextHasEveryLine_data() {
     QTest::addColumn<QLocale>("locale");
-    QTest::newRow("point locale, Letter") << point;
-    QTest::newRow("comma locale, A4") << comma;
+    QTest::addColumn<bool>("longNote");
+    QTest::newRow("point locale, Letter") << point << false;
+    QTest::newRow("comma locale, A4") << comma << false;
+    QTest::newRow("a 50-line note and a long title") << comma << true;
 }
 
 // The sheet saved as PDF and read back by a PDF-to-text tool.
@@ -129,14 +131,27 @@ QString pdfText(const JobSheet& sheet, const QLocale& locale) {
 }
 
 // What a PDF-to-text tool reads back: the drawing's page, then the sections that do not fit
-// beside the trains, running on to a third page rather than past the foot of the second, and
-// every caption with its value on its line.
+// beside the trains in the two columns of a second page, each page named with its number; and
+// every caption with its value on its line, a 50-line note and a long title notwithstanding.
 void TestSheetPaint::pdfTextHasEveryLine() {
     QFETCH(QLocale, locale);
-    const JobSheet sheet = completeSheet(locale, typical);
+    QFETCH(bool, longNote);
+    JobSheet sheet = completeSheet(locale, typical);
+    if (longNote) {
+        for (int i = 1; i <= 50; ++i) {
+            sheet.jobNote += QStringLiteral("Not satırı %1\n").arg(i);
+        }
+        sheet.jobTitle = QStringLiteral("Uzun başlık ").repeated(20);
+    }
     const QString text = pdfText(sheet, locale);
-    QCOMPARE(text.count(QLatin1Char('\f')), 3);
+    QCOMPARE(text.count(QLatin1Char('\f')), 2);
     QVERIFY(text.contains(sheet.title));
+    for (const QString& head : {QStringLiteral("Sayfa 1 / 2"), QStringLiteral("Sayfa 2 / 2")}) {
+        QVERIFY2(text.contains(head), qPrintable(head));
+    }
+    QCOMPARE(text.count(longNote ? QStringLiteral("Uzun başlık") : QStringLiteral("Adsız")) > 1,
+             true);
+    QCOMPARE(text.contains(QStringLiteral("Not satırı 50")), false);
     for (const SheetSection& section : allSections(sheet)) {
         for (const SheetLine& line : section.lines) {
             // A note is a caption alone.

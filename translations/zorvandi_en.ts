@@ -880,6 +880,14 @@
         <source>TASARIM: İSTENEN ORAN (i)</source>
         <translation>DESIGN: RATIO ASKED (i)</translation>
     </message>
+    <message>
+        <source>Adsız</source>
+        <translation>Untitled</translation>
+    </message>
+    <message>
+        <source>Sayfa %1 / %2</source>
+        <translation>Page %1 / %2</translation>
+    </message>
 </context>
 <context>
     <name>Lathe</name>

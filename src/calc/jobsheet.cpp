@@ -47,6 +47,7 @@ JobSheet composeJobSheet(const FormState& form, const Machine& machine,
     sheet.madeAt = form.locale().toString(madeAt, QLocale::ShortFormat);
     sheet.jobTitle = tools.jobTitle;
     sheet.jobNote = tools.jobNote;
+    sheet.fileName = tools.fileName;
     for (const ButtonId button : allButtons) {
         sheet.sections.at(indexOf(button)) =
             SheetSections::formSection(form, machine, button, current.at(indexOf(button)));

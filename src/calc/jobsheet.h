@@ -61,6 +61,7 @@ struct JobSheet {
     QString madeAt;
     QString jobTitle; // the user's, for this job
     QString jobNote;
+    QString fileName; // the job's file, "m3-z36.zvj"; empty before it has one
     std::array<SheetSection, buttonCount> sections;
     // The sections beyond the form's three, which follow the first section's fields: the
     // worm on the lathe, and the turner's figures.
@@ -82,6 +83,8 @@ struct SheetTools {
     RatingInputs rating = {};
     // The housing and the ratio asked, when the job came from the design.
     std::optional<DesignedFor> design = {};
+    // The job's file name, which names every page when the job has no title.
+    QString fileName = {};
 };
 
 // The sheet for the form as it stands; a section that is not `current` shows "hesaplanmadı".

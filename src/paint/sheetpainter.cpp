@@ -8,9 +8,11 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPicture>
 #include <QSaveFile>
 
 #include <algorithm>
+#include <array>
 #include <functional>
 
 namespace {
@@ -35,16 +37,13 @@ QFont ruleFont() {
 constexpr double ruleIndent = 10;
 constexpr double ruleLineHeight = 10;
 
-QStringList wrappedRule(const QString& rule, double width) {
-    if (rule.isEmpty()) {
-        return {};
-    }
-    const QFontMetricsF metrics(ruleFont());
+// Words wrapped to `width` in the font of `metrics`; a word longer than the width stands alone.
+QStringList wrapWords(const QString& text, const QFontMetricsF& metrics, double width) {
     QStringList rows;
     QString row;
-    for (const QString& word : rule.split(QLatin1Char(' '))) {
+    for (const QString& word : text.split(QLatin1Char(' '))) {
         const QString longer = row.isEmpty() ? word : row + QLatin1Char(' ') + word;
-        if (!row.isEmpty() && metrics.horizontalAdvance(longer) > width - ruleIndent) {
+        if (!row.isEmpty() && metrics.horizontalAdvance(longer) > width) {
             rows.append(row);
             row = word;
         } else {
@@ -55,6 +54,88 @@ QStringList wrappedRule(const QString& rule, double width) {
     return rows;
 }
 
+QStringList wrappedRule(const QString& rule, double width) {
+    if (rule.isEmpty()) {
+        return {};
+    }
+    return wrapWords(rule, QFontMetricsF(ruleFont()), width - ruleIndent);
+}
+
+// At most `most` rows of the text wrapped to the width, the last ending in "…" where some are
+// left out: the job keeps the whole text, the sheet a few lines of it.
+QStringList shortened(const QStringList& paragraphs, const QFont& font, double width, int most) {
+    const QFontMetricsF metrics(font);
+    QStringList rows;
+    for (const QString& paragraph : paragraphs) {
+        rows += wrapWords(paragraph, metrics, width);
+    }
+    for (QString& row : rows) { // a word wider than the page, say
+        row = metrics.elidedText(row, Qt::ElideRight, width);
+    }
+    if (rows.size() > most) {
+        rows = rows.mid(0, most);
+        rows.last() = metrics.elidedText(rows.last() + QStringLiteral(" …"), Qt::ElideRight, width);
+        if (!rows.last().endsWith(QStringLiteral("…"))) {
+            rows.last() += QStringLiteral(" …");
+        }
+    }
+    return rows;
+}
+
+constexpr int titleRowsShown = 3;
+constexpr int noteRowsShown = 4;
+
+// Where lines go: x and y of the next line in a column of `width`, and how to move on to the
+// next column or page when the foot is reached (false when the device has no more pages).
+struct Cursor {
+    double x = 0;
+    double y = 0;
+    double width = 0;
+    double bottom = 0;
+    std::function<bool(Cursor&)> next = {};
+};
+
+// One section: its heading, then caption and value on one line each, a rule wrapped under its
+// line. A line that would run past the foot moves on with the cursor, and a heading keeps its
+// first line with it. Leaves the cursor under the section.
+void paintSection(QPainter& p, const SheetSection& section, Cursor& at) {
+    const auto room = [&at](double height) {
+        if (at.y + height > at.bottom && at.next) {
+            at.next(at);
+        }
+    };
+    const double first =
+        section.lines.isEmpty()
+            ? 0
+            : lineHeight + double(wrappedRule(section.lines.constFirst().rule, at.width).size()) *
+                               ruleLineHeight;
+    room(lineHeight + 2 + first);
+    p.setFont(sheetFont(10, true));
+    p.drawText(QPointF(at.x, at.y), section.heading);
+    at.y += lineHeight + 2;
+    const QFont font = sheetFont(9);
+    const QFontMetricsF metrics(font);
+    for (const SheetLine& line : section.lines) {
+        const QStringList rule = wrappedRule(line.rule, at.width);
+        room(lineHeight + double(rule.size()) * ruleLineHeight);
+        const double valueEnd = at.x + at.width - unitWidth - 4;
+        p.setFont(font);
+        p.drawText(QPointF(at.x, at.y), line.caption);
+        // A value too long for the room its caption leaves is cut short, never printed over it.
+        const double left = valueEnd - at.x - metrics.horizontalAdvance(line.caption) - valueGap;
+        const QString value = metrics.elidedText(line.value, Qt::ElideRight, std::max(left, 0.0));
+        p.drawText(QPointF(valueEnd - metrics.horizontalAdvance(value), at.y), value);
+        p.drawText(QPointF(at.x + at.width - unitWidth, at.y), line.unit);
+        at.y += lineHeight;
+        p.setFont(ruleFont());
+        for (const QString& row : rule) {
+            p.drawText(QPointF(at.x + ruleIndent, at.y - 2), row);
+            at.y += ruleLineHeight;
+        }
+    }
+    at.y += lineHeight / 2;
+}
+
 double sectionHeight(const SheetSection& section, double width) {
     double height = lineHeight + 2 + lineHeight / 2;
     for (const SheetLine& line : section.lines) {
@@ -63,90 +144,77 @@ double sectionHeight(const SheetSection& section, double width) {
     return height;
 }
 
-// Where a section that runs past the page's foot goes on: the foot, and how to start a page.
-struct PageBreak {
-    double bottom = 0;
-    std::function<bool()> newPage;
-    double top = 14;
-};
-
-// One section: its heading, then caption and value on one line each, a rule wrapped under its
-// line. A line that would run past the foot starts a new page, where the break allows one.
-// Returns the next y.
-double paintSection(QPainter& p, const SheetSection& section, double x, double y, double width,
-                    const PageBreak* pageBreak = nullptr) {
-    p.setFont(sheetFont(10, true));
-    p.drawText(QPointF(x, y), section.heading);
-    y += lineHeight + 2;
-    const QFont font = sheetFont(9);
-    const QFontMetricsF metrics(font);
-    const double valueEnd = x + width - unitWidth - 4;
-    for (const SheetLine& line : section.lines) {
-        const QStringList rule = wrappedRule(line.rule, width);
-        const double height = lineHeight + double(rule.size()) * ruleLineHeight;
-        if (pageBreak != nullptr && y + height > pageBreak->bottom && pageBreak->newPage()) {
-            y = pageBreak->top;
-        }
-        p.setFont(font);
-        p.drawText(QPointF(x, y), line.caption);
-        // A value too long for the room its caption leaves is cut short, never printed over it.
-        const double room = valueEnd - x - metrics.horizontalAdvance(line.caption) - valueGap;
-        const QString value = metrics.elidedText(line.value, Qt::ElideRight, std::max(room, 0.0));
-        p.drawText(QPointF(valueEnd - metrics.horizontalAdvance(value), y), value);
-        p.drawText(QPointF(x + width - unitWidth, y), line.unit);
-        y += lineHeight;
-        p.setFont(ruleFont());
-        for (const QString& row : rule) {
-            p.drawText(QPointF(x + ruleIndent, y - 2), row);
-            y += ruleLineHeight;
-        }
-    }
-    return y + lineHeight / 2;
-}
-
-// Whether every caption of the section leaves its value room in a column of `width`.
+// Whether every caption of the section leaves its whole value room in a column of `width`.
 bool fitsColumn(const SheetSection& section, double width) {
     const QFontMetricsF metrics(sheetFont(9));
     return std::all_of(section.lines.begin(), section.lines.end(), [&](const SheetLine& line) {
-        return metrics.horizontalAdvance(line.caption) + valueGap <= width - unitWidth - 60;
+        return metrics.horizontalAdvance(line.caption) + valueGap +
+                   metrics.horizontalAdvance(line.value) <=
+               width - unitWidth - 4;
     });
 }
 
-// The sections beyond the form's, in the right column as long as each fits beside the
-// dimensions; the rest go on a page of their own after the drawing. Returns those left.
-QList<SheetSection> paintMore(QPainter& p, const JobSheet& sheet, double column, double& right,
-                              double leftEnd) {
-    QList<SheetSection> left;
-    for (const SheetSection& s : sheet.more) {
-        if (left.isEmpty() && fitsColumn(s, column) &&
-            right + sectionHeight(s, column) <= leftEnd) {
-            right = paintSection(p, s, column + columnGap, right, column);
-        } else {
-            left.append(s);
-        }
+// Each page is named at its head: the job's title, else its file, else "Adsız"; and its number.
+QString pageName(const JobSheet& sheet) {
+    if (!sheet.jobTitle.trimmed().isEmpty()) {
+        return sheet.jobTitle.simplified();
     }
-    return left;
+    return sheet.fileName.isEmpty() ? QCoreApplication::translate("JobSheet", "Adsız")
+                                    : sheet.fileName;
 }
 
-void paintPage(QPainter& p, const JobSheet& sheet, const QLocale& locale, const QSizeF& page,
-               const std::function<bool()>& newPage) {
-    double y = 14;
+constexpr double headHeight = 14;
+
+void paintPageHead(QPainter& p, const JobSheet& sheet, const QSizeF& page, int number, int pages) {
+    p.setFont(sheetFont(8));
+    const QFontMetricsF metrics(p.font());
+    const QString count =
+        QCoreApplication::translate("JobSheet", "Sayfa %1 / %2").arg(number).arg(pages);
+    const double countWidth = metrics.horizontalAdvance(count);
+    p.drawText(QPointF(0, 8), metrics.elidedText(pageName(sheet), Qt::ElideRight,
+                                                 page.width() - countWidth - columnGap));
+    p.drawText(QPointF(page.width() - countWidth, 8), count);
+}
+
+// The pages of the sheet: the form's sections and the drawing on the first, with the sections
+// beyond them beside the trains while they fit; the rest in two columns on the pages after,
+// a section too wide for a column across both. `pages` is the count to print at each head.
+// Returns the number of pages used.
+int paintPages(QPainter& p, const JobSheet& sheet, const QLocale& locale, const QSizeF& page,
+               const std::function<bool()>& newPage, int pages) {
+    int number = 1;
+    paintPageHead(p, sheet, page, number, pages);
+    const auto turnPage = [&]() {
+        if (!newPage()) {
+            return false;
+        }
+        ++number;
+        paintPageHead(p, sheet, page, number, pages);
+        return true;
+    };
+    double y = headHeight + 14;
     p.setFont(sheetFont(13, true));
     p.drawText(QPointF(0, y), sheet.title);
     y += 16;
     p.setFont(sheetFont(9));
     p.drawText(QPointF(0, y),
                QCoreApplication::translate("JobSheet", "ZORVANDI iş kağıdı, %1").arg(sheet.madeAt));
-    // The user's title and note for this job, under the program's.
-    if (!sheet.jobTitle.isEmpty()) {
+    // The user's title and note for this job, under the program's; a long one wraps, a long
+    // note is cut short, so that the sections always keep their room.
+    for (const QString& row : shortened({sheet.jobTitle.simplified()}, sheetFont(11, true),
+                                        page.width(), titleRowsShown)) {
+        if (row.isEmpty()) {
+            continue;
+        }
         y += 13;
         p.setFont(sheetFont(11, true));
-        p.drawText(QPointF(0, y), sheet.jobTitle);
+        p.drawText(QPointF(0, y), row);
     }
     p.setFont(sheetFont(9));
-    for (const QString& line : sheet.jobNote.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+    for (const QString& row : shortened(sheet.jobNote.split(QLatin1Char('\n'), Qt::SkipEmptyParts),
+                                        sheetFont(9), page.width(), noteRowsShown)) {
         y += 11;
-        p.drawText(QPointF(0, y), line);
+        p.drawText(QPointF(0, y), row);
     }
     y += 8;
     p.setPen(QPen(Qt::black, 0.6));
@@ -155,28 +223,23 @@ void paintPage(QPainter& p, const JobSheet& sheet, const QLocale& locale, const 
 
     // The dimensions on the left; the hob angles and the change gears on the right.
     const double column = (page.width() - columnGap) / 2;
-    const double leftEnd = paintSection(p, sheet.sections[0], 0, y, column);
-    double right = y;
+    const double top = headHeight + 14;
+    Cursor left{0, y, column, page.height()};
+    paintSection(p, sheet.sections[0], left);
+    Cursor right{column + columnGap, y, column, page.height()};
     for (std::size_t i = 1; i < sheet.sections.size(); ++i) {
-        right = paintSection(p, sheet.sections.at(i), column + columnGap, right, column);
+        paintSection(p, sheet.sections.at(i), right);
     }
-    const QList<SheetSection> overflow = paintMore(p, sheet, column, right, leftEnd);
-    // Whatever the drawing leaves, the sections that did not fit beside take the next pages.
-    const auto paintMoreOnNextPage = [&] {
-        if (overflow.isEmpty() || !newPage()) {
-            return;
+    QList<SheetSection> overflow;
+    for (const SheetSection& s : sheet.more) {
+        if (overflow.isEmpty() && fitsColumn(s, column) &&
+            right.y + sectionHeight(s, column) <= left.y) {
+            paintSection(p, s, right);
+        } else {
+            overflow.append(s);
         }
-        const PageBreak pageBreak{page.height(), newPage};
-        double next = pageBreak.top;
-        for (const SheetSection& s : overflow) {
-            // A heading keeps at least its first line with it.
-            if (next + 2 * lineHeight + 2 > pageBreak.bottom && newPage()) {
-                next = pageBreak.top;
-            }
-            next = paintSection(p, s, 0, next, page.width(), &pageBreak);
-        }
-    };
-    y = std::max(leftEnd, right) + 4;
+    }
+    y = std::max(left.y, right.y) + 4;
     p.drawLine(QPointF(0, y), QPointF(page.width(), y));
     y += lineHeight + 4;
 
@@ -197,7 +260,54 @@ void paintPage(QPainter& p, const JobSheet& sheet, const QLocale& locale, const 
         p.setFont(sheetFont(7));
         paintDrawing(p, *sheet.drive, *layout);
     }
-    paintMoreOnNextPage();
+    if (overflow.isEmpty() || !turnPage()) {
+        return number;
+    }
+
+    // The left column, then the right, then a new page; each column's foot kept per page.
+    std::array<double, 2> ends = {top, top};
+    int side = 0;
+    Cursor at{0, top, column, page.height()};
+    at.next = [&](Cursor& c) {
+        ends.at(std::size_t(side)) = c.y;
+        if (side == 0) {
+            side = 1;
+            c.x = column + columnGap;
+            c.y = top;
+            return true;
+        }
+        if (!turnPage()) {
+            return false;
+        }
+        side = 0;
+        ends = {top, top};
+        c.x = 0;
+        c.y = top;
+        return true;
+    };
+    for (const SheetSection& s : overflow) {
+        if (fitsColumn(s, column)) {
+            at.width = column;
+            paintSection(p, s, at);
+            continue;
+        }
+        // Too wide for a column: across the page, under both columns.
+        ends.at(std::size_t(side)) = at.y;
+        Cursor across{0, std::max(ends[0], ends[1]), page.width(), page.height()};
+        across.next = [&](Cursor& c) {
+            if (!turnPage()) {
+                return false;
+            }
+            c.y = top;
+            return true;
+        };
+        paintSection(p, s, across);
+        ends = {across.y, across.y};
+        side = 0;
+        at.x = 0;
+        at.y = across.y;
+    }
+    return number;
 }
 
 } // namespace
@@ -216,8 +326,17 @@ bool paintSheet(QPagedPaintDevice& device, const JobSheet& sheet, const QLocale&
     p.setRenderHint(QPainter::Antialiasing);
     // Work in points, whatever the device's resolution.
     p.scale(device.logicalDpiX() / 72.0, device.logicalDpiY() / 72.0);
-    paintPage(p, sheet, locale, device.pageLayout().paintRect(QPageLayout::Point).size(),
-              [&device] { return device.newPage(); });
+    const QSizeF page = device.pageLayout().paintRect(QPageLayout::Point).size();
+    // A first run on a picture counts the pages that each page's head names.
+    int pages = 0;
+    {
+        QPicture count;
+        QPainter dry(&count);
+        pages = paintPages(
+            dry, sheet, locale, page, [] { return true; }, 0);
+    }
+    paintPages(
+        p, sheet, locale, page, [&device] { return device.newPage(); }, pages);
     return p.end();
 }
 

@@ -1,9 +1,10 @@
 #pragma once
 
 // Paints the job sheet: the title and date, the three sections' lines and the drawing on the
-// first page; the sections beyond the form's beside them where they fit, else on a second
-// page. The printer, the print preview and the PDF file all come through paintSheet, so what
-// is previewed is what is printed and saved.
+// first page; the sections beyond the form's beside them where they fit, else in the two
+// columns of the pages after; every page named and numbered at its head. The printer, the
+// print preview and the PDF file all come through paintSheet, so what is previewed is what is
+// printed and saved.
 
 #include "calc/jobsheet.h"
 

@@ -28,7 +28,7 @@
 // typed in; opened under another, a text that reads as a number there takes this locale's
 // decimal separator, and a text that does not read there never comes to read here.
 
-#include "flow/runstate.h"
+#include "flow/jobdocument.h"
 #include "store/machinefile.h"
 
 #include <QByteArray>
@@ -38,41 +38,10 @@
 #include <optional>
 #include <variant>
 
-struct JobDocument {
-    QString locale; // the name of the locale the texts were typed in, "tr_TR"
-    FieldTexts texts;
-    CompletedRuns runs;
-    Machine machine = builtInMachine();
-    Lathe lathe = builtInLathe();
-    std::optional<double> lead; // the lead chosen on the lathe; nothing: the nearest
-    WireGauge gauge;
-    QString title;
-    QString note;
-    RatingInputs rating;
-    std::optional<DesignedFor> design; // the housing and ratio asked, for a designed job
-
-    friend bool operator==(const JobDocument&, const JobDocument&) = default;
-};
-
 std::variant<JobDocument, FileFault> parseJobFile(const QByteArray& json);
 QByteArray jobFileText(const JobDocument& job);
 // The words for a job file that cannot be used.
 QString jobFileFaultMessage(const FileFault& fault, const QLocale& locale);
-
-// The texts and runs as `locale` reads them: a text that reads as a number in the job's own
-// locale takes this one's decimal separator. The rest are kept byte for byte, save one that
-// would then read here ("1,450" of en_US, 1,45 in tr_TR): its separators trade places ("1.450"),
-// so that it stays unreadable and names the same two readings.
-JobDocument inLocale(JobDocument job, const QLocale& locale);
-
-// A section whose inputs do not read, as a hand edit may leave them, is stale, never current.
-JobDocument withUnreadableInputsStale(JobDocument job, const QLocale& locale);
-
-// The job's sheet as the window would make it, without a window: the job's own machine and
-// lathe, its chosen lead and gauge; or why none is made (a stale section, a job no shop can
-// make).
-std::variant<JobSheet, SheetRefusal> sheetOfJob(const JobDocument& job, const QLocale& locale,
-                                                const QDateTime& madeAt);
 
 // "zorvandi-m3-z36.zvj": the sheet's name for the job's file.
 QString jobFileName(const FormState& form);

@@ -88,7 +88,8 @@ int makeJobSheets(const BatchRequest& request, const QLocale& locale, QTextStrea
             fail(jobFileFaultMessage(*fault, locale));
             continue;
         }
-        const auto made = sheetOfJob(std::get<JobDocument>(parsed), locale, now);
+        const auto made =
+            sheetOfJob(std::get<JobDocument>(parsed), locale, now, QFileInfo(path).fileName());
         if (const auto* refusal = std::get_if<SheetRefusal>(&made)) {
             fail(refusalMessage(*refusal, locale).replace(QLatin1Char('\n'), QLatin1Char(' ')));
             continue;
