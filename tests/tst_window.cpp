@@ -1,11 +1,14 @@
 // The form in its window: its layout at start, typing and clicking through the three sections,
 // boxes for what cannot be calculated, the trains window, and the status bar's notes.
 
+#include "ui/toolwindow.h"
 #include "windowtesting.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLabel>
@@ -60,7 +63,25 @@ private slots:
     void hintGoneAfterACoprimeRun();
     void windowFitsASmallScreen();
     void everyShortcutWorksFromAField();
+    void toolWindowsFitTheScreen();
+    void everyInputOfEveryWindowHasAName();
+
+private:
+    // Each tool window of Araçlar, opened.
+    QList<QWidget*> openToolWindows();
 };
+
+QList<QWidget*> TestWindow::openToolWindows() {
+    for (const char* action :
+         {"trainsAction", "latheAction", "turnerAction", "ratingAction", "designAction"}) {
+        m_window->findChild<QAction*>(QLatin1String(action))->trigger();
+    }
+    QList<QWidget*> windows;
+    for (ToolWindow* window : m_window->findChildren<ToolWindow*>()) {
+        windows.append(window);
+    }
+    return windows;
+}
 
 void TestWindow::startState() {
     QCOMPARE(m_window->windowTitle(),
@@ -671,6 +692,51 @@ void TestWindow::everyShortcutWorksFromAField() {
                      {[](QWidget* modal) { modal->close(); }});
         QVERIFY2(triggered.count() == 1, qPrintable(action->shortcut().toString()));
     }
+}
+
+// Every tool window opens within the screen's available area, frame and all, with its buttons
+// and warnings inside it (run on a 1024 × 600 screen as well as the default one).
+void TestWindow::toolWindowsFitTheScreen() {
+    const QRect available = m_window->screen()->availableGeometry();
+    for (QWidget* window : openToolWindows()) {
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QVERIFY2(available.contains(window->frameGeometry()),
+                 qPrintable(QStringLiteral("%1: %2 × %3 on %4 × %5")
+                                .arg(window->objectName())
+                                .arg(window->frameGeometry().width())
+                                .arg(window->frameGeometry().height())
+                                .arg(available.width())
+                                .arg(available.height())));
+        for (const QPushButton* b : window->findChildren<QPushButton*>()) {
+            const QRect inWindow(b->mapTo(window, QPoint(0, 0)), b->size());
+            QVERIFY2(window->rect().contains(inWindow), qPrintable(b->objectName()));
+        }
+    }
+}
+
+// A screen reader names every input of every window: no line edit, box or check box is
+// heard as a bare "edit".
+void TestWindow::everyInputOfEveryWindowHasAName() {
+    QList<QWidget*> windows = openToolWindows();
+    windows.prepend(m_window.get());
+    QStringList unnamed;
+    for (QWidget* window : windows) {
+        for (QWidget* input : window->findChildren<QWidget*>()) {
+            const bool isInput = (qobject_cast<QLineEdit*>(input) != nullptr &&
+                                  qobject_cast<QComboBox*>(input->parentWidget()) == nullptr) ||
+                                 qobject_cast<QComboBox*>(input) != nullptr ||
+                                 qobject_cast<QAbstractButton*>(input) != nullptr;
+            if (!isInput || !input->isVisibleTo(window)) {
+                continue;
+            }
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(input);
+            if (accessible == nullptr || accessible->text(QAccessible::Name).trimmed().isEmpty()) {
+                unnamed.append(window->metaObject()->className() + QStringLiteral("/") +
+                               input->objectName());
+            }
+        }
+    }
+    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
 }
 
 #include "tst_window.moc"

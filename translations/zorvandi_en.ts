@@ -259,6 +259,18 @@
         <source>Hiçbir tahrik sığmıyor: yalnız atölyenin azdırmaları istendi, ama atölyenin bu modül ve ağız sayılarında azdırması yok.</source>
         <translation>No drive fits: only the shop&apos;s hobs were asked for, but the shop has no hob of these modules and starts.</translation>
     </message>
+    <message>
+        <source>Yanındaki alanın oran mı, çıkış devri mi olduğunu seçer.</source>
+        <translation>Chooses whether the field beside it is the ratio or the output speed.</translation>
+    </message>
+    <message>
+        <source>q aralığının alt ucu</source>
+        <translation>lower end of the q range</translation>
+    </message>
+    <message>
+        <source>q aralığının üst ucu</source>
+        <translation>upper end of the q range</translation>
+    </message>
 </context>
 <context>
     <name>Fault</name>
@@ -2177,6 +2189,10 @@ For the options: %2 --help</translation>
     <message>
         <source>VERİM VE YÜK</source>
         <translation>EFFICIENCY AND LOAD</translation>
+    </message>
+    <message>
+        <source>Yanındaki yük alanının çıkış momenti mi, giriş gücü mü olduğunu seçer.</source>
+        <translation>Chooses whether the load field beside it is the output torque or the input power.</translation>
     </message>
 </context>
 <context>

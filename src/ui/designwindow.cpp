@@ -195,7 +195,7 @@ DesignWindow::DesignWindow(Workflow& flow, const MachineStore& store, QSettings&
     layout->addWidget(m_message);
     layout->addWidget(m_table, 1);
     layout->addLayout(buttons);
-    resize(1000, 720);
+    setOpeningSize({1000, 720});
     retranslate();
 
     for (QLineEdit* e : {m_ratio, m_inputSpeed, m_tolerance, m_modules, m_qLow, m_qHigh}) {
@@ -252,6 +252,7 @@ void DesignWindow::switchRatioGiven(int given) {
                                                       : QString());
         m_ratioGivenShown = given;
     }
+    m_ratio->setAccessibleName(m_ratioGiven->currentText());
     refreshIfShown();
 }
 
@@ -259,6 +260,12 @@ void DesignWindow::retranslate() {
     setWindowTitle(tr("Gövdeden Tasarım"));
     m_ratioGiven->setItemText(0, tr("ORAN (i)"));
     m_ratioGiven->setItemText(1, tr("ÇIKIŞ DEVRİ (N2, d/dk)"));
+    // A screen reader hears what the field beside the box holds, and what the box does.
+    m_ratioGiven->setAccessibleDescription(
+        tr("Yanındaki alanın oran mı, çıkış devri mi olduğunu seçer."));
+    m_ratio->setAccessibleName(m_ratioGiven->currentText());
+    m_qLow->setAccessibleName(tr("q aralığının alt ucu"));
+    m_qHigh->setAccessibleName(tr("q aralığının üst ucu"));
     const QStringList labels = {
         tr("EKSEN MESAFESİ (a, mm)"),
         QString(),
@@ -283,6 +290,11 @@ void DesignWindow::retranslate() {
                                         tr("d1 (mm)"), tr("da1 (mm)"), tr("q"), tr("γ"),
                                         tr("Z2 ile z1"), tr("Verim η (%)"), tr("Tornacı uyarıları"),
                                         tr("Azdırma")});
+    // A heading cut short to fit its column is read whole from its tooltip.
+    for (int column = 0; column < m_table->columnCount(); ++column) {
+        QTableWidgetItem* heading = m_table->horizontalHeaderItem(column);
+        heading->setToolTip(heading->text());
+    }
     m_use->setText(tr("&Kullan"));
 }
 

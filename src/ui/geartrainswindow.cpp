@@ -38,7 +38,7 @@ GearTrainsWindow::GearTrainsWindow(Workflow& flow, QWidget* parent)
     layout->addWidget(m_count);
     layout->addWidget(m_table, 1);
     layout->addLayout(buttons);
-    resize(460, 420);
+    setOpeningSize({460, 420});
     retranslate();
 
     connect(&flow, &Workflow::machineChanged, this, &GearTrainsWindow::refreshIfShown);

@@ -49,7 +49,7 @@ LatheWindow::LatheWindow(Workflow& flow, MachineStore& store, QWidget* parent)
     layout->addWidget(m_message);
     layout->addWidget(m_table, 1);
     layout->addWidget(m_indexing);
-    resize(640, 520);
+    setOpeningSize({640, 520});
     setFigures(m_table);
     retranslate();
 

@@ -110,7 +110,7 @@ RatingWindow::RatingWindow(Workflow& flow, QSettings& settings, QWidget* parent)
     layout->addWidget(m_message);
     layout->addWidget(m_table, 1);
     layout->addWidget(m_warnings);
-    resize(900, 760);
+    setOpeningSize({900, 760});
     setFigures(m_table);
     showInputs(flow.ratingInputs());
     retranslate();
@@ -130,6 +130,8 @@ RatingWindow::RatingWindow(Workflow& flow, QSettings& settings, QWidget* parent)
 void RatingWindow::retranslate() {
     m_given->setItemText(0, tr("ÇIKIŞ MOMENTİ T2 (N·m)"));
     m_given->setItemText(1, tr("GİRİŞ GÜCÜ P1 (kW)"));
+    m_given->setAccessibleDescription(
+        tr("Yanındaki yük alanının çıkış momenti mi, giriş gücü mü olduğunu seçer."));
     m_casting->setItemText(0, castingName(Casting::SandCast));
     m_casting->setItemText(1, castingName(Casting::StaticChillCast));
     m_casting->setItemText(2, castingName(Casting::CentrifugallyCast));

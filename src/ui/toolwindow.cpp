@@ -5,6 +5,8 @@
 #include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
+#include <QScreen>
+#include <QStyle>
 #include <QTableWidget>
 
 ToolWindow::ToolWindow(Workflow& flow, QList<ButtonId> reads, QWidget* parent)
@@ -59,6 +61,32 @@ void ToolWindow::refreshIfShown() {
 void ToolWindow::showEvent(QShowEvent* event) {
     refresh();
     QWidget::showEvent(event);
+    if (!m_placed) {
+        m_placed = true;
+        fitScreen();
+    }
+}
+
+void ToolWindow::fitScreen() {
+    const QScreen* shownOn = screen();
+    if (shownOn == nullptr) {
+        return;
+    }
+    const QRect available = shownOn->availableGeometry();
+    // The frame as the window system draws it, once known; a title bar's worth before.
+    QSize frame = frameGeometry().size() - geometry().size();
+    if (frame.isEmpty()) {
+        const int edge = style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+        frame = QSize(2 * edge, style()->pixelMetric(QStyle::PM_TitleBarHeight) + 2 * edge);
+    }
+    const QSize wanted = m_opening.isValid() ? m_opening : size();
+    resize(wanted.boundedTo(available.size() - frame).expandedTo(minimumSizeHint()));
+    QRect placed = frameGeometry();
+    placed.moveRight(std::min(placed.right(), available.right()));
+    placed.moveBottom(std::min(placed.bottom(), available.bottom()));
+    placed.moveLeft(std::max(placed.left(), available.left()));
+    placed.moveTop(std::max(placed.top(), available.top()));
+    move(placed.topLeft());
 }
 
 void ToolWindow::changeEvent(QEvent* event) {

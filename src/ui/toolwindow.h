@@ -51,6 +51,9 @@ protected:
     static void showFigureRows(QTableWidget& table, const QList<QStringList>& rows);
     // Refreshes now if shown, else at the next show.
     void refreshIfShown();
+    // The size the window opens at, made smaller where the screen's available area is, frame
+    // and title bar included, and placed within that area.
+    void setOpeningSize(const QSize& wanted) { m_opening = wanted; }
 
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -58,6 +61,7 @@ protected:
 private:
     void followField(FieldId field);
     void showStaleness();
+    void fitScreen();
 
     class QuietSink final : public MessageSink {
     public:
@@ -71,4 +75,6 @@ private:
     bool m_stale = false;
     QLabel* m_staleLine = nullptr;
     QWidget* m_figures = nullptr;
+    QSize m_opening;
+    bool m_placed = false;
 };

@@ -65,7 +65,7 @@ TurnerWindow::TurnerWindow(Workflow& flow, QSettings& settings, QWidget* parent)
     layout->addWidget(m_message);
     layout->addWidget(m_table, 1);
     layout->addWidget(m_warnings);
-    resize(720, 480);
+    setOpeningSize({720, 480});
     setFigures(m_table);
     retranslate();
 
