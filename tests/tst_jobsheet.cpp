@@ -59,6 +59,8 @@ private slots:
     void refusalNamesTheButton();
     void sheetNumbersAreRounded_data();
     void sheetNumbersAreRounded();
+    void percentagesAsTheLocaleWritesThem_data();
+    void percentagesAsTheLocaleWritesThem();
 };
 
 void TestJobSheet::sheetNeedsCurrentSections_data() {
@@ -163,6 +165,19 @@ void TestJobSheet::refusalNamesTheButton() {
     const QString message = refusalMessage(std::get<SheetRefusal>(job.sheet()), point);
     QVERIFY2(message.startsWith(QStringLiteral("İkinci bölümün")), qPrintable(message));
     QVERIFY2(message.contains(QStringLiteral("HESAPLA")), qPrintable(message));
+}
+
+void TestJobSheet::percentagesAsTheLocaleWritesThem_data() {
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("Turkish: the sign first") << comma << QStringLiteral("%68,1");
+    QTest::newRow("English: the sign after") << point << QStringLiteral("68.1 %");
+}
+
+void TestJobSheet::percentagesAsTheLocaleWritesThem() {
+    QFETCH(QLocale, locale);
+    QFETCH(QString, shown);
+    QCOMPARE(percentText(68.1, locale), shown);
 }
 
 void TestJobSheet::sheetNumbersAreRounded_data() {

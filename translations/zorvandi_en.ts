@@ -175,10 +175,6 @@
         <translation>The ratio i must be at least %1 and at most %2.</translation>
     </message>
     <message>
-        <source>Oran toleransı 0 ile %1 % arasında olmalı.</source>
-        <translation>The ratio tolerance must be from 0 to %1 %.</translation>
-    </message>
-    <message>
         <source>En az bir vida ağız sayısı seçin.</source>
         <translation>Choose at least one number of worm starts.</translation>
     </message>
@@ -219,13 +215,6 @@
     <message>
         <source>Hiçbir tahrik sığmıyor: her aday hem oran toleransının hem q aralığının dışında.</source>
         <translation>No drive fits: every candidate is outside both the ratio tolerance and the q range.</translation>
-    </message>
-    <message numerus="yes">
-        <source>Hiçbir tahrik sığmıyor: en çok oran toleransı eledi (%n tahrik). En yakını m %1, z1 %2, Z2 %3: oran hatası %4 %, toleransı %5 puan aşıyor.</source>
-        <translation>
-            <numerusform>No drive fits: the ratio tolerance excluded the most (%n drive). The nearest is m %1, z1 %2, Z2 %3: a ratio error of %4 %, %5 points beyond the tolerance.</numerusform>
-            <numerusform>No drive fits: the ratio tolerance excluded the most (%n drives). The nearest is m %1, z1 %2, Z2 %3: a ratio error of %4 %, %5 points beyond the tolerance.</numerusform>
-        </translation>
     </message>
     <message numerus="yes">
         <source>Hiçbir tahrik sığmıyor: en çok q aralığı eledi (%n tahrik). En yakını m %1, z1 %2, Z2 %3: q = %4, aralığın %5 dışında.</source>
@@ -270,6 +259,17 @@
     <message>
         <source>q aralığının üst ucu</source>
         <translation>upper end of the q range</translation>
+    </message>
+    <message>
+        <source>Oran toleransı %1 ile %2 arasında olmalı.</source>
+        <translation>The ratio tolerance must be from %1 to %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Hiçbir tahrik sığmıyor: en çok oran toleransı eledi (%n tahrik). En yakını m %1, z1 %2, Z2 %3: oran hatası %4, toleransı %5 puan aşıyor.</source>
+        <translation>
+            <numerusform>No drive fits: the ratio tolerance excluded the most (%n drive). The nearest is m %1, z1 %2, Z2 %3: a ratio error of %4, %5 points beyond the tolerance.</numerusform>
+            <numerusform>No drive fits: the ratio tolerance excluded the most (%n drives). The nearest is m %1, z1 %2, Z2 %3: a ratio error of %4, %5 points beyond the tolerance.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

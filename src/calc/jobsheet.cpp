@@ -92,6 +92,12 @@ QString sheetFileName(const FormState& form) {
     return QStringLiteral("zorvandi-m%1-z%2.pdf").arg(part(F::m_t), part(F::Z2_t));
 }
 
+QString percentText(double x, const QLocale& locale, int decimals) {
+    const QString number = sheetNumber(x, locale, decimals);
+    return locale.language() == QLocale::Turkish ? locale.percent() + number
+                                                 : number + QLatin1Char(' ') + locale.percent();
+}
+
 QString sheetNumber(double x, const QLocale& locale, int decimals) {
     return FieldValues::writeNumber(Decimal15::fromDouble(x).roundedHalfEven(decimals).toDouble(),
                                     locale);

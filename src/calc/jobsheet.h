@@ -101,6 +101,10 @@ QString sectionOwner(ButtonId section);
 // even neighbour, trailing zeros dropped, in the locale's format.
 QString sheetNumber(double x, const QLocale& locale, int decimals = 4);
 
+// A percentage as the locale writes it: "%50" in Turkish, where the sign comes first, and
+// "50 %" elsewhere; the number as sheetNumber gives it.
+QString percentText(double x, const QLocale& locale, int decimals = 2);
+
 // The name offered for the sheet's file, after the job: "zorvandi-m3-z36.pdf", and with the
 // worm's starts when there are more than one: "zorvandi-m3-z40-z1-2.pdf".
 QString sheetFileName(const FormState& form);

@@ -546,8 +546,8 @@ QString ratingUnit(RatingFigureId id) {
     case R::SlidingSpeed:
         return QStringLiteral("m/s");
     case R::Efficiency:
-    case R::BackEfficiency:
-        return QStringLiteral("%");
+    case R::BackEfficiency: // its value carries the sign, before or after as the locale puts it
+        return {};
     case R::InputTorque:
     case R::OutputTorque:
     case R::RatedTorque:
@@ -588,6 +588,9 @@ QString ratingValue(const RatingFigure& figure, const QLocale& locale) {
     }
     if (figure.id == R::BackEfficiency && figure.value <= 0) {
         return QStringLiteral("—"); // the warning says why
+    }
+    if (figure.id == R::Efficiency || figure.id == R::BackEfficiency) {
+        return percentText(figure.value, locale);
     }
     int decimals = 2;
     switch (figure.id) {

@@ -372,8 +372,8 @@ std::variant<DesignAsk, QString> DesignWindow::takeAsk() const {
             .arg(FieldValues::writeNumber(ratioRange.low, locale),
                  FieldValues::writeNumber(ratioRange.high, locale));
     case DesignInput::Tolerance:
-        return tr("Oran toleransı 0 ile %1 % arasında olmalı.")
-            .arg(FieldValues::writeNumber(50, locale));
+        return tr("Oran toleransı %1 ile %2 arasında olmalı.")
+            .arg(percentText(0, locale), percentText(50, locale));
     case DesignInput::Starts:
         return tr("En az bir vida ağız sayısı seçin.");
     case DesignInput::Modules:
@@ -510,10 +510,10 @@ QString DesignWindow::designText(const Design& design, const QLocale& locale) {
     switch (why.limit) {
     case DesignLimit::Tolerance:
         return tr("Hiçbir tahrik sığmıyor: en çok oran toleransı eledi (%n tahrik). "
-                  "En yakını m %1, z1 %2, Z2 %3: oran hatası %4 %, toleransı %5 "
+                  "En yakını m %1, z1 %2, Z2 %3: oran hatası %4, toleransı %5 "
                   "puan aşıyor.",
                   nullptr, why.excluded)
-            .arg(m, z1, z2, number(near.error, 2), number(miss, 2));
+            .arg(m, z1, z2, percentText(near.error, locale), number(miss, 2));
     case DesignLimit::DiameterQuotient:
         return tr("Hiçbir tahrik sığmıyor: en çok q aralığı eledi (%n tahrik). "
                   "En yakını m %1, z1 %2, Z2 %3: q = %4, aralığın %5 dışında.",
