@@ -326,11 +326,7 @@ void RatingWindow::takeInputs() {
 
 void RatingWindow::refresh() {
     const QLocale& locale = form().locale();
-    nameDrive(tr("VERİM VE YÜK"));
-    m_table->setRowCount(0);
-    m_warnings->clear();
-    if (const auto job = unmakeable()) {
-        m_message->setText(*job);
+    if (!beginFigures(tr("VERİM VE YÜK"), *m_table, *m_warnings, *m_message)) {
         return;
     }
     const auto rated = rateFields(shown().texts(), locale, flow().gauge().profileAngle,

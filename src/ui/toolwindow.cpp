@@ -150,6 +150,18 @@ void ToolWindow::showStaleness() {
     }
 }
 
+bool ToolWindow::beginFigures(const QString& name, QTableWidget& table, QLabel& warnings,
+                              QLabel& message) {
+    nameDrive(name);
+    table.setRowCount(0);
+    warnings.clear();
+    if (const auto job = unmakeable()) {
+        message.setText(*job);
+        return false;
+    }
+    return true;
+}
+
 void ToolWindow::showFigureRows(QTableWidget& table, const QList<QStringList>& rows) {
     table.setRowCount(int(rows.size()));
     for (int row = 0; row < rows.size(); ++row) {

@@ -49,6 +49,9 @@ protected:
     std::optional<QString> unmakeable() const;
     // Fills a table of figures, a row each: name, value (right-aligned), unit and rule.
     static void showFigureRows(QTableWidget& table, const QList<QStringList>& rows);
+    // The start of a table window's refresh: the title named, the table and warnings emptied,
+    // and a job no shop can make refused in the message; false when it is refused.
+    bool beginFigures(const QString& name, QTableWidget& table, QLabel& warnings, QLabel& message);
     // Refreshes now if shown, else at the next show.
     void refreshIfShown();
     // The size the window opens at, made smaller where the screen's available area is, frame

@@ -121,15 +121,8 @@ void TurnerWindow::takeGauge() {
 
 void TurnerWindow::refresh() {
     const QLocale& locale = form().locale();
-    nameDrive(tr("TASLAK VE KONTROL"));
-    m_table->setRowCount(0);
-    m_warnings->clear();
-    if (!m_gauge) {
-        return; // the message names the input
-    }
-    if (const auto job = unmakeable()) {
-        m_message->setText(*job);
-        return;
+    if (!beginFigures(tr("TASLAK VE KONTROL"), *m_table, *m_warnings, *m_message) || !m_gauge) {
+        return; // the message names the job's fault, or the input
     }
     const auto made = turnerFigures(shown(), *m_gauge);
     if (const auto* fault = std::get_if<Fault>(&made)) {
