@@ -20,6 +20,7 @@ private slots:
     void useFillsTheFormAndRunsHesapla();
     void designAskedFollowsTheDrive();
     void switchingRatioAndOutputSpeedKeepsTheMeaning();
+    void groupedDigitsGetTheFormsSentence();
 
 private:
     QWidget* openDesign();
@@ -150,6 +151,16 @@ void TestDesign::switchingRatioAndOutputSpeedKeepsTheMeaning() {
     retypeInput(window, "inputSpeed", QString());
     given->setCurrentIndex(1);
     QCOMPARE(ratio->text(), QString());
+}
+
+// "1,450" in a point locale is 1,45 or 1450: the form's sentence names the input and both.
+void TestDesign::groupedDigitsGetTheFormsSentence() {
+    QWidget* window = openDesign();
+    retypeInput(window, "inputSpeed", s("1,450"));
+
+    const QString told = window->findChild<QLabel*>(s("designMessage"))->text();
+
+    QVERIFY2(told.contains(s("GİRİŞ DEVRİ")) && told.contains(s("1450")), qPrintable(told));
 }
 
 QTEST_MAIN(TestDesign)

@@ -271,6 +271,26 @@
             <numerusform>No drive fits: the ratio tolerance excluded the most (%n drives). The nearest is m %1, z1 %2, Z2 %3: a ratio error of %4, %5 points beyond the tolerance.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>EKSEN MESAFESİ</source>
+        <translation>CENTRE DISTANCE</translation>
+    </message>
+    <message>
+        <source>GİRİŞ DEVRİ</source>
+        <translation>INPUT SPEED</translation>
+    </message>
+    <message>
+        <source>ORAN TOLERANSI</source>
+        <translation>RATIO TOLERANCE</translation>
+    </message>
+    <message>
+        <source>MODÜLLER</source>
+        <translation>MODULES</translation>
+    </message>
+    <message>
+        <source>ÇAP ORANI q</source>
+        <translation>DIAMETER QUOTIENT q</translation>
+    </message>
 </context>
 <context>
     <name>Fault</name>

@@ -2,6 +2,7 @@
 
 #include "calc/jobsheet.h"
 #include "model/fieldvalues.h"
+#include "model/formstate.h"
 #include "store/machinestore.h"
 
 #include <QCheckBox>
@@ -303,17 +304,30 @@ std::variant<DesignAsk, QString> DesignWindow::takeAsk() const {
     const auto read = [&locale](const QString& text) {
         return FieldValues::readNumber(text.trimmed(), locale);
     };
+    // Grouped digits or a point that could be either get the form's sentence, which names both
+    // readings; any other text the input's own.
+    const auto refuse = [&locale](const QString& text, const QString& caption,
+                                  const QString& otherwise) {
+        const CheckedNumber n = checkedNumber(FieldId::m_t, text.trimmed(), locale);
+        const auto fault = n.faultFor(FieldId::m_t);
+        return fault && (fault->kind == FaultKind::GroupSeparator ||
+                         fault->kind == FaultKind::AmbiguousPoint)
+                   ? faultMessage(*fault, caption, locale)
+                   : otherwise;
+    };
     DesignAsk ask;
     ask.profileAngle = flow().gauge().profileAngle;
     const auto a = read(m_centreDistance->currentText());
     if (!a) {
-        return tr("Eksen mesafesi a için bir sayı girin.");
+        return refuse(m_centreDistance->currentText(), tr("EKSEN MESAFESİ"),
+                      tr("Eksen mesafesi a için bir sayı girin."));
     }
     ask.centreDistance = *a;
     if (!m_inputSpeed->text().trimmed().isEmpty()) {
         ask.n1 = read(m_inputSpeed->text());
         if (!ask.n1) {
-            return tr("Giriş devri N1 için bir sayı girin ya da boş bırakın.");
+            return refuse(m_inputSpeed->text(), tr("GİRİŞ DEVRİ"),
+                          tr("Giriş devri N1 için bir sayı girin ya da boş bırakın."));
         }
     }
     const auto ratio = read(m_ratio->text());
@@ -322,18 +336,21 @@ std::variant<DesignAsk, QString> DesignWindow::takeAsk() const {
             return tr("Oran devirlerden bulunsun diye giriş devri N1'i girin.");
         }
         if (!ratio || !(*ratio > 0)) {
-            return tr("Çıkış devri N2 için sıfırdan büyük bir sayı girin.");
+            return refuse(m_ratio->text(), m_ratioGiven->currentText(),
+                          tr("Çıkış devri N2 için sıfırdan büyük bir sayı girin."));
         }
         ask.ratio = *ask.n1 / *ratio;
     } else {
         if (!ratio) {
-            return tr("Oran i için bir sayı girin.");
+            return refuse(m_ratio->text(), m_ratioGiven->currentText(),
+                          tr("Oran i için bir sayı girin."));
         }
         ask.ratio = *ratio;
     }
     const auto tolerance = read(m_tolerance->text());
     if (!tolerance) {
-        return tr("Oran toleransı için bir sayı girin.");
+        return refuse(m_tolerance->text(), tr("ORAN TOLERANSI"),
+                      tr("Oran toleransı için bir sayı girin."));
     }
     ask.tolerance = *tolerance;
     ask.starts.clear();
@@ -347,14 +364,15 @@ std::variant<DesignAsk, QString> DesignWindow::takeAsk() const {
     for (const QString& text : m_modules->text().split(separators, Qt::SkipEmptyParts)) {
         const auto m = read(text);
         if (!m) {
-            return tr("«%1» bir modül olarak okunmuyor.").arg(text);
+            return refuse(text, tr("MODÜLLER"), tr("«%1» bir modül olarak okunmuyor.").arg(text));
         }
         ask.modules.append(*m);
     }
     const auto qLow = read(m_qLow->text());
     const auto qHigh = read(m_qHigh->text());
     if (!qLow || !qHigh) {
-        return tr("q aralığının iki ucu için birer sayı girin.");
+        return refuse(qLow ? m_qHigh->text() : m_qLow->text(), tr("ÇAP ORANI q"),
+                      tr("q aralığının iki ucu için birer sayı girin."));
     }
     ask.qLow = *qLow;
     ask.qHigh = *qHigh;
