@@ -7,8 +7,9 @@
 // bar with a note on the last run and the machine in use. It owns the model, the workflow and
 // the machine store and binds them to widgets; everything it does is handed to the layers below
 // it: the sheet's content to src/calc, its painting to src/paint, the machine file to
-// src/store. The notes follow the workflow's one signal for what is current, so a note never
-// outlives the run it speaks of.
+// src/store (its glue here in mainwindowmachines.cpp), the open job to JobSession. The notes
+// follow the workflow's one signal for what is current, so a note never outlives the run it
+// speaks of.
 
 #include "flow/workflow.h"
 #include "model/formstate.h"
