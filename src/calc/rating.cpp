@@ -418,7 +418,7 @@ std::variant<DriveRating, Fault> rateFields(const FieldTexts& texts, const QLoca
     if (const auto* fault = std::get_if<Fault>(&drive)) {
         return *fault;
     }
-    const DriveGeometry& g = std::get<DriveGeometry>(drive);
+    const auto& g = std::get<DriveGeometry>(drive);
     DriveRating rating = rateDrive(g, in);
     const bool finite =
         std::all_of(rating.figures.begin(), rating.figures.end(),

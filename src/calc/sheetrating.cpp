@@ -20,7 +20,7 @@ SheetSection ratingSection(const FormState& form, const WireGauge& gauge,
         s.lines.append({QString(), faultMessage(*fault, locale), {}, {}});
         return s;
     }
-    const DriveRating& rating = std::get<DriveRating>(rated);
+    const auto& rating = std::get<DriveRating>(rated);
     s.lines.append({ratingMethod(), {}, {}, {}});
     for (const RatingFigure& f : rating.figures) {
         s.lines.append({ratingCaption(f.id), ratingValue(f, locale), ratingUnit(f.id),

@@ -176,22 +176,10 @@ void paintPageHead(QPainter& p, const JobSheet& sheet, const QSizeF& page, int n
     p.drawText(QPointF(page.width() - countWidth, 8), count);
 }
 
-// The pages of the sheet: the form's sections and the drawing on the first, with the sections
-// beyond them beside the trains while they fit; the rest in two columns on the pages after,
-// a section too wide for a column across both. `pages` is the count to print at each head.
-// Returns the number of pages used.
-int paintPages(QPainter& p, const JobSheet& sheet, const QLocale& locale, const QSizeF& page,
-               const std::function<bool()>& newPage, int pages) {
-    int number = 1;
-    paintPageHead(p, sheet, page, number, pages);
-    const auto turnPage = [&]() {
-        if (!newPage()) {
-            return false;
-        }
-        ++number;
-        paintPageHead(p, sheet, page, number, pages);
-        return true;
-    };
+// The program's title and date, the user's title and note, and the rule under them; a long
+// title wraps, a long note is cut short, so that the sections always keep their room. Returns
+// the y the sections start at.
+double paintSheetHead(QPainter& p, const JobSheet& sheet, const QSizeF& page) {
     double y = headHeight + 14;
     p.setFont(sheetFont(13, true));
     p.drawText(QPointF(0, y), sheet.title);
@@ -199,8 +187,6 @@ int paintPages(QPainter& p, const JobSheet& sheet, const QLocale& locale, const 
     p.setFont(sheetFont(9));
     p.drawText(QPointF(0, y),
                QCoreApplication::translate("JobSheet", "ZORVANDI iş kağıdı, %1").arg(sheet.madeAt));
-    // The user's title and note for this job, under the program's; a long one wraps, a long
-    // note is cut short, so that the sections always keep their room.
     for (const QString& row : shortened({sheet.jobTitle.simplified()}, sheetFont(11, true),
                                         page.width(), titleRowsShown)) {
         if (row.isEmpty()) {
@@ -220,6 +206,76 @@ int paintPages(QPainter& p, const JobSheet& sheet, const QLocale& locale, const 
     p.setPen(QPen(Qt::black, 0.6));
     p.drawLine(QPointF(0, y), QPointF(page.width(), y));
     y += lineHeight + 6;
+    return y;
+}
+
+// The sections that did not fit the first page, in two columns on the pages after it: the
+// left column, then the right, then a new page, each column's foot kept per page; a section
+// too wide for a column goes across the page, under both.
+void paintColumns(QPainter& p, const QList<SheetSection>& overflow, const QSizeF& page, double top,
+                  const std::function<bool()>& turnPage) {
+    const double column = (page.width() - columnGap) / 2;
+    std::array<double, 2> ends = {top, top};
+    int side = 0;
+    Cursor at{0, top, column, page.height()};
+    at.next = [&](Cursor& c) {
+        ends.at(std::size_t(side)) = c.y;
+        if (side == 0) {
+            side = 1;
+            c.x = column + columnGap;
+            c.y = top;
+            return true;
+        }
+        if (!turnPage()) {
+            return false;
+        }
+        side = 0;
+        ends = {top, top};
+        c.x = 0;
+        c.y = top;
+        return true;
+    };
+    for (const SheetSection& s : overflow) {
+        if (fitsColumn(s, column)) {
+            at.width = column;
+            paintSection(p, s, at);
+            continue;
+        }
+        // Too wide for a column: across the page, under both columns.
+        ends.at(std::size_t(side)) = at.y;
+        Cursor across{0, std::max(ends[0], ends[1]), page.width(), page.height()};
+        across.next = [&](Cursor& c) {
+            if (!turnPage()) {
+                return false;
+            }
+            c.y = top;
+            return true;
+        };
+        paintSection(p, s, across);
+        ends = {across.y, across.y};
+        side = 0;
+        at.x = 0;
+        at.y = across.y;
+    }
+}
+
+// The pages of the sheet: the form's sections and the drawing on the first, with the sections
+// beyond them beside the trains while they fit; the rest in two columns on the pages after,
+// a section too wide for a column across both. `pages` is the count to print at each head.
+// Returns the number of pages used.
+int paintPages(QPainter& p, const JobSheet& sheet, const QLocale& locale, const QSizeF& page,
+               const std::function<bool()>& newPage, int pages) {
+    int number = 1;
+    paintPageHead(p, sheet, page, number, pages);
+    const auto turnPage = [&]() {
+        if (!newPage()) {
+            return false;
+        }
+        ++number;
+        paintPageHead(p, sheet, page, number, pages);
+        return true;
+    };
+    double y = paintSheetHead(p, sheet, page);
 
     // The dimensions on the left; the hob angles and the change gears on the right.
     const double column = (page.width() - columnGap) / 2;
@@ -264,49 +320,7 @@ int paintPages(QPainter& p, const JobSheet& sheet, const QLocale& locale, const 
         return number;
     }
 
-    // The left column, then the right, then a new page; each column's foot kept per page.
-    std::array<double, 2> ends = {top, top};
-    int side = 0;
-    Cursor at{0, top, column, page.height()};
-    at.next = [&](Cursor& c) {
-        ends.at(std::size_t(side)) = c.y;
-        if (side == 0) {
-            side = 1;
-            c.x = column + columnGap;
-            c.y = top;
-            return true;
-        }
-        if (!turnPage()) {
-            return false;
-        }
-        side = 0;
-        ends = {top, top};
-        c.x = 0;
-        c.y = top;
-        return true;
-    };
-    for (const SheetSection& s : overflow) {
-        if (fitsColumn(s, column)) {
-            at.width = column;
-            paintSection(p, s, at);
-            continue;
-        }
-        // Too wide for a column: across the page, under both columns.
-        ends.at(std::size_t(side)) = at.y;
-        Cursor across{0, std::max(ends[0], ends[1]), page.width(), page.height()};
-        across.next = [&](Cursor& c) {
-            if (!turnPage()) {
-                return false;
-            }
-            c.y = top;
-            return true;
-        };
-        paintSection(p, s, across);
-        ends = {across.y, across.y};
-        side = 0;
-        at.x = 0;
-        at.y = across.y;
-    }
+    paintColumns(p, overflow, page, top, turnPage);
     return number;
 }
 

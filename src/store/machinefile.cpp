@@ -453,8 +453,11 @@ QString parseErrorWords(QJsonParseError::ParseError error) {
 
 } // namespace
 
-QString fileFaultMessage(const FileFault& fault, const QLocale& locale) {
-    const QString key = QStringLiteral("\"%1\"").arg(fault.key);
+namespace {
+
+// The faults of a file's bytes and values, apart from its keys: not JSON, a key written twice,
+// a value out of its range, a locale no one has.
+QString readingFaultMessage(const FileFault& fault, const QString& key, const QLocale& locale) {
     switch (fault.problem) {
     case FileProblem::NotJson:
         if (fault.offset < 0) {
@@ -464,6 +467,45 @@ QString fileFaultMessage(const FileFault& fault, const QLocale& locale) {
         return QCoreApplication::translate("MachineFile", "Dosya JSON değil: %1. baytta %2.")
             .arg(fault.offset + 1)
             .arg(parseErrorWords(fault.parseError));
+    case FileProblem::DuplicateKey:
+        return QCoreApplication::translate(
+                   "MachineFile", "Dosyada %1 anahtarı iki kez yazılmış; hangisinin geçerli "
+                                  "olduğu bilinemez.")
+            .arg(key);
+    case FileProblem::OutOfRange: {
+        const auto n = [&locale](double x) { return FieldValues::writeNumber(x, locale); };
+        const ValueRange range = fault.range.value_or(aboveZero);
+        if (!range.bounded()) {
+            return QCoreApplication::translate("MachineFile",
+                                               "Dosyadaki %1 değeri aralık dışında: %2 "
+                                               "üstünde olmalı.")
+                .arg(key, n(range.low));
+        }
+        return QCoreApplication::translate("MachineFile",
+                                           "Dosyadaki %1 değeri aralık dışında: %2 ile %3 "
+                                           "arasında olmalı.")
+            .arg(key, n(range.low), n(range.high));
+    }
+    case FileProblem::NoLocale:
+        return QCoreApplication::translate(
+                   "MachineFile", "Dosyadaki %1 değeri («%2») bilinen bir yerel ayarın adı değil.")
+            .arg(key, fault.detail);
+    default:
+        break;
+    }
+    return {};
+}
+
+} // namespace
+
+QString fileFaultMessage(const FileFault& fault, const QLocale& locale) {
+    const QString key = QStringLiteral("\"%1\"").arg(fault.key);
+    switch (fault.problem) {
+    case FileProblem::NotJson:
+    case FileProblem::DuplicateKey:
+    case FileProblem::OutOfRange:
+    case FileProblem::NoLocale:
+        return readingFaultMessage(fault, key, locale);
     case FileProblem::WrongFormat:
         return QCoreApplication::translate(
                    "MachineFile", "Dosya bir ZORVANDI tezgâh dosyası değil (\"format\": \"%1\").")
@@ -523,29 +565,6 @@ QString fileFaultMessage(const FileFault& fault, const QLocale& locale) {
                    : QCoreApplication::translate("MachineFile",
                                                  "«%1» tezgâhında bilinmeyen bir anahtar var: %2.")
                          .arg(fault.where, key);
-    case FileProblem::DuplicateKey:
-        return QCoreApplication::translate(
-                   "MachineFile", "Dosyada %1 anahtarı iki kez yazılmış; hangisinin geçerli "
-                                  "olduğu bilinemez.")
-            .arg(key);
-    case FileProblem::OutOfRange: {
-        const auto n = [&locale](double x) { return FieldValues::writeNumber(x, locale); };
-        const ValueRange range = fault.range.value_or(aboveZero);
-        if (!range.bounded()) {
-            return QCoreApplication::translate("MachineFile",
-                                               "Dosyadaki %1 değeri aralık dışında: %2 "
-                                               "üstünde olmalı.")
-                .arg(key, n(range.low));
-        }
-        return QCoreApplication::translate("MachineFile",
-                                           "Dosyadaki %1 değeri aralık dışında: %2 ile %3 "
-                                           "arasında olmalı.")
-            .arg(key, n(range.low), n(range.high));
-    }
-    case FileProblem::NoLocale:
-        return QCoreApplication::translate(
-                   "MachineFile", "Dosyadaki %1 değeri («%2») bilinen bir yerel ayarın adı değil.")
-            .arg(key, fault.detail);
     case FileProblem::BadValue:
         if (fault.hob) {
             return hobFaultMessage(*fault.hob, locale);

@@ -299,21 +299,46 @@ void DesignWindow::retranslate() {
     m_use->setText(tr("&Kullan"));
 }
 
+namespace {
+
+// Grouped digits or a point that could be either get the form's sentence, which names both
+// readings; any other text the input's own words.
+QString refusal(const QString& text, const QString& caption, const QString& otherwise,
+                const QLocale& locale) {
+    const CheckedNumber n = checkedNumber(FieldId::m_t, text.trimmed(), locale);
+    const auto fault = n.faultFor(FieldId::m_t);
+    return fault && (fault->kind == FaultKind::GroupSeparator ||
+                     fault->kind == FaultKind::AmbiguousPoint)
+               ? faultMessage(*fault, caption, locale)
+               : otherwise;
+}
+
+// The modules typed, split at semicolons and spaces; why not, for the first that does not read.
+std::optional<QString> readModules(const QString& typed, const QLocale& locale,
+                                   QList<double>& modules) {
+    modules.clear();
+    static const QRegularExpression separators(QStringLiteral("[;\\s]+"));
+    for (const QString& text : typed.split(separators, Qt::SkipEmptyParts)) {
+        const auto m = FieldValues::readNumber(text.trimmed(), locale);
+        if (!m) {
+            return refusal(text, DesignWindow::tr("MODÜLLER"),
+                           DesignWindow::tr("«%1» bir modül olarak okunmuyor.").arg(text), locale);
+        }
+        modules.append(*m);
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
 std::variant<DesignAsk, QString> DesignWindow::takeAsk() const {
     const QLocale& locale = form().locale();
     const auto read = [&locale](const QString& text) {
         return FieldValues::readNumber(text.trimmed(), locale);
     };
-    // Grouped digits or a point that could be either get the form's sentence, which names both
-    // readings; any other text the input's own.
     const auto refuse = [&locale](const QString& text, const QString& caption,
                                   const QString& otherwise) {
-        const CheckedNumber n = checkedNumber(FieldId::m_t, text.trimmed(), locale);
-        const auto fault = n.faultFor(FieldId::m_t);
-        return fault && (fault->kind == FaultKind::GroupSeparator ||
-                         fault->kind == FaultKind::AmbiguousPoint)
-                   ? faultMessage(*fault, caption, locale)
-                   : otherwise;
+        return refusal(text, caption, otherwise, locale);
     };
     DesignAsk ask;
     ask.profileAngle = flow().gauge().profileAngle;
@@ -359,14 +384,8 @@ std::variant<DesignAsk, QString> DesignWindow::takeAsk() const {
             ask.starts.append(z1);
         }
     }
-    ask.modules.clear();
-    static const QRegularExpression separators(QStringLiteral("[;\\s]+"));
-    for (const QString& text : m_modules->text().split(separators, Qt::SkipEmptyParts)) {
-        const auto m = read(text);
-        if (!m) {
-            return refuse(text, tr("MODÜLLER"), tr("«%1» bir modül olarak okunmuyor.").arg(text));
-        }
-        ask.modules.append(*m);
+    if (const auto refused = readModules(m_modules->text(), locale, ask.modules)) {
+        return *refused;
     }
     const auto qLow = read(m_qLow->text());
     const auto qHigh = read(m_qHigh->text());

@@ -42,7 +42,7 @@ QString freeName(const QDir& folder, const QString& base, const QSet<QString>& w
     for (int n = 1;; ++n) {
         const QString name = n == 1 ? QStringLiteral("%1.pdf").arg(base)
                                     : QStringLiteral("%1 (%2).pdf").arg(base).arg(n);
-        const QString path = QFileInfo(folder.filePath(name)).absoluteFilePath();
+        QString path = QFileInfo(folder.filePath(name)).absoluteFilePath();
         if (!written.contains(path) && (!QFileInfo::exists(path) || isPdf(path))) {
             return path;
         }

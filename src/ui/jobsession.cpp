@@ -61,7 +61,7 @@ QString JobSession::name() const {
     return m_path.isEmpty() ? tr("Adsız") : QFileInfo(m_path).fileName();
 }
 
-void JobSession::showMark() {
+void JobSession::showMark() const {
     const bool modified = isModified();
     if (m_window.widget->isWindowModified() != modified) {
         m_window.widget->setWindowModified(modified);

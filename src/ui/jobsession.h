@@ -70,7 +70,7 @@ public:
     void drop(const QMimeData& data);
 
     // Sets the window's mark to the comparison.
-    void showMark();
+    void showMark() const;
 
 signals:
     // The job has another file, or none: the window's title follows.

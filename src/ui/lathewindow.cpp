@@ -103,7 +103,7 @@ void LatheWindow::refresh() {
     } else if (const auto job = unmakeable()) {
         m_message->setText(*job);
     } else {
-        const LatheWorm& w = std::get<LatheWorm>(worm);
+        const auto& w = std::get<LatheWorm>(worm);
         m_module = w.module;
         m_starts = w.starts;
         if (!m_finder) {

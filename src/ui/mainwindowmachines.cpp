@@ -188,24 +188,35 @@ MachinesDialog::Exported MainWindow::exportMachineBook(const MachineBook& book, 
     return {error, !error};
 }
 
+namespace {
+
+enum class Answer { Add, KeepInUse, Cancel };
+
+// The box for a job's machine or lathe the shop lacks: add it, keep the one in use, or open
+// nothing (İptal, Escape).
+Answer askAboutJobEntry(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("ZORVANDI"), text, QMessageBox::NoButton,
+                    parent);
+    QPushButton* add = box.addButton(MainWindow::tr("Tezgâhlara Ekle"), QMessageBox::AcceptRole);
+    QPushButton* keep =
+        box.addButton(MainWindow::tr("Kullanılanla Aç"), QMessageBox::DestructiveRole);
+    box.setEscapeButton(box.addButton(MainWindow::tr("İptal"), QMessageBox::RejectRole));
+    box.setDefaultButton(add);
+    box.exec();
+    if (box.clickedButton() == add) {
+        return Answer::Add;
+    }
+    return box.clickedButton() == keep ? Answer::KeepInUse : Answer::Cancel;
+}
+
+template <typename List, typename Entry> bool shopHas(const List& list, const Entry& entry) {
+    return std::any_of(list.begin(), list.end(), [&entry](const auto& e) { return e == entry; });
+}
+
+} // namespace
+
 bool MainWindow::takeJobMachines(const JobDocument& job) {
-    const auto shopHas = [](const auto& list, const auto& entry) {
-        return std::any_of(list.begin(), list.end(),
-                           [&entry](const auto& e) { return e == entry; });
-    };
-    enum class Answer { Add, KeepInUse, Cancel };
-    const auto ask = [this](const QString& text) {
-        QMessageBox box(QMessageBox::Question, QStringLiteral("ZORVANDI"), text,
-                        QMessageBox::NoButton, this);
-        QPushButton* add = box.addButton(tr("Tezgâhlara Ekle"), QMessageBox::AcceptRole);
-        QPushButton* keep = box.addButton(tr("Kullanılanla Aç"), QMessageBox::DestructiveRole);
-        box.setEscapeButton(box.addButton(tr("İptal"), QMessageBox::RejectRole));
-        box.setDefaultButton(add);
-        box.exec();
-        return box.clickedButton() == add    ? Answer::Add
-               : box.clickedButton() == keep ? Answer::KeepInUse
-                                             : Answer::Cancel;
-    };
+    const auto ask = [this](const QString& text) { return askAboutJobEntry(this, text); };
     MachineBook book = m_store.book();
     // The names to choose; nothing keeps the one in use.
     std::optional<QString> chosen;
@@ -266,14 +277,12 @@ bool MainWindow::takeJobMachines(const JobDocument& job) {
     }
     m_flow.setMachine(m_store.machineInUse());
     followBook();
-    if (!kept.isEmpty()) {
-        showNotes(std::nullopt, [&kept] {
-            QList<std::function<QString()>> notes;
-            for (const QString& k : kept) {
-                notes.append([k] { return k; });
-            }
-            return notes;
-        }());
+    QList<std::function<QString()>> notes;
+    for (const QString& k : kept) {
+        notes.append([k] { return k; });
+    }
+    if (!notes.isEmpty()) {
+        showNotes(std::nullopt, notes);
     }
     return true;
 }

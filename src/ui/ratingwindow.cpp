@@ -335,7 +335,7 @@ void RatingWindow::refresh() {
         m_message->setText(faultMessage(*fault, locale));
         return;
     }
-    const DriveRating& rating = std::get<DriveRating>(rated);
+    const auto& rating = std::get<DriveRating>(rated);
     const auto kept = [this](auto id) { return !m_bad || !ratingNeeds(id, *m_bad); };
     m_message->setText(m_bad ? m_badMessage
                        : rating.inputs.load
