@@ -2151,10 +2151,6 @@ For the options: %2 --help</translation>
         <translation>«FACE WIDTH» must be empty or a number above zero.</translation>
     </message>
     <message>
-        <source>«SÜRTÜNME KATSAYISI» boş ya da 0 ile 1 arasında olmalı.</source>
-        <translation>«COEFFICIENT OF FRICTION» must be empty or from 0 to below 1.</translation>
-    </message>
-    <message>
         <source>«GÖVDE YAN YÜZEYİ» boş ya da sıfırdan büyük bir sayı olmalı.</source>
         <translation>«HOUSING LATERAL AREA» must be empty or a number above zero.</translation>
     </message>
@@ -2213,6 +2209,10 @@ For the options: %2 --help</translation>
     <message>
         <source>Yanındaki yük alanının çıkış momenti mi, giriş gücü mü olduğunu seçer.</source>
         <translation>Chooses whether the load field beside it is the output torque or the input power.</translation>
+    </message>
+    <message>
+        <source>«SÜRTÜNME KATSAYISI» boş ya da %1 ile %2 arasında olmalı.</source>
+        <translation>«COEFFICIENT OF FRICTION» must be empty or from %1 to below %2.</translation>
     </message>
 </context>
 <context>

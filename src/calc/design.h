@@ -34,11 +34,11 @@ struct DesignAsk {
     bool onlyHobs = false;    // only drives one of the shop's hobs cuts
 };
 
-// The housing and the ratio a job was designed for, which the job keeps and its sheet names.
 // The fields a design types into the form: the drive it chose.
 inline const QList<FieldId> designedFields = {FieldId::m_t, FieldId::Z2_t, FieldId::da1_t,
                                               FieldId::z1_t};
 
+// The housing and the ratio a job was designed for, which the job keeps and its sheet names.
 struct DesignedFor {
     double centreDistance = 0; // mm
     double ratio = 0;

@@ -79,11 +79,10 @@ std::variant<DriveGeometry, Fault> driveGeometry(const FieldTexts& texts, const 
         return *fault;
     }
     std::array<double, 7> v{};
-    const auto& fields = driveFields;
-    for (std::size_t i = 0; i < fields.size(); ++i) {
+    for (std::size_t i = 0; i < driveFields.size(); ++i) {
         const CheckedNumber n =
-            checkedNumber(fields.at(i), texts.at(indexOf(fields.at(i))), locale);
-        if (const auto fault = n.faultFor(fields.at(i))) {
+            checkedNumber(driveFields.at(i), texts.at(indexOf(driveFields.at(i))), locale);
+        if (const auto fault = n.faultFor(driveFields.at(i))) {
             return *fault;
         }
         v.at(i) = n.value();

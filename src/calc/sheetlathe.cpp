@@ -43,9 +43,7 @@ SheetSection latheSection(const FormState& form, const Lathe& lathe,
         s.lines.append({QString(), faultMessage(*fault, locale), {}, {}});
         return s;
     }
-    const double module = std::get<LatheWorm>(worm).module;
-    const int z1 = std::get<LatheWorm>(worm).starts;
-    const double wanted = std::get<LatheWorm>(worm).lead;
+    const auto& [module, z1, wanted] = std::get<LatheWorm>(worm);
     const std::optional<double> length = FieldValues::readNumber(form.getText(F::L_t), locale);
     const QList<LeadRow> rows =
         LatheTrainFinder(lathe).nearest(wanted, length && *length > 0 ? length : std::nullopt);

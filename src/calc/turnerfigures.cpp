@@ -106,7 +106,6 @@ QString evenStartsNote() {
 }
 
 QString wireRefusalText(const WireOutOfReach& w, const QLocale& locale) {
-    const QString contact = micrometerText(w.contact, locale);
     const QString where =
         w.contact >= w.tip
             ? QCoreApplication::translate("Turner",

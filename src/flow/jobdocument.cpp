@@ -74,10 +74,7 @@ JobDocument withUnreadableInputsStale(JobDocument job, const QLocale& locale) {
 std::variant<JobSheet, SheetRefusal> sheetOfJob(const JobDocument& job, const QLocale& locale,
                                                 const QDateTime& madeAt, const QString& fileName) {
     // A headless run shows no box: its refusals are values.
-    class Silent final : public MessageSink {
-    public:
-        void showMessage(const QString& /*text*/) override {}
-    } silent;
+    QuietSink silent;
     const JobDocument here = withUnreadableInputsStale(inLocale(job, locale), locale);
     FormState form(locale, silent);
     Workflow flow(form);

@@ -47,6 +47,13 @@ struct FormValues {
 // A field's text as a calculation reads it: its number, or the fault that names the field.
 CheckedNumber checkedNumber(FieldId field, const QString& text, const QLocale& locale);
 
+// Where the messages of a form no one sees go: nowhere. For a form made only for its values,
+// a run's fields read back or a sheet made without a window.
+class QuietSink final : public MessageSink {
+public:
+    void showMessage(const QString& /*text*/) override {}
+};
+
 class FormState : public QObject {
     Q_OBJECT
 

@@ -164,6 +164,8 @@ QString pageName(const JobSheet& sheet) {
 }
 
 constexpr double headHeight = 14;
+// Where a page's own lines start, under its head.
+constexpr double bodyTop = headHeight + 14;
 
 void paintPageHead(QPainter& p, const JobSheet& sheet, const QSizeF& page, int number, int pages) {
     p.setFont(sheetFont(8));
@@ -180,7 +182,7 @@ void paintPageHead(QPainter& p, const JobSheet& sheet, const QSizeF& page, int n
 // title wraps, a long note is cut short, so that the sections always keep their room. Returns
 // the y the sections start at.
 double paintSheetHead(QPainter& p, const JobSheet& sheet, const QSizeF& page) {
-    double y = headHeight + 14;
+    double y = bodyTop;
     p.setFont(sheetFont(13, true));
     p.drawText(QPointF(0, y), sheet.title);
     y += 16;
@@ -212,32 +214,31 @@ double paintSheetHead(QPainter& p, const JobSheet& sheet, const QSizeF& page) {
 // The sections that did not fit the first page, in two columns on the pages after it: the
 // left column, then the right, then a new page, each column's foot kept per page; a section
 // too wide for a column goes across the page, under both.
-void paintColumns(QPainter& p, const QList<SheetSection>& overflow, const QSizeF& page, double top,
+void paintColumns(QPainter& p, const QList<SheetSection>& overflow, const QSizeF& page,
                   const std::function<bool()>& turnPage) {
     const double column = (page.width() - columnGap) / 2;
-    std::array<double, 2> ends = {top, top};
+    std::array<double, 2> ends = {bodyTop, bodyTop};
     int side = 0;
-    Cursor at{0, top, column, page.height()};
+    Cursor at{0, bodyTop, column, page.height()};
     at.next = [&](Cursor& c) {
         ends.at(std::size_t(side)) = c.y;
         if (side == 0) {
             side = 1;
             c.x = column + columnGap;
-            c.y = top;
+            c.y = bodyTop;
             return true;
         }
         if (!turnPage()) {
             return false;
         }
         side = 0;
-        ends = {top, top};
+        ends = {bodyTop, bodyTop};
         c.x = 0;
-        c.y = top;
+        c.y = bodyTop;
         return true;
     };
     for (const SheetSection& s : overflow) {
         if (fitsColumn(s, column)) {
-            at.width = column;
             paintSection(p, s, at);
             continue;
         }
@@ -248,7 +249,7 @@ void paintColumns(QPainter& p, const QList<SheetSection>& overflow, const QSizeF
             if (!turnPage()) {
                 return false;
             }
-            c.y = top;
+            c.y = bodyTop;
             return true;
         };
         paintSection(p, s, across);
@@ -279,7 +280,6 @@ int paintPages(QPainter& p, const JobSheet& sheet, const QLocale& locale, const 
 
     // The dimensions on the left; the hob angles and the change gears on the right.
     const double column = (page.width() - columnGap) / 2;
-    const double top = headHeight + 14;
     Cursor left{0, y, column, page.height()};
     paintSection(p, sheet.sections[0], left);
     Cursor right{column + columnGap, y, column, page.height()};
@@ -320,7 +320,7 @@ int paintPages(QPainter& p, const JobSheet& sheet, const QLocale& locale, const 
         return number;
     }
 
-    paintColumns(p, overflow, page, top, turnPage);
+    paintColumns(p, overflow, page, turnPage);
     return number;
 }
 

@@ -451,10 +451,6 @@ QString parseErrorWords(QJsonParseError::ParseError error) {
     return t(QT_TRANSLATE_NOOP("MachineFile", "beklenmeyen karakter"));
 }
 
-} // namespace
-
-namespace {
-
 // The faults of a file's bytes and values, apart from its keys: not JSON, a key written twice,
 // a value out of its range, a locale no one has.
 QString readingFaultMessage(const FileFault& fault, const QString& key, const QLocale& locale) {

@@ -57,8 +57,12 @@ JobDocument JobSession::current() const {
             m_flow.designedFor()};
 }
 
+QString JobSession::fileName() const {
+    return m_path.isEmpty() ? QString() : QFileInfo(m_path).fileName();
+}
+
 QString JobSession::name() const {
-    return m_path.isEmpty() ? tr("Adsız") : QFileInfo(m_path).fileName();
+    return m_path.isEmpty() ? tr("Adsız") : fileName();
 }
 
 void JobSession::showMark() const {

@@ -48,6 +48,8 @@ public:
     bool isModified() const { return !(current() == m_saved); }
     // The file's path; empty before the job has one.
     const QString& path() const { return m_path; }
+    // The file's name, "m3-z36.zvj"; empty before the job has a file.
+    QString fileName() const;
     // The file's name, else "Adsız".
     QString name() const;
     const QString& title() const { return m_title; }

@@ -367,11 +367,10 @@ void MainWindow::showEvent(QShowEvent* event) {
 }
 
 std::optional<JobSheet> MainWindow::currentSheet() {
-    auto sheet =
-        makeJobSheet(m_form, m_flow.machine(), m_flow.completedRuns(), QDateTime::currentDateTime(),
-                     {m_store.latheInUse(), m_flow.gauge(), m_flow.chosenLead(), m_job->title(),
-                      m_job->note(), m_flow.ratingInputs(), m_flow.designedFor(),
-                      m_job->path().isEmpty() ? QString() : QFileInfo(m_job->path()).fileName()});
+    auto sheet = makeJobSheet(
+        m_form, m_flow.machine(), m_flow.completedRuns(), QDateTime::currentDateTime(),
+        {m_store.latheInUse(), m_flow.gauge(), m_flow.chosenLead(), m_job->title(), m_job->note(),
+         m_flow.ratingInputs(), m_flow.designedFor(), m_job->fileName()});
     if (const auto* refusal = std::get_if<SheetRefusal>(&sheet)) {
         showMessage(refusalMessage(*refusal, m_form.locale()));
         return std::nullopt;

@@ -227,7 +227,8 @@ QString RatingWindow::rangeMessage(RatingInput input) const {
     case RatingInput::FaceWidth:
         return tr("«DİŞ GENİŞLİĞİ» boş ya da sıfırdan büyük bir sayı olmalı.");
     case RatingInput::Friction:
-        return tr("«SÜRTÜNME KATSAYISI» boş ya da 0 ile 1 arasında olmalı.");
+        return tr("«SÜRTÜNME KATSAYISI» boş ya da %1 ile %2 arasında olmalı.")
+            .arg(n(ratingRange(input).low), n(ratingRange(input).high));
     case RatingInput::HousingArea:
         return tr("«GÖVDE YAN YÜZEYİ» boş ya da sıfırdan büyük bir sayı olmalı.");
     case RatingInput::Ambient:

@@ -144,7 +144,7 @@ void ToolWindow::showStaleness() {
         m_figures->setProperty("stale", stale);
     }
     // A run completed or a section went stale: the figures now come from elsewhere.
-    if (stale != m_stale || stale) {
+    if (stale || m_stale) {
         m_stale = stale;
         refreshIfShown();
     }

@@ -66,11 +66,6 @@ private:
     void showStaleness();
     void fitScreen();
 
-    class QuietSink final : public MessageSink {
-    public:
-        void showMessage(const QString& /*text*/) override {}
-    };
-
     Workflow& m_flow;
     QList<ButtonId> m_reads;
     QuietSink m_quiet;
