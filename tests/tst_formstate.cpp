@@ -34,10 +34,12 @@ void TestFormState::startsEmptyWithOnlyHesaplaEnabled() {
     Workflow flow(form);
     form.Form_Load();
     for (const FieldId field : allFields) {
-        QVERIFY2(form.getText(field).isEmpty() == (field != FieldId::z1_t),
+        QVERIFY2(form.getText(field).isEmpty() ==
+                     (field != FieldId::z1_t && field != FieldId::x2_t),
                  qPrintable(fieldName(field)));
     }
     QCOMPARE(form.getText(FieldId::z1_t), QStringLiteral("1")); // the single-start worm
+    QCOMPARE(form.getText(FieldId::x2_t), QStringLiteral("0")); // an unshifted wheel
     QVERIFY(form.isEnabled(ButtonId::HESAPLA));
     QVERIFY(!form.isEnabled(ButtonId::Command2));
     QVERIFY(!form.isEnabled(ButtonId::Command1));
@@ -106,7 +108,7 @@ void TestFormState::changesAreSignalledOnce() {
     form.Form_Load();
     form.Form_Load();
 
-    QCOMPARE(texts.size(), 2); // AÇI_t, then Form_Load's z1_t
+    QCOMPARE(texts.size(), 3); // AÇI_t, then Form_Load's z1_t and x2_t
     QCOMPARE(texts.at(0).at(0).value<FieldId>(), FieldId::AÇI_t);
     QCOMPARE(texts.at(0).at(1).toString(), QStringLiteral("3"));
     QCOMPARE(texts.at(1).at(0).value<FieldId>(), FieldId::z1_t);

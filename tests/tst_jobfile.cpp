@@ -7,6 +7,7 @@
 
 #include "jobtesting.h"
 
+#include <QRegularExpression>
 #include <QTest>
 
 namespace {
@@ -31,6 +32,8 @@ private slots:
     void openedUnderAnotherLocale();
     void unreadableTextStaysUnreadable();
     void formatComesFirst();
+    void earlierVersionsReadUnshifted_data();
+    void earlierVersionsReadUnshifted();
 };
 
 void TestJobFile::writtenThenReadBackEqual_data() {
@@ -45,7 +48,8 @@ void TestJobFile::writtenThenReadBackEqual_data() {
     kept.lathe.gearbox = {{QStringLiteral("A"), 1}, {QStringLiteral("C"), 0.5}};
     kept.lathe.reach = 120;
     kept.lead = 9.42604;
-    kept.gauge = {14.5, 5.25};
+    kept.gauge = {14.5, 5.25, 10, 25};
+    kept.texts.at(indexOf(FieldId::x2_t)) = QStringLiteral("-0.3");
     kept.rating = {
         LoadGiven::InputPower, 5.5, 1.25, Casting::CentrifugallyCast, 30, 0.03, true, 0.8, 35, 90};
     kept.title = QStringLiteral("Kırıkkale redüktörü, 2. parti");
@@ -82,9 +86,9 @@ void TestJobFile::refusedWithItsReason_data() {
     QTest::newRow("a machine of the wrong type")
         << withKey(R"("indexConstant": 24)", R"("indexConstant": "24")") << FileProblem::WrongType
         << QStringLiteral(R"("indexConstant")");
-    QTest::newRow("a later version") << withKey(R"("version": 2)", R"("version": 3)")
+    QTest::newRow("a later version") << withKey(R"("version": 3)", R"("version": 4)")
                                      << FileProblem::NewerVersion << QStringLiteral("sürüm");
-    QTest::newRow("no version") << withKey(R"("version": 2,)", "") << FileProblem::NoVersion
+    QTest::newRow("no version") << withKey(R"("version": 3,)", "") << FileProblem::NoVersion
                                 << QStringLiteral("sürüm");
     QTest::newRow("a machine file") << QByteArray(R"({"format": "zorvandi-machines"})")
                                     << FileProblem::WrongFormat << QStringLiteral("iş dosyası");
@@ -102,6 +106,12 @@ void TestJobFile::refusedWithItsReason_data() {
                                        << FileProblem::OutOfRange << QStringLiteral(R"("lead")");
     QTest::newRow("a lead of zero") << withKey(R"("lead": null)", R"("lead": 0)")
                                     << FileProblem::OutOfRange << QStringLiteral(R"("lead")");
+    QTest::newRow("a thinning beyond any allowance")
+        << withKey(R"("most": 0)", R"("most": 250)") << FileProblem::OutOfRange
+        << QStringLiteral(R"("thinning.most")");
+    QTest::newRow("a shift in a file from before shifts")
+        << withKey(R"("version": 3)", R"("version": 2)").replace(R"("thinning": {)", R"("x": {)")
+        << FileProblem::UnknownKey << QStringLiteral(R"("x")");
     QTest::newRow("a service factor below the AGMA's")
         << withKey(R"("serviceFactor": 1)", R"("serviceFactor": 0.5)") << FileProblem::OutOfRange
         << QStringLiteral(R"("rating.serviceFactor" değeri aralık dışında: 1 ile 10 arasında)");
@@ -157,6 +167,35 @@ void TestJobFile::formatComesFirst() {
     const QByteArray text = jobFileText(jobOf(comma, {}, 3));
 
     QVERIFY2(text.left(64).contains(R"("format": "zorvandi-job")"), text.left(64).constData());
+}
+
+// A job written before the wheel could be shifted: the same job, its wheel unshifted and its
+// thread unthinned, every section as current as it was.
+void TestJobFile::earlierVersionsReadUnshifted_data() {
+    QTest::addColumn<int>("version");
+    QTest::newRow("version 1") << 1;
+    QTest::newRow("version 2") << 2;
+}
+
+void TestJobFile::earlierVersionsReadUnshifted() {
+    QFETCH(int, version);
+    const JobDocument job = jobOf(comma, {}, 3);
+    QByteArray text = jobFileText(job);
+    text.replace(R"("version": 3)", "\"version\": " + QByteArray::number(version));
+    const QRegularExpression shift(QStringLiteral(R"(\s*"x2_t": "0",)"));
+    const QRegularExpression thinning(QStringLiteral(R"(,\s*"thinning": \{[^}]*\})"));
+    QString older = QString::fromUtf8(text).remove(shift).remove(thinning);
+    if (version == 1) {
+        older.remove(QRegularExpression(QStringLiteral(R"(,\s*"design": null)")));
+        older.remove(QRegularExpression(QStringLiteral(R"(,\s*"rating": \{[^}]*\})")));
+    }
+    QVERIFY(!older.contains(QStringLiteral("x2_t")) && !older.contains(QStringLiteral("thinning")));
+
+    const auto read = parseJobFile(older.toUtf8());
+
+    const auto* fault = std::get_if<FileFault>(&read);
+    QVERIFY2(fault == nullptr, qPrintable(fault ? jobFileFaultMessage(*fault, comma) : QString()));
+    QVERIFY(std::get<JobDocument>(read) == job);
 }
 
 QTEST_GUILESS_MAIN(TestJobFile)

@@ -76,6 +76,9 @@ void TestWindowSheet::ctrlESavesTheSheet() {
         // The drawing's page, then the sections that do not fit beside in two columns.
         QCOMPARE(text.count(QLatin1Char('\f')), 2);
         for (const FieldId id : allFields) {
+            if (id == FieldId::x2_t) { // an unshifted wheel's sheet has no x2
+                continue;
+            }
             QVERIFY2(text.contains(fieldCaption(id)), qPrintable(fieldCaption(id)));
             QVERIFY2(text.contains(field(id)->text()), qPrintable(field(id)->text()));
         }

@@ -1,5 +1,6 @@
 #include "model/formstate.h"
 
+#include "calc/turnerfigures.h"
 #include "flow/workflow.h"
 #include "formtesting.h"
 
@@ -67,6 +68,8 @@ private slots:
     void faultStopsAtItsStep();
     void anyModuleIsComputed();
     void rerunRecomputesFromEditedOutputs();
+    void profileShiftMovesTheWheel_data();
+    void profileShiftMovesTheWheel();
 };
 
 void TestWormDrive::completeRun_data() {
@@ -242,6 +245,43 @@ void TestWormDrive::rerunRecomputesFromEditedOutputs() {
     QCOMPARE(f.form.getText(FieldId::d2_t), s("54"));
     QCOMPARE(f.form.getText(FieldId::df2_t), s("50.4975"));
     QCOMPARE(f.form.getText(FieldId::A_t), s("58.5"));
+}
+
+// The shift moves the wheel's tip, its root and the centre distance by x2·m (twice on the
+// diameters); the throat radius follows A and da2 alike, so it stays, and the blank's outer
+// diameter follows da2. Nothing of the worm and nothing else of the wheel moves.
+void TestWormDrive::profileShiftMovesTheWheel_data() {
+    QTest::addColumn<QString>("x2");
+    QTest::addColumn<QStringList>("expected"); // da2, df2, A, rk, de2
+    QTest::newRow("x2 0,5") << s("0,5") << QStringList{"117", "103,995", "85,5", "27", "123"};
+    QTest::newRow("x2 -0,3") << s("-0,3") << QStringList{"112,2", "99,195", "83,1", "27", "118,2"};
+    QTest::newRow("x2 empty is no shift")
+        << QString() << QStringList{"114", "100,995", "84", "27", "120"};
+}
+
+void TestWormDrive::profileShiftMovesTheWheel() {
+    QFETCH(QString, x2);
+    QFETCH(QStringList, expected);
+    Fixture f(comma);
+    f.typeInputs(s("3"), s("36"), s("66"), s("1440"));
+    f.type(FieldId::x2_t, x2);
+
+    f.flow.click(ButtonId::HESAPLA);
+
+    QVERIFY(f.sink.messages.isEmpty());
+    QCOMPARE(f.form.getText(FieldId::da2_t), expected.at(0));
+    QCOMPARE(f.form.getText(FieldId::df2_t), expected.at(1));
+    QCOMPARE(f.form.getText(FieldId::A_t), expected.at(2));
+    const Texts unmoved = typicalResults(true);
+    for (const FieldId field :
+         {FieldId::d2_t, FieldId::h2_t, FieldId::d1_t, FieldId::df1_t, FieldId::h1_t, FieldId::L_t,
+          FieldId::P_t, FieldId::ba_t, FieldId::N2_t}) {
+        QCOMPARE(f.form.getText(field), unmoved.value(field));
+    }
+    const auto figures = turnerFigures(f.form, WireGauge{}, WireWork::Skip);
+    const auto& turner = std::get<TurnerFigures>(figures);
+    QCOMPARE(comma.toString(turner.value(FigureId::ThroatRadius)), expected.at(3));
+    QCOMPARE(comma.toString(turner.value(FigureId::OuterDiameter)), expected.at(4));
 }
 
 QTEST_GUILESS_MAIN(TestWormDrive)

@@ -457,6 +457,10 @@
         <source>KATSAYI (KS)</source>
         <translation>COEFFICIENT (KS)</translation>
     </message>
+    <message>
+        <source>PROFİL KAYDIRMA (x2)</source>
+        <translation>PROFILE SHIFT (x2)</translation>
+    </message>
 </context>
 <context>
     <name>FormView</name>

@@ -66,11 +66,33 @@ SheetLine fieldLine(const FormState& form, FieldId field) {
             FieldValues::writeNumber(*value, form.locale())};
 }
 
+// The rules a shifted wheel's sizes are made by, each with its x2 term. An unshifted wheel's
+// sheet names neither the shift nor these rules, and reads as it always has.
+std::optional<QString> shiftedRule(FieldId field, const QLocale& locale) {
+    switch (field) {
+    case F::da2_t:
+        return QStringLiteral("da2 = (Z2 + 2)·m + 2·x2·m");
+    case F::df2_t:
+        return QStringLiteral("df2 = d2 − %1·m + 2·x2·m").arg(locale.toString(2.335));
+    case F::A_t:
+        return QStringLiteral("A = (d1 + d2) ÷ 2 + x2·m");
+    default:
+        return std::nullopt;
+    }
+}
+
 QList<SheetLine> sectionFieldLines(const FormState& form, ButtonId section) {
     QList<SheetLine> lines;
+    const bool shifted = valueOf(form, F::x2_t) != 0;
     for (const FieldInfo& info : fieldTable) {
         if (info.section == section) {
+            if (info.id == F::x2_t && !shifted) {
+                continue;
+            }
             lines.append(fieldLine(form, info.id));
+            if (const auto rule = shiftedRule(info.id, form.locale()); rule && shifted) {
+                lines.back().rule = *rule;
+            }
             // The pitch field keeps the shop's 3,14, so that 12,56 beside px 12,566 reads as the
             // rule it is, not a fault.
             if (info.id == F::P_t) {

@@ -73,10 +73,14 @@ struct BlankSizes {
 // Where the sizes do not fit with each other; none refuses the job.
 QList<BlankWarning> blankWarnings(const BlankSizes& sizes);
 
-// The worm's profile angle α and the wire that measures it: the best wire when none is given.
+// The worm's profile angle α and the wire that measures it: the best wire when none is given;
+// and the thread's thickness allowance, the least and the most thinning of sx that the
+// turner's M is held between. Backlash is the user's to choose: no allowance is assumed.
 struct WireGauge {
     double profileAngle = 20; // degrees, 10 to 30
     std::optional<double> wire;
+    double leastThinning = 0; // µm of sx
+    double mostThinning = 0;  // µm of sx
 
     friend bool operator==(const WireGauge&, const WireGauge&) = default;
 };
@@ -84,6 +88,8 @@ struct WireGauge {
 inline constexpr double smallestProfileAngle = 10;
 inline constexpr double largestProfileAngle = 30;
 inline constexpr ValueRange profileAngleRange{smallestProfileAngle, largestProfileAngle};
+// A thinning of sx, µm: a tenth of a millimetre is beyond any allowance a worm is cut to.
+inline constexpr ValueRange thinningRange{0, 100};
 
 // A wire that does not touch the flanks between the worm's root and tip, which makes M
 // meaningless: it rests on the thread's tip edge (contact da1) or its root (contact df1), and

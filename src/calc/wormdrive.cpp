@@ -34,10 +34,13 @@ bool HESAPLA_Click(FormState& form) {
     if (!form.store(F::d2_t, n(F::Z2_t) * n(F::m_t))) {
         return false;
     }
-    if (!form.store(F::da2_t, (n(F::Z2_t) + 2) * n(F::m_t))) {
+    // The shift moves the wheel's tip and root out by x2·m each side; a zero shift adds an
+    // exact zero, so an unshifted wheel's figures are what they always were.
+    const CheckedNumber shift = profileShift(form) * n(F::m_t);
+    if (!form.store(F::da2_t, (n(F::Z2_t) + 2) * n(F::m_t) + shift * 2)) {
         return false;
     }
-    if (!form.store(F::df2_t, n(F::d2_t) - n(F::m_t) * 2.335)) {
+    if (!form.store(F::df2_t, n(F::d2_t) - n(F::m_t) * 2.335 + shift * 2)) {
         return false;
     }
     if (!form.store(F::h2_t, (n(F::da2_t) - n(F::df2_t)) / 2)) {
@@ -78,7 +81,8 @@ bool HESAPLA_Click(FormState& form) {
         return false;
     }
     const CheckedNumber halfD1 = n(F::d1_t) / 2;
-    if (!form.check(F::A_t, halfD1) || !form.store(F::A_t, halfD1 + n(F::d2_t) / 2)) {
+    if (!form.check(F::A_t, halfD1) ||
+        !form.store(F::A_t, halfD1 + n(F::d2_t) / 2 + profileShift(form) * n(F::m_t))) {
         return false;
     }
     if (form.isEmpty(F::N1_t)) {
@@ -100,6 +104,10 @@ bool HESAPLA_Click(FormState& form) {
     }
     form.setEnabled(ButtonId::Command2, true);
     return true;
+}
+
+CheckedNumber profileShift(const FormState& form) {
+    return form.isEmpty(FieldId::x2_t) ? CheckedNumber(0) : form.number(FieldId::x2_t);
 }
 
 QList<Fault> unmakeableJob(const FormState& form) {

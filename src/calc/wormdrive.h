@@ -3,6 +3,7 @@
 // The first section: from module, wheel tooth count, worm tip diameter and input speed, the
 // twelve dimensions of the worm wheel and worm, the centre distance and the output speed.
 
+#include "model/checkednumber.h"
 #include "model/fault.h"
 
 #include <QList>
@@ -15,6 +16,9 @@ class FormState;
 // Runs when HESAPLA is clicked. A complete run enables Command2; returns whether it ran to its
 // end.
 bool HESAPLA_Click(FormState& form);
+
+// The wheel's profile shift x2 as the first section reads it: an empty field is no shift.
+CheckedNumber profileShift(const FormState& form);
 
 // The inputs that make the job one no shop can make, though the arithmetic goes through: m not
 // above zero, Z2 not a whole number of at least 1, d1 not above zero, N1 below zero. Each names

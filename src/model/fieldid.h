@@ -19,6 +19,7 @@ enum class FieldId {
     Z2_t,
     da1_t,
     z1_t,
+    x2_t,
     N1_t,
     da2_t,
     d2_t,
@@ -89,7 +90,7 @@ inline constexpr auto fieldTable = [] {
     using R = FieldRole;
     using U = FieldUnit;
     using namespace FieldUse;
-    return std::array<FieldInfo, 23>{{
+    return std::array<FieldInfo, 24>{{
         {F::m_t, "m_t", QT_TRANSLATE_NOOP("Form", "MODÜL (m)"), B::HESAPLA, R::Input, U::Millimetre,
          dimensions | angles},
         {F::Z2_t, "Z2_t", QT_TRANSLATE_NOOP("Form", "DİŞLİ DİŞ SAYISI (Z2)"), B::HESAPLA, R::Input,
@@ -99,6 +100,10 @@ inline constexpr auto fieldTable = [] {
         // The number of the worm's starts: the lead, the speed and the index ratio follow it.
         {F::z1_t, "z1_t", QT_TRANSLATE_NOOP("Form", "VİDA AĞIZ SAYISI (z1)"), B::HESAPLA, R::Input,
          U::None, dimensions | angles | gears},
+        // The wheel's profile shift in modules: it moves the wheel's tip and root and the
+        // centre distance, so that a worm the shop has meets a given housing.
+        {F::x2_t, "x2_t", QT_TRANSLATE_NOOP("Form", "PROFİL KAYDIRMA (x2)"), B::HESAPLA, R::Input,
+         U::None, dimensions},
         {F::N1_t, "N1_t", QT_TRANSLATE_NOOP("Form", "GİRİŞ DEVİRİ (N1)"), B::HESAPLA, R::Input,
          U::RevolutionsPerMinute, dimensions},
         {F::da2_t, "da2_t", QT_TRANSLATE_NOOP("Form", "DİŞLİ DİŞ ÜSTÜ ÇAPI (da2)"), B::HESAPLA,

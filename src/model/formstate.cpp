@@ -82,4 +82,5 @@ void FormState::Form_Load() {
     setEnabled(ButtonId::Command1, false);
     setEnabled(ButtonId::Command2, false);
     setText(FieldId::z1_t, QStringLiteral("1"));
+    setText(FieldId::x2_t, QStringLiteral("0"));
 }

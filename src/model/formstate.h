@@ -1,6 +1,6 @@
 #pragma once
 
-// The headless model of the window, the bottom layer. FormState owns the texts of the 22
+// The headless model of the window, the bottom layer. FormState owns the texts of the
 // fields, the enabled flags of the 3 buttons and the few values the calculations keep between
 // their steps; it knows no calculation. The layers above it:
 //   src/calc   the calculations, which read and write only through FormState, and headless

@@ -12,7 +12,10 @@
 namespace {
 
 const QString formatName = QStringLiteral("zorvandi-job");
-constexpr int formatVersion = 2;
+constexpr int formatVersion = 3;
+// The first version whose fields hold the wheel's profile shift and whose gauge holds the
+// thread's thinning.
+constexpr int shiftVersion = 3;
 
 QJsonObject fieldsObject(const FieldTexts& texts) {
     QJsonObject fields;
@@ -29,21 +32,27 @@ void placeUnder(std::optional<FileFault>& fault, const QString& place) {
     }
 }
 
-// Every field, each a string, and no other key.
-std::optional<FieldTexts> readFields(const QJsonObject& json, const QString& place,
+// Every field, each a string, and no other key. A job from before the profile shift has no x2
+// and reads as an unshifted wheel.
+std::optional<FieldTexts> readFields(const QJsonObject& json, const QString& place, int version,
                                      std::optional<FileFault>& fault) {
     FieldTexts texts;
+    const bool shifted = version >= shiftVersion;
     const auto refuse = [&](FileProblem problem, const QString& key) {
         fault = FileFault{.problem = problem, .key = place + QLatin1Char('.') + key};
         return std::nullopt;
     };
     for (auto it = json.begin(); it != json.end(); ++it) {
-        if (!fieldNamed(it.key())) {
+        if (!fieldNamed(it.key()) || (!shifted && fieldNamed(it.key()) == FieldId::x2_t)) {
             return refuse(FileProblem::UnknownKey, it.key());
         }
     }
     for (const FieldId id : allFields) {
         const QJsonValue v = json.value(fieldName(id));
+        if (!shifted && id == FieldId::x2_t) {
+            texts.at(indexOf(id)) = QStringLiteral("0");
+            continue;
+        }
         if (v.isUndefined()) {
             return refuse(FileProblem::MissingKey, fieldName(id));
         }
@@ -56,7 +65,8 @@ std::optional<FieldTexts> readFields(const QJsonObject& json, const QString& pla
 }
 
 // A section's last complete run, or null for none.
-bool readRuns(const QJsonObject& json, CompletedRuns& runs, std::optional<FileFault>& fault) {
+bool readRuns(const QJsonObject& json, int version, CompletedRuns& runs,
+              std::optional<FileFault>& fault) {
     StrictObject object(json, {}, fault);
     if (!object.onlyKeys({"HESAPLA", "Command2", "Command1"})) {
         return false;
@@ -81,7 +91,7 @@ bool readRuns(const QJsonObject& json, CompletedRuns& runs, std::optional<FileFa
             placeUnder(fault, key);
             return false;
         }
-        const auto texts = readFields(*fields, key + QStringLiteral(".fields"), fault);
+        const auto texts = readFields(*fields, key + QStringLiteral(".fields"), version, fault);
         if (!texts) {
             return false;
         }
@@ -205,6 +215,32 @@ bool readRating(const QJsonObject& json, RatingInputs& in, std::optional<FileFau
     return true;
 }
 
+QJsonObject thinningObject(const WireGauge& gauge) {
+    return {{QStringLiteral("least"), gauge.leastThinning},
+            {QStringLiteral("most"), gauge.mostThinning}};
+}
+
+// The thread's thinning, both allowances in range, and no other key.
+bool readThinning(const QJsonObject& json, WireGauge& gauge, std::optional<FileFault>& fault) {
+    StrictObject object(json, {}, fault);
+    if (!object.onlyKeys({"least", "most"})) {
+        return false;
+    }
+    const auto least = object.number("least");
+    const auto most = object.number("most");
+    if (!object.require({"least", "most"})) {
+        return false;
+    }
+    for (const auto& [value, key] : {std::pair{*least, "least"}, std::pair{*most, "most"}}) {
+        if (!thinningRange.holds(value)) {
+            return object.outOfRange(key, thinningRange);
+        }
+    }
+    gauge.leastThinning = *least;
+    gauge.mostThinning = *most;
+    return true;
+}
+
 QJsonValue designValue(const std::optional<DesignedFor>& design) {
     if (!design) {
         return {QJsonValue::Null};
@@ -260,7 +296,16 @@ std::optional<JobDocument> readJob(const QJsonObject& top, int version,
                                    std::optional<FileFault>& fault) {
     StrictObject object(top, {}, fault);
     if (!object.onlyKeys({"format", "version", "locale", "fields", "runs", "machine", "lathe",
-                          "lead", "profileAngle", "wire", "title", "note", "rating", "design"})) {
+                          "lead", "profileAngle", "wire", "title", "note", "rating", "design",
+                          "thinning"})) {
+        return std::nullopt;
+    }
+    const auto thinning = object.object("thinning");
+    if (version >= shiftVersion && !thinning) {
+        return object.missingUnlessFaulty("thinning");
+    }
+    if (version < shiftVersion && object.has("thinning")) {
+        object.fail(FileProblem::UnknownKey, QStringLiteral("thinning"));
         return std::nullopt;
     }
     // The rating and the design came with version 2; a version-1 job has neither and takes the
@@ -298,11 +343,11 @@ std::optional<JobDocument> readJob(const QJsonObject& top, int version,
     job.title = *title;
     job.note = *note;
     job.gauge.profileAngle = *angle;
-    const auto texts = readFields(*fields, QStringLiteral("fields"), fault);
+    const auto texts = readFields(*fields, QStringLiteral("fields"), version, fault);
     if (!texts) {
         return std::nullopt;
     }
-    if (!readRuns(*runs, job.runs, fault)) {
+    if (!readRuns(*runs, version, job.runs, fault)) {
         placeUnder(fault, QStringLiteral("runs"));
         return std::nullopt;
     }
@@ -316,6 +361,10 @@ std::optional<JobDocument> readJob(const QJsonObject& top, int version,
         return std::nullopt;
     }
     if (version >= 2 && !readDesign(top, job.design, fault)) {
+        return std::nullopt;
+    }
+    if (thinning && !readThinning(*thinning, job.gauge, fault)) {
+        placeUnder(fault, QStringLiteral("thinning"));
         return std::nullopt;
     }
     auto m = machineFromJson(*machine, QStringLiteral("#1"));
@@ -380,6 +429,7 @@ QByteArray jobFileText(const JobDocument& job) {
         {QStringLiteral("note"), job.note},
         {QStringLiteral("rating"), ratingObject(job.rating)},
         {QStringLiteral("design"), designValue(job.design)},
+        {QStringLiteral("thinning"), thinningObject(job.gauge)},
     };
     // Qt writes keys sorted; "format" and "version" go first by hand, so that the desktop's
     // magic finds "zorvandi-job" within the file's first bytes.

@@ -6,7 +6,7 @@
 // the job was made for, the lead chosen on the lathe, the turner's gauge and the user's title
 // and note.
 //
-//   { "format": "zorvandi-job", "version": 1, "locale": "tr_TR",
+//   { "format": "zorvandi-job", "version": 3, "locale": "tr_TR",
 //     "fields": { "m_t": "3", "Z2_t": "36", … },
 //     "runs": { "HESAPLA": { "fields": { … }, "machine": { … } }, "Command2": null,
 //               "Command1": null },
@@ -16,10 +16,12 @@
 //     "rating": { "given": "outputTorque", "load": 450, "serviceFactor": 1,
 //                 "casting": "sandCast", "faceWidth": null, "friction": null, "fan": false,
 //                 "housingArea": null, "ambient": 20, "sumpLimit": null },
-//     "design": { "centreDistance": 100, "ratio": 20 } }
+//     "design": { "centreDistance": 100, "ratio": 20 },
+//     "thinning": { "least": 0, "most": 0 } }
 //
 // Version 2 added "rating" and "design" (null for a job that was typed); a version-1 file reads
-// with the rating's defaults and no design.
+// with the rating's defaults and no design. Version 3 added the field "x2_t" and "thinning" (µm
+// of the thread's sx); earlier files read with x2 "0" and no thinning.
 //
 // "format" and "version" are written first, for the desktop's magic. Reading is as strict as
 // the machine file's: any key missing, misspelt, unknown, written twice or of the wrong type, a
