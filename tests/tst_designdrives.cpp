@@ -4,6 +4,7 @@
 
 #include "calc/design.h"
 #include "calc/jobsheet.h"
+#include "calc/makingrules.h"
 #include "calc/turnerfigures.h"
 #include "calc/wormdrive.h"
 #include "formtesting.h"
@@ -40,8 +41,14 @@ QList<Drive> everyFittingDrive(const DesignAsk& ask) {
     return drives;
 }
 
-// The turner's warnings as the form gives them once the row is typed in and HESAPLA pressed.
-QList<WarningKind> formWarnings(const DesignRow& row) {
+// What the form says of the row once it is typed in (x2 as Kullan types it) and HESAPLA
+// pressed: the turner's warnings and the rules of making it breaks.
+struct FormSays {
+    QList<WarningKind> warnings;
+    QList<MakingRule> rules;
+};
+
+FormSays formSays(const DesignRow& row, double profileAngle = 20) {
     RecordingSink sink;
     FormState form(comma, sink);
     form.Form_Load();
@@ -52,16 +59,62 @@ QList<WarningKind> formWarnings(const DesignRow& row) {
     type(FieldId::Z2_t, row.teeth);
     type(FieldId::da1_t, row.da1);
     type(FieldId::z1_t, row.starts);
+    type(FieldId::x2_t, shownShift(row.x2));
     type(FieldId::N1_t, 1450);
     if (!HESAPLA_Click(form)) {
         return {};
     }
+    FormSays says;
     const auto figures = turnerFigures(form, WireGauge{}, WireWork::Skip);
-    QList<WarningKind> kinds;
     for (const BlankWarning& w : std::get<TurnerFigures>(figures).warnings) {
-        kinds.append(w.kind);
+        says.warnings.append(w.kind);
+    }
+    for (const RuleBreak& rule : formRuleBreaks(form, profileAngle)) {
+        says.rules.append(rule.rule);
+    }
+    return says;
+}
+
+QList<MakingRule> ruleKinds(const DesignRow& row) {
+    QList<MakingRule> kinds;
+    for (const RuleBreak& rule : row.rules) {
+        kinds.append(rule.rule);
     }
     return kinds;
+}
+
+Hob hobOf(double m, int z1, double d1) {
+    Hob hob;
+    hob.name = QStringLiteral("H-%1-%2-%3").arg(m).arg(z1).arg(d1);
+    hob.module = m;
+    hob.starts = z1;
+    hob.pitchDiameter = d1;
+    return hob;
+}
+
+using HobDrive = std::tuple<double, int, double, int>; // m, z1, d1, Z2
+
+// Every hob asked and every whole tooth count up to twice the housing, with nothing shared with
+// the search but the rules it is asked for.
+QList<HobDrive> everyHobbedDrive(const DesignAsk& ask, const QList<Hob>& hobs) {
+    QList<HobDrive> drives;
+    for (const Hob& hob : hobs) {
+        if (!ask.modules.contains(hob.module) || !ask.starts.contains(hob.starts)) {
+            continue;
+        }
+        const double m = hob.module;
+        for (int z2 = 1; z2 * m < 4 * ask.centreDistance; ++z2) {
+            const double error = std::abs((double(z2) / hob.starts - ask.ratio) / ask.ratio * 100);
+            const double q = hob.pitchDiameter / m;
+            const double x2 = (2 * ask.centreDistance - hob.pitchDiameter - z2 * m) / (2 * m);
+            if (error <= ask.tolerance + 1e-9 && q >= ask.qLow - 1e-9 && q <= ask.qHigh + 1e-9 &&
+                x2 >= ask.shiftRange.low - 1e-9 && x2 <= ask.shiftRange.high + 1e-9) {
+                drives.append({m, hob.starts, hob.pitchDiameter, z2});
+            }
+        }
+    }
+    std::sort(drives.begin(), drives.end());
+    return drives;
 }
 
 DesignAsk ask(double a, double i, QList<int> starts, QList<double> modules = defaultModules()) {
@@ -77,6 +130,7 @@ DesignAsk ask(double a, double i, QList<int> starts, QList<double> modules = def
 } // namespace
 
 Q_DECLARE_METATYPE(DesignAsk)
+Q_DECLARE_METATYPE(QList<MakingRule>)
 Q_DECLARE_METATYPE(DesignLimit)
 
 class TestDesignDrives : public QObject {
@@ -89,6 +143,11 @@ private slots:
     void saysWhyNothingFits_data();
     void saysWhyNothingFits();
     void nearestDriveHasAWorm();
+    void findsWhatTryingEveryHobAndCountFinds();
+    void meetsAPublishedMatchingTable_data();
+    void meetsAPublishedMatchingTable();
+    void rulesOfMakingOnBothSides_data();
+    void rulesOfMakingOnBothSides();
 };
 
 void TestDesignDrives::findsWhatTryingEveryToothCountFinds() {
@@ -125,7 +184,9 @@ void TestDesignDrives::findsWhatTryingEveryToothCountFinds() {
                 for (const BlankWarning& w : row.warnings) {
                     kinds.append(w.kind);
                 }
-                QCOMPARE(kinds, formWarnings(row));
+                const FormSays says = formSays(row);
+                QCOMPARE(kinds, says.warnings);
+                QCOMPARE(ruleKinds(row), says.rules);
             }
         }
         std::sort(found.begin(), found.end());
@@ -197,15 +258,20 @@ void TestDesignDrives::saysWhyNothingFits_data() {
     QTest::newRow("the modules: m 3,5 and m 4 would fit")
         << ask(100, 20, {2}, {8}) << QList<Hob>{} << DesignLimit::Modules << 6 << 40 << 0.0;
     DesignAsk hobbed = ask(100, 20, {2}, {4});
-    hobbed.onlyHobs = true;
-    Hob near;
-    near.module = 4;
-    near.starts = 2;
-    near.pitchDiameter = 40.5;
-    QTest::newRow("the hobs: the shop's is 0,5 mm off d1 40")
-        << hobbed << QList<Hob>{near} << DesignLimit::Hobs << 3 << 40 << 0.5;
-    QTest::newRow("only the shop's hobs, and it has none of m 4, z1 2: the hobs, no drive")
+    hobbed.worms = WormChoice::ShopHobs;
+    // d1 24 (q 6) at a 100: Z2 39, 40 and 41 need x2 2,5, 2 and 1,5, all beyond 1.
+    Hob thin;
+    thin.module = 4;
+    thin.starts = 2;
+    thin.pitchDiameter = 24;
+    QTest::newRow("x2: the shop's hob of d1 24 needs x2 1,5 at the least")
+        << hobbed << QList<Hob>{thin} << DesignLimit::ProfileShift << 3 << 41 << 0.5;
+    QTest::newRow("the shop's hobs, and it has none of m 4, z1 2: the hobs, no drive")
         << hobbed << QList<Hob>{} << DesignLimit::Hobs << 0 << 0 << 0.0;
+    DesignAsk standard = ask(100, 20, {2}, {4.5});
+    standard.worms = WormChoice::StandardWorms;
+    QTest::newRow("the standard worms, none of m 4,5: the table, no drive")
+        << standard << QList<Hob>{} << DesignLimit::StandardWorms << 0 << 0 << 0.0;
 }
 
 void TestDesignDrives::saysWhyNothingFits() {
@@ -246,6 +312,130 @@ void TestDesignDrives::nearestDriveHasAWorm() {
     QCOMPARE(design.noFit->limit, DesignLimit::DiameterQuotient);
     QVERIFY(design.noFit->nearest);
     QCOMPARE(design.noFit->nearest->module, 1.25);
+}
+
+// The shop's hobs: every hob and tooth count within the tolerance, q and x2, and no other; the
+// shift meets the housing exactly, and the form agrees on the warnings and the rules.
+void TestDesignDrives::findsWhatTryingEveryHobAndCountFinds() {
+    QRandomGenerator random(33);
+    int rows = 0;
+    for (int round = 0; round < 100; ++round) {
+        QList<Hob> hobs;
+        for (int h = 0; h < 50; ++h) {
+            const double m = defaultModules().at(random.bounded(int(defaultModules().size())));
+            hobs.append(hobOf(m, 1 + random.bounded(6), m * (5 + random.bounded(16))));
+        }
+        DesignAsk a = ask(housingSeries().at(random.bounded(10)), 5 + random.bounded(75.0),
+                          {1, 2, 3, 4, 5, 6});
+        a.worms = WormChoice::ShopHobs;
+        a.tolerance = random.bounded(9) / 2.0;
+        a.shiftRange = {-0.5 * random.bounded(3), 0.5 * random.bounded(3)};
+        const Design design = designDrives(a, hobs);
+        QList<HobDrive> found;
+        for (const DesignRow& row : design.rows) {
+            found.append({row.module, row.starts, row.d1, row.teeth});
+            QVERIFY(std::abs((row.d1 + row.teeth * row.module) / 2 + row.x2 * row.module -
+                             a.centreDistance) < 1e-9);
+            QVERIFY(row.hob);
+            if (rows++ % 5 == 0) {
+                QCOMPARE(ruleKinds(row), formSays(row).rules);
+            }
+        }
+        std::sort(found.begin(), found.end());
+        QCOMPARE(found, everyHobbedDrive(a, hobs));
+    }
+    QVERIFY2(rows > 50, qPrintable(QString::number(rows)));
+}
+
+// Two rows of a published matching table for the 100 mm housing (Huazhong University of Science
+// and Technology, Mechanical Design course, Table 4-4, matching parameters of arc-profile
+// cylindrical worm drives): the table's hob gives the table's wheel and shift.
+void TestDesignDrives::meetsAPublishedMatchingTable_data() {
+    QTest::addColumn<double>("ratio");
+    QTest::addColumn<double>("module");
+    QTest::addColumn<int>("starts");
+    QTest::addColumn<double>("d1");
+    QTest::addColumn<int>("teeth");
+    QTest::addColumn<double>("x2");
+    QTest::newRow("i 40: m 3,8, d1 38,4, z1 1, Z2 41, x2 0,763")
+        << 40.0 << 3.8 << 1 << 38.4 << 41 << 0.763;
+    QTest::newRow("i 10: m 4,8, d1 46,4, z1 3, Z2 31, x2 0,5")
+        << 10.0 << 4.8 << 3 << 46.4 << 31 << 0.5;
+}
+
+void TestDesignDrives::meetsAPublishedMatchingTable() {
+    QFETCH(double, ratio);
+    QFETCH(double, module);
+    QFETCH(int, starts);
+    QFETCH(double, d1);
+    QFETCH(int, teeth);
+    QFETCH(double, x2);
+    DesignAsk asked = ask(100, ratio, {starts}, {module});
+    asked.worms = WormChoice::ShopHobs;
+    asked.tolerance = 5; // the table's 31 ÷ 3 is 3,3 % off i 10
+
+    const Design design = designDrives(asked, {hobOf(module, starts, d1)});
+
+    const auto row = std::find_if(design.rows.begin(), design.rows.end(),
+                                  [&](const DesignRow& r) { return r.teeth == teeth; });
+    QVERIFY(row != design.rows.end());
+    QCOMPARE(row->d1, d1);
+    QCOMPARE(shownShift(row->x2), x2);
+    QVERIFY(row->keepsTheRules());
+}
+
+// Each rule just kept and just broken, the same in the design's row and in the form after
+// HESAPLA. A drive of m, z1, Z2 and d1 is what a new worm gives for a = (d1 + Z2·m) ÷ 2.
+void TestDesignDrives::rulesOfMakingOnBothSides_data() {
+    QTest::addColumn<double>("module");
+    QTest::addColumn<int>("starts");
+    QTest::addColumn<int>("teeth");
+    QTest::addColumn<double>("d1");
+    QTest::addColumn<double>("profileAngle");
+    QTest::addColumn<QList<MakingRule>>("broken");
+    using R = MakingRule;
+    // γ 2° 52′ at αx 20°: αn 19,98°, below the 20° row, so the 17,5° row's 27 teeth.
+    QTest::newRow("teeth: 27 at αn just under 20°") << 3.0 << 1 << 27 << 60.0 << 20.0 << QList<R>{};
+    QTest::newRow("teeth: 26 at αn just under 20°")
+        << 3.0 << 1 << 26 << 60.0 << 20.0 << QList<R>{R::LeastWheelTeeth};
+    // At αx 20,1° αn is 20,07°: the 20° row's 21 teeth.
+    QTest::newRow("teeth: 21 at αn above 20°") << 3.0 << 1 << 21 << 60.0 << 20.1 << QList<R>{};
+    QTest::newRow("teeth: 20 at αn above 20°")
+        << 3.0 << 1 << 20 << 60.0 << 20.1 << QList<R>{R::LeastWheelTeeth};
+    // z1 6, m 5: γ 29° 59′ on d1 52, 30° 58′ on d1 50; at 31° αn is 17,3°, 40 teeth.
+    QTest::newRow("lead: 29° 59′ at 20°") << 5.0 << 6 << 40 << 52.0 << 20.0 << QList<R>{};
+    QTest::newRow("lead: 30° 58′ at 20°")
+        << 5.0 << 6 << 40 << 50.0 << 20.0 << QList<R>{R::LeadForProfile};
+    // At 14,5° the lead may reach 17°: z1 2, m 5 on d1 33 is 16° 52′, on d1 32 17° 21′.
+    QTest::newRow("lead: 16° 52′ at 14,5°") << 5.0 << 2 << 40 << 33.0 << 14.5 << QList<R>{};
+    QTest::newRow("lead: 17° 21′ at 14,5°, and 39 teeth")
+        << 5.0 << 2 << 39 << 32.0 << 14.5 << QList<R>{R::LeastWheelTeeth, R::LeadForProfile};
+}
+
+void TestDesignDrives::rulesOfMakingOnBothSides() {
+    QFETCH(double, module);
+    QFETCH(int, starts);
+    QFETCH(int, teeth);
+    QFETCH(double, d1);
+    QFETCH(double, profileAngle);
+    QFETCH(QList<MakingRule>, broken);
+    DesignAsk asked = ask((d1 + teeth * module) / 2, double(teeth) / starts, {starts}, {module});
+    asked.qLow = 1;
+    asked.profileAngle = profileAngle;
+
+    const Design design = designDrives(asked, {});
+
+    const auto row = std::find_if(design.rows.begin(), design.rows.end(),
+                                  [&](const DesignRow& r) { return r.teeth == teeth; });
+    QVERIFY(row != design.rows.end());
+    QVERIFY(std::abs(row->d1 - d1) < 1e-9);
+    QCOMPARE(ruleKinds(*row), broken);
+    QCOMPARE(formSays(*row, profileAngle).rules, broken);
+    // A row that breaks a rule sorts after every row that keeps them.
+    const auto firstBreaking = std::find_if(design.rows.begin(), design.rows.end(),
+                                            [](const DesignRow& r) { return !r.keepsTheRules(); });
+    QVERIFY(std::all_of(firstBreaking, design.rows.end(),
+                        [](const DesignRow& r) { return !r.keepsTheRules(); }));
 }
 
 QTEST_GUILESS_MAIN(TestDesignDrives)

@@ -37,6 +37,13 @@
     </message>
 </context>
 <context>
+    <name>Design</name>
+    <message>
+        <source>GB/T 10085-1988, Tablo 1 (m ve d1)</source>
+        <translation>GB/T 10085-1988, Table 1 (m and d1)</translation>
+    </message>
+</context>
+<context>
     <name>DesignWindow</name>
     <message>
         <source>Gövdeden Tasarım</source>
@@ -73,10 +80,6 @@
     <message>
         <source>ÇAP ORANI q = d1 ÷ m (en az, en çok)</source>
         <translation>DIAMETER QUOTIENT q = d1 ÷ m (lowest, highest)</translation>
-    </message>
-    <message>
-        <source>Yalnız atölyenin azdırmalarının kesebildiği tahrikler</source>
-        <translation>Only drives the shop&apos;s hobs can cut</translation>
     </message>
     <message>
         <source>m</source>
@@ -230,24 +233,6 @@
             <numerusform>No drive fits: the list of modules excluded the most; with modules not on it %n drives would fit. The nearest is m %1, z1 %2, Z2 %3.</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>Hiçbir tahrik sığmıyor: sığan %n tahriki atölyenin azdırmaları kesemiyor. En yakını m %1, z1 %2, Z2 %3: d1 = %4 mm, en yakın azdırmanınkinden %5 mm farklı.</source>
-        <translation>
-            <numerusform>No drive fits: the shop&apos;s hobs cannot cut the %n drive that fits. The nearest is m %1, z1 %2, Z2 %3: d1 = %4 mm, %5 mm from the nearest hob&apos;s.</numerusform>
-            <numerusform>No drive fits: the shop&apos;s hobs cannot cut the %n drives that fit. The nearest is m %1, z1 %2, Z2 %3: d1 = %4 mm, %5 mm from the nearest hob&apos;s.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Hiçbir tahrik sığmıyor: sığan %n tahriki atölyenin azdırmaları kesemiyor; bu modül ve ağız sayılarında azdırma yok.</source>
-        <translation>
-            <numerusform>No drive fits: the shop&apos;s hobs cannot cut the %n drive that fits; there is no hob of these modules and starts.</numerusform>
-            <numerusform>No drive fits: the shop&apos;s hobs cannot cut the %n drives that fit; there is no hob of these modules and starts.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Hiçbir tahrik sığmıyor: yalnız atölyenin azdırmaları istendi, ama atölyenin bu modül ve ağız sayılarında azdırması yok.</source>
-        <translation>No drive fits: only the shop&apos;s hobs were asked for, but the shop has no hob of these modules and starts.</translation>
-    </message>
     <message>
         <source>Yanındaki alanın oran mı, çıkış devri mi olduğunu seçer.</source>
         <translation>Chooses whether the field beside it is the ratio or the output speed.</translation>
@@ -290,6 +275,80 @@
     <message>
         <source>ÇAP ORANI q</source>
         <translation>DIAMETER QUOTIENT q</translation>
+    </message>
+    <message>
+        <source>x2 aralığının alt ucu</source>
+        <translation>lower end of the x2 range</translation>
+    </message>
+    <message>
+        <source>x2 aralığının üst ucu</source>
+        <translation>upper end of the x2 range</translation>
+    </message>
+    <message>
+        <source>Atölyenin azdırmaları</source>
+        <translation>The shop&apos;s hobs</translation>
+    </message>
+    <message>
+        <source>Standart vidalar (%1)</source>
+        <translation>Standard worms (%1)</translation>
+    </message>
+    <message>
+        <source>Yeni vida çapı</source>
+        <translation>A new worm diameter</translation>
+    </message>
+    <message>
+        <source>VİDA</source>
+        <translation>WORM</translation>
+    </message>
+    <message>
+        <source>PROFİL KAYDIRMA x2 (en az, en çok)</source>
+        <translation>PROFILE SHIFT x2 (lowest, highest)</translation>
+    </message>
+    <message>
+        <source>Kurallara uymayanları da göster</source>
+        <translation>Show the drives that break a rule too</translation>
+    </message>
+    <message>
+        <source>x2</source>
+        <translation>x2</translation>
+    </message>
+    <message>
+        <source>Kurallar</source>
+        <translation>Rules</translation>
+    </message>
+    <message>
+        <source>PROFİL KAYDIRMA x2</source>
+        <translation>PROFILE SHIFT x2</translation>
+    </message>
+    <message>
+        <source>x2 aralığının iki ucu için birer sayı girin.</source>
+        <translation>Enter a number for each end of the x2 range.</translation>
+    </message>
+    <message>
+        <source>x2 aralığının uçları %1 ile %2 arasında olmalı ve ilk ucu ikincisini aşmamalı.</source>
+        <translation>The ends of the x2 range must be from %1 to %2, its first end not above its second.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Kurallara uymayan %n tahrik gizli.</source>
+        <translation>
+            <numerusform>%n drive that breaks a rule is hidden.</numerusform>
+            <numerusform>%n drives that break a rule are hidden.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Hiçbir tahrik sığmıyor: atölyenin azdırmaları istendi, ama atölyenin bu modül ve ağız sayılarında azdırması yok.</source>
+        <translation>No drive fits: the shop&apos;s hobs were asked for, but the shop has no hob of these modules and starts.</translation>
+    </message>
+    <message>
+        <source>Hiçbir tahrik sığmıyor: standart vidalar tablosunda (%1) bu modüllerde vida yok.</source>
+        <translation>No drive fits: the table of standard worms (%1) has no worm of these modules.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Hiçbir tahrik sığmıyor: en çok x2 aralığı eledi (%n tahrik). En yakını m %1, z1 %2, Z2 %3, d1 %4 mm: x2 = %5, aralığın %6 dışında.</source>
+        <translation>
+            <numerusform>No drive fits: the x2 range excluded the most (%n drive). The nearest is m %1, z1 %2, Z2 %3, d1 %4 mm: x2 = %5, %6 outside the range.</numerusform>
+            <numerusform>No drive fits: the x2 range excluded the most (%n drives). The nearest is m %1, z1 %2, Z2 %3, d1 %4 mm: x2 = %5, %6 outside the range.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1662,6 +1721,29 @@ For the options: %2 --help</translation>
     <message>
         <source>&amp;Gövdeden Tasarım…</source>
         <translation>&amp;Design from a Housing…</translation>
+    </message>
+</context>
+<context>
+    <name>MakingRules</name>
+    <message>
+        <source>en az diş</source>
+        <translation>least teeth</translation>
+    </message>
+    <message>
+        <source>helis açısı</source>
+        <translation>lead angle</translation>
+    </message>
+    <message>
+        <source>Dişli %1 dişli; αn %2 için en az %3 diş gerekir (AGMA en az diş sayısı tablosu, Shigley 15. bölüm, %4 satırı).</source>
+        <translation>The wheel has %1 teeth; αn %2 needs at least %3 teeth (AGMA&apos;s table of least wheel teeth, Shigley chapter 15, row %4).</translation>
+    </message>
+    <message>
+        <source>Helis açısı γ %1; %2 profil açısında en çok %3 olmalı (Mott, 8-10, %4 satırı).</source>
+        <translation>The lead angle γ is %1; at a profile angle of %2 it should be at most %3 (Mott, 8-10, row %4).</translation>
+    </message>
+    <message>
+        <source>Profil kaydırma x2 = %1 kullanılan aralığın dışında: %2 ile %3 arasında olmalı.</source>
+        <translation>The profile shift x2 = %1 is outside the range in use: it should be from %2 to %3.</translation>
     </message>
 </context>
 <context>

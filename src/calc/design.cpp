@@ -2,6 +2,8 @@
 #include "calc/angles.h"
 
 #include "calc/rating.h"
+#include "calc/standardworms.h"
+#include "model/decimal15.h"
 #include "model/fieldvalues.h"
 
 #include <algorithm>
@@ -48,37 +50,106 @@ std::pair<int, int> teethAround(const DesignAsk& ask, int starts) {
     return {low, high};
 }
 
+// A worm the drive may have: its module and starts, and its pitch diameter; nothing for a new
+// worm, whose diameter the housing sets.
+struct Worm {
+    double module = 0;
+    int starts = 1;
+    std::optional<double> d1;
+};
+
+bool listed(const QList<double>& modules, double m) {
+    return std::any_of(modules.begin(), modules.end(),
+                       [m](double asked) { return sameModule(asked, m); });
+}
+
+// The worms of the choice asked whose module is (or, with `unlisted`, is not) among `modules`,
+// each once: two hobs of one worm, a right and a left one, cut the same wheel.
+QList<Worm> wormsOf(const DesignAsk& ask, const QList<double>& modules, const QList<int>& starts,
+                    const QList<Hob>& hobs, bool unlisted = false) {
+    QList<Worm> worms;
+    const auto add = [&](double m, int z1, std::optional<double> d1) {
+        if (listed(modules, m) == unlisted || !starts.contains(z1)) {
+            return;
+        }
+        const bool known = std::any_of(worms.begin(), worms.end(), [&](const Worm& w) {
+            return sameModule(w.module, m) && w.starts == z1 &&
+                   w.d1.has_value() == d1.has_value() && (!d1 || std::abs(*w.d1 - *d1) <= 0.01);
+        });
+        if (!known) {
+            worms.append({m, z1, d1});
+        }
+    };
+    switch (ask.worms) {
+    case WormChoice::ShopHobs:
+        for (const Hob& hob : hobs) {
+            add(hob.module, hob.starts, hob.pitchDiameter);
+        }
+        break;
+    case WormChoice::StandardWorms:
+        for (const StandardWorm& worm : standardWorms()) {
+            for (const int z1 : starts) {
+                add(worm.module, z1, worm.d1);
+            }
+        }
+        break;
+    case WormChoice::NewDiameter:
+        for (const double m : unlisted ? defaultModules() : modules) {
+            for (const int z1 : starts) {
+                add(m, z1, std::nullopt);
+            }
+        }
+        break;
+    }
+    return worms;
+}
+
 struct Test {
     bool ratio = false;
     bool q = false;
+    bool shift = false;
 };
 
 // The drive's sizes alone: what the search tests and what a drive that misses shows.
-DesignRow bareRow(const DesignAsk& ask, double m, int z1, int z2) {
+DesignRow bareRow(const DesignAsk& ask, const Worm& worm, int z2) {
+    const double m = worm.module;
     DesignRow row;
     row.module = m;
-    row.starts = z1;
+    row.starts = worm.starts;
     row.teeth = z2;
-    row.ratio = double(z2) / z1;
-    row.error = ratioError(z2, z1, ask.ratio);
-    row.d1 = 2 * ask.centreDistance - z2 * m;
+    row.ratio = double(z2) / worm.starts;
+    row.error = ratioError(z2, worm.starts, ask.ratio);
+    if (worm.d1) {
+        row.d1 = *worm.d1;
+        row.x2 = (ask.centreDistance - (row.d1 + z2 * m) / 2) / m;
+    } else {
+        row.d1 = 2 * ask.centreDistance - z2 * m;
+    }
     row.da1 = row.d1 + 2 * m;
     row.q = row.d1 / m;
-    row.commonFactor = std::gcd(z2, z1);
+    row.commonFactor = std::gcd(z2, worm.starts);
     return row;
 }
 
 Test test(const DesignAsk& ask, const DesignRow& row) {
+    const ValueRange& x2 = ask.shiftRange;
     return {std::abs(row.error) <= ask.tolerance + onEnd,
-            row.q >= ask.qLow - onEnd && row.q <= ask.qHigh + onEnd};
+            row.q >= ask.qLow - onEnd && row.q <= ask.qHigh + onEnd,
+            ask.worms == WormChoice::NewDiameter ||
+                (row.x2 >= x2.low - onEnd && row.x2 <= x2.high + onEnd)};
 }
 
-// The sizes the first section gives for m, Z2 and da1, for the turner's warnings: its rules as
-// wormdrive.cpp applies them, ba rounded to two places as the field shows it.
+bool fits(const Test& t) {
+    return t.ratio && t.q && t.shift;
+}
+
+// The sizes the first section gives for m, Z2, da1 and x2, for the turner's warnings: its rules
+// as wormdrive.cpp applies them, ba rounded to two places as the field shows it.
 BlankSizes blankSizes(const DesignRow& row, double a) {
     const double m = row.module;
     const double z2 = row.teeth;
     const double d2 = z2 * m;
+    const double shift = 2 * row.x2 * m;
     BlankSizes s;
     s.starts = row.starts;
     s.module = m;
@@ -86,8 +157,8 @@ BlankSizes blankSizes(const DesignRow& row, double a) {
     s.da1 = row.da1;
     s.d1 = row.d1;
     s.df1 = row.da1 - m * 26 / 6;
-    s.da2 = (z2 + 2) * m;
-    s.df2 = d2 - m * 2.335;
+    s.da2 = (z2 + 2) * m + shift;
+    s.df2 = d2 - m * 2.335 + shift;
     s.length = 2 * m * (std::sqrt(z2) + 1);
     s.faceWidth = FieldValues::round2(m * 3.14 * 0.25 + row.d1 * std::sin(45 * radiansPerDegree));
     s.centreDistance = a;
@@ -98,6 +169,7 @@ BlankSizes blankSizes(const DesignRow& row, double a) {
 void complete(DesignRow& row, const DesignAsk& ask, const QList<Hob>& hobs) {
     const double gamma = std::atan(row.starts * row.module / row.d1);
     row.leadAngle = int(std::lround(gamma / radiansPerDegree * 60));
+    row.rules = ruleBreaks(row.teeth, gamma / radiansPerDegree, ask.profileAngle);
     const BlankSizes sizes = blankSizes(row, ask.centreDistance);
     row.warnings = blankWarnings(sizes);
     if (ask.n1) {
@@ -119,6 +191,9 @@ void complete(DesignRow& row, const DesignAsk& ask, const QList<Hob>& hobs) {
 }
 
 bool byDefaultOrder(const DesignRow& a, const DesignRow& b) {
+    if (a.keepsTheRules() != b.keepsTheRules()) {
+        return a.keepsTheRules();
+    }
     if (std::abs(a.error) != std::abs(b.error)) {
         return std::abs(a.error) < std::abs(b.error);
     }
@@ -128,7 +203,8 @@ bool byDefaultOrder(const DesignRow& a, const DesignRow& b) {
     if (a.efficiency != b.efficiency) {
         return a.efficiency.value_or(-1) > b.efficiency.value_or(-1);
     }
-    return std::tie(a.module, a.starts, a.teeth) < std::tie(b.module, b.starts, b.teeth);
+    return std::tie(a.module, a.starts, a.teeth, a.d1) <
+           std::tie(b.module, b.starts, b.teeth, b.d1);
 }
 
 // One limit's count of the drives it alone excluded, and the one that missed least.
@@ -156,35 +232,26 @@ double qMiss(const DesignAsk& ask, double q) {
     return q < ask.qLow ? ask.qLow - q : q - ask.qHigh;
 }
 
-// How far the drive's d1 is from the pitch diameter of the nearest hob of its module and
-// starts; nothing where the shop has none of them.
-std::optional<double> nearestHobOff(const QList<Hob>& hobs, const DesignRow& row) {
-    std::optional<double> off;
-    for (const Hob& hob : hobs) {
-        if (ofModuleAndStarts(hob, row.module, row.starts)) {
-            const double d = std::abs(hob.pitchDiameter - row.d1);
-            off = off ? std::min(*off, d) : d;
-        }
-    }
-    return off;
+double shiftMiss(const DesignAsk& ask, double x2) {
+    return x2 < ask.shiftRange.low ? ask.shiftRange.low - x2 : x2 - ask.shiftRange.high;
 }
 
 // The limits' tallies over the drives nearest to fitting.
 struct Tallies {
     Tally tolerance;
     Tally quotient;
+    Tally shift;
     Tally unlisted;
-    Tally unhobbed;
 };
 
-// A listed module and starts: the counts just outside the tolerance, those within it that q
-// excludes, and those that fit but no hob cuts.
-void tallyListed(Tallies& tallies, const DesignAsk& ask, double m, int z1, const QList<Hob>& hobs) {
-    const auto [low, high] = teethAround(ask, z1);
+// A worm asked for: the counts just outside the tolerance, those within it that q excludes,
+// and those within both that the wheel's shift cannot reach.
+void tallyListed(Tallies& tallies, const DesignAsk& ask, const Worm& worm) {
+    const auto [low, high] = teethAround(ask, worm.starts);
     std::optional<DesignRow> below;
     std::optional<DesignRow> above;
     for (int z2 = low; z2 <= high; ++z2) {
-        const DesignRow row = bareRow(ask, m, z1, z2);
+        const DesignRow row = bareRow(ask, worm, z2);
         const Test t = test(ask, row);
         if (!t.ratio && row.error < 0) {
             below = row; // the last below is the nearest
@@ -193,57 +260,51 @@ void tallyListed(Tallies& tallies, const DesignAsk& ask, double m, int z1, const
         } else if (!t.q) {
             const double by = qMiss(ask, row.q);
             tallies.quotient.add(row, by, by);
-        } else {
-            const std::optional<double> by = nearestHobOff(hobs, row);
-            tallies.unhobbed.add(row, by.value_or(std::numeric_limits<double>::max()), by);
+        } else if (!t.shift) {
+            const double by = shiftMiss(ask, row.x2);
+            tallies.shift.add(row, by, by);
         }
     }
     for (const auto& row : {below, above}) {
-        if (row && test(ask, *row).q) {
+        if (const Test t = row ? test(ask, *row) : Test{}; row && t.q && t.shift) {
             const double by = std::abs(row->error) - ask.tolerance;
             tallies.tolerance.add(*row, by, by);
         }
     }
 }
 
-// A module of the default list not asked: the drives that would fit with it.
-void tallyUnlisted(Tallies& tallies, const DesignAsk& ask, double m, int z1,
-                   const QList<Hob>& hobs) {
-    const auto [low, high] = teethAround(ask, z1);
+// A worm of a module not asked: the drives that would fit with it.
+void tallyUnlisted(Tallies& tallies, const DesignAsk& ask, const Worm& worm) {
+    const auto [low, high] = teethAround(ask, worm.starts);
     for (int z2 = low; z2 <= high; ++z2) {
-        const DesignRow row = bareRow(ask, m, z1, z2);
-        // Asked for drives the shop can hob, an unlisted module needs a hob too.
-        const bool hobbed = !ask.onlyHobs || hobFor(hobs, m, z1, row.d1) != nullptr;
-        if (const Test t = test(ask, row); t.ratio && t.q && hobbed) {
+        const DesignRow row = bareRow(ask, worm, z2);
+        if (fits(test(ask, row))) {
             tallies.unlisted.add(row, std::abs(row.error), std::nullopt);
         }
     }
 }
 
-NoFit whyNothingFits(const DesignAsk& ask, const QList<double>& modules, const QList<int>& starts,
-                     const QList<Hob>& hobs) {
-    Tallies tallies;
-    for (const double m : modules) {
-        for (const int z1 : starts) {
-            tallyListed(tallies, ask, m, z1, hobs);
-        }
+NoFit whyNothingFits(const DesignAsk& ask, const QList<Worm>& worms, const QList<double>& modules,
+                     const QList<int>& starts, const QList<Hob>& hobs) {
+    if (worms.isEmpty()) {
+        const bool hobbed = ask.worms == WormChoice::ShopHobs;
+        return NoFit{hobbed ? DesignLimit::Hobs : DesignLimit::StandardWorms, 0, std::nullopt,
+                     std::nullopt};
     }
-    for (const double m : defaultModules()) {
-        if (std::any_of(modules.begin(), modules.end(),
-                        [m](double asked) { return sameModule(asked, m); })) {
-            continue;
-        }
-        for (const int z1 : starts) {
-            tallyUnlisted(tallies, ask, m, z1, hobs);
-        }
+    Tallies tallies;
+    for (const Worm& worm : worms) {
+        tallyListed(tallies, ask, worm);
+    }
+    for (const Worm& worm : wormsOf(ask, modules, starts, hobs, true)) {
+        tallyUnlisted(tallies, ask, worm);
     }
     NoFit why;
-    // Ties go to the limit named first: the tolerance, q, the modules, the hobs.
+    // Ties go to the limit named first: the tolerance, q, x2, the modules.
     const std::array<std::pair<DesignLimit, const Tally*>, 4> order = {{
         {DesignLimit::Tolerance, &tallies.tolerance},
         {DesignLimit::DiameterQuotient, &tallies.quotient},
+        {DesignLimit::ProfileShift, &tallies.shift},
         {DesignLimit::Modules, &tallies.unlisted},
-        {DesignLimit::Hobs, &tallies.unhobbed},
     }};
     const Tally* most = &tallies.tolerance;
     for (const auto& [limit, tally] : order) {
@@ -255,15 +316,6 @@ NoFit whyNothingFits(const DesignAsk& ask, const QList<double>& modules, const Q
     why.excluded = most->excluded;
     why.nearest = most->nearest;
     why.miss = most->miss;
-    const bool anyHob = std::any_of(hobs.begin(), hobs.end(), [&](const Hob& hob) {
-        return std::any_of(modules.begin(), modules.end(), [&](double m) {
-            return std::any_of(starts.begin(), starts.end(),
-                               [&](int z1) { return ofModuleAndStarts(hob, m, z1); });
-        });
-    });
-    if (ask.onlyHobs && !anyHob) {
-        why = NoFit{DesignLimit::Hobs, 0, std::nullopt, std::nullopt};
-    }
     return why;
 }
 
@@ -303,7 +355,15 @@ std::optional<DesignInput> firstInvalid(const DesignAsk& ask) {
     if (ask.n1 && !(*ask.n1 >= 0 && *ask.n1 <= fastestInput)) {
         return DesignInput::InputSpeed;
     }
+    if (const ValueRange& x2 = ask.shiftRange;
+        !(x2.low <= x2.high && shiftBounds.holds(x2.low) && shiftBounds.holds(x2.high))) {
+        return DesignInput::ShiftRange;
+    }
     return std::nullopt;
+}
+
+double shownShift(double x2) {
+    return Decimal15::fromDouble(x2).roundedHalfEven(3).toDouble();
 }
 
 double leadAngleNotation(const DesignRow& row) {
@@ -318,24 +378,20 @@ Design designDrives(const DesignAsk& ask, const QList<Hob>& hobs) {
     }
     const QList<double> modules = distinct(ask.modules);
     const QList<int> starts = distinct(ask.starts);
-    for (const double m : modules) {
-        for (const int z1 : starts) {
-            const auto [low, high] = teethAround(ask, z1);
-            for (int z2 = low; z2 <= high; ++z2) {
-                DesignRow row = bareRow(ask, m, z1, z2);
-                if (const Test t = test(ask, row); !t.ratio || !t.q) {
-                    continue;
-                }
+    const QList<Worm> worms = wormsOf(ask, modules, starts, hobs);
+    for (const Worm& worm : worms) {
+        const auto [low, high] = teethAround(ask, worm.starts);
+        for (int z2 = low; z2 <= high; ++z2) {
+            DesignRow row = bareRow(ask, worm, z2);
+            if (fits(test(ask, row))) {
                 complete(row, ask, hobs);
-                if (!ask.onlyHobs || row.hob) {
-                    design.rows.append(row);
-                }
+                design.rows.append(row);
             }
         }
     }
     std::sort(design.rows.begin(), design.rows.end(), byDefaultOrder);
     if (design.rows.isEmpty()) {
-        design.noFit = whyNothingFits(ask, modules, starts, hobs);
+        design.noFit = whyNothingFits(ask, worms, modules, starts, hobs);
     }
     return design;
 }

@@ -100,6 +100,7 @@ void Workflow::useDesign(const DesignRow& row, const DesignAsk& ask,
     type(FieldId::Z2_t, row.teeth);
     type(FieldId::da1_t, row.da1);
     type(FieldId::z1_t, row.starts);
+    type(FieldId::x2_t, shownShift(row.x2));
     if (ask.n1) {
         type(FieldId::N1_t, *ask.n1);
     }

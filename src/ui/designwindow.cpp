@@ -1,6 +1,7 @@
 #include "ui/designwindow.h"
 
 #include "calc/jobsheet.h"
+#include "calc/standardworms.h"
 #include "model/fieldvalues.h"
 #include "model/formstate.h"
 #include "store/machinestore.h"
@@ -27,6 +28,8 @@ const QString starts = QStringLiteral("design/starts");
 const QString tolerance = QStringLiteral("design/tolerance");
 const QString qLow = QStringLiteral("design/qLow");
 const QString qHigh = QStringLiteral("design/qHigh");
+const QString x2Low = QStringLiteral("design/x2Low");
+const QString x2High = QStringLiteral("design/x2High");
 } // namespace Key
 
 enum Column {
@@ -38,10 +41,12 @@ enum Column {
     D1Column,
     Da1Column,
     QColumn,
+    ShiftColumn,
     LeadAngleColumn,
     FactorColumn,
     EfficiencyColumn,
     WarningsColumn,
+    RulesColumn,
     HobColumn,
     ColumnCount
 };
@@ -84,6 +89,8 @@ DesignAsk savedAsk(const QSettings& settings) {
     ask.tolerance = number(Key::tolerance, ask.tolerance);
     ask.qLow = number(Key::qLow, ask.qLow);
     ask.qHigh = number(Key::qHigh, ask.qHigh);
+    ask.shiftRange.low = number(Key::x2Low, ask.shiftRange.low);
+    ask.shiftRange.high = number(Key::x2High, ask.shiftRange.high);
     if (settings.contains(Key::modules)) {
         ask.modules.clear();
         // A list of one is kept as a bare value, which reads back as a text.
@@ -158,8 +165,21 @@ DesignWindow::DesignWindow(Workflow& flow, const MachineStore& store, QSettings&
     auto* qRange = new QHBoxLayout;
     qRange->addWidget(m_qLow);
     qRange->addWidget(m_qHigh);
-    m_onlyHobs = new QCheckBox(this);
-    m_onlyHobs->setObjectName(QStringLiteral("onlyHobs"));
+    m_x2Low = edit("x2Low");
+    m_x2Low->setText(FieldValues::writeNumber(kept.shiftRange.low, locale));
+    m_x2High = edit("x2High");
+    m_x2High->setText(FieldValues::writeNumber(kept.shiftRange.high, locale));
+    auto* x2Range = new QHBoxLayout;
+    x2Range->addWidget(m_x2Low);
+    x2Range->addWidget(m_x2High);
+    m_worms = new QComboBox(this);
+    m_worms->setObjectName(QStringLiteral("worms"));
+    m_worms->addItems({QString(), QString(), QString()});
+    // The shop's own hobs first, once it has one: a new worm means a new hob.
+    m_worms->setCurrentIndex(
+        int(store.book().hobs.isEmpty() ? WormChoice::NewDiameter : WormChoice::ShopHobs));
+    m_showAll = new QCheckBox(this);
+    m_showAll->setObjectName(QStringLiteral("showRuleBreakers"));
 
     m_inputs = new QFormLayout;
     m_inputs->addRow(new QLabel(this), m_centreDistance);
@@ -169,7 +189,9 @@ DesignWindow::DesignWindow(Workflow& flow, const MachineStore& store, QSettings&
     m_inputs->addRow(new QLabel(this), starts);
     m_inputs->addRow(new QLabel(this), m_modules);
     m_inputs->addRow(new QLabel(this), qRange);
-    m_inputs->addRow(m_onlyHobs);
+    m_inputs->addRow(new QLabel(this), m_worms);
+    m_inputs->addRow(new QLabel(this), x2Range);
+    m_inputs->addRow(m_showAll);
     m_message = new QLabel(this);
     m_message->setObjectName(QStringLiteral("designMessage"));
     m_message->setWordWrap(true);
@@ -199,7 +221,8 @@ DesignWindow::DesignWindow(Workflow& flow, const MachineStore& store, QSettings&
     setOpeningSize({1000, 720});
     retranslate();
 
-    for (QLineEdit* e : {m_ratio, m_inputSpeed, m_tolerance, m_modules, m_qLow, m_qHigh}) {
+    for (QLineEdit* e :
+         {m_ratio, m_inputSpeed, m_tolerance, m_modules, m_qLow, m_qHigh, m_x2Low, m_x2High}) {
         connect(e, &QLineEdit::textChanged, this, &DesignWindow::refreshIfShown);
     }
     connect(m_centreDistance, &QComboBox::currentTextChanged, this, &DesignWindow::refreshIfShown);
@@ -207,7 +230,8 @@ DesignWindow::DesignWindow(Workflow& flow, const MachineStore& store, QSettings&
     for (QCheckBox* box : m_starts) {
         connect(box, &QCheckBox::toggled, this, &DesignWindow::refreshIfShown);
     }
-    connect(m_onlyHobs, &QCheckBox::toggled, this, &DesignWindow::refreshIfShown);
+    connect(m_worms, &QComboBox::currentIndexChanged, this, &DesignWindow::refreshIfShown);
+    connect(m_showAll, &QCheckBox::toggled, this, [this] { showDesign(m_design); });
     connect(m_table->horizontalHeader(), &QHeaderView::sortIndicatorChanged, m_table,
             &QTableWidget::sortItems);
     connect(m_table, &QTableWidget::itemSelectionChanged, this,
@@ -222,6 +246,10 @@ DesignWindow::DesignWindow(Workflow& flow, const MachineStore& store, QSettings&
     });
     connect(&flow, &Workflow::choicesChanged, this, &DesignWindow::showDesignedFor);
     showDesignedFor();
+}
+
+ValueRange DesignWindow::keptShiftRange(const QSettings& settings) {
+    return savedAsk(settings).shiftRange;
 }
 
 void DesignWindow::showDesignedFor() {
@@ -267,6 +295,12 @@ void DesignWindow::retranslate() {
     m_ratio->setAccessibleName(m_ratioGiven->currentText());
     m_qLow->setAccessibleName(tr("q aralığının alt ucu"));
     m_qHigh->setAccessibleName(tr("q aralığının üst ucu"));
+    m_x2Low->setAccessibleName(tr("x2 aralığının alt ucu"));
+    m_x2High->setAccessibleName(tr("x2 aralığının üst ucu"));
+    m_worms->setItemText(int(WormChoice::ShopHobs), tr("Atölyenin azdırmaları"));
+    m_worms->setItemText(int(WormChoice::StandardWorms),
+                         tr("Standart vidalar (%1)").arg(standardWormsSource()));
+    m_worms->setItemText(int(WormChoice::NewDiameter), tr("Yeni vida çapı"));
     const QStringList labels = {
         tr("EKSEN MESAFESİ (a, mm)"),
         QString(),
@@ -275,6 +309,8 @@ void DesignWindow::retranslate() {
         tr("VİDA AĞIZ SAYILARI (z1)"),
         tr("MODÜLLER (mm; noktalı virgülle)"),
         tr("ÇAP ORANI q = d1 ÷ m (en az, en çok)"),
+        tr("VİDA"),
+        tr("PROFİL KAYDIRMA x2 (en az, en çok)"),
     };
     for (int i = 0; i < labels.size(); ++i) {
         if (auto* label =
@@ -286,11 +322,11 @@ void DesignWindow::retranslate() {
             }
         }
     }
-    m_onlyHobs->setText(tr("Yalnız atölyenin azdırmalarının kesebildiği tahrikler"));
+    m_showAll->setText(tr("Kurallara uymayanları da göster"));
     m_table->setHorizontalHeaderLabels({tr("m"), tr("z1"), tr("Z2"), tr("i"), tr("Oran hatası (%)"),
-                                        tr("d1 (mm)"), tr("da1 (mm)"), tr("q"), tr("γ"),
+                                        tr("d1 (mm)"), tr("da1 (mm)"), tr("q"), tr("x2"), tr("γ"),
                                         tr("Z2 ile z1"), tr("Verim η (%)"), tr("Tornacı uyarıları"),
-                                        tr("Azdırma")});
+                                        tr("Kurallar"), tr("Azdırma")});
     // A heading cut short to fit its column is read whole from its tooltip.
     for (int column = 0; column < m_table->columnCount(); ++column) {
         QTableWidgetItem* heading = m_table->horizontalHeaderItem(column);
@@ -395,7 +431,14 @@ std::variant<DesignAsk, QString> DesignWindow::takeAsk() const {
     }
     ask.qLow = *qLow;
     ask.qHigh = *qHigh;
-    ask.onlyHobs = m_onlyHobs->isChecked();
+    ask.worms = WormChoice(m_worms->currentIndex());
+    const auto x2Low = read(m_x2Low->text());
+    const auto x2High = read(m_x2High->text());
+    if (!x2Low || !x2High) {
+        return refuse(x2Low ? m_x2High->text() : m_x2Low->text(), tr("PROFİL KAYDIRMA x2"),
+                      tr("x2 aralığının iki ucu için birer sayı girin."));
+    }
+    ask.shiftRange = {*x2Low, *x2High};
     const auto bad = firstInvalid(ask);
     if (!bad) {
         return ask;
@@ -423,6 +466,10 @@ std::variant<DesignAsk, QString> DesignWindow::takeAsk() const {
     case DesignInput::InputSpeed:
         return tr("Giriş devri N1 0 ile %1 d/dk arasında olmalı.")
             .arg(FieldValues::writeNumber(100000, locale));
+    case DesignInput::ShiftRange:
+        return tr("x2 aralığının uçları %1 ile %2 arasında olmalı ve ilk ucu ikincisini aşmamalı.")
+            .arg(FieldValues::writeNumber(shiftBounds.low, locale),
+                 FieldValues::writeNumber(shiftBounds.high, locale));
     }
     return ask;
 }
@@ -441,6 +488,8 @@ void DesignWindow::keepInSettings(const DesignAsk& ask) {
     m_settings.setValue(Key::tolerance, ask.tolerance);
     m_settings.setValue(Key::qLow, ask.qLow);
     m_settings.setValue(Key::qHigh, ask.qHigh);
+    m_settings.setValue(Key::x2Low, ask.shiftRange.low);
+    m_settings.setValue(Key::x2High, ask.shiftRange.high);
 }
 
 void DesignWindow::refresh() {
@@ -460,6 +509,10 @@ void DesignWindow::refresh() {
 
 DesignWindow::Cells DesignWindow::rowCells(const DesignRow& row, const QStringList& warnings,
                                            const QString& hob, const QLocale& locale) {
+    QStringList rules;
+    for (const RuleBreak& rule : row.rules) {
+        rules.append(ruleName(rule.rule));
+    }
     static_assert(std::tuple_size_v<Cells> == ColumnCount);
     const auto number = [&locale](double x, int decimals = 4) {
         return sheetNumber(x, locale, decimals);
@@ -473,6 +526,7 @@ DesignWindow::Cells DesignWindow::rowCells(const DesignRow& row, const QStringLi
         {number(row.d1), row.d1},
         {number(row.da1), row.da1},
         {number(row.q, 2), row.q},
+        {locale.toString(shownShift(row.x2), 'f', 3), row.x2},
         {degreesAndMinutes(leadAngleNotation(row)), row.leadAngle},
         {row.coprime() ? tr("aralarında asal")
                        : tr("ortak bölen %1").arg(locale.toString(row.commonFactor)),
@@ -480,6 +534,7 @@ DesignWindow::Cells DesignWindow::rowCells(const DesignRow& row, const QStringLi
         {row.efficiency ? number(*row.efficiency, 1) : QString(), -row.efficiency.value_or(-1)},
         {warnings.isEmpty() ? QString() : tr("%n uyarı", nullptr, int(warnings.size())),
          int(warnings.size())},
+        {rules.join(QStringLiteral(", ")), int(rules.size())},
         {hob, hob},
     }};
 }
@@ -487,29 +542,45 @@ DesignWindow::Cells DesignWindow::rowCells(const DesignRow& row, const QStringLi
 void DesignWindow::showDesign(const Design& design) {
     const QLocale& locale = form().locale();
     const QList<Hob>& hobs = m_store.book().hobs;
-    m_table->setRowCount(0);
-    m_table->setRowCount(int(design.rows.size()));
+    // The rows that break a rule of making sort after the rest; hidden, they are simply cut off.
+    QList<int> shown;
     for (int r = 0; r < design.rows.size(); ++r) {
-        const DesignRow& row = design.rows.at(r);
+        if (m_showAll->isChecked() || design.rows.at(r).keepsTheRules()) {
+            shown.append(r);
+        }
+    }
+    m_table->setSortingEnabled(false);
+    m_table->setRowCount(0);
+    m_table->setRowCount(int(shown.size()));
+    for (int t = 0; t < shown.size(); ++t) {
+        const DesignRow& row = design.rows.at(shown.at(t));
         QStringList warnings;
         for (const BlankWarning& w : row.warnings) {
             warnings.append(warningText(w, locale));
+        }
+        QStringList rules;
+        for (const RuleBreak& rule : row.rules) {
+            rules.append(ruleBreakText(rule, locale));
         }
         const Cells cells =
             rowCells(row, warnings, row.hob ? displayName(hobs.at(*row.hob)) : QString(), locale);
         for (int c = 0; c < ColumnCount; ++c) {
             auto* item =
                 new KeyedItem(cells.at(std::size_t(c)).first, cells.at(std::size_t(c)).second);
-            const bool text = c == FactorColumn || c == WarningsColumn || c == HobColumn;
+            const bool text =
+                c == FactorColumn || c == WarningsColumn || c == RulesColumn || c == HobColumn;
             item->setTextAlignment(text ? Qt::AlignLeft | Qt::AlignVCenter
                                         : Qt::AlignRight | Qt::AlignVCenter);
             if (c == WarningsColumn && !warnings.isEmpty()) {
                 item->setToolTip(warnings.join(QLatin1Char('\n')));
             }
-            if (c == ModuleColumn) {
-                item->setData(rowRole, r);
+            if (c == RulesColumn && !rules.isEmpty()) {
+                item->setToolTip(rules.join(QLatin1Char('\n')));
             }
-            m_table->setItem(r, c, item);
+            if (c == ModuleColumn) {
+                item->setData(rowRole, shown.at(t));
+            }
+            m_table->setItem(t, c, item);
         }
     }
     if (const int column = m_table->horizontalHeader()->sortIndicatorSection(); column >= 0) {
@@ -519,7 +590,12 @@ void DesignWindow::showDesign(const Design& design) {
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_use->setEnabled(false);
     if (m_ask) {
-        m_message->setText(designText(design, locale));
+        QString text = designText(design, locale);
+        if (const auto hidden = design.rows.size() - shown.size(); hidden > 0) {
+            text +=
+                QLatin1Char(' ') + tr("Kurallara uymayan %n tahrik gizli.", nullptr, int(hidden));
+        }
+        m_message->setText(text);
     }
 }
 
@@ -531,9 +607,14 @@ QString DesignWindow::designText(const Design& design, const QLocale& locale) {
         return tr("%n tahrik sığıyor.", nullptr, int(design.rows.size()));
     }
     const NoFit& why = *design.noFit;
-    if (why.limit == DesignLimit::Hobs && !why.nearest) {
-        return tr("Hiçbir tahrik sığmıyor: yalnız atölyenin azdırmaları istendi, ama atölyenin "
+    if (why.limit == DesignLimit::Hobs) {
+        return tr("Hiçbir tahrik sığmıyor: atölyenin azdırmaları istendi, ama atölyenin "
                   "bu modül ve ağız sayılarında azdırması yok.");
+    }
+    if (why.limit == DesignLimit::StandardWorms) {
+        return tr("Hiçbir tahrik sığmıyor: standart vidalar tablosunda (%1) bu modüllerde "
+                  "vida yok.")
+            .arg(standardWormsSource());
     }
     if (!why.nearest) {
         return tr("Hiçbir tahrik sığmıyor: her aday hem oran toleransının hem q aralığının "
@@ -562,19 +643,17 @@ QString DesignWindow::designText(const Design& design, const QLocale& locale) {
                   "Z2 %3.",
                   nullptr, why.excluded)
             .arg(m, z1, z2);
+    case DesignLimit::ProfileShift:
+        return tr("Hiçbir tahrik sığmıyor: en çok x2 aralığı eledi (%n tahrik). "
+                  "En yakını m %1, z1 %2, Z2 %3, d1 %4 mm: x2 = %5, aralığın %6 dışında.",
+                  nullptr, why.excluded)
+            .arg(m, z1, z2, number(near.d1), locale.toString(shownShift(near.x2), 'f', 3),
+                 locale.toString(miss, 'f', 3));
     case DesignLimit::Hobs:
+    case DesignLimit::StandardWorms:
         break;
     }
-    if (!why.miss) {
-        return tr("Hiçbir tahrik sığmıyor: sığan %n tahriki atölyenin azdırmaları "
-                  "kesemiyor; bu modül ve ağız sayılarında azdırma yok.",
-                  nullptr, why.excluded);
-    }
-    return tr("Hiçbir tahrik sığmıyor: sığan %n tahriki atölyenin azdırmaları "
-              "kesemiyor. En yakını m %1, z1 %2, Z2 %3: d1 = %4 mm, en yakın "
-              "azdırmanınkinden %5 mm farklı.",
-              nullptr, why.excluded)
-        .arg(m, z1, z2, number(near.d1), number(miss));
+    return {};
 }
 
 void DesignWindow::useChosen() {

@@ -31,6 +31,9 @@ public:
     DesignWindow(Workflow& flow, const MachineStore& store, QSettings& settings,
                  QWidget* parent = nullptr);
 
+    // The span of x2 the shop keeps, which the form's warning holds a typed shift against too.
+    static ValueRange keptShiftRange(const QSettings& settings);
+
     // The shop's hobs may have changed in the editor.
     void followHobs() { refreshIfShown(); }
 
@@ -44,7 +47,7 @@ private:
     std::variant<DesignAsk, QString> takeAsk() const;
     void showDesign(const Design& design);
     // A row's cells: the text shown and the key it sorts by.
-    using Cells = std::array<std::pair<QString, QVariant>, 13>;
+    using Cells = std::array<std::pair<QString, QVariant>, 15>;
     static Cells rowCells(const DesignRow& row, const QStringList& warnings, const QString& hob,
                           const QLocale& locale);
     // How many fit, or why none does.
@@ -68,7 +71,10 @@ private:
     QLineEdit* m_modules = nullptr;
     QLineEdit* m_qLow = nullptr;
     QLineEdit* m_qHigh = nullptr;
-    QCheckBox* m_onlyHobs = nullptr;
+    QComboBox* m_worms = nullptr; // in WormChoice order
+    QLineEdit* m_x2Low = nullptr;
+    QLineEdit* m_x2High = nullptr;
+    QCheckBox* m_showAll = nullptr; // rows that break a rule of making too
     QFormLayout* m_inputs = nullptr;
     QLabel* m_message = nullptr;
     QTableWidget* m_table = nullptr;

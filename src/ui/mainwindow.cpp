@@ -3,6 +3,7 @@
 #include "calc/changegears.h"
 #include "calc/geartrains.h"
 #include "calc/jobsheet.h"
+#include "calc/makingrules.h"
 #include "calc/wormdrive.h"
 #include "calc/wormstarts.h"
 #include "paint/sheetpainter.h"
@@ -494,6 +495,17 @@ void MainWindow::noteCompletedRun(ButtonId button) {
                     notes.append([w, locale] { return Notes::overRated(w, locale); });
                 }
             }
+        }
+        // The rules of making, as the design holds its rows to them, and a shift beyond the span
+        // the shop designs within.
+        for (const RuleBreak& rule : formRuleBreaks(m_form, m_flow.gauge().profileAngle)) {
+            notes.append([rule, locale] { return ruleBreakText(rule, locale); });
+        }
+        const ValueRange shifts = DesignWindow::keptShiftRange(m_settings);
+        if (const CheckedNumber x2 = profileShift(m_form); x2.ok() && !shifts.holds(x2.value())) {
+            notes.append([x2 = x2.value(), shifts, locale] {
+                return shiftOutOfRangeText(x2, shifts, locale);
+            });
         }
         if (const auto shared = sharedFactor(m_form.getText(FieldId::Z2_t),
                                              m_form.getText(FieldId::z1_t), locale)) {
