@@ -21,6 +21,7 @@ private slots:
     void designAskedFollowsTheDrive();
     void switchingRatioAndOutputSpeedKeepsTheMeaning();
     void groupedDigitsGetTheFormsSentence();
+    void hobRowTypesTheShiftAndTheAngle();
 
 private:
     QWidget* openDesign();
@@ -161,6 +162,34 @@ void TestDesign::groupedDigitsGetTheFormsSentence() {
     const QString told = window->findChild<QLabel*>(s("designMessage"))->text();
 
     QVERIFY2(told.contains(s("GİRİŞ DEVRİ")) && told.contains(s("1450")), qPrintable(told));
+}
+
+// The shop's hob of the published 100 mm, i 40 drive (m 3,8, z1 1, d1 38,4): the row shifts the
+// 41-tooth wheel by 0,763, and Kullan types that shift and the hob's angle; A then misses the
+// housing by the shift's rounding, as the table's own figures do.
+void TestDesign::hobRowTypesTheShiftAndTheAngle() {
+    writeMachineFile(
+        s(R"({"format": "zorvandi-machines", "version": 3, "machines": [], "lathes": [],
+              "hobs": [{"name": "S-3,8", "module": 3.8, "starts": 1, "pitchDiameter": 38.4,
+                        "hand": "right", "angle": "2,52"}]})")
+            .toUtf8());
+    open(comma);
+    QWidget* window = openDesign();
+    QCOMPARE(window->findChild<QComboBox*>(s("worms"))->currentIndex(), 0); // the shop's hobs
+    retypeInput(window, "inputSpeed", s("1450"));
+    retypeInput(window, "ratio", s("40"));
+    retypeInput(window, "modules", s("3,8"));
+    for (int z1 = 1; z1 <= 6; ++z1) {
+        window->findChild<QAbstractButton*>(s("starts%1").arg(z1))->setChecked(z1 == 1);
+    }
+    window->findChild<QComboBox*>(s("centreDistance"))->setCurrentText(s("100"));
+
+    use(window, s("3,8"), s("41"));
+
+    QCOMPARE(field(FieldId::x2_t)->text(), s("0,763"));
+    QCOMPARE(field(FieldId::AÇI_t)->text(), s("2,52"));
+    QCOMPARE(field(FieldId::da1_t)->text(), s("46"));
+    QCOMPARE(field(FieldId::A_t)->text(), s("99,9994"));
 }
 
 QTEST_MAIN(TestDesign)
