@@ -32,6 +32,10 @@ struct Job {
     Workflow flow{form};
 };
 
+QString s(const char* text) {
+    return QString::fromUtf8(text);
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(FigureId)
@@ -49,6 +53,8 @@ private slots:
     void wireOutsideTheFlanksIsRefused();
     void steepThreadHoldsTheWireInside_data();
     void steepThreadHoldsTheWireInside();
+    void thinnedThreadBoundsM_data();
+    void thinnedThreadBoundsM();
 };
 
 void TestTurnerFigures::figures_data() {
@@ -268,6 +274,56 @@ void TestTurnerFigures::steepThreadHoldsTheWireInside() {
         QVERIFY2(std::abs(t.value(FigureId::ContactDiameter) - contact) < 0.001,
                  qPrintable(QString::number(t.value(FigureId::ContactDiameter), 'f', 4)));
     }
+}
+
+// M's limits over the thread thinned by the least and the most allowance. At a small lead angle
+// M falls by Δs·cot α, as the handbooks have it; at 21,8° it falls more, and the separate solve
+// quoted above gives the thinned figures (37,701404 and 37,615194 mm).
+void TestTurnerFigures::thinnedThreadBoundsM_data() {
+    QTest::addColumn<QString>("da1");
+    QTest::addColumn<QString>("z1");
+    QTest::addColumn<double>("least"); // µm
+    QTest::addColumn<double>("most");
+    QTest::addColumn<double>("upper"); // mm; below zero: M − least·cot α
+    QTest::addColumn<double>("lower");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("γ 2,9°, 10 and 20 µm: the cot α estimate")
+        << s("66") << s("1") << 10.0 << 20.0 << -1.0 << -1.0 << s("66.746 (−0.027 / −0.055)");
+    QTest::newRow("γ 21,8°, 20 and 50 µm: the separate solve")
+        << s("36") << s("4") << 20.0 << 50.0 << 37.701404 << 37.615194
+        << s("37.759 (−0.058 / −0.144)");
+}
+
+void TestTurnerFigures::thinnedThreadBoundsM() {
+    QFETCH(QString, da1);
+    QFETCH(QString, z1);
+    QFETCH(double, least);
+    QFETCH(double, most);
+    QFETCH(double, upper);
+    QFETCH(double, lower);
+    QFETCH(QString, shown);
+    Job job(da1, s("36"), z1);
+    WireGauge gauge;
+    gauge.leastThinning = least;
+    gauge.mostThinning = most;
+
+    const auto t = std::get<TurnerFigures>(turnerFigures(job.form, gauge));
+
+    QVERIFY(t.overWiresLimits);
+    const double m = t.value(FigureId::OverWires);
+    const double cotAlpha = 1 / std::tan(20 * std::numbers::pi / 180);
+    if (upper < 0) {
+        upper = m - least / 1000 * cotAlpha;
+        lower = m - most / 1000 * cotAlpha;
+    }
+    QVERIFY2(std::abs(t.overWiresLimits->first - upper) < 2e-6 &&
+                 std::abs(t.overWiresLimits->second - lower) < 2e-6,
+             qPrintable(QStringLiteral("%1 / %2")
+                            .arg(t.overWiresLimits->first, 0, 'f', 6)
+                            .arg(t.overWiresLimits->second, 0, 'f', 6)));
+    QCOMPARE(overWiresText(t, point), shown);
+    // No allowance, no limits.
+    QVERIFY(!std::get<TurnerFigures>(turnerFigures(job.form, WireGauge{})).overWiresLimits);
 }
 
 QTEST_GUILESS_MAIN(TestTurnerFigures)

@@ -983,6 +983,10 @@
         <source>Sayfa %1 / %2</source>
         <translation>Page %1 / %2</translation>
     </message>
+    <message>
+        <source>DİŞ İNCELTMESİ (sx, en az / en çok)</source>
+        <translation>THREAD THINNING (sx, least / most)</translation>
+    </message>
 </context>
 <context>
     <name>Lathe</name>
@@ -2464,6 +2468,22 @@ For the options: %2 --help</translation>
     <message>
         <source>TASLAK VE KONTROL</source>
         <translation>BLANK AND CHECKS</translation>
+    </message>
+    <message>
+        <source>DİŞ İNCELTMESİ sx (µm; en az, en çok)</source>
+        <translation>THREAD THINNING sx (µm; least, most)</translation>
+    </message>
+    <message>
+        <source>Diş kalınlığının en az inceltmesi (µm)</source>
+        <translation>Least thinning of the thread thickness (µm)</translation>
+    </message>
+    <message>
+        <source>Diş kalınlığının en çok inceltmesi (µm)</source>
+        <translation>Most thinning of the thread thickness (µm)</translation>
+    </message>
+    <message>
+        <source>«DİŞ İNCELTMESİ» iki ucu %1 ile %2 µm arasında olmalı; en az, en çoktan büyük olmamalı.</source>
+        <translation>Both ends of «THREAD THINNING» must be from %1 to %2 µm, the least not above the most.</translation>
     </message>
 </context>
 </TS>

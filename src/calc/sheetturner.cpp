@@ -20,14 +20,23 @@ SheetSection turnerSection(const FormState& form, const WireGauge& gauge) {
     const auto& t = std::get<TurnerFigures>(made);
     const QString mm = QCoreApplication::translate("JobSheet", "mm");
     for (const Figure& f : t.figures) {
-        s.lines.append({figureCaption(f.id), micrometerText(f.value, locale), mm,
-                        FieldValues::writeNumber(f.value, locale),
+        const QString shown = f.id == FigureId::OverWires ? overWiresText(t, locale)
+                                                          : micrometerText(f.value, locale);
+        s.lines.append({figureCaption(f.id), shown, mm, FieldValues::writeNumber(f.value, locale),
                         figureRule(f.id, t.starts, locale)});
     }
     s.lines.append({QCoreApplication::translate("JobSheet", "PROFİL AÇISI (α)"),
                     FieldValues::writeNumber(gauge.profileAngle, locale),
                     QStringLiteral("°"),
                     {}});
+    if (gauge.leastThinning != 0 || gauge.mostThinning != 0) {
+        s.lines.append(
+            {QCoreApplication::translate("JobSheet", "DİŞ İNCELTMESİ (sx, en az / en çok)"),
+             QStringLiteral("%1 / %2").arg(locale.toString(gauge.leastThinning),
+                                           locale.toString(gauge.mostThinning)),
+             QStringLiteral("µm"),
+             {}});
+    }
     s.lines.append({t.bestWire ? QCoreApplication::translate("JobSheet", "TEL ÇAPI (en uygun)")
                                : QCoreApplication::translate("JobSheet", "TEL ÇAPI"),
                     micrometerText(t.wire, locale), mm, FieldValues::writeNumber(t.wire, locale)});

@@ -60,10 +60,10 @@ double wormLengthLimit(int starts, double z2, double m) {
 // from the axis along the wire's cross-section; the wire comes to rest at the largest such X,
 // and by symmetry touches the other flank at the mirror point.
 WireContact wireContact(double module, double lead, double d1, double alpha, double wire,
-                        double df1, double da1) {
+                        double df1, double da1, double thinning) {
     const double r1 = d1 / 2;
     const double rho = wire / 2;
-    const double halfGroove = std::numbers::pi * module / 4;
+    const double halfGroove = std::numbers::pi * module / 4 + thinning / 2;
     const double beta = std::atan(lead / (std::numbers::pi * d1));
     const double sinB = std::sin(beta);
     const double cosB = std::cos(beta);
@@ -126,6 +126,22 @@ QString wireRefusalText(const WireOutOfReach& w, const QLocale& locale) {
              micrometerText(w.usable->second, locale));
 }
 
+QString overWiresText(const TurnerFigures& figures, const QLocale& locale) {
+    const double m = figures.value(FigureId::OverWires);
+    if (!figures.overWiresLimits) {
+        return micrometerText(m, locale);
+    }
+    const auto deviation = [&](double limit) {
+        const double d = limit - m;
+        // U+2212, the minus sign a drawing's tolerance carries.
+        return (d < 0 ? QStringLiteral("\u2212") : QStringLiteral("+")) +
+               micrometerText(std::abs(d), locale);
+    };
+    return QStringLiteral("%1 (%2 / %3)")
+        .arg(micrometerText(m, locale), deviation(figures.overWiresLimits->first),
+             deviation(figures.overWiresLimits->second));
+}
+
 double TurnerFigures::value(FigureId id) const {
     for (const Figure& f : figures) {
         if (f.id == id) {
@@ -136,6 +152,20 @@ double TurnerFigures::value(FigureId id) const {
 }
 
 namespace {
+
+// M over the thread thinned by the least and by the most allowance, µm, through the same solve.
+template <typename Solve>
+std::optional<std::pair<double, double>> thinnedLimits(const WireGauge& gauge, Solve solve) {
+    if (gauge.leastThinning == 0 && gauge.mostThinning == 0) {
+        return std::nullopt;
+    }
+    const WireContact upper = solve(gauge.leastThinning / 1000);
+    const WireContact lower = solve(gauge.mostThinning / 1000);
+    if (upper.rest != WireContact::Rest::Flanks || lower.rest != WireContact::Rest::Flanks) {
+        return std::nullopt;
+    }
+    return std::pair{upper.overWires, lower.overWires};
+}
 
 // A wire that rests on an edge of the thread, with the wires that would touch its flanks.
 WireOutOfReach wireOutOfReach(double m, double lead, double d1, double alpha,
@@ -233,6 +263,9 @@ std::variant<TurnerFigures, Fault> turnerFigures(const FormState& form, const Wi
         } else {
             t.figures.append({FigureId::OverWires, contact.overWires});
             t.figures.append({FigureId::ContactDiameter, contact.contact});
+            t.overWiresLimits = thinnedLimits(gauge, [&](double thinning) {
+                return wireContact(m, lead, d1, alpha, w, df1, da1, thinning);
+            });
         }
     }
     t.wire = w;

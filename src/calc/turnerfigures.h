@@ -105,6 +105,9 @@ struct TurnerFigures {
     QList<Figure> figures; // in FigureId order; without M and dc when the wire is refused
     std::optional<WireOutOfReach> wireRefused;
     QList<BlankWarning> warnings;
+    // M over the thread thinned by the gauge's least and most allowance: its upper and lower
+    // limits; nothing when no allowance is given or a thinned thread does not hold the wire.
+    std::optional<std::pair<double, double>> overWiresLimits;
     double wire = 0;         // the wire used for M
     bool bestWire = true;    // it is the best wire
     bool evenStarts = false; // two wires on one side sit in grooves of one start, a lead apart
@@ -135,8 +138,9 @@ struct WireContact {
     double contact = 0;   // dc
     Rest rest = Rest::Flanks;
 };
+// A thread thinned by `thinning` (mm of sx) has its groove that much wider at d1.
 WireContact wireContact(double module, double lead, double d1, double alpha, double wire,
-                        double df1, double da1);
+                        double df1, double da1, double thinning = 0);
 
 // The one sentence for an even number of starts, in the window and on the sheet alike.
 QString evenStartsNote();
@@ -149,5 +153,7 @@ QString wireRefusalText(const WireOutOfReach& w, const QLocale& locale);
 QString figureCaption(FigureId id);
 QString figureRule(FigureId id, int starts, const QLocale& locale);
 QString warningText(const BlankWarning& warning, const QLocale& locale);
+// M with its limits as deviations, "66,746 (−0,027 / −0,055)"; M alone without them.
+QString overWiresText(const TurnerFigures& figures, const QLocale& locale);
 // A length as a micrometer reads it: to 0,001 mm.
 QString micrometerText(double mm, const QLocale& locale);

@@ -3,6 +3,7 @@
 #include "model/fieldvalues.h"
 
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -39,11 +40,20 @@ TurnerWindow::TurnerWindow(Workflow& flow, QSettings& settings, QWidget* parent)
     m_angle->setObjectName(QStringLiteral("profileAngle"));
     m_wire = new QLineEdit(this);
     m_wire->setObjectName(QStringLiteral("wire"));
+    m_leastThinning = new QLineEdit(this);
+    m_leastThinning->setObjectName(QStringLiteral("leastThinning"));
+    m_mostThinning = new QLineEdit(this);
+    m_mostThinning->setObjectName(QStringLiteral("mostThinning"));
     showGauge(flow.gauge(), locale);
     m_angleLabel = new QLabel(this);
     m_angleLabel->setBuddy(m_angle);
     m_wireLabel = new QLabel(this);
     m_wireLabel->setBuddy(m_wire);
+    m_thinningLabel = new QLabel(this);
+    m_thinningLabel->setBuddy(m_leastThinning);
+    auto* thinning = new QHBoxLayout;
+    thinning->addWidget(m_leastThinning);
+    thinning->addWidget(m_mostThinning);
     m_message = new QLabel(this);
     m_message->setObjectName(QStringLiteral("turnerMessage"));
     m_message->setWordWrap(true);
@@ -59,6 +69,7 @@ TurnerWindow::TurnerWindow(Workflow& flow, QSettings& settings, QWidget* parent)
     auto* inputs = new QFormLayout;
     inputs->addRow(m_angleLabel, m_angle);
     inputs->addRow(m_wireLabel, m_wire);
+    inputs->addRow(m_thinningLabel, thinning);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(inputs);
     layout->addWidget(staleLine());
@@ -77,12 +88,17 @@ TurnerWindow::TurnerWindow(Workflow& flow, QSettings& settings, QWidget* parent)
     });
     connect(m_angle, &QLineEdit::textChanged, this, &TurnerWindow::takeGauge);
     connect(m_wire, &QLineEdit::textChanged, this, &TurnerWindow::takeGauge);
+    connect(m_leastThinning, &QLineEdit::textChanged, this, &TurnerWindow::takeGauge);
+    connect(m_mostThinning, &QLineEdit::textChanged, this, &TurnerWindow::takeGauge);
     takeGauge();
 }
 
 void TurnerWindow::retranslate() {
     m_angleLabel->setText(tr("PROFİL AÇISI (α, derece)"));
     m_wireLabel->setText(tr("TEL ÇAPI (mm; boşsa en uygun tel)"));
+    m_thinningLabel->setText(tr("DİŞ İNCELTMESİ sx (µm; en az, en çok)"));
+    m_leastThinning->setAccessibleName(tr("Diş kalınlığının en az inceltmesi (µm)"));
+    m_mostThinning->setAccessibleName(tr("Diş kalınlığının en çok inceltmesi (µm)"));
     m_table->setHorizontalHeaderLabels({tr("Ölçü"), tr("Değer"), tr("Birim"), tr("Kural")});
     // A refused input's message is worded again.
     if (!m_gauge) {
@@ -95,6 +111,8 @@ void TurnerWindow::retranslate() {
 void TurnerWindow::showGauge(const WireGauge& gauge, const QLocale& locale) {
     m_angle->setText(FieldValues::writeNumber(gauge.profileAngle, locale));
     m_wire->setText(gauge.wire ? FieldValues::writeNumber(*gauge.wire, locale) : QString());
+    m_leastThinning->setText(FieldValues::writeNumber(gauge.leastThinning, locale));
+    m_mostThinning->setText(FieldValues::writeNumber(gauge.mostThinning, locale));
 }
 
 void TurnerWindow::takeGauge() {
@@ -102,6 +120,13 @@ void TurnerWindow::takeGauge() {
     const std::optional<double> angle = FieldValues::readNumber(m_angle->text(), locale);
     const QString wireText = m_wire->text().trimmed();
     const std::optional<double> wire = FieldValues::readNumber(wireText, locale);
+    // An allowance left empty is none.
+    const auto allowance = [&locale](const QLineEdit* e) {
+        const QString text = e->text().trimmed();
+        return text.isEmpty() ? std::optional<double>(0) : FieldValues::readNumber(text, locale);
+    };
+    const std::optional<double> least = allowance(m_leastThinning);
+    const std::optional<double> most = allowance(m_mostThinning);
     m_gauge.reset();
     if (!angle || *angle < smallestProfileAngle || *angle > largestProfileAngle) {
         m_message->setText(tr("«PROFİL AÇISI (α)» %1 ile %2 derece arasında bir sayı olmalı.")
@@ -109,8 +134,14 @@ void TurnerWindow::takeGauge() {
                                     FieldValues::writeNumber(largestProfileAngle, locale)));
     } else if (!wireText.isEmpty() && !(wire && *wire > 0)) {
         m_message->setText(tr("«TEL ÇAPI» boş ya da sıfırdan büyük bir sayı olmalı."));
+    } else if (!least || !most || !thinningRange.holds(*least) || !thinningRange.holds(*most) ||
+               *least > *most) {
+        m_message->setText(tr("«DİŞ İNCELTMESİ» iki ucu %1 ile %2 µm arasında olmalı; en az, en "
+                              "çoktan büyük olmamalı.")
+                               .arg(FieldValues::writeNumber(thinningRange.low, locale),
+                                    FieldValues::writeNumber(thinningRange.high, locale)));
     } else {
-        m_gauge = WireGauge{*angle, wireText.isEmpty() ? std::nullopt : wire};
+        m_gauge = WireGauge{*angle, wireText.isEmpty() ? std::nullopt : wire, *least, *most};
         // The job keeps it, and the settings for the next job.
         flow().setGauge(*m_gauge);
         m_settings.setValue(angleKey, m_gauge->profileAngle);
@@ -134,8 +165,9 @@ void TurnerWindow::refresh() {
                                   : tr("Tel: %1 mm.").arg(micrometerText(t.wire, locale)));
     QList<QStringList> rows;
     for (const Figure& f : t.figures) {
-        rows.append({figureCaption(f.id), micrometerText(f.value, locale), tr("mm"),
-                     figureRule(f.id, t.starts, locale)});
+        const QString shown = f.id == FigureId::OverWires ? overWiresText(t, locale)
+                                                          : micrometerText(f.value, locale);
+        rows.append({figureCaption(f.id), shown, tr("mm"), figureRule(f.id, t.starts, locale)});
     }
     showFigureRows(*m_table, rows);
     QStringList notes;
