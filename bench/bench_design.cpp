@@ -1,28 +1,37 @@
 // Design from a housing for every housing of the series × i 5 to 100 in steps of 5, all starts
-// and the default modules, at N1 1450 with two of the shop's hobs: each design timed over a
-// batch. Prints the median and the slowest design, the median's ratio to the 1 ms budget, and
-// how many rows the designs gave.
+// and the default modules, at N1 1450, each of the three ways a worm is chosen: the shop's 50
+// hobs (of the standard worms' sizes, a start count each), the standard worms, a new diameter.
+// Each design is timed over a batch. Prints, for each way, the median and the slowest design,
+// the median's ratio to the 1 ms budget, and how many rows the designs gave.
 
 #include "calc/design.h"
+#include "calc/standardworms.h"
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <vector>
 
-int main() {
+namespace {
+
+QList<Hob> fiftyHobs() {
+    QList<Hob> hobs;
+    const QList<StandardWorm> worms = standardWorms();
+    for (int h = 0; h < 50; ++h) {
+        const StandardWorm& worm = worms.at(h % worms.size());
+        Hob hob;
+        hob.name = QStringLiteral("H%1").arg(h);
+        hob.module = worm.module;
+        hob.starts = 1 + h % 4;
+        hob.pitchDiameter = worm.d1;
+        hobs.append(hob);
+    }
+    return hobs;
+}
+
+void timeWay(const char* name, WormChoice worms, const QList<Hob>& hobs) {
     constexpr int repeats = 20;
     constexpr double budgetMicros = 1000.0;
-    Hob a;
-    a.module = 4;
-    a.starts = 2;
-    a.pitchDiameter = 40;
-    Hob b = a;
-    b.module = 6.3;
-    b.starts = 1;
-    b.pitchDiameter = 68;
-    const QList<Hob> hobs = {a, b};
-
     std::vector<double> perDesign;
     qsizetype rows = 0;
     qsizetype empty = 0;
@@ -32,6 +41,7 @@ int main() {
             ask.centreDistance = housing;
             ask.ratio = i;
             ask.n1 = 1450;
+            ask.worms = worms;
             qsizetype found = 0;
             const auto start = std::chrono::steady_clock::now();
             for (int r = 0; r < repeats; ++r) {
@@ -46,10 +56,19 @@ int main() {
     }
     std::sort(perDesign.begin(), perDesign.end());
     const double median = perDesign[perDesign.size() / 2];
-    std::printf("design from a housing, %zu designs × %d\n", perDesign.size(), repeats);
+    std::printf("%s, %zu designs × %d\n", name, perDesign.size(), repeats);
     std::printf("  median %.1f us, slowest %.1f us; median/budget = %.3f\n", median,
                 perDesign.back(), median / budgetMicros);
     std::printf("  %lld rows in all, %lld designs with none\n", static_cast<long long>(rows),
                 static_cast<long long>(empty));
+}
+
+} // namespace
+
+int main() {
+    const QList<Hob> hobs = fiftyHobs();
+    timeWay("the shop's 50 hobs", WormChoice::ShopHobs, hobs);
+    timeWay("the standard worms", WormChoice::StandardWorms, hobs);
+    timeWay("a new worm diameter", WormChoice::NewDiameter, hobs);
     return 0;
 }
