@@ -263,9 +263,10 @@ std::variant<TurnerFigures, Fault> turnerFigures(const FormState& form, const Wi
         } else {
             t.figures.append({FigureId::OverWires, contact.overWires});
             t.figures.append({FigureId::ContactDiameter, contact.contact});
-            t.overWiresLimits = thinnedLimits(gauge, [&](double thinning) {
-                return wireContact(m, lead, d1, alpha, w, df1, da1, thinning);
-            });
+            t.overWiresLimits =
+                thinnedLimits(gauge, [&, m = m, d1 = d1, df1 = df1, da1 = da1](double thinning) {
+                    return wireContact(m, lead, d1, alpha, w, df1, da1, thinning);
+                });
         }
     }
     t.wire = w;

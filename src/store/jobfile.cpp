@@ -291,6 +291,24 @@ bool readDesign(const QJsonObject& top, std::optional<DesignedFor>& into,
     return read;
 }
 
+// The keys that came with a later version: each required from it on, unknown before it (the
+// design, which may be null, is required where it is read).
+bool keysOfItsVersion(StrictObject& object, int version) {
+    using Since = std::pair<const char*, int>;
+    for (const auto& [key, since] : {Since{"rating", 2}, Since{"thinning", shiftVersion}}) {
+        if (version >= since && !object.has(key)) {
+            return object.missing(key);
+        }
+    }
+    for (const auto& [key, since] :
+         {Since{"rating", 2}, Since{"design", 2}, Since{"thinning", shiftVersion}}) {
+        if (version < since && object.has(key)) {
+            return object.fail(FileProblem::UnknownKey, QLatin1String(key));
+        }
+    }
+    return true;
+}
+
 // The job's body, once the format and version are known to be this program's.
 std::optional<JobDocument> readJob(const QJsonObject& top, int version,
                                    std::optional<FileFault>& fault) {
@@ -300,25 +318,12 @@ std::optional<JobDocument> readJob(const QJsonObject& top, int version,
                           "thinning"})) {
         return std::nullopt;
     }
-    const auto thinning = object.object("thinning");
-    if (version >= shiftVersion && !thinning) {
-        return object.missingUnlessFaulty("thinning");
-    }
-    if (version < shiftVersion && object.has("thinning")) {
-        object.fail(FileProblem::UnknownKey, QStringLiteral("thinning"));
-        return std::nullopt;
-    }
-    // The rating and the design came with version 2; a version-1 job has neither and takes the
-    // rating's defaults.
+    // The rating and the design came with version 2 (a version-1 job takes the rating's
+    // defaults), the thread's thinning with version 3.
     const auto rating = object.object("rating");
-    if (version >= 2 && !rating) {
-        return object.missingUnlessFaulty("rating");
-    }
-    for (const char* key : {"rating", "design"}) {
-        if (version < 2 && object.has(key)) {
-            object.fail(FileProblem::UnknownKey, QLatin1String(key));
-            return std::nullopt;
-        }
+    const auto thinning = object.object("thinning");
+    if (!keysOfItsVersion(object, version) || fault) {
+        return std::nullopt;
     }
     JobDocument job;
     const auto locale = object.string("locale");

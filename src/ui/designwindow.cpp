@@ -365,6 +365,18 @@ std::optional<QString> readModules(const QString& typed, const QLocale& locale,
     return std::nullopt;
 }
 
+// A range's two ends, or why not, for the first that does not read.
+std::variant<ValueRange, QString> readRange(const QLineEdit& low, const QLineEdit& high,
+                                            const QString& caption, const QString& otherwise,
+                                            const QLocale& locale) {
+    const auto a = FieldValues::readNumber(low.text().trimmed(), locale);
+    const auto b = FieldValues::readNumber(high.text().trimmed(), locale);
+    if (!a || !b) {
+        return refusal(a ? high.text() : low.text(), caption, otherwise, locale);
+    }
+    return ValueRange{*a, *b};
+}
+
 } // namespace
 
 std::variant<DesignAsk, QString> DesignWindow::takeAsk() const {
@@ -423,27 +435,28 @@ std::variant<DesignAsk, QString> DesignWindow::takeAsk() const {
     if (const auto refused = readModules(m_modules->text(), locale, ask.modules)) {
         return *refused;
     }
-    const auto qLow = read(m_qLow->text());
-    const auto qHigh = read(m_qHigh->text());
-    if (!qLow || !qHigh) {
-        return refuse(qLow ? m_qHigh->text() : m_qLow->text(), tr("ÇAP ORANI q"),
-                      tr("q aralığının iki ucu için birer sayı girin."));
+    const auto q = readRange(*m_qLow, *m_qHigh, tr("ÇAP ORANI q"),
+                             tr("q aralığının iki ucu için birer sayı girin."), locale);
+    if (const auto* refused = std::get_if<QString>(&q)) {
+        return *refused;
     }
-    ask.qLow = *qLow;
-    ask.qHigh = *qHigh;
+    ask.qLow = std::get<ValueRange>(q).low;
+    ask.qHigh = std::get<ValueRange>(q).high;
     ask.worms = WormChoice(m_worms->currentIndex());
-    const auto x2Low = read(m_x2Low->text());
-    const auto x2High = read(m_x2High->text());
-    if (!x2Low || !x2High) {
-        return refuse(x2Low ? m_x2High->text() : m_x2Low->text(), tr("PROFİL KAYDIRMA x2"),
-                      tr("x2 aralığının iki ucu için birer sayı girin."));
+    const auto x2 = readRange(*m_x2Low, *m_x2High, tr("PROFİL KAYDIRMA x2"),
+                              tr("x2 aralığının iki ucu için birer sayı girin."), locale);
+    if (const auto* refused = std::get_if<QString>(&x2)) {
+        return *refused;
     }
-    ask.shiftRange = {*x2Low, *x2High};
-    const auto bad = firstInvalid(ask);
-    if (!bad) {
-        return ask;
+    ask.shiftRange = std::get<ValueRange>(x2);
+    if (const auto bad = firstInvalid(ask)) {
+        return askFaultText(*bad, locale);
     }
-    switch (*bad) {
+    return ask;
+}
+
+QString DesignWindow::askFaultText(DesignInput input, const QLocale& locale) {
+    switch (input) {
     case DesignInput::CentreDistance:
         return tr("Eksen mesafesi a sıfırdan büyük, en çok %1 mm olmalı.")
             .arg(FieldValues::writeNumber(centreDistanceRange.high, locale));
@@ -471,7 +484,7 @@ std::variant<DesignAsk, QString> DesignWindow::takeAsk() const {
             .arg(FieldValues::writeNumber(shiftBounds.low, locale),
                  FieldValues::writeNumber(shiftBounds.high, locale));
     }
-    return ask;
+    return {};
 }
 
 void DesignWindow::keepInSettings(const DesignAsk& ask) {
@@ -539,9 +552,40 @@ DesignWindow::Cells DesignWindow::rowCells(const DesignRow& row, const QStringLi
     }};
 }
 
-void DesignWindow::showDesign(const Design& design) {
+void DesignWindow::fillRow(int tableRow, int designRow, const DesignRow& row) {
     const QLocale& locale = form().locale();
     const QList<Hob>& hobs = m_store.book().hobs;
+    QStringList warnings;
+    for (const BlankWarning& w : row.warnings) {
+        warnings.append(warningText(w, locale));
+    }
+    QStringList rules;
+    for (const RuleBreak& rule : row.rules) {
+        rules.append(ruleBreakText(rule, locale));
+    }
+    const Cells cells =
+        rowCells(row, warnings, row.hob ? displayName(hobs.at(*row.hob)) : QString(), locale);
+    for (int c = 0; c < ColumnCount; ++c) {
+        auto* item = new KeyedItem(cells.at(std::size_t(c)).first, cells.at(std::size_t(c)).second);
+        const bool text =
+            c == FactorColumn || c == WarningsColumn || c == RulesColumn || c == HobColumn;
+        item->setTextAlignment(text ? Qt::AlignLeft | Qt::AlignVCenter
+                                    : Qt::AlignRight | Qt::AlignVCenter);
+        if (c == WarningsColumn && !warnings.isEmpty()) {
+            item->setToolTip(warnings.join(QLatin1Char('\n')));
+        }
+        if (c == RulesColumn && !rules.isEmpty()) {
+            item->setToolTip(rules.join(QLatin1Char('\n')));
+        }
+        if (c == ModuleColumn) {
+            item->setData(rowRole, designRow);
+        }
+        m_table->setItem(tableRow, c, item);
+    }
+}
+
+void DesignWindow::showDesign(const Design& design) {
+    const QLocale& locale = form().locale();
     // The rows that break a rule of making sort after the rest; hidden, they are simply cut off.
     QList<int> shown;
     for (int r = 0; r < design.rows.size(); ++r) {
@@ -549,39 +593,10 @@ void DesignWindow::showDesign(const Design& design) {
             shown.append(r);
         }
     }
-    m_table->setSortingEnabled(false);
     m_table->setRowCount(0);
     m_table->setRowCount(int(shown.size()));
     for (int t = 0; t < shown.size(); ++t) {
-        const DesignRow& row = design.rows.at(shown.at(t));
-        QStringList warnings;
-        for (const BlankWarning& w : row.warnings) {
-            warnings.append(warningText(w, locale));
-        }
-        QStringList rules;
-        for (const RuleBreak& rule : row.rules) {
-            rules.append(ruleBreakText(rule, locale));
-        }
-        const Cells cells =
-            rowCells(row, warnings, row.hob ? displayName(hobs.at(*row.hob)) : QString(), locale);
-        for (int c = 0; c < ColumnCount; ++c) {
-            auto* item =
-                new KeyedItem(cells.at(std::size_t(c)).first, cells.at(std::size_t(c)).second);
-            const bool text =
-                c == FactorColumn || c == WarningsColumn || c == RulesColumn || c == HobColumn;
-            item->setTextAlignment(text ? Qt::AlignLeft | Qt::AlignVCenter
-                                        : Qt::AlignRight | Qt::AlignVCenter);
-            if (c == WarningsColumn && !warnings.isEmpty()) {
-                item->setToolTip(warnings.join(QLatin1Char('\n')));
-            }
-            if (c == RulesColumn && !rules.isEmpty()) {
-                item->setToolTip(rules.join(QLatin1Char('\n')));
-            }
-            if (c == ModuleColumn) {
-                item->setData(rowRole, shown.at(t));
-            }
-            m_table->setItem(t, c, item);
-        }
+        fillRow(t, shown.at(t), design.rows.at(shown.at(t)));
     }
     if (const int column = m_table->horizontalHeader()->sortIndicatorSection(); column >= 0) {
         m_table->sortItems(column, m_table->horizontalHeader()->sortIndicatorOrder());

@@ -46,6 +46,10 @@ private:
     // The ask as typed, or why it cannot be: the input named, in words.
     std::variant<DesignAsk, QString> takeAsk() const;
     void showDesign(const Design& design);
+    // The table's row `tableRow` for the design's row `designRow`, with its tooltips.
+    void fillRow(int tableRow, int designRow, const DesignRow& row);
+    // Why an input is out of its range, in words.
+    static QString askFaultText(DesignInput input, const QLocale& locale);
     // A row's cells: the text shown and the key it sorts by.
     using Cells = std::array<std::pair<QString, QVariant>, 15>;
     static Cells rowCells(const DesignRow& row, const QStringList& warnings, const QString& hob,

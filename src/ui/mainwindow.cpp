@@ -471,46 +471,51 @@ void MainWindow::showGearTrains() {
     raiseToolWindow(*m_gearTrains);
 }
 
+// A job no shop can make first, then sizes that do not fit together, then the advice on the
+// tooth count: every one is kept, the first in the bar and the rest a click away.
+QList<std::function<QString()>> MainWindow::dimensionNotes() const {
+    const QLocale& locale = m_form.locale();
+    QList<std::function<QString()>> notes;
+    for (const Fault& fault : unmakeableJob(m_form)) {
+        notes.append([fault, locale] { return jobFaultMessage(fault, locale); });
+    }
+    const auto figures = turnerFigures(m_form, m_flow.gauge(), WireWork::Skip);
+    if (const auto* turner = std::get_if<TurnerFigures>(&figures)) {
+        for (const BlankWarning& w : turner->warnings) {
+            notes.append([w, locale] { return Notes::blankWarning(w, locale); });
+        }
+    }
+    // A load given beyond what the drive is rated for.
+    const auto rated =
+        rateFields(m_form.texts(), locale, m_flow.gauge().profileAngle, m_flow.ratingInputs());
+    if (const auto* rating = std::get_if<DriveRating>(&rated)) {
+        for (const RatingWarning& w : rating->warnings) {
+            if (w.kind == RatingWarningKind::BelowServiceFactor) {
+                notes.append([w, locale] { return Notes::overRated(w, locale); });
+            }
+        }
+    }
+    // The rules of making, as the design holds its rows to them, and a shift beyond the span
+    // the shop designs within.
+    for (const RuleBreak& rule : formRuleBreaks(m_form, m_flow.gauge().profileAngle)) {
+        notes.append([rule, locale] { return ruleBreakText(rule, locale); });
+    }
+    const ValueRange shifts = DesignWindow::keptShiftRange(m_settings);
+    if (const CheckedNumber x2 = profileShift(m_form); x2.ok() && !shifts.holds(x2.value())) {
+        notes.append(
+            [x2 = x2.value(), shifts, locale] { return shiftOutOfRangeText(x2, shifts, locale); });
+    }
+    if (const auto shared =
+            sharedFactor(m_form.getText(FieldId::Z2_t), m_form.getText(FieldId::z1_t), locale)) {
+        notes.append([shared, locale] { return Notes::sharedFactor(*shared, locale); });
+    }
+    return notes;
+}
+
 void MainWindow::noteCompletedRun(ButtonId button) {
     const QLocale& locale = m_form.locale();
     if (button == ButtonId::HESAPLA) {
-        // A job no shop can make first, then sizes that do not fit together, then the advice on
-        // the tooth count: every one is kept, the first in the bar and the rest a click away.
-        QList<std::function<QString()>> notes;
-        for (const Fault& fault : unmakeableJob(m_form)) {
-            notes.append([fault, locale] { return jobFaultMessage(fault, locale); });
-        }
-        const auto figures = turnerFigures(m_form, m_flow.gauge(), WireWork::Skip);
-        if (const auto* turner = std::get_if<TurnerFigures>(&figures)) {
-            for (const BlankWarning& w : turner->warnings) {
-                notes.append([w, locale] { return Notes::blankWarning(w, locale); });
-            }
-        }
-        // A load given beyond what the drive is rated for.
-        const auto rated =
-            rateFields(m_form.texts(), locale, m_flow.gauge().profileAngle, m_flow.ratingInputs());
-        if (const auto* rating = std::get_if<DriveRating>(&rated)) {
-            for (const RatingWarning& w : rating->warnings) {
-                if (w.kind == RatingWarningKind::BelowServiceFactor) {
-                    notes.append([w, locale] { return Notes::overRated(w, locale); });
-                }
-            }
-        }
-        // The rules of making, as the design holds its rows to them, and a shift beyond the span
-        // the shop designs within.
-        for (const RuleBreak& rule : formRuleBreaks(m_form, m_flow.gauge().profileAngle)) {
-            notes.append([rule, locale] { return ruleBreakText(rule, locale); });
-        }
-        const ValueRange shifts = DesignWindow::keptShiftRange(m_settings);
-        if (const CheckedNumber x2 = profileShift(m_form); x2.ok() && !shifts.holds(x2.value())) {
-            notes.append([x2 = x2.value(), shifts, locale] {
-                return shiftOutOfRangeText(x2, shifts, locale);
-            });
-        }
-        if (const auto shared = sharedFactor(m_form.getText(FieldId::Z2_t),
-                                             m_form.getText(FieldId::z1_t), locale)) {
-            notes.append([shared, locale] { return Notes::sharedFactor(*shared, locale); });
-        }
+        const QList<std::function<QString()>> notes = dimensionNotes();
         if (!notes.isEmpty()) {
             showNotes(button, notes);
         } else if (m_note.section == button) {

@@ -128,6 +128,8 @@ private:
     void about();
     void showGearTrains();
     void noteCompletedRun(ButtonId button);
+    // What a complete first section leaves to say, in order.
+    QList<std::function<QString()>> dimensionNotes() const;
     void followSectionState(ButtonId section, SectionState state);
     // Shows notes in the status bar, the first in it and the others one click from it (the
     // notes button, which lists them all); notes that belong to a section go when the section
