@@ -37,10 +37,64 @@
     </message>
 </context>
 <context>
+    <name>Catalogue</name>
+    <message>
+        <source>Her gövde ve oran için, kurallara uyan tasarımlardan ilk devirde en büyük çıkış momentini taşıyan seçildi (eşitlikte oran hatası küçük olan); her devirde aynı tahrik.</source>
+        <translation>For each housing and ratio, of the designs that keep the rules, the one that carries the highest output torque at the first speed was chosen (on a tie, the one with the smaller ratio error); the same drive at every speed.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sığan %n tahrikin hepsi bir yapım kuralına uymuyor.</source>
+        <translation>
+            <numerusform>The %n drive that fits breaks a rule of making.</numerusform>
+            <numerusform>All %n drives that fit break a rule of making.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Design</name>
     <message>
         <source>GB/T 10085-1988, Tablo 1 (m ve d1)</source>
         <translation>GB/T 10085-1988, Table 1 (m and d1)</translation>
+    </message>
+    <message>
+        <source>Hiçbir tahrik sığmıyor: atölyenin azdırmaları istendi, ama atölyenin bu modül ve ağız sayılarında azdırması yok.</source>
+        <translation>No drive fits: the shop&apos;s hobs were asked for, but the shop has no hob of these modules and starts.</translation>
+    </message>
+    <message>
+        <source>Hiçbir tahrik sığmıyor: standart vidalar tablosunda (%1) bu modüllerde vida yok.</source>
+        <translation>No drive fits: the table of standard worms (%1) has no worm of these modules.</translation>
+    </message>
+    <message>
+        <source>Hiçbir tahrik sığmıyor: her aday hem oran toleransının hem q aralığının dışında.</source>
+        <translation>No drive fits: every candidate is outside both the ratio tolerance and the q range.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Hiçbir tahrik sığmıyor: en çok oran toleransı eledi (%n tahrik). En yakını m %1, z1 %2, Z2 %3: oran hatası %4, toleransı %5 puan aşıyor.</source>
+        <translation>
+            <numerusform>No drive fits: the ratio tolerance excluded the most (%n drive). The nearest is m %1, z1 %2, Z2 %3: a ratio error of %4, %5 points beyond the tolerance.</numerusform>
+            <numerusform>No drive fits: the ratio tolerance excluded the most (%n drives). The nearest is m %1, z1 %2, Z2 %3: a ratio error of %4, %5 points beyond the tolerance.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Hiçbir tahrik sığmıyor: en çok q aralığı eledi (%n tahrik). En yakını m %1, z1 %2, Z2 %3: q = %4, aralığın %5 dışında.</source>
+        <translation>
+            <numerusform>No drive fits: the q range excluded the most (%n drive). The nearest is m %1, z1 %2, Z2 %3: q = %4, %5 outside the range.</numerusform>
+            <numerusform>No drive fits: the q range excluded the most (%n drives). The nearest is m %1, z1 %2, Z2 %3: q = %4, %5 outside the range.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Hiçbir tahrik sığmıyor: en çok modül listesi eledi; listede olmayan modüllerle %n tahrik sığardı. En yakını m %1, z1 %2, Z2 %3.</source>
+        <translation>
+            <numerusform>No drive fits: the list of modules excluded the most; with modules not on it %n drive would fit. The nearest is m %1, z1 %2, Z2 %3.</numerusform>
+            <numerusform>No drive fits: the list of modules excluded the most; with modules not on it %n drives would fit. The nearest is m %1, z1 %2, Z2 %3.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Hiçbir tahrik sığmıyor: en çok x2 aralığı eledi (%n tahrik). En yakını m %1, z1 %2, Z2 %3, d1 %4 mm: x2 = %5, aralığın %6 dışında.</source>
+        <translation>
+            <numerusform>No drive fits: the x2 range excluded the most (%n drive). The nearest is m %1, z1 %2, Z2 %3, d1 %4 mm: x2 = %5, %6 outside the range.</numerusform>
+            <numerusform>No drive fits: the x2 range excluded the most (%n drives). The nearest is m %1, z1 %2, Z2 %3, d1 %4 mm: x2 = %5, %6 outside the range.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -216,24 +270,6 @@
         </translation>
     </message>
     <message>
-        <source>Hiçbir tahrik sığmıyor: her aday hem oran toleransının hem q aralığının dışında.</source>
-        <translation>No drive fits: every candidate is outside both the ratio tolerance and the q range.</translation>
-    </message>
-    <message numerus="yes">
-        <source>Hiçbir tahrik sığmıyor: en çok q aralığı eledi (%n tahrik). En yakını m %1, z1 %2, Z2 %3: q = %4, aralığın %5 dışında.</source>
-        <translation>
-            <numerusform>No drive fits: the q range excluded the most (%n drive). The nearest is m %1, z1 %2, Z2 %3: q = %4, %5 outside the range.</numerusform>
-            <numerusform>No drive fits: the q range excluded the most (%n drives). The nearest is m %1, z1 %2, Z2 %3: q = %4, %5 outside the range.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Hiçbir tahrik sığmıyor: en çok modül listesi eledi; listede olmayan modüllerle %n tahrik sığardı. En yakını m %1, z1 %2, Z2 %3.</source>
-        <translation>
-            <numerusform>No drive fits: the list of modules excluded the most; with modules not on it %n drive would fit. The nearest is m %1, z1 %2, Z2 %3.</numerusform>
-            <numerusform>No drive fits: the list of modules excluded the most; with modules not on it %n drives would fit. The nearest is m %1, z1 %2, Z2 %3.</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>Yanındaki alanın oran mı, çıkış devri mi olduğunu seçer.</source>
         <translation>Chooses whether the field beside it is the ratio or the output speed.</translation>
     </message>
@@ -248,13 +284,6 @@
     <message>
         <source>Oran toleransı %1 ile %2 arasında olmalı.</source>
         <translation>The ratio tolerance must be from %1 to %2.</translation>
-    </message>
-    <message numerus="yes">
-        <source>Hiçbir tahrik sığmıyor: en çok oran toleransı eledi (%n tahrik). En yakını m %1, z1 %2, Z2 %3: oran hatası %4, toleransı %5 puan aşıyor.</source>
-        <translation>
-            <numerusform>No drive fits: the ratio tolerance excluded the most (%n drive). The nearest is m %1, z1 %2, Z2 %3: a ratio error of %4, %5 points beyond the tolerance.</numerusform>
-            <numerusform>No drive fits: the ratio tolerance excluded the most (%n drives). The nearest is m %1, z1 %2, Z2 %3: a ratio error of %4, %5 points beyond the tolerance.</numerusform>
-        </translation>
     </message>
     <message>
         <source>EKSEN MESAFESİ</source>
@@ -333,21 +362,6 @@
         <translation>
             <numerusform>%n drive that breaks a rule is hidden.</numerusform>
             <numerusform>%n drives that break a rule are hidden.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Hiçbir tahrik sığmıyor: atölyenin azdırmaları istendi, ama atölyenin bu modül ve ağız sayılarında azdırması yok.</source>
-        <translation>No drive fits: the shop&apos;s hobs were asked for, but the shop has no hob of these modules and starts.</translation>
-    </message>
-    <message>
-        <source>Hiçbir tahrik sığmıyor: standart vidalar tablosunda (%1) bu modüllerde vida yok.</source>
-        <translation>No drive fits: the table of standard worms (%1) has no worm of these modules.</translation>
-    </message>
-    <message numerus="yes">
-        <source>Hiçbir tahrik sığmıyor: en çok x2 aralığı eledi (%n tahrik). En yakını m %1, z1 %2, Z2 %3, d1 %4 mm: x2 = %5, aralığın %6 dışında.</source>
-        <translation>
-            <numerusform>No drive fits: the x2 range excluded the most (%n drive). The nearest is m %1, z1 %2, Z2 %3, d1 %4 mm: x2 = %5, %6 outside the range.</numerusform>
-            <numerusform>No drive fits: the x2 range excluded the most (%n drives). The nearest is m %1, z1 %2, Z2 %3, d1 %4 mm: x2 = %5, %6 outside the range.</numerusform>
         </translation>
     </message>
 </context>

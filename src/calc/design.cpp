@@ -5,6 +5,7 @@
 #include "calc/standardworms.h"
 #include "model/decimal15.h"
 #include "model/fieldvalues.h"
+#include "model/formstate.h"
 
 #include <algorithm>
 #include <array>
@@ -173,17 +174,8 @@ void complete(DesignRow& row, const DesignAsk& ask, const QList<Hob>& hobs) {
     const BlankSizes sizes = blankSizes(row, ask.centreDistance);
     row.warnings = blankWarnings(sizes);
     if (ask.n1) {
-        DriveGeometry g;
-        g.module = row.module;
-        g.starts = row.starts;
-        g.teeth = row.teeth;
-        g.d1 = row.d1;
-        g.d2 = row.teeth * row.module;
-        g.centreDistance = ask.centreDistance;
-        g.faceWidth = sizes.faceWidth;
-        g.n1 = *ask.n1;
-        g.profileAngle = ask.profileAngle;
-        row.efficiency = 100 * wormDrivingEfficiency(g);
+        row.efficiency = 100 * wormDrivingEfficiency(designedGeometry(row, ask.centreDistance,
+                                                                      *ask.n1, ask.profileAngle));
     }
     if (const Hob* hob = hobFor(hobs, row.module, row.starts, row.d1)) {
         row.hob = hob - hobs.constData();
@@ -360,6 +352,35 @@ std::optional<DesignInput> firstInvalid(const DesignAsk& ask) {
         return DesignInput::ShiftRange;
     }
     return std::nullopt;
+}
+
+DriveGeometry designedGeometry(const DesignRow& row, double centreDistance, double n1,
+                               double profileAngle) {
+    DriveGeometry g;
+    g.module = row.module;
+    g.starts = row.starts;
+    g.teeth = row.teeth;
+    g.d1 = row.d1;
+    g.d2 = row.teeth * row.module;
+    g.centreDistance = centreDistance;
+    g.faceWidth = blankSizes(row, centreDistance).faceWidth;
+    g.n1 = n1;
+    g.profileAngle = profileAngle;
+    return g;
+}
+
+void typeDrive(FormState& form, const DesignRow& row, const std::optional<double>& n1) {
+    const auto type = [&form](FieldId field, double x) {
+        form.setText(field, FieldValues::writeNumber(x, form.locale()));
+    };
+    type(FieldId::m_t, row.module);
+    type(FieldId::Z2_t, row.teeth);
+    type(FieldId::da1_t, row.da1);
+    type(FieldId::z1_t, row.starts);
+    type(FieldId::x2_t, shownShift(row.x2));
+    if (n1) {
+        type(FieldId::N1_t, *n1);
+    }
 }
 
 double shownShift(double x2) {

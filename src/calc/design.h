@@ -14,11 +14,16 @@
 
 #include "calc/hob.h"
 #include "calc/makingrules.h"
+#include "calc/rating.h"
 #include "calc/turnerfigures.h"
 
 #include <QList>
+#include <QLocale>
+#include <QString>
 
 #include <optional>
+
+class FormState;
 
 // The housings' centre distances, mm, the main series with the sizes between them.
 QList<double> housingSeries();
@@ -103,6 +108,14 @@ struct DesignRow {
 // give it: the centre distance then misses the housing's by at most 0,0005·m.
 double shownShift(double x2);
 
+// The drive as the rating sees it, as the design has it: the housing's a, ba as the form rounds
+// it.
+DriveGeometry designedGeometry(const DesignRow& row, double centreDistance, double n1,
+                               double profileAngle);
+
+// Types the drive into the form as Kullan does: m, Z2, da1, z1, x2 as shown, and N1 when given.
+void typeDrive(FormState& form, const DesignRow& row, const std::optional<double>& n1);
+
 // The lead angle in the form's degrees-and-minutes notation, 11.19 for 11° 19′.
 double leadAngleNotation(const DesignRow& row);
 
@@ -132,3 +145,6 @@ struct Design {
 };
 
 Design designDrives(const DesignAsk& ask, const QList<Hob>& hobs);
+
+// Why nothing fits, in one sentence naming the limit, the nearest drive and its miss.
+QString noFitText(const NoFit& why, const QLocale& locale);

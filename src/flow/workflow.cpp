@@ -93,19 +93,9 @@ void Workflow::setDesignedFor(const std::optional<DesignedFor>& asked) {
 
 void Workflow::useDesign(const DesignRow& row, const DesignAsk& ask,
                          const std::optional<double>& hobAngle) {
-    const auto type = [this](FieldId field, double x) {
-        m_form.setText(field, FieldValues::writeNumber(x, m_form.locale()));
-    };
-    type(FieldId::m_t, row.module);
-    type(FieldId::Z2_t, row.teeth);
-    type(FieldId::da1_t, row.da1);
-    type(FieldId::z1_t, row.starts);
-    type(FieldId::x2_t, shownShift(row.x2));
-    if (ask.n1) {
-        type(FieldId::N1_t, *ask.n1);
-    }
+    typeDrive(m_form, row, ask.n1);
     if (hobAngle) {
-        type(FieldId::AÇI_t, *hobAngle);
+        m_form.setText(FieldId::AÇI_t, FieldValues::writeNumber(*hobAngle, m_form.locale()));
     }
     setDesignedFor(DesignedFor{ask.centreDistance, ask.ratio});
     click(ButtonId::HESAPLA);

@@ -615,60 +615,10 @@ void DesignWindow::showDesign(const Design& design) {
 }
 
 QString DesignWindow::designText(const Design& design, const QLocale& locale) {
-    const auto number = [&locale](double x, int decimals = 4) {
-        return sheetNumber(x, locale, decimals);
-    };
     if (!design.noFit) {
         return tr("%n tahrik sığıyor.", nullptr, int(design.rows.size()));
     }
-    const NoFit& why = *design.noFit;
-    if (why.limit == DesignLimit::Hobs) {
-        return tr("Hiçbir tahrik sığmıyor: atölyenin azdırmaları istendi, ama atölyenin "
-                  "bu modül ve ağız sayılarında azdırması yok.");
-    }
-    if (why.limit == DesignLimit::StandardWorms) {
-        return tr("Hiçbir tahrik sığmıyor: standart vidalar tablosunda (%1) bu modüllerde "
-                  "vida yok.")
-            .arg(standardWormsSource());
-    }
-    if (!why.nearest) {
-        return tr("Hiçbir tahrik sığmıyor: her aday hem oran toleransının hem q aralığının "
-                  "dışında.");
-    }
-    const DesignRow& near = *why.nearest;
-    const QString m = number(near.module);
-    const QString z1 = locale.toString(near.starts);
-    const QString z2 = locale.toString(near.teeth);
-    const double miss = why.miss.value_or(0);
-    switch (why.limit) {
-    case DesignLimit::Tolerance:
-        return tr("Hiçbir tahrik sığmıyor: en çok oran toleransı eledi (%n tahrik). "
-                  "En yakını m %1, z1 %2, Z2 %3: oran hatası %4, toleransı %5 "
-                  "puan aşıyor.",
-                  nullptr, why.excluded)
-            .arg(m, z1, z2, percentText(near.error, locale), number(miss, 2));
-    case DesignLimit::DiameterQuotient:
-        return tr("Hiçbir tahrik sığmıyor: en çok q aralığı eledi (%n tahrik). "
-                  "En yakını m %1, z1 %2, Z2 %3: q = %4, aralığın %5 dışında.",
-                  nullptr, why.excluded)
-            .arg(m, z1, z2, number(near.q, 2), number(miss, 2));
-    case DesignLimit::Modules:
-        return tr("Hiçbir tahrik sığmıyor: en çok modül listesi eledi; listede "
-                  "olmayan modüllerle %n tahrik sığardı. En yakını m %1, z1 %2, "
-                  "Z2 %3.",
-                  nullptr, why.excluded)
-            .arg(m, z1, z2);
-    case DesignLimit::ProfileShift:
-        return tr("Hiçbir tahrik sığmıyor: en çok x2 aralığı eledi (%n tahrik). "
-                  "En yakını m %1, z1 %2, Z2 %3, d1 %4 mm: x2 = %5, aralığın %6 dışında.",
-                  nullptr, why.excluded)
-            .arg(m, z1, z2, number(near.d1), locale.toString(shownShift(near.x2), 'f', 3),
-                 locale.toString(miss, 'f', 3));
-    case DesignLimit::Hobs:
-    case DesignLimit::StandardWorms:
-        break;
-    }
-    return {};
+    return noFitText(*design.noFit, locale);
 }
 
 void DesignWindow::useChosen() {

@@ -1,0 +1,63 @@
+// The default catalogue at four speeds: the 12 housings up to 250 mm × 12 nominal ratios ×
+// 2800, 1400, 900 and 500 d/dk, each of the three ways a worm is chosen (the shop's 50 hobs of
+// the standard worms' sizes, the standard worms, a new diameter). Prints each way's median of
+// 5 runs, its ratio to the 50 ms budget, and how many cells have a drive.
+
+#include "calc/catalogue.h"
+#include "calc/standardworms.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+QList<Hob> fiftyHobs() {
+    QList<Hob> hobs;
+    const QList<StandardWorm> worms = standardWorms();
+    for (int h = 0; h < 50; ++h) {
+        const StandardWorm& worm = worms.at(h % worms.size());
+        Hob hob;
+        hob.name = QStringLiteral("H%1").arg(h);
+        hob.module = worm.module;
+        hob.starts = 1 + h % 4;
+        hob.pitchDiameter = worm.d1;
+        hobs.append(hob);
+    }
+    return hobs;
+}
+
+void timeWay(const char* name, WormChoice worms, const QList<Hob>& hobs) {
+    constexpr int repeats = 5;
+    constexpr double budgetMillis = 50.0;
+    CatalogueAsk ask;
+    ask.speeds = {2800, 1400, 900, 500};
+    ask.design.worms = worms;
+    std::vector<double> runs;
+    qsizetype withDrive = 0;
+    for (int r = 0; r < repeats; ++r) {
+        const auto start = std::chrono::steady_clock::now();
+        const Catalogue catalogue = makeCatalogue(ask, hobs);
+        const std::chrono::duration<double, std::milli> took =
+            std::chrono::steady_clock::now() - start;
+        runs.push_back(took.count());
+        withDrive = std::count_if(catalogue.cells.begin(), catalogue.cells.end(),
+                                  [](const CatalogueCell& c) { return c.drive.has_value(); });
+    }
+    std::sort(runs.begin(), runs.end());
+    const double median = runs[runs.size() / 2];
+    std::printf("%s: 12 housings x 12 ratios x 4 speeds\n", name);
+    std::printf("  median %.1f ms; median/budget = %.3f; %lld of 144 cells with a drive\n", median,
+                median / budgetMillis, static_cast<long long>(withDrive));
+}
+
+} // namespace
+
+int main() {
+    const QList<Hob> hobs = fiftyHobs();
+    timeWay("the shop's 50 hobs", WormChoice::ShopHobs, hobs);
+    timeWay("the standard worms", WormChoice::StandardWorms, hobs);
+    timeWay("a new worm diameter", WormChoice::NewDiameter, hobs);
+    return 0;
+}

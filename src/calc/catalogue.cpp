@@ -1,0 +1,220 @@
+#include "calc/catalogue.h"
+
+#include "calc/wormdrive.h"
+#include "model/fieldvalues.h"
+#include "model/formstate.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr double largestHousing = 250;
+constexpr double fastestSpeed = 100000;
+
+bool allIn(const QList<double>& values, const ValueRange& range) {
+    return !values.isEmpty() &&
+           std::all_of(values.begin(), values.end(), [&range](double x) { return range.holds(x); });
+}
+
+RatingInputs ratingInputs(const CatalogueAsk& ask, std::optional<double> outputTorque) {
+    RatingInputs in;
+    in.given = LoadGiven::OutputTorque;
+    in.load = outputTorque;
+    in.serviceFactor = ask.serviceFactor;
+    in.casting = ask.casting;
+    in.fan = ask.fan;
+    in.ambient = ask.ambient;
+    in.sumpLimit = ask.sumpLimit;
+    return in;
+}
+
+// The torque the unit carries: the AGMA rating over the service factor.
+std::optional<double> carriedTorque(const DriveRating& rating, const CatalogueAsk& ask) {
+    const auto torque = rating.find(RatingFigureId::RatedTorque);
+    if (!torque) {
+        return std::nullopt;
+    }
+    return *torque / ask.serviceFactor;
+}
+
+std::optional<CatalogueSpeed> atSpeed(DriveGeometry g, double n1, const CatalogueAsk& ask) {
+    g.n1 = n1;
+    const auto t2 = carriedTorque(rateDrive(g, ratingInputs(ask, std::nullopt)), ask);
+    if (!t2) {
+        return std::nullopt;
+    }
+    const DriveRating loaded = rateDrive(g, ratingInputs(ask, *t2));
+    const auto figure = [&loaded](RatingFigureId id) {
+        return loaded.find(id).value_or(std::nan(""));
+    };
+    CatalogueSpeed s;
+    s.n1 = n1;
+    s.n2 = n1 / loaded.ratio;
+    s.efficiency = figure(RatingFigureId::Efficiency);
+    s.ratedTorque = *t2;
+    s.inputPower = figure(RatingFigureId::InputPower);
+    // Pv = P1·(1 − η) carried off at h·A over the sump's rise: ts = ta + 1000·Pv ÷ (h·A).
+    const double h = figure(RatingFigureId::HeatTransfer);
+    const double area = figure(RatingFigureId::HousingArea);
+    s.thermalPower = (ask.sumpLimit - ask.ambient) * h * area / (1000 * (1 - s.efficiency / 100));
+    s.governs = s.thermalPower < s.inputPower ? Governs::Thermal : Governs::Mechanical;
+    s.allowedPower = std::min(s.inputPower, s.thermalPower);
+    if (!std::isfinite(s.inputPower) || !std::isfinite(s.thermalPower)) {
+        return std::nullopt;
+    }
+    return s;
+}
+
+} // namespace
+
+std::optional<double> rankingTorque(const DesignRow& row, double centreDistance,
+                                    const CatalogueAsk& ask) {
+    const DriveGeometry g =
+        designedGeometry(row, centreDistance, ask.speeds.constFirst(), ask.design.profileAngle);
+    return carriedTorque(rateDrive(g, ratingInputs(ask, std::nullopt)), ask);
+}
+
+std::optional<DesignRow> chosenDrive(const QList<DesignRow>& rows, double centreDistance,
+                                     const CatalogueAsk& ask) {
+    std::optional<DesignRow> best;
+    double bestTorque = 0;
+    for (const DesignRow& row : rows) {
+        const auto torque =
+            row.keepsTheRules() ? rankingTorque(row, centreDistance, ask) : std::nullopt;
+        if (!torque) {
+            continue;
+        }
+        if (!best || *torque > bestTorque ||
+            (*torque == bestTorque && std::abs(row.error) < std::abs(best->error))) {
+            best = row;
+            bestTorque = *torque;
+        }
+    }
+    return best;
+}
+
+namespace {
+
+// The drive typed into a form and HESAPLA pressed, as the rating window would see it.
+std::optional<DriveGeometry> formGeometry(const DesignRow& drive, double n1, double profileAngle) {
+    QuietSink quiet;
+    FormState form(QLocale::c(), quiet);
+    form.Form_Load();
+    typeDrive(form, drive, n1);
+    if (!HESAPLA_Click(form)) {
+        return std::nullopt;
+    }
+    const auto g = driveGeometry(form, profileAngle);
+    if (const auto* geometry = std::get_if<DriveGeometry>(&g)) {
+        return *geometry;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+QList<double> catalogueHousings() {
+    QList<double> housings;
+    for (const double a : housingSeries()) {
+        if (a <= largestHousing) {
+            housings.append(a);
+        }
+    }
+    return housings;
+}
+
+QList<double> catalogueRatios() {
+    return {5, 7.5, 10, 15, 20, 25, 30, 40, 50, 60, 80, 100};
+}
+
+std::optional<CatalogueInput> firstInvalid(const CatalogueAsk& ask) {
+    if (!allIn(ask.housings, centreDistanceRange)) {
+        return CatalogueInput::Housings;
+    }
+    if (!allIn(ask.ratios, ratioRange)) {
+        return CatalogueInput::Ratios;
+    }
+    if (!allIn(ask.speeds, ValueRange{0, fastestSpeed, false})) {
+        return CatalogueInput::Speeds;
+    }
+    if (firstInvalid(ask.design)) {
+        return CatalogueInput::Design;
+    }
+    if (!ratingRange(RatingInput::ServiceFactor).holds(ask.serviceFactor)) {
+        return CatalogueInput::ServiceFactor;
+    }
+    if (!ratingRange(RatingInput::Ambient).holds(ask.ambient)) {
+        return CatalogueInput::Ambient;
+    }
+    if (!ratingRange(RatingInput::SumpLimit).holds(ask.sumpLimit) ||
+        !(ask.sumpLimit > ask.ambient)) {
+        return CatalogueInput::SumpLimit;
+    }
+    return std::nullopt;
+}
+
+std::optional<DriveRating> catalogueRating(const DesignRow& drive, double n1,
+                                           const CatalogueAsk& ask,
+                                           std::optional<double> outputTorque) {
+    const auto g = formGeometry(drive, n1, ask.design.profileAngle);
+    if (!g) {
+        return std::nullopt;
+    }
+    return rateDrive(*g, ratingInputs(ask, outputTorque));
+}
+
+Catalogue makeCatalogue(const CatalogueAsk& ask, const QList<Hob>& hobs) {
+    Catalogue catalogue;
+    if (firstInvalid(ask)) {
+        return catalogue;
+    }
+    for (const double a : ask.housings) {
+        for (const double i : ask.ratios) {
+            CatalogueCell cell;
+            cell.centreDistance = a;
+            cell.ratio = i;
+            DesignAsk design = ask.design;
+            design.centreDistance = a;
+            design.ratio = i;
+            design.n1 = ask.speeds.constFirst();
+            const Design found = designDrives(design, hobs);
+            cell.noFit = found.noFit;
+            cell.drive = chosenDrive(found.rows, a, ask);
+            const auto g = cell.drive ? formGeometry(*cell.drive, ask.speeds.constFirst(),
+                                                     ask.design.profileAngle)
+                                      : std::nullopt;
+            if (g) {
+                for (const double n1 : ask.speeds) {
+                    if (const auto s = atSpeed(*g, n1, ask)) {
+                        cell.speeds.append(*s);
+                    }
+                }
+            } else {
+                cell.breakingRules =
+                    int(std::count_if(found.rows.begin(), found.rows.end(),
+                                      [](const DesignRow& row) { return !row.keepsTheRules(); }));
+            }
+            catalogue.cells.append(cell);
+        }
+    }
+    return catalogue;
+}
+
+QString catalogueChoiceRule() {
+    return QCoreApplication::translate(
+        "Catalogue", "Her gövde ve oran için, kurallara uyan tasarımlardan ilk devirde en büyük "
+                     "çıkış momentini taşıyan seçildi (eşitlikte oran hatası küçük olan); her "
+                     "devirde aynı tahrik.");
+}
+
+QString noDriveText(const CatalogueCell& cell, const QLocale& locale) {
+    if (cell.noFit) {
+        return noFitText(*cell.noFit, locale);
+    }
+    return QCoreApplication::translate("Catalogue",
+                                       "Sığan %n tahrikin hepsi bir yapım kuralına uymuyor.",
+                                       nullptr, cell.breakingRules);
+}

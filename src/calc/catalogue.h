@@ -1,0 +1,89 @@
+#pragma once
+
+// The catalogue: a rating table for a family of housings, as reducer makers publish it. For
+// each housing and nominal ratio the design (design.h) lists the drives that fit; of those that
+// keep every rule of making, the one with the highest rated output torque at the first speed is
+// chosen (ties by the smaller ratio error) and kept at every speed of the page. Each drive is
+// typed into a form of its own and HESAPLA pressed, as Kullan does, and rated from that form by
+// the AGMA method (rating.h), so a cell is what the rating window shows for the same drive. Per
+// speed: n2, η, the rated output torque T2 (the rating's, over the service factor), the input
+// power P1 that torque needs, the thermal input power P1,th at which the sump reaches the limit,
+// P1,th = (t_limit − ta)·h·A ÷ (1 − η) with the rating's h and AGMA least housing area, and the
+// power allowed, the lesser of the two, with the limit that governs. The window, the sheet and
+// the command line word it.
+
+#include "calc/design.h"
+#include "calc/rating.h"
+
+#include <QList>
+
+#include <optional>
+
+// The housings up to 250 mm of the program's series, the nominal ratios a catalogue lists.
+QList<double> catalogueHousings();
+QList<double> catalogueRatios();
+
+struct CatalogueAsk {
+    QList<double> housings = catalogueHousings(); // a, mm
+    QList<double> ratios = catalogueRatios();
+    QList<double> speeds = {1400}; // N1, d/dk; the first chooses the drive
+    // The worms a drive may have, the tolerance and the ranges; a, i and N1 are the catalogue's.
+    DesignAsk design;
+    Casting casting = Casting::SandCast;
+    double serviceFactor = 1;
+    double ambient = 20;   // °C
+    bool fan = false;      // on the worm shaft
+    double sumpLimit = 90; // °C, the shop's setting, not a standard's figure
+};
+
+enum class CatalogueInput { Housings, Ratios, Speeds, Design, ServiceFactor, Ambient, SumpLimit };
+
+// The first input out of its range, for a window or a command line that names it.
+std::optional<CatalogueInput> firstInvalid(const CatalogueAsk& ask);
+
+enum class Governs { Mechanical, Thermal };
+
+struct CatalogueSpeed {
+    double n1 = 0;           // d/dk
+    double n2 = 0;           // d/dk
+    double efficiency = 0;   // η, %
+    double ratedTorque = 0;  // T2, N·m
+    double inputPower = 0;   // P1 for T2, kW
+    double thermalPower = 0; // P1,th, kW
+    double allowedPower = 0; // the lesser, kW
+    Governs governs = Governs::Mechanical;
+};
+
+struct CatalogueCell {
+    double centreDistance = 0;
+    double ratio = 0;
+    std::optional<DesignRow> drive;
+    QList<CatalogueSpeed> speeds; // in the ask's order; empty without a drive
+    // Without a drive: why the design has none, or how many it had that all break a rule.
+    std::optional<NoFit> noFit;
+    int breakingRules = 0;
+};
+
+struct Catalogue {
+    QList<CatalogueCell> cells; // housing by housing, each ratio in turn
+};
+
+// The rating the catalogue takes a drive's figures from, at a speed: the drive typed into a
+// form and HESAPLA pressed, rated with the catalogue's choices and a load when given.
+std::optional<DriveRating> catalogueRating(const DesignRow& drive, double n1,
+                                           const CatalogueAsk& ask,
+                                           std::optional<double> outputTorque = std::nullopt);
+
+// The torque a row is ranked by: the rating of the drive as the design has it, at the first
+// speed, over the service factor; and the row it chooses of a design's rows.
+std::optional<double> rankingTorque(const DesignRow& row, double centreDistance,
+                                    const CatalogueAsk& ask);
+std::optional<DesignRow> chosenDrive(const QList<DesignRow>& rows, double centreDistance,
+                                     const CatalogueAsk& ask);
+
+Catalogue makeCatalogue(const CatalogueAsk& ask, const QList<Hob>& hobs);
+
+// The rule the drive of a cell is chosen by, in one sentence.
+QString catalogueChoiceRule();
+// Why a cell has no drive, in one sentence.
+QString noDriveText(const CatalogueCell& cell, const QLocale& locale);
