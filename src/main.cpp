@@ -1,3 +1,4 @@
+#include "ui/cataloguebatch.h"
 #include "ui/firstframeprobe.h"
 #include "ui/jobbatch.h"
 #include "ui/mainwindow.h"
@@ -21,6 +22,11 @@ struct CommandLine {
     QCommandLineParser parser;
     QCommandLineOption pdf;
     QCommandLineOption tsv;
+    QCommandLineOption catalogue;
+    QCommandLineOption housings;
+    QCommandLineOption ratios;
+    QCommandLineOption speeds;
+    QCommandLineOption worms;
 };
 
 CommandLine::CommandLine()
@@ -30,13 +36,32 @@ CommandLine::CommandLine()
                                               "klasör."),
           QCoreApplication::translate("Main", "çıktı"))
     , tsv(QStringLiteral("tsv"),
-          QCoreApplication::translate("Main", "İşlerin çizelgesini standart çıktıya yazar.")) {
+          QCoreApplication::translate("Main", "İşlerin çizelgesini standart çıktıya yazar."))
+    , catalogue(QStringLiteral("catalogue"),
+                QCoreApplication::translate("Main", "İşler yerine gövdelerin kataloğunu yazar "
+                                                    "(--pdf ya da --tsv ile)."))
+    , housings(QStringLiteral("housings"),
+               QCoreApplication::translate("Main", "Kataloğun gövdeleri, mm; örneğin 63;80;100."),
+               QStringLiteral("a;a"))
+    , ratios(QStringLiteral("ratios"),
+             QCoreApplication::translate("Main", "Kataloğun oranları; örneğin 10;20;40."),
+             QStringLiteral("i;i"))
+    , speeds(QStringLiteral("speeds"),
+             QCoreApplication::translate("Main", "Kataloğun giriş devirleri, d/dk; örneğin "
+                                                 "1400;2800."),
+             QStringLiteral("n;n"))
+    , worms(QStringLiteral("worms"),
+            QCoreApplication::translate("Main", "Kataloğun vidaları: hobs, standard ya da new."),
+            QStringLiteral("hobs|standard|new")) {
     parser.setApplicationDescription(QCoreApplication::translate(
         "Main", "Sonsuz redüktör dişlisi-vidası ve azdırma tezgahı hesabı."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption(pdf);
     parser.addOption(tsv);
+    for (const QCommandLineOption* option : {&catalogue, &housings, &ratios, &speeds, &worms}) {
+        parser.addOption(*option);
+    }
     parser.addPositionalArgument(QStringLiteral("job.zvj"),
                                  QCoreApplication::translate("Main", "Açılacak iş dosyaları."));
 }
@@ -72,8 +97,9 @@ bool headless(int argc, char** argv) {
         return true;
     }
     const QCommandLineParser& p = first.parser;
-    return p.isSet(first.pdf) || p.isSet(first.tsv) || p.isSet(QStringLiteral("help")) ||
-           p.isSet(QStringLiteral("help-all")) || p.isSet(QStringLiteral("version"));
+    return p.isSet(first.pdf) || p.isSet(first.tsv) || p.isSet(first.catalogue) ||
+           p.isSet(QStringLiteral("help")) || p.isSet(QStringLiteral("help-all")) ||
+           p.isSet(QStringLiteral("version"));
 }
 
 // The run without a window. The help and the batch's words are in the interface's language,
@@ -94,13 +120,24 @@ int runHeadless(const QString& config) {
     }
     parser.process(*QCoreApplication::instance()); // the help, --help-all and the version exit
 
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    if (parser.isSet(commandLine.catalogue)) {
+        const auto given = [&parser](const QCommandLineOption& option) {
+            return parser.isSet(option) ? std::optional(parser.value(option)) : std::nullopt;
+        };
+        return makeCatalogue(
+            {given(commandLine.housings), given(commandLine.ratios), given(commandLine.speeds),
+             given(commandLine.worms),
+             parser.isSet(commandLine.pdf) ? parser.value(commandLine.pdf) : QString(),
+             parser.isSet(commandLine.tsv)},
+            config, QLocale::system(), out, err);
+    }
     const QStringList jobs = parser.positionalArguments();
     if (jobs.isEmpty()) {
         std::fputs(qPrintable(parser.helpText()), stderr);
         return BatchRefused;
     }
-    QTextStream out(stdout);
-    QTextStream err(stderr);
     const bool pdf = parser.isSet(commandLine.pdf);
     return makeJobSheets(
         {jobs, pdf ? parser.value(commandLine.pdf) : QString(), parser.isSet(commandLine.tsv)},

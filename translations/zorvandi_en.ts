@@ -49,6 +49,110 @@
             <numerusform>All %n drives that fit break a rule of making.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Gövdeler (a, mm): %1</source>
+        <translation>Housings (a, mm): %1</translation>
+    </message>
+    <message>
+        <source>Oranlar (i): %1</source>
+        <translation>Ratios (i): %1</translation>
+    </message>
+    <message>
+        <source>Giriş devirleri (d/dk): %1</source>
+        <translation>Input speeds (rpm): %1</translation>
+    </message>
+    <message>
+        <source>Vida: %1; oran toleransı %2</source>
+        <translation>Worm: %1; ratio tolerance %2</translation>
+    </message>
+    <message>
+        <source>Döküm: %1; işletme katsayısı %2</source>
+        <translation>Casting: %1; service factor %2</translation>
+    </message>
+    <message>
+        <source>Ortam %1 °C, vida milinde fan; yağ sınırı %2 °C (atölyenin ayarı, bir standardın değil)</source>
+        <translation>Ambient %1 °C, a fan on the worm shaft; oil limit %2 °C (the shop&apos;s setting, not a standard&apos;s figure)</translation>
+    </message>
+    <message>
+        <source>Ortam %1 °C, fansız; yağ sınırı %2 °C (atölyenin ayarı, bir standardın değil)</source>
+        <translation>Ambient %1 °C, no fan; oil limit %2 °C (the shop&apos;s setting, not a standard&apos;s figure)</translation>
+    </message>
+    <message>
+        <source>m %1, z1 %2, Z2 %3, d1 %4, x2 %5</source>
+        <translation>m %1, z1 %2, Z2 %3, d1 %4, x2 %5</translation>
+    </message>
+    <message>
+        <source>ısıl</source>
+        <translation>thermal</translation>
+    </message>
+    <message>
+        <source>mekanik</source>
+        <translation>mechanical</translation>
+    </message>
+    <message>
+        <source>atölyenin azdırmaları</source>
+        <translation>the shop&apos;s hobs</translation>
+    </message>
+    <message>
+        <source>standart vidalar (%1)</source>
+        <translation>standard worms (%1)</translation>
+    </message>
+    <message>
+        <source>yeni vida çapı</source>
+        <translation>a new worm diameter</translation>
+    </message>
+    <message>
+        <source>SONSUZ VİDA REDÜKTÖRLERİ KATALOĞU</source>
+        <translation>WORM GEAR REDUCER CATALOGUE</translation>
+    </message>
+    <message>
+        <source>a (mm)</source>
+        <translation>a (mm)</translation>
+    </message>
+    <message>
+        <source>i</source>
+        <translation>i</translation>
+    </message>
+    <message>
+        <source>Tahrik</source>
+        <translation>Drive</translation>
+    </message>
+    <message>
+        <source>n2 (d/dk)</source>
+        <translation>n2 (rpm)</translation>
+    </message>
+    <message>
+        <source>η (%)</source>
+        <translation>η (%)</translation>
+    </message>
+    <message>
+        <source>T2 (N·m)</source>
+        <translation>T2 (N·m)</translation>
+    </message>
+    <message>
+        <source>P1 (kW)</source>
+        <translation>P1 (kW)</translation>
+    </message>
+    <message>
+        <source>P1,th (kW)</source>
+        <translation>P1,th (kW)</translation>
+    </message>
+    <message>
+        <source>P1 izin (kW)</source>
+        <translation>P1 allowed (kW)</translation>
+    </message>
+    <message>
+        <source>Sınırlayan</source>
+        <translation>Governed by</translation>
+    </message>
+    <message>
+        <source>N1 = %1 d/dk</source>
+        <translation>N1 = %1 rpm</translation>
+    </message>
+    <message>
+        <source>a %1, i %2: %3</source>
+        <translation>a %1, i %2: %3</translation>
+    </message>
 </context>
 <context>
     <name>Design</name>
@@ -1534,6 +1638,38 @@
 Seçenekler için: %2 --help</source>
         <translation>%1
 For the options: %2 --help</translation>
+    </message>
+    <message>
+        <source>İşler yerine gövdelerin kataloğunu yazar (--pdf ya da --tsv ile).</source>
+        <translation>Writes the housings&apos; catalogue instead of jobs (with --pdf or --tsv).</translation>
+    </message>
+    <message>
+        <source>Kataloğun gövdeleri, mm; örneğin 63;80;100.</source>
+        <translation>The catalogue&apos;s housings, mm; for example 63;80;100.</translation>
+    </message>
+    <message>
+        <source>Kataloğun oranları; örneğin 10;20;40.</source>
+        <translation>The catalogue&apos;s ratios; for example 10;20;40.</translation>
+    </message>
+    <message>
+        <source>Kataloğun giriş devirleri, d/dk; örneğin 1400;2800.</source>
+        <translation>The catalogue&apos;s input speeds, rpm; for example 1400;2800.</translation>
+    </message>
+    <message>
+        <source>Kataloğun vidaları: hobs, standard ya da new.</source>
+        <translation>The catalogue&apos;s worms: hobs, standard or new.</translation>
+    </message>
+    <message>
+        <source>--%1 okunmuyor: değerleri noktalı virgülle ayrılmış, aralığındaki sayılar olmalı.</source>
+        <translation>--%1 does not read: its values must be numbers in their range, separated by semicolons.</translation>
+    </message>
+    <message>
+        <source>--catalogue için --pdf ya da --tsv gerekir.</source>
+        <translation>--catalogue needs --pdf or --tsv.</translation>
+    </message>
+    <message>
+        <source>«%1» kaydedilemedi: %2</source>
+        <translation>«%1» could not be saved: %2</translation>
     </message>
 </context>
 <context>

@@ -354,18 +354,18 @@ bool paintSheet(QPagedPaintDevice& device, const JobSheet& sheet, const QLocale&
     return p.end();
 }
 
-std::optional<QString> saveSheetAsPdf(const JobSheet& sheet, const QLocale& locale,
-                                      const QString& path) {
+std::optional<QString> savePdf(const QString& path, const QString& title, const QPageLayout& layout,
+                               const std::function<bool(QPagedPaintDevice&)>& paint) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         return file.errorString();
     }
     {
         QPdfWriter pdf(&file);
-        pdf.setTitle(sheet.title);
+        pdf.setTitle(title);
         pdf.setCreator(QStringLiteral("ZORVANDI"));
-        pdf.setPageLayout(sheetPageLayout(locale));
-        if (!paintSheet(pdf, sheet, locale)) {
+        pdf.setPageLayout(layout);
+        if (!paint(pdf)) {
             file.cancelWriting();
             return QCoreApplication::translate("JobSheet", "PDF oluşturulamadı");
         }
@@ -374,4 +374,10 @@ std::optional<QString> saveSheetAsPdf(const JobSheet& sheet, const QLocale& loca
         return file.errorString();
     }
     return std::nullopt;
+}
+
+std::optional<QString> saveSheetAsPdf(const JobSheet& sheet, const QLocale& locale,
+                                      const QString& path) {
+    return savePdf(path, sheet.title, sheetPageLayout(locale),
+                   [&](QPagedPaintDevice& device) { return paintSheet(device, sheet, locale); });
 }

@@ -12,6 +12,7 @@
 #include <QPageLayout>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 class QPagedPaintDevice;
@@ -27,5 +28,10 @@ QPageLayout sheetPageLayout(const QLocale& locale);
 // Writes the sheet as a PDF at `path`, replacing a file there only once the whole PDF
 // is written. Returns the system's reason when it could not be written; then no file and no
 // temporary file is left, and an older file of that name is unchanged.
+// The one way a document becomes a PDF: painted on a PDF writer of this layout into a file
+// saved whole or not at all, as below.
+std::optional<QString> savePdf(const QString& path, const QString& title, const QPageLayout& layout,
+                               const std::function<bool(QPagedPaintDevice&)>& paint);
+
 std::optional<QString> saveSheetAsPdf(const JobSheet& sheet, const QLocale& locale,
                                       const QString& path);

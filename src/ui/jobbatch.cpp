@@ -18,7 +18,8 @@ bool isPdf(const QString& path) {
     return file.open(QIODevice::ReadOnly) && file.read(5) == "%PDF-";
 }
 
-// Why the output cannot be used, before anything is written; nothing when it can.
+} // namespace
+
 std::optional<QString> outputRefusal(const BatchRequest& request) {
     const QFileInfo info(request.pdfOut);
     const QString shown = QDir::toNativeSeparators(request.pdfOut);
@@ -35,6 +36,8 @@ std::optional<QString> outputRefusal(const BatchRequest& request) {
     }
     return std::nullopt;
 }
+
+namespace {
 
 // The first of "job.pdf", "job (2).pdf", … in the folder that this run has not written and
 // that is not some other kind of file.

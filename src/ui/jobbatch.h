@@ -6,8 +6,11 @@
 // stream with its reason; every job is tried, and the status says whether all went.
 
 #include <QLocale>
+#include <QString>
 #include <QStringList>
 #include <QTextStream>
+
+#include <optional>
 
 // What the command line asked of the batch.
 struct BatchRequest {
@@ -22,6 +25,10 @@ enum BatchStatus {
     BatchJobFailed = 1, // at least one job gave none
     BatchRefused = 2,   // nothing was tried: the output would destroy a file, or is no folder
 };
+
+// Why the output cannot be used, before anything is written; nothing when it can: several jobs
+// need a folder, and a file that is not a PDF is never written over.
+std::optional<QString> outputRefusal(const BatchRequest& request);
 
 // OUT is a file for a single job (unless it is a folder), else a folder, made if it is missing,
 // that takes one PDF a job named after it. An OUT that exists and is not a PDF is never

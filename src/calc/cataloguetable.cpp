@@ -1,0 +1,125 @@
+#include "calc/cataloguetable.h"
+
+#include "calc/jobsheet.h"
+#include "calc/standardworms.h"
+#include "model/fieldvalues.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+QString t(const char* text) {
+    return QCoreApplication::translate("Catalogue", text);
+}
+
+QString numbers(const QList<double>& values, const QLocale& locale) {
+    QStringList texts;
+    for (const double x : values) {
+        texts.append(FieldValues::writeNumber(x, locale));
+    }
+    return texts.join(QStringLiteral("; "));
+}
+
+QStringList headOf(const CatalogueAsk& ask, const QLocale& locale) {
+    const auto n = [&locale](double x) { return FieldValues::writeNumber(x, locale); };
+    return {
+        t(QT_TRANSLATE_NOOP("Catalogue", "Gövdeler (a, mm): %1"))
+            .arg(numbers(ask.housings, locale)),
+        t(QT_TRANSLATE_NOOP("Catalogue", "Oranlar (i): %1")).arg(numbers(ask.ratios, locale)),
+        t(QT_TRANSLATE_NOOP("Catalogue", "Giriş devirleri (d/dk): %1"))
+            .arg(numbers(ask.speeds, locale)),
+        t(QT_TRANSLATE_NOOP("Catalogue", "Vida: %1; oran toleransı %2"))
+            .arg(wormChoiceName(ask.design.worms), percentText(ask.design.tolerance, locale)),
+        t(QT_TRANSLATE_NOOP("Catalogue", "Döküm: %1; işletme katsayısı %2"))
+            .arg(castingName(ask.casting), n(ask.serviceFactor)),
+        (ask.fan ? t(QT_TRANSLATE_NOOP("Catalogue", "Ortam %1 °C, vida milinde fan; yağ sınırı %2 "
+                                                    "°C (atölyenin ayarı, bir standardın değil)"))
+                 : t(QT_TRANSLATE_NOOP("Catalogue", "Ortam %1 °C, fansız; yağ sınırı %2 °C "
+                                                    "(atölyenin ayarı, bir standardın değil)")))
+            .arg(n(ask.ambient), n(ask.sumpLimit)),
+        ratingMethod(),
+        catalogueChoiceRule(),
+    };
+}
+
+} // namespace
+
+QString driveText(const DesignRow& drive, const QLocale& locale) {
+    return t(QT_TRANSLATE_NOOP("Catalogue", "m %1, z1 %2, Z2 %3, d1 %4, x2 %5"))
+        .arg(sheetNumber(drive.module, locale), locale.toString(drive.starts),
+             locale.toString(drive.teeth), sheetNumber(drive.d1, locale),
+             locale.toString(shownShift(drive.x2), 'f', 3));
+}
+
+QString governsText(Governs governs) {
+    return governs == Governs::Thermal ? t(QT_TRANSLATE_NOOP("Catalogue", "ısıl"))
+                                       : t(QT_TRANSLATE_NOOP("Catalogue", "mekanik"));
+}
+
+QString wormChoiceName(WormChoice worms) {
+    switch (worms) {
+    case WormChoice::ShopHobs:
+        return t(QT_TRANSLATE_NOOP("Catalogue", "atölyenin azdırmaları"));
+    case WormChoice::StandardWorms:
+        return t(QT_TRANSLATE_NOOP("Catalogue", "standart vidalar (%1)"))
+            .arg(standardWormsSource());
+    case WormChoice::NewDiameter:
+        return t(QT_TRANSLATE_NOOP("Catalogue", "yeni vida çapı"));
+    }
+    return {};
+}
+
+CatalogueTable catalogueTable(const Catalogue& catalogue, const CatalogueAsk& ask,
+                              const QLocale& locale) {
+    CatalogueTable table;
+    table.title = t(QT_TRANSLATE_NOOP("Catalogue", "SONSUZ VİDA REDÜKTÖRLERİ KATALOĞU"));
+    table.head = headOf(ask, locale);
+    table.headings = {t(QT_TRANSLATE_NOOP("Catalogue", "a (mm)")),
+                      t(QT_TRANSLATE_NOOP("Catalogue", "i")),
+                      t(QT_TRANSLATE_NOOP("Catalogue", "Tahrik")),
+                      t(QT_TRANSLATE_NOOP("Catalogue", "n2 (d/dk)")),
+                      t(QT_TRANSLATE_NOOP("Catalogue", "η (%)")),
+                      t(QT_TRANSLATE_NOOP("Catalogue", "T2 (N·m)")),
+                      t(QT_TRANSLATE_NOOP("Catalogue", "P1 (kW)")),
+                      t(QT_TRANSLATE_NOOP("Catalogue", "P1,th (kW)")),
+                      t(QT_TRANSLATE_NOOP("Catalogue", "P1 izin (kW)")),
+                      t(QT_TRANSLATE_NOOP("Catalogue", "Sınırlayan"))};
+    const auto n = [&locale](double x, int decimals) { return sheetNumber(x, locale, decimals); };
+    for (qsizetype s = 0; s < ask.speeds.size(); ++s) {
+        CatalogueTable::Speed speed;
+        speed.title = t(QT_TRANSLATE_NOOP("Catalogue", "N1 = %1 d/dk"))
+                          .arg(FieldValues::writeNumber(ask.speeds.at(s), locale));
+        for (const CatalogueCell& cell : catalogue.cells) {
+            QStringList row = {FieldValues::writeNumber(cell.centreDistance, locale),
+                               FieldValues::writeNumber(cell.ratio, locale)};
+            if (!cell.drive || s >= cell.speeds.size()) {
+                row.append(QStringLiteral("—"));
+                speed.foot.append(t(QT_TRANSLATE_NOOP("Catalogue", "a %1, i %2: %3"))
+                                      .arg(row.at(0), row.at(1), noDriveText(cell, locale)));
+            } else {
+                const CatalogueSpeed& c = cell.speeds.at(s);
+                row << driveText(*cell.drive, locale) << n(c.n2, 1) << n(c.efficiency, 1)
+                    << n(c.ratedTorque, 0) << n(c.inputPower, 2) << n(c.thermalPower, 2)
+                    << n(c.allowedPower, 2) << governsText(c.governs);
+            }
+            speed.rows.append(row);
+        }
+        table.speeds.append(speed);
+    }
+    return table;
+}
+
+QString catalogueTsv(const CatalogueTable& table) {
+    QStringList lines = {table.title};
+    lines.append(table.head);
+    for (const CatalogueTable::Speed& speed : table.speeds) {
+        lines.append(QString());
+        lines.append(speed.title);
+        lines.append(table.headings.join(QLatin1Char('\t')));
+        for (const QStringList& row : speed.rows) {
+            lines.append(row.join(QLatin1Char('\t')));
+        }
+        lines.append(speed.foot);
+    }
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+// The catalogue from the command line, without a window: `zorvandi --catalogue [--housings
+// 63;80;100] [--ratios 10;20;40] [--speeds 1400;2800] [--worms hobs|standard|new] (--pdf OUT |
+// --tsv)`. What is not given comes from the choices the catalogue window keeps in the settings
+// (the defaults on a first run); the hobs are the machine file's. Here too are those settings,
+// read and kept, for the window and the command line alike.
+
+#include "calc/catalogue.h"
+
+#include <QLocale>
+#include <QSettings>
+#include <QString>
+#include <QTextStream>
+
+#include <optional>
+
+CatalogueAsk savedCatalogueAsk(const QSettings& settings);
+void keepCatalogueAsk(QSettings& settings, const CatalogueAsk& ask);
+
+// A list typed "63; 80; 100" (semicolons or blanks), every entry a number; nothing when one
+// does not read.
+std::optional<QList<double>> readNumberList(const QString& text, const QLocale& locale);
+
+struct CatalogueRequest {
+    std::optional<QString> housings;
+    std::optional<QString> ratios;
+    std::optional<QString> speeds;
+    std::optional<QString> worms; // hobs, standard or new
+    QString pdfOut;               // empty: no PDF
+    bool tables = false;
+};
+
+// 0 when written, 2 with a message naming the option for a bad list or no output asked.
+int makeCatalogue(const CatalogueRequest& request, const QString& configFolder,
+                  const QLocale& locale, QTextStream& out, QTextStream& err);
