@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -20,6 +21,9 @@ private slots:
     void sameNamesTakeNumbers();
     void tablesNameTheirJobsBesideThePdfs();
     void unknownOptionWithoutDisplay();
+    void catalogueAsTableAndPdf();
+    void catalogueRefusesABadList_data();
+    void catalogueRefusesABadList();
 
 private:
     // Runs the program on the arguments with a configuration folder of its own.
@@ -158,6 +162,53 @@ void TestCommandLine::unknownOptionWithoutDisplay() {
     QCOMPARE(run({QStringLiteral("--pfd"), QStringLiteral("job.zvj")}), 2);
     QVERIFY2(m_err.contains(QStringLiteral("pfd")) && m_err.contains(QStringLiteral("--help")),
              qPrintable(m_err));
+}
+
+// The catalogue without a display: the table of two housings and two ratios at one speed, a
+// row each, and the same as a PDF named on the output.
+void TestCommandLine::catalogueAsTableAndPdf() {
+    const QStringList asked = {
+        QStringLiteral("--catalogue"), QStringLiteral("--housings"), QStringLiteral("63;100"),
+        QStringLiteral("--ratios"),    QStringLiteral("10;40"),      QStringLiteral("--speeds"),
+        QStringLiteral("1400"),        QStringLiteral("--worms"),    QStringLiteral("new")};
+
+    QCOMPARE(run(asked + QStringList{QStringLiteral("--tsv")}), 0);
+
+    const QStringList lines = QString::fromUtf8(m_out).split(QLatin1Char('\n'));
+    QVERIFY2(lines.contains(QStringLiteral("N1 = 1400 d/dk")), m_out.constData());
+    for (const char* row : {"63\t10\tm ", "63\t40\tm ", "100\t10\tm ", "100\t40\tm "}) {
+        QCOMPARE(lines.filter(QRegularExpression(QLatin1Char('^') + QLatin1String(row))).size(), 1);
+    }
+    const QString pdf = m_dir.filePath(QStringLiteral("katalog.pdf"));
+    QCOMPARE(run(asked + QStringList{QStringLiteral("--pdf"), pdf}), 0);
+    QFile file(pdf);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.read(5), QByteArray("%PDF-"));
+    QCOMPARE(QString::fromUtf8(m_out).trimmed(), QDir::toNativeSeparators(pdf));
+}
+
+void TestCommandLine::catalogueRefusesABadList_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("option");
+    QTest::newRow("a ratio that is no number")
+        << QStringList{QStringLiteral("--ratios"), QStringLiteral("10;x")}
+        << QStringLiteral("--ratios");
+    QTest::newRow("a housing below zero")
+        << QStringList{QStringLiteral("--housings"), QStringLiteral("-63")}
+        << QStringLiteral("--housings");
+    QTest::newRow("no such worms") << QStringList{QStringLiteral("--worms"), QStringLiteral("any")}
+                                   << QStringLiteral("--worms");
+}
+
+void TestCommandLine::catalogueRefusesABadList() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, option);
+
+    QCOMPARE(run(QStringList{QStringLiteral("--catalogue"), QStringLiteral("--tsv")} + arguments),
+             2);
+
+    QVERIFY2(m_err.contains(option), qPrintable(m_err));
+    QVERIFY(m_out.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

@@ -72,8 +72,8 @@ private:
 };
 
 QList<QWidget*> TestWindow::openToolWindows() {
-    for (const char* action :
-         {"trainsAction", "latheAction", "turnerAction", "ratingAction", "designAction"}) {
+    for (const char* action : {"trainsAction", "latheAction", "turnerAction", "ratingAction",
+                               "designAction", "catalogueAction"}) {
         m_window->findChild<QAction*>(QLatin1String(action))->trigger();
     }
     QList<QWidget*> windows;
@@ -368,8 +368,8 @@ void TestWindow::menusHoldTheirItems() {
         {s("Düzen"), {s("Sonuçları Kopyala\tCtrl+Shift+C")}},
         {s("Araçlar"),
          {s("Dişli Dizileri…\tCtrl+T"), s("Vida Tornalama…\t"), s("Taslak ve Kontrol…\t"),
-          s("Verim ve Yük…\t"), s("Gövdeden Tasarım…\t"), s("Tezgâhlar…\t"), s("Tezgâh\t"),
-          s("Torna\t")}},
+          s("Verim ve Yük…\t"), s("Gövdeden Tasarım…\t"), s("Katalog…\t"), s("Tezgâhlar…\t"),
+          s("Tezgâh\t"), s("Torna\t")}},
         {s("Yardım"), {s("ZORVANDI Hakkında\t"), s("Dil / Language\t")}},
     };
     const QList<QAction*> menus = m_window->menuBar()->actions();

@@ -155,6 +155,105 @@
     </message>
 </context>
 <context>
+    <name>CatalogueWindow</name>
+    <message>
+        <source>Katalog</source>
+        <translation>Catalogue</translation>
+    </message>
+    <message>
+        <source>GÖVDELER (a, mm; noktalı virgülle)</source>
+        <translation>HOUSINGS (a, mm; separated by semicolons)</translation>
+    </message>
+    <message>
+        <source>ORANLAR (i)</source>
+        <translation>RATIOS (i)</translation>
+    </message>
+    <message>
+        <source>GİRİŞ DEVİRLERİ (d/dk; ilki tahriki seçer)</source>
+        <translation>INPUT SPEEDS (rpm; the first chooses the drive)</translation>
+    </message>
+    <message>
+        <source>VİDA</source>
+        <translation>WORM</translation>
+    </message>
+    <message>
+        <source>ORAN TOLERANSI (%)</source>
+        <translation>RATIO TOLERANCE (%)</translation>
+    </message>
+    <message>
+        <source>DÖKÜM</source>
+        <translation>CASTING</translation>
+    </message>
+    <message>
+        <source>İŞLETME KATSAYISI</source>
+        <translation>SERVICE FACTOR</translation>
+    </message>
+    <message>
+        <source>ORTAM (°C)</source>
+        <translation>AMBIENT (°C)</translation>
+    </message>
+    <message>
+        <source>YAĞ SINIRI (°C; atölyenin ayarı)</source>
+        <translation>OIL LIMIT (°C; the shop&apos;s setting)</translation>
+    </message>
+    <message>
+        <source>Vida milinde fan</source>
+        <translation>A fan on the worm shaft</translation>
+    </message>
+    <message>
+        <source>Yazdır…</source>
+        <translation>Print…</translation>
+    </message>
+    <message>
+        <source>Önizleme…</source>
+        <translation>Preview…</translation>
+    </message>
+    <message>
+        <source>PDF Olarak Kaydet…</source>
+        <translation>Save as PDF…</translation>
+    </message>
+    <message>
+        <source>GÖVDELER</source>
+        <translation>HOUSINGS</translation>
+    </message>
+    <message>
+        <source>ORANLAR</source>
+        <translation>RATIOS</translation>
+    </message>
+    <message>
+        <source>GİRİŞ DEVİRLERİ</source>
+        <translation>INPUT SPEEDS</translation>
+    </message>
+    <message>
+        <source>«%1» noktalı virgülle ayrılmış sayılar olmalı.</source>
+        <translation>«%1» must be numbers separated by semicolons.</translation>
+    </message>
+    <message>
+        <source>ORAN TOLERANSI</source>
+        <translation>RATIO TOLERANCE</translation>
+    </message>
+    <message>
+        <source>ORTAM</source>
+        <translation>AMBIENT</translation>
+    </message>
+    <message>
+        <source>YAĞ SINIRI</source>
+        <translation>OIL LIMIT</translation>
+    </message>
+    <message>
+        <source>«%1» bir sayı olmalı.</source>
+        <translation>«%1» must be a number.</translation>
+    </message>
+    <message>
+        <source>Bir seçim aralığının dışında: gövdeler ve oranlar sıfırdan büyük, devirler sıfırdan büyük, işletme katsayısı en az 1, yağ sınırı ortamın üstünde olmalı.</source>
+        <translation>A choice is out of its range: the housings, the ratios and the speeds must be above zero, the service factor at least 1, and the oil limit above the ambient.</translation>
+    </message>
+    <message>
+        <source>%1 @ %2</source>
+        <translation>%1 @ %2</translation>
+    </message>
+</context>
+<context>
     <name>Design</name>
     <message>
         <source>GB/T 10085-1988, Tablo 1 (m ve d1)</source>
@@ -1875,6 +1974,18 @@ For the options: %2 --help</translation>
     <message>
         <source>&amp;Gövdeden Tasarım…</source>
         <translation>&amp;Design from a Housing…</translation>
+    </message>
+    <message>
+        <source>K&amp;atalog…</source>
+        <translation>C&amp;atalogue…</translation>
+    </message>
+    <message>
+        <source>zorvandi-katalog.pdf</source>
+        <translation>zorvandi-catalogue.pdf</translation>
+    </message>
+    <message>
+        <source>Katalog kaydedildi: %1</source>
+        <translation>Catalogue saved: %1</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 #include "model/fieldvalues.h"
 #include "model/formstate.h"
 #include "store/machinestore.h"
+#include "ui/keyeditem.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -52,26 +53,7 @@ enum Column {
 };
 
 // The row's index in the design, kept on its first cell, so that a sorted table still finds it.
-constexpr int rowRole = Qt::UserRole + 1;
-constexpr int keyRole = Qt::UserRole;
-
-// A cell that sorts by its key: numbers as numbers, texts as the locale orders them.
-class KeyedItem final : public QTableWidgetItem {
-public:
-    KeyedItem(const QString& text, const QVariant& key)
-        : QTableWidgetItem(text) {
-        setData(keyRole, key);
-    }
-
-    bool operator<(const QTableWidgetItem& other) const override {
-        const QVariant a = data(keyRole);
-        const QVariant b = other.data(keyRole);
-        if (a.typeId() == QMetaType::QString || b.typeId() == QMetaType::QString) {
-            return QString::localeAwareCompare(a.toString(), b.toString()) < 0;
-        }
-        return a.toDouble() < b.toDouble();
-    }
-};
+constexpr int rowRole = KeyedItem::keyRole + 1;
 
 // The shop's choices last kept, or the defaults where a hand-edited settings file breaks a rule.
 DesignAsk savedAsk(const QSettings& settings) {

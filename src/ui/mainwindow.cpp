@@ -6,7 +6,9 @@
 #include "calc/makingrules.h"
 #include "calc/wormdrive.h"
 #include "calc/wormstarts.h"
+#include "paint/cataloguepainter.h"
 #include "paint/sheetpainter.h"
+#include "ui/cataloguewindow.h"
 #include "ui/designwindow.h"
 #include "ui/filechooser.h"
 #include "ui/formview.h"
@@ -36,6 +38,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPagedPaintDevice>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -179,6 +182,8 @@ void MainWindow::buildMenus() {
     m_actions.rating->setObjectName(QStringLiteral("ratingAction"));
     m_actions.design = action(QKeySequence(), &MainWindow::showDesignWindow);
     m_actions.design->setObjectName(QStringLiteral("designAction"));
+    m_actions.catalogue = action(QKeySequence(), &MainWindow::showCatalogueWindow);
+    m_actions.catalogue->setObjectName(QStringLiteral("catalogueAction"));
     m_actions.machines = action(QKeySequence(), &MainWindow::editMachines);
     m_actions.machines->setObjectName(QStringLiteral("machinesAction"));
     m_actions.about = action(QKeySequence(), &MainWindow::about);
@@ -196,18 +201,19 @@ void MainWindow::buildMenus() {
                           separator, m_actions.quit});
     });
     m_menus.edit = addLazyMenu({m_actions.copy});
-    m_menus.tools = addLazyMenu({m_actions.trains, m_actions.lathe, m_actions.turner,
-                                 m_actions.rating, m_actions.design, m_actions.machines},
-                                [this](QMenu* tools) {
-                                    m_menus.machine = tools->addMenu(tr("&Tezgâh"));
-                                    m_menus.machine->setObjectName(QStringLiteral("machineMenu"));
-                                    connect(m_menus.machine, &QMenu::aboutToShow, this,
-                                            [this] { fillMachineMenu(*m_menus.machine); });
-                                    m_menus.lathe = tools->addMenu(tr("T&orna"));
-                                    m_menus.lathe->setObjectName(QStringLiteral("latheMenu"));
-                                    connect(m_menus.lathe, &QMenu::aboutToShow, this,
-                                            [this] { fillLatheMenu(*m_menus.lathe); });
-                                });
+    m_menus.tools =
+        addLazyMenu({m_actions.trains, m_actions.lathe, m_actions.turner, m_actions.rating,
+                     m_actions.design, m_actions.catalogue, m_actions.machines},
+                    [this](QMenu* tools) {
+                        m_menus.machine = tools->addMenu(tr("&Tezgâh"));
+                        m_menus.machine->setObjectName(QStringLiteral("machineMenu"));
+                        connect(m_menus.machine, &QMenu::aboutToShow, this,
+                                [this] { fillMachineMenu(*m_menus.machine); });
+                        m_menus.lathe = tools->addMenu(tr("T&orna"));
+                        m_menus.lathe->setObjectName(QStringLiteral("latheMenu"));
+                        connect(m_menus.lathe, &QMenu::aboutToShow, this,
+                                [this] { fillLatheMenu(*m_menus.lathe); });
+                    });
     m_menus.help = addLazyMenu({m_actions.about}, [this](QMenu* help) {
         // Each language is named in its own, so that a user who cannot read the interface
         // finds theirs; the title is in both.
@@ -255,6 +261,7 @@ void MainWindow::retranslate() {
     m_actions.turner->setText(tr("Taslak ve &Kontrol…"));
     m_actions.rating->setText(tr("Verim ve &Yük…"));
     m_actions.design->setText(tr("&Gövdeden Tasarım…"));
+    m_actions.catalogue->setText(tr("K&atalog…"));
     m_actions.machines->setText(tr("Te&zgâhlar…"));
     m_actions.about->setText(tr("ZORVANDI &Hakkında"));
     showMachineInUse();
@@ -313,6 +320,54 @@ void MainWindow::showRatingWindow() {
         m_rating = new RatingWindow(m_flow, m_settings, this);
     }
     raiseToolWindow(*m_rating);
+}
+
+// Not made before it is first asked for: the first frame does not show it.
+void MainWindow::showCatalogueWindow() {
+    if (m_catalogue == nullptr) {
+        m_catalogue = new CatalogueWindow(m_flow, m_store, m_settings, this);
+        connect(m_catalogue, &CatalogueWindow::printAsked, this,
+                [this](const CatalogueTable& table) { printCatalogue(table, false); });
+        connect(m_catalogue, &CatalogueWindow::previewAsked, this,
+                [this](const CatalogueTable& table) { printCatalogue(table, true); });
+        connect(m_catalogue, &CatalogueWindow::pdfAsked, this, &MainWindow::saveCatalogueAsPdf);
+    }
+    raiseToolWindow(*m_catalogue);
+}
+
+void MainWindow::printCatalogue(const CatalogueTable& table, bool preview) {
+    PrintService* service = printService();
+    if (service == nullptr) {
+        return;
+    }
+    service->setDocumentName(tr("zorvandi-katalog.pdf"));
+    // The print service's pages start as the job sheet's; the catalogue turns them landscape.
+    const PrintService::Paint paint = [&table, locale = m_form.locale()](QPagedPaintDevice& page) {
+        page.setPageLayout(cataloguePageLayout(locale));
+        return paintCatalogue(page, table);
+    };
+    if (preview) {
+        service->preview(m_catalogue, paint);
+    } else if (!service->print(m_catalogue, paint)) {
+        showMessage(tr("Yazdırılamadı: yazıcı başlatılamadı."));
+    }
+}
+
+void MainWindow::saveCatalogueAsPdf(const CatalogueTable& table) {
+    const QString folder = m_pdfFolder.isEmpty() ? documentsFolder() : m_pdfFolder;
+    const QString path = m_files->saveFile(m_catalogue, tr("PDF Olarak Kaydet"),
+                                           QDir(folder).filePath(tr("zorvandi-katalog.pdf")),
+                                           tr("PDF belgesi (*.pdf)"), QStringLiteral("pdf"));
+    if (path.isEmpty()) {
+        return;
+    }
+    if (const auto error = ::saveCatalogueAsPdf(table, m_form.locale(), path)) {
+        showMessage(tr("«%1» kaydedilemedi: %2").arg(QDir::toNativeSeparators(path), *error));
+        return;
+    }
+    m_pdfFolder = QFileInfo(path).absolutePath();
+    statusBar()->showMessage(tr("Katalog kaydedildi: %1").arg(QDir::toNativeSeparators(path)),
+                             statusSeconds * 1000);
 }
 
 void MainWindow::showDesignWindow() {
@@ -598,8 +653,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    for (QWidget* tool :
-         std::initializer_list<QWidget*>{m_gearTrains, m_lathe, m_turner, m_rating, m_design}) {
+    for (QWidget* tool : std::initializer_list<QWidget*>{m_gearTrains, m_lathe, m_turner, m_rating,
+                                                         m_design, m_catalogue}) {
         if (tool != nullptr) {
             tool->close();
         }

@@ -33,6 +33,8 @@ class JobSession;
 class LatheWindow;
 class TurnerWindow;
 class RatingWindow;
+class CatalogueWindow;
+struct CatalogueTable;
 class DesignWindow;
 class QAction;
 class QLabel;
@@ -95,6 +97,10 @@ private:
     void showTurnerWindow();
     void showRatingWindow();
     void showDesignWindow();
+    void showCatalogueWindow();
+    // The catalogue's sheet, as its window asks for it.
+    void printCatalogue(const CatalogueTable& table, bool preview);
+    void saveCatalogueAsPdf(const CatalogueTable& table);
     // The lathes, the hobs or the lathe chosen changed: the tool windows that show them follow.
     void followBook();
     void useMachine(const QString& name);
@@ -169,6 +175,7 @@ private:
         QAction* turner = nullptr;
         QAction* rating = nullptr;
         QAction* design = nullptr;
+        QAction* catalogue = nullptr;
         QAction* machines = nullptr;
         QAction* about = nullptr;
     } m_actions;
@@ -183,6 +190,7 @@ private:
     TurnerWindow* m_turner = nullptr;         // likewise
     RatingWindow* m_rating = nullptr;         // likewise
     DesignWindow* m_design = nullptr;         // likewise
+    CatalogueWindow* m_catalogue = nullptr;   // likewise
     MachineStore m_store;
     DiskState m_editorBasis; // what the open editor's copy was made from
     std::unique_ptr<FileChooser> m_files;

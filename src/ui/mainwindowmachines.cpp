@@ -1,6 +1,7 @@
 // The main window's glue to the shop's machine file: the machines and lathes in use, their
 // menus, the editor, its saves and exports, and the machines a job brings with it.
 
+#include "ui/cataloguewindow.h"
 #include "ui/designwindow.h"
 #include "ui/lathewindow.h"
 #include "ui/machinesdialog.h"
@@ -129,6 +130,9 @@ void MainWindow::followBook() {
     }
     if (m_design != nullptr) {
         m_design->followHobs();
+    }
+    if (m_catalogue != nullptr) {
+        m_catalogue->followHobs();
     }
 }
 

@@ -1,0 +1,72 @@
+#pragma once
+
+// The "Katalog" tool window: the shop's choices at the top (housings, ratios, speeds, the
+// worms, the tolerance, the casting, the service factor, the ambient, a fan, the oil limit;
+// kept in the settings) and one table, a row a housing and ratio and, for each speed, n2, η,
+// T2, P1, P1,th, the power allowed and the limit that governs; sortable, made anew as the
+// choices change. A double-click opens the row's drive in the form, as the design's Kullan
+// does. Its sheet is printed, previewed and saved by the main window, which the window asks
+// through its signals. Non-modal, made on first use.
+
+#include "calc/cataloguetable.h"
+#include "ui/toolwindow.h"
+
+#include <QSettings>
+
+class MachineStore;
+class QCheckBox;
+class QComboBox;
+class QFormLayout;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableWidget;
+
+class CatalogueWindow final : public ToolWindow {
+    Q_OBJECT
+
+public:
+    CatalogueWindow(Workflow& flow, const MachineStore& store, QSettings& settings,
+                    QWidget* parent = nullptr);
+
+    // The shop's hobs may have changed in the editor.
+    void followHobs() { refreshIfShown(); }
+
+signals:
+    void printAsked(const CatalogueTable& table);
+    void previewAsked(const CatalogueTable& table);
+    void pdfAsked(const CatalogueTable& table);
+
+protected:
+    void retranslate() override;
+    void refresh() override;
+    bool follows(FieldId /*field*/) const override { return false; }
+
+private:
+    std::variant<CatalogueAsk, QString> takeAsk() const;
+    void showCatalogue();
+    void fillRow(int row, const CatalogueCell& cell, int index);
+    void openChosen(int row);
+    void ask(void (CatalogueWindow::*signal)(const CatalogueTable&));
+
+    const MachineStore& m_store;
+    QSettings& m_settings;
+    QFormLayout* m_inputs = nullptr;
+    QLineEdit* m_housings = nullptr;
+    QLineEdit* m_ratios = nullptr;
+    QLineEdit* m_speeds = nullptr;
+    QComboBox* m_worms = nullptr; // in WormChoice order
+    QLineEdit* m_tolerance = nullptr;
+    QComboBox* m_casting = nullptr; // in Casting order
+    QLineEdit* m_serviceFactor = nullptr;
+    QLineEdit* m_ambient = nullptr;
+    QCheckBox* m_fan = nullptr;
+    QLineEdit* m_sumpLimit = nullptr;
+    QLabel* m_message = nullptr;
+    QTableWidget* m_table = nullptr;
+    QPushButton* m_print = nullptr;
+    QPushButton* m_preview = nullptr;
+    QPushButton* m_pdf = nullptr;
+    std::optional<CatalogueAsk> m_ask;
+    Catalogue m_catalogue;
+};
