@@ -252,6 +252,10 @@
         <source>%1 @ %2</source>
         <translation>%1 @ %2</translation>
     </message>
+    <message>
+        <source>Kopyala</source>
+        <translation>Copy</translation>
+    </message>
 </context>
 <context>
     <name>Design</name>

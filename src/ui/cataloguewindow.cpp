@@ -7,8 +7,10 @@
 #include "ui/keyeditem.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFormLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -92,7 +94,10 @@ CatalogueWindow::CatalogueWindow(Workflow& flow, const MachineStore& store, QSet
     m_preview->setObjectName(QStringLiteral("cataloguePreview"));
     m_pdf = new QPushButton(this);
     m_pdf->setObjectName(QStringLiteral("cataloguePdf"));
+    m_copy = new QPushButton(this);
+    m_copy->setObjectName(QStringLiteral("catalogueCopy"));
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_copy);
     buttons->addStretch();
     buttons->addWidget(m_preview);
     buttons->addWidget(m_print);
@@ -121,6 +126,7 @@ CatalogueWindow::CatalogueWindow(Workflow& flow, const MachineStore& store, QSet
     connect(m_preview, &QPushButton::clicked, this,
             [this] { ask(&CatalogueWindow::previewAsked); });
     connect(m_pdf, &QPushButton::clicked, this, [this] { ask(&CatalogueWindow::pdfAsked); });
+    connect(m_copy, &QPushButton::clicked, this, &CatalogueWindow::copyTable);
 }
 
 void CatalogueWindow::retranslate() {
@@ -153,6 +159,7 @@ void CatalogueWindow::retranslate() {
     m_print->setText(tr("Yazdır…"));
     m_preview->setText(tr("Önizleme…"));
     m_pdf->setText(tr("PDF Olarak Kaydet…"));
+    m_copy->setText(tr("Kopyala"));
     if (m_ask) {
         showCatalogue();
     }
@@ -287,5 +294,12 @@ void CatalogueWindow::openChosen(int row) {
 void CatalogueWindow::ask(void (CatalogueWindow::*signal)(const CatalogueTable&)) {
     if (m_ask) {
         emit(this->*signal)(catalogueTable(m_catalogue, *m_ask, form().locale()));
+    }
+}
+
+void CatalogueWindow::copyTable() {
+    if (m_ask) {
+        QGuiApplication::clipboard()->setText(
+            catalogueTsv(catalogueTable(m_catalogue, *m_ask, form().locale())));
     }
 }

@@ -4,9 +4,9 @@
 // worms, the tolerance, the casting, the service factor, the ambient, a fan, the oil limit;
 // kept in the settings) and one table, a row a housing and ratio and, for each speed, n2, η,
 // T2, P1, P1,th, the power allowed and the limit that governs; sortable, made anew as the
-// choices change. A double-click opens the row's drive in the form, as the design's Kullan
-// does. Its sheet is printed, previewed and saved by the main window, which the window asks
-// through its signals. Non-modal, made on first use.
+// choices change, and copied as the sheet's TSV table. A double-click opens the row's drive in the
+// form, as the design's Kullan does. Its sheet is printed, previewed and saved by the main window,
+// which the window asks through its signals. Non-modal, made on first use.
 
 #include "calc/cataloguetable.h"
 #include "ui/toolwindow.h"
@@ -47,6 +47,7 @@ private:
     void showCatalogue();
     void fillRow(int row, const CatalogueCell& cell, int index);
     void openChosen(int row);
+    void copyTable();
     void ask(void (CatalogueWindow::*signal)(const CatalogueTable&));
 
     const MachineStore& m_store;
@@ -67,6 +68,7 @@ private:
     QPushButton* m_print = nullptr;
     QPushButton* m_preview = nullptr;
     QPushButton* m_pdf = nullptr;
+    QPushButton* m_copy = nullptr;
     std::optional<CatalogueAsk> m_ask;
     Catalogue m_catalogue;
 };
