@@ -12,22 +12,15 @@ QString t(const char* text) {
     return QCoreApplication::translate("Catalogue", text);
 }
 
-QString numbers(const QList<double>& values, const QLocale& locale) {
-    QStringList texts;
-    for (const double x : values) {
-        texts.append(FieldValues::writeNumber(x, locale));
-    }
-    return texts.join(QStringLiteral("; "));
-}
-
 QStringList headOf(const CatalogueAsk& ask, const QLocale& locale) {
     const auto n = [&locale](double x) { return FieldValues::writeNumber(x, locale); };
     return {
         t(QT_TRANSLATE_NOOP("Catalogue", "Gövdeler (a, mm): %1"))
-            .arg(numbers(ask.housings, locale)),
-        t(QT_TRANSLATE_NOOP("Catalogue", "Oranlar (i): %1")).arg(numbers(ask.ratios, locale)),
+            .arg(FieldValues::writeNumbers(ask.housings, locale)),
+        t(QT_TRANSLATE_NOOP("Catalogue", "Oranlar (i): %1"))
+            .arg(FieldValues::writeNumbers(ask.ratios, locale)),
         t(QT_TRANSLATE_NOOP("Catalogue", "Giriş devirleri (d/dk): %1"))
-            .arg(numbers(ask.speeds, locale)),
+            .arg(FieldValues::writeNumbers(ask.speeds, locale)),
         t(QT_TRANSLATE_NOOP("Catalogue", "Vida: %1; oran toleransı %2"))
             .arg(wormChoiceName(ask.design.worms), percentText(ask.design.tolerance, locale)),
         t(QT_TRANSLATE_NOOP("Catalogue", "Döküm: %1; işletme katsayısı %2"))

@@ -1,5 +1,8 @@
 #include "model/fieldvalues.h"
 
+#include <QRegularExpression>
+#include <QStringList>
+
 #include "model/decimal15.h"
 
 #include <algorithm>
@@ -73,6 +76,27 @@ QString writeNumber(double x, const QLocale& locale) {
     QLocale plain = locale;
     plain.setNumberOptions(QLocale::OmitGroupSeparator);
     return plain.toString(x, 'g', 15);
+}
+
+std::variant<QList<double>, QString> readNumbers(const QString& text, const QLocale& locale) {
+    static const QRegularExpression separators(QStringLiteral("[;\\s]+"));
+    QList<double> values;
+    for (const QString& part : text.split(separators, Qt::SkipEmptyParts)) {
+        const std::optional<double> x = readNumber(part, locale);
+        if (!x) {
+            return part;
+        }
+        values.append(*x);
+    }
+    return values;
+}
+
+QString writeNumbers(const QList<double>& values, const QLocale& locale) {
+    QStringList texts;
+    for (const double x : values) {
+        texts.append(writeNumber(x, locale));
+    }
+    return texts.join(QStringLiteral("; "));
 }
 
 double round2(double x) {

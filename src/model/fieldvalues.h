@@ -5,10 +5,12 @@
 // these few functions fix what the user can type and what the window shows. The locale is
 // always handed in: the program passes the user's regional format, the tests pin theirs.
 
+#include <QList>
 #include <QLocale>
 #include <QString>
 
 #include <optional>
+#include <variant>
 
 namespace FieldValues {
 
@@ -33,6 +35,13 @@ bool isGrouped(const QString& text, const QLocale& locale);
 // x (finite) in the shortest form with at most 15 significant digits, the locale's decimal
 // separator, no grouping, no trailing zeros, never "-0".
 QString writeNumber(double x, const QLocale& locale);
+
+// A list of numbers typed "1; 2,5 4": split at semicolons and blanks, each read as readNumber
+// reads it. The list (empty for a text of separators alone), or the first part that does not
+// read, for the caller to name.
+std::variant<QList<double>, QString> readNumbers(const QString& text, const QLocale& locale);
+// The list as readNumbers takes it back, "1; 2,5; 4".
+QString writeNumbers(const QList<double>& values, const QLocale& locale);
 
 // x rounded to two decimals as it reads with 15 significant digits, halves to the even
 // neighbour: 0.125 → 0.12, 0.375 → 0.38, 2.675 → 2.68.

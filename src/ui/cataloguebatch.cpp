@@ -9,7 +9,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
 
 #include <array>
 
@@ -85,19 +84,12 @@ void keepCatalogueAsk(QSettings& settings, const CatalogueAsk& ask) {
 }
 
 std::optional<QList<double>> readNumberList(const QString& text, const QLocale& locale) {
-    static const QRegularExpression separators(QStringLiteral("[;\\s]+"));
-    QList<double> values;
-    for (const QString& part : text.split(separators, Qt::SkipEmptyParts)) {
-        const auto x = FieldValues::readNumber(part, locale);
-        if (!x) {
-            return std::nullopt;
-        }
-        values.append(*x);
-    }
-    if (values.isEmpty()) {
+    const auto read = FieldValues::readNumbers(text, locale);
+    const auto* values = std::get_if<QList<double>>(&read);
+    if (values == nullptr || values->isEmpty()) {
         return std::nullopt;
     }
-    return values;
+    return *values;
 }
 
 int makeCatalogue(const CatalogueRequest& request, const QString& configFolder,

@@ -26,14 +26,6 @@ constexpr int cellRole = KeyedItem::keyRole + 1;
 constexpr int fixedColumns = 3; // a, i, the drive
 constexpr int speedColumns = 7; // n2, η, T2, P1, P1,th, allowed, governs
 
-QString listText(const QList<double>& values, const QLocale& locale) {
-    QStringList texts;
-    for (const double x : values) {
-        texts.append(FieldValues::writeNumber(x, locale));
-    }
-    return texts.join(QStringLiteral("; "));
-}
-
 } // namespace
 
 CatalogueWindow::CatalogueWindow(Workflow& flow, const MachineStore& store, QSettings& settings,
@@ -50,9 +42,9 @@ CatalogueWindow::CatalogueWindow(Workflow& flow, const MachineStore& store, QSet
         return e;
     };
     const auto n = [&locale](double x) { return FieldValues::writeNumber(x, locale); };
-    m_housings = edit("housings", listText(kept.housings, locale));
-    m_ratios = edit("ratios", listText(kept.ratios, locale));
-    m_speeds = edit("speeds", listText(kept.speeds, locale));
+    m_housings = edit("housings", FieldValues::writeNumbers(kept.housings, locale));
+    m_ratios = edit("ratios", FieldValues::writeNumbers(kept.ratios, locale));
+    m_speeds = edit("speeds", FieldValues::writeNumbers(kept.speeds, locale));
     m_worms = new QComboBox(this);
     m_worms->setObjectName(QStringLiteral("catalogueWorms"));
     m_worms->addItems({QString(), QString(), QString()});

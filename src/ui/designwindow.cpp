@@ -15,7 +15,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -135,11 +134,7 @@ DesignWindow::DesignWindow(Workflow& flow, const MachineStore& store, QSettings&
     }
     starts->addStretch();
     m_modules = edit("modules");
-    QStringList moduleTexts;
-    for (const double m : kept.modules) {
-        moduleTexts.append(FieldValues::writeNumber(m, locale));
-    }
-    m_modules->setText(moduleTexts.join(QStringLiteral("; ")));
+    m_modules->setText(FieldValues::writeNumbers(kept.modules, locale));
     m_qLow = edit("qLow");
     m_qLow->setText(FieldValues::writeNumber(kept.qLow, locale));
     m_qHigh = edit("qHigh");
@@ -334,16 +329,13 @@ QString refusal(const QString& text, const QString& caption, const QString& othe
 // The modules typed, split at semicolons and spaces; why not, for the first that does not read.
 std::optional<QString> readModules(const QString& typed, const QLocale& locale,
                                    QList<double>& modules) {
-    modules.clear();
-    static const QRegularExpression separators(QStringLiteral("[;\\s]+"));
-    for (const QString& text : typed.split(separators, Qt::SkipEmptyParts)) {
-        const auto m = FieldValues::readNumber(text.trimmed(), locale);
-        if (!m) {
-            return refusal(text, DesignWindow::tr("MODÜLLER"),
-                           DesignWindow::tr("«%1» bir modül olarak okunmuyor.").arg(text), locale);
-        }
-        modules.append(*m);
+    auto read = FieldValues::readNumbers(typed, locale);
+    if (const auto* text = std::get_if<QString>(&read)) {
+        modules.clear();
+        return refusal(*text, DesignWindow::tr("MODÜLLER"),
+                       DesignWindow::tr("«%1» bir modül olarak okunmuyor.").arg(*text), locale);
     }
+    modules = std::get<QList<double>>(std::move(read));
     return std::nullopt;
 }
 
