@@ -369,6 +369,10 @@ DriveGeometry designedGeometry(const DesignRow& row, double centreDistance, doub
     return g;
 }
 
+std::optional<double> rowHobAngle(const DesignRow& row, const QList<Hob>& hobs) {
+    return row.hob && *row.hob < hobs.size() ? hobAngle(hobs.at(*row.hob)) : std::nullopt;
+}
+
 void typeDrive(FormState& form, const DesignRow& row, const std::optional<double>& n1) {
     const auto type = [&form](FieldId field, double x) {
         form.setText(field, FieldValues::writeNumber(x, form.locale()));

@@ -113,6 +113,10 @@ double shownShift(double x2);
 DriveGeometry designedGeometry(const DesignRow& row, double centreDistance, double n1,
                                double profileAngle);
 
+// The angle marked on the row's hob, which Kullan types into AÇI; nothing without a hob, or
+// where the hobs have changed since the design was made and the row's index is past their end.
+std::optional<double> rowHobAngle(const DesignRow& row, const QList<Hob>& hobs);
+
 // Types the drive into the form as Kullan does: m, Z2, da1, z1, x2 as shown, and N1 when given.
 void typeDrive(FormState& form, const DesignRow& row, const std::optional<double>& n1);
 

@@ -276,11 +276,7 @@ void CatalogueWindow::openChosen(int row) {
     asked.centreDistance = cell.centreDistance;
     asked.ratio = cell.ratio;
     asked.n1 = m_ask->speeds.constFirst();
-    const QList<Hob>& hobs = m_store.book().hobs;
-    const std::optional<double> angle = cell.drive->hob && *cell.drive->hob < hobs.size()
-                                            ? hobAngle(hobs.at(*cell.drive->hob))
-                                            : std::nullopt;
-    flow().useDesign(*cell.drive, asked, angle);
+    flow().useDesign(*cell.drive, asked, rowHobAngle(*cell.drive, m_store.book().hobs));
 }
 
 void CatalogueWindow::ask(void (CatalogueWindow::*signal)(const CatalogueTable&)) {

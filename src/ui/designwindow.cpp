@@ -602,8 +602,5 @@ void DesignWindow::useChosen() {
     }
     const QTableWidgetItem* first = m_table->item(chosen.constFirst()->row(), ModuleColumn);
     const DesignRow row = m_design.rows.at(first->data(rowRole).toInt());
-    const QList<Hob>& hobs = m_store.book().hobs;
-    const std::optional<double> angle =
-        row.hob && *row.hob < hobs.size() ? hobAngle(hobs.at(*row.hob)) : std::nullopt;
-    flow().useDesign(row, *m_ask, angle);
+    flow().useDesign(row, *m_ask, rowHobAngle(row, m_store.book().hobs));
 }
