@@ -2,11 +2,9 @@
 
 #include "paint/sheetpainter.h"
 
-#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPicture>
 
 #include <algorithm>
 #include <functional>
@@ -17,13 +15,6 @@ constexpr double lineHeight = 12;
 constexpr double bodyTop = 28;
 // The drive's column takes the room the figures leave.
 constexpr double driveShare = 0.28;
-
-QFont catalogueFont(int points, bool bold = false) {
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPixelSize(points); // the painter works in points
-    font.setBold(bold);
-    return font;
-}
 
 QList<double> columnWidths(int columns, double width) {
     const double drive = width * driveShare;
@@ -43,12 +34,7 @@ struct Pager {
     double y = bodyTop;
 
     void head() {
-        p.setFont(catalogueFont(8));
-        const QString count =
-            QCoreApplication::translate("JobSheet", "Sayfa %1 / %2").arg(number).arg(pages);
-        const QFontMetricsF metrics(p.font());
-        p.drawText(QPointF(0, 8), table.title);
-        p.drawText(QPointF(page.width() - metrics.horizontalAdvance(count), 8), count);
+        paintPageHead(p, table.title, page, number, pages);
         y = bodyTop;
     }
     bool next() {
@@ -61,7 +47,7 @@ struct Pager {
     }
     bool room(double needed) { return y + needed <= page.height() || next(); }
     void row(const QStringList& cells, bool bold) {
-        p.setFont(catalogueFont(8, bold));
+        p.setFont(paperFont(8, bold));
         const QList<double> widths = columnWidths(int(table.headings.size()), page.width());
         const QFontMetricsF metrics(p.font());
         double x = 0;
@@ -78,10 +64,10 @@ int paintPages(QPainter& p, const CatalogueTable& table, const QSizeF& page,
                const std::function<bool()>& newPage, int pages) {
     Pager pager{p, page, newPage, table, pages};
     pager.head();
-    p.setFont(catalogueFont(13, true));
+    p.setFont(paperFont(13, true));
     p.drawText(QPointF(0, pager.y), table.title);
     pager.y += 16;
-    p.setFont(catalogueFont(9));
+    p.setFont(paperFont(9));
     for (const QString& line : table.head) {
         p.drawText(QPointF(0, pager.y), line);
         pager.y += lineHeight;
@@ -93,7 +79,7 @@ int paintPages(QPainter& p, const CatalogueTable& table, const QSizeF& page,
         }
         first = false;
         pager.y += 6;
-        p.setFont(catalogueFont(11, true));
+        p.setFont(paperFont(11, true));
         p.drawText(QPointF(0, pager.y), speed.title);
         pager.y += 14;
         pager.row(table.headings, true);
@@ -110,7 +96,7 @@ int paintPages(QPainter& p, const CatalogueTable& table, const QSizeF& page,
             if (!pager.room(lineHeight)) {
                 return pager.number;
             }
-            p.setFont(catalogueFont(8));
+            p.setFont(paperFont(8));
             p.drawText(QPointF(0, pager.y), foot);
             pager.y += lineHeight;
         }
@@ -127,22 +113,9 @@ QPageLayout cataloguePageLayout(const QLocale& locale) {
 }
 
 bool paintCatalogue(QPagedPaintDevice& device, const CatalogueTable& table) {
-    QPainter p;
-    if (!p.begin(&device)) {
-        return false;
-    }
-    p.scale(device.logicalDpiX() / 72.0, device.logicalDpiY() / 72.0);
-    const QSizeF page = device.pageLayout().paintRect(QPageLayout::Point).size();
-    int pages = 0;
-    {
-        QPicture count;
-        QPainter dry(&count);
-        pages = paintPages(
-            dry, table, page, [] { return true; }, 0);
-    }
-    paintPages(
-        p, table, page, [&device] { return device.newPage(); }, pages);
-    return p.end();
+    return paintCountedPages(
+        device, [&table](QPainter& p, const QSizeF& page, const std::function<bool()>& newPage,
+                         int pages) { return paintPages(p, table, page, newPage, pages); });
 }
 
 std::optional<QString> saveCatalogueAsPdf(const CatalogueTable& table, const QLocale& locale,

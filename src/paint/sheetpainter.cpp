@@ -23,11 +23,7 @@ constexpr double unitWidth = 40; // "d/dk", "-12° 08′"
 constexpr double valueGap = 8;   // the least room between a caption and its value
 
 QFont sheetFont(int points, bool bold = false) {
-    QFont font(QStringLiteral("Liberation Sans"));
-    // The painter works in points, so a pixel here is a point on paper.
-    font.setPixelSize(points);
-    font.setBold(bold);
-    return font;
+    return paperFont(points, bold);
 }
 
 // A figure's rule goes under its line, in a smaller face, wrapped to the column: never cut.
@@ -167,17 +163,6 @@ constexpr double headHeight = 14;
 // Where a page's own lines start, under its head.
 constexpr double bodyTop = headHeight + 14;
 
-void paintPageHead(QPainter& p, const JobSheet& sheet, const QSizeF& page, int number, int pages) {
-    p.setFont(sheetFont(8));
-    const QFontMetricsF metrics(p.font());
-    const QString count =
-        QCoreApplication::translate("JobSheet", "Sayfa %1 / %2").arg(number).arg(pages);
-    const double countWidth = metrics.horizontalAdvance(count);
-    p.drawText(QPointF(0, 8), metrics.elidedText(pageName(sheet), Qt::ElideRight,
-                                                 page.width() - countWidth - columnGap));
-    p.drawText(QPointF(page.width() - countWidth, 8), count);
-}
-
 // The program's title and date, the user's title and note, and the rule under them; a long
 // title wraps, a long note is cut short, so that the sections always keep their room. Returns
 // the y the sections start at.
@@ -267,13 +252,13 @@ void paintColumns(QPainter& p, const QList<SheetSection>& overflow, const QSizeF
 int paintPages(QPainter& p, const JobSheet& sheet, const QLocale& locale, const QSizeF& page,
                const std::function<bool()>& newPage, int pages) {
     int number = 1;
-    paintPageHead(p, sheet, page, number, pages);
+    paintPageHead(p, pageName(sheet), page, number, pages);
     const auto turnPage = [&]() {
         if (!newPage()) {
             return false;
         }
         ++number;
-        paintPageHead(p, sheet, page, number, pages);
+        paintPageHead(p, pageName(sheet), page, number, pages);
         return true;
     };
     double y = paintSheetHead(p, sheet, page);
@@ -326,13 +311,26 @@ int paintPages(QPainter& p, const JobSheet& sheet, const QLocale& locale, const 
 
 } // namespace
 
-QPageLayout sheetPageLayout(const QLocale& locale) {
-    const bool inches = locale.measurementSystem() == QLocale::ImperialUSSystem;
-    return {QPageSize(inches ? QPageSize::Letter : QPageSize::A4), QPageLayout::Portrait,
-            QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter};
+QFont paperFont(int points, bool bold) {
+    QFont font(QStringLiteral("Liberation Sans"));
+    // The painter works in points, so a pixel here is a point on paper.
+    font.setPixelSize(points);
+    font.setBold(bold);
+    return font;
 }
 
-bool paintSheet(QPagedPaintDevice& device, const JobSheet& sheet, const QLocale& locale) {
+void paintPageHead(QPainter& p, const QString& name, const QSizeF& page, int number, int pages) {
+    p.setFont(paperFont(8));
+    const QFontMetricsF metrics(p.font());
+    const QString count =
+        QCoreApplication::translate("JobSheet", "Sayfa %1 / %2").arg(number).arg(pages);
+    const double countWidth = metrics.horizontalAdvance(count);
+    p.drawText(QPointF(0, 8),
+               metrics.elidedText(name, Qt::ElideRight, page.width() - countWidth - columnGap));
+    p.drawText(QPointF(page.width() - countWidth, 8), count);
+}
+
+bool paintCountedPages(QPagedPaintDevice& device, const PagePainter& paint) {
     QPainter p;
     if (!p.begin(&device)) {
         return false;
@@ -346,12 +344,24 @@ bool paintSheet(QPagedPaintDevice& device, const JobSheet& sheet, const QLocale&
     {
         QPicture count;
         QPainter dry(&count);
-        pages = paintPages(
-            dry, sheet, locale, page, [] { return true; }, 0);
+        pages = paint(
+            dry, page, [] { return true; }, 0);
     }
-    paintPages(
-        p, sheet, locale, page, [&device] { return device.newPage(); }, pages);
+    paint(
+        p, page, [&device] { return device.newPage(); }, pages);
     return p.end();
+}
+
+QPageLayout sheetPageLayout(const QLocale& locale) {
+    const bool inches = locale.measurementSystem() == QLocale::ImperialUSSystem;
+    return {QPageSize(inches ? QPageSize::Letter : QPageSize::A4), QPageLayout::Portrait,
+            QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter};
+}
+
+bool paintSheet(QPagedPaintDevice& device, const JobSheet& sheet, const QLocale& locale) {
+    return paintCountedPages(
+        device, [&](QPainter& p, const QSizeF& page, const std::function<bool()>& newPage,
+                    int pages) { return paintPages(p, sheet, locale, page, newPage, pages); });
 }
 
 std::optional<QString> savePdf(const QString& path, const QString& title, const QPageLayout& layout,

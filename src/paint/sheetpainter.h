@@ -8,14 +8,31 @@
 
 #include "calc/jobsheet.h"
 
+#include <QFont>
 #include <QLocale>
 #include <QPageLayout>
+#include <QSizeF>
 #include <QString>
 
 #include <functional>
 #include <optional>
 
 class QPagedPaintDevice;
+class QPainter;
+
+// What the sheet's pages and every other printed document's share. The face every page is set
+// in, its size in points.
+QFont paperFont(int points, bool bold = false);
+// A page's head: the document's name at the left, cut short where it would meet "Sayfa k / n"
+// at the right.
+void paintPageHead(QPainter& p, const QString& name, const QSizeF& page, int number, int pages);
+// Paints pages of `page` points (the device's printable area) with a painter that works in
+// points, twice: a first run on a picture returns the count (`pages` 0 there, `newPage` always
+// true), which the second, on the device, hands in for the heads. False when no painter could
+// be started on the device.
+using PagePainter = std::function<int(QPainter& p, const QSizeF& page,
+                                      const std::function<bool()>& newPage, int pages)>;
+bool paintCountedPages(QPagedPaintDevice& device, const PagePainter& paint);
 
 // Paints the sheet on the device's pages, in points from the top left of its printable
 // area. Returns false when no painter could be started on the device.
