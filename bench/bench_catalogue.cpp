@@ -4,7 +4,7 @@
 // 5 runs, its ratio to the 50 ms budget, and how many cells have a drive.
 
 #include "calc/catalogue.h"
-#include "calc/standardworms.h"
+#include "shophobs.h"
 
 #include <algorithm>
 #include <chrono>
@@ -12,21 +12,6 @@
 #include <vector>
 
 namespace {
-
-QList<Hob> fiftyHobs() {
-    QList<Hob> hobs;
-    const QList<StandardWorm> worms = standardWorms();
-    for (int h = 0; h < 50; ++h) {
-        const StandardWorm& worm = worms.at(h % worms.size());
-        Hob hob;
-        hob.name = QStringLiteral("H%1").arg(h);
-        hob.module = worm.module;
-        hob.starts = 1 + h % 4;
-        hob.pitchDiameter = worm.d1;
-        hobs.append(hob);
-    }
-    return hobs;
-}
 
 void timeWay(const char* name, WormChoice worms, const QList<Hob>& hobs) {
     constexpr int repeats = 5;

@@ -5,7 +5,7 @@
 // the median's ratio to the 1 ms budget, and how many rows the designs gave.
 
 #include "calc/design.h"
-#include "calc/standardworms.h"
+#include "shophobs.h"
 
 #include <algorithm>
 #include <chrono>
@@ -13,21 +13,6 @@
 #include <vector>
 
 namespace {
-
-QList<Hob> fiftyHobs() {
-    QList<Hob> hobs;
-    const QList<StandardWorm> worms = standardWorms();
-    for (int h = 0; h < 50; ++h) {
-        const StandardWorm& worm = worms.at(h % worms.size());
-        Hob hob;
-        hob.name = QStringLiteral("H%1").arg(h);
-        hob.module = worm.module;
-        hob.starts = 1 + h % 4;
-        hob.pitchDiameter = worm.d1;
-        hobs.append(hob);
-    }
-    return hobs;
-}
 
 void timeWay(const char* name, WormChoice worms, const QList<Hob>& hobs) {
     constexpr int repeats = 20;
