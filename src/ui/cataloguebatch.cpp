@@ -92,19 +92,11 @@ std::optional<QList<double>> readNumberList(const QString& text, const QLocale& 
     return *values;
 }
 
-int makeCatalogue(const CatalogueRequest& request, const QString& configFolder,
-                  const QLocale& locale, QTextStream& out, QTextStream& err) {
-    QSettings settings(configFolder + QStringLiteral("/zorvandi/zorvandi.conf"),
-                       QSettings::IniFormat);
-    CatalogueAsk ask = savedCatalogueAsk(settings);
-    const auto refuse = [&err](const char* option) {
-        err << QCoreApplication::translate("Main", "--%1 okunmuyor: değerleri noktalı virgülle "
-                                                   "ayrılmış, aralığındaki sayılar olmalı.")
-                   .arg(QLatin1String(option))
-            << '\n';
-        err.flush();
-        return int(BatchRefused);
-    };
+namespace {
+
+// The lists and the worms given on the command line, over the kept choices; the name of the
+// first option that does not read or is out of its range, else nothing.
+const char* takeOptions(const CatalogueRequest& request, const QLocale& locale, CatalogueAsk& ask) {
     for (const auto& [given, into, option] :
          {std::tuple{&request.housings, &ask.housings, "housings"},
           std::tuple{&request.ratios, &ask.ratios, "ratios"},
@@ -116,7 +108,7 @@ int makeCatalogue(const CatalogueRequest& request, const QString& configFolder,
                 values = readNumberList(**given, QLocale::c());
             }
             if (!values) {
-                return refuse(option);
+                return option;
             }
             *into = *values;
         }
@@ -126,14 +118,35 @@ int makeCatalogue(const CatalogueRequest& request, const QString& configFolder,
             return *request.worms == QLatin1String(n);
         });
         if (name == wormNames.end()) {
-            return refuse("worms");
+            return "worms";
         }
         ask.design.worms = WormChoice(name - wormNames.begin());
     }
-    if (const auto bad = firstInvalid(ask)) {
-        static constexpr std::array<const char*, 7> options = {
-            "housings", "ratios", "speeds", "worms", "housings", "housings", "housings"};
-        return refuse(options.at(std::size_t(*bad)));
+    // The kept choices were checked as they were read, so only a list given here can be out
+    // of its range.
+    const auto bad = firstInvalid(ask);
+    if (!bad) {
+        return nullptr;
+    }
+    return *bad == CatalogueInput::Ratios   ? "ratios"
+           : *bad == CatalogueInput::Speeds ? "speeds"
+                                            : "housings";
+}
+
+} // namespace
+
+int makeCatalogue(const CatalogueRequest& request, const QString& configFolder,
+                  const QLocale& locale, QTextStream& out, QTextStream& err) {
+    QSettings settings(configFolder + QStringLiteral("/zorvandi/zorvandi.conf"),
+                       QSettings::IniFormat);
+    CatalogueAsk ask = savedCatalogueAsk(settings);
+    if (const char* bad = takeOptions(request, locale, ask)) {
+        err << QCoreApplication::translate("Main", "--%1 okunmuyor: değerleri noktalı virgülle "
+                                                   "ayrılmış, aralığındaki sayılar olmalı.")
+                   .arg(QLatin1String(bad))
+            << '\n';
+        err.flush();
+        return BatchRefused;
     }
     if (request.pdfOut.isEmpty() && !request.tables) {
         err << QCoreApplication::translate("Main", "--catalogue için --pdf ya da --tsv gerekir.")
