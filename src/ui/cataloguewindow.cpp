@@ -73,13 +73,7 @@ CatalogueWindow::CatalogueWindow(Workflow& flow, const MachineStore& store, QSet
     m_message->setWordWrap(true);
     m_table = new QTableWidget(0, fixedColumns, this);
     m_table->setObjectName(QStringLiteral("catalogue"));
-    m_table->verticalHeader()->hide();
-    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_table->horizontalHeader()->setSectionsClickable(true);
-    m_table->horizontalHeader()->setSortIndicatorShown(true);
-    m_table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    makeSortableRows(*m_table);
     m_print = new QPushButton(this);
     m_print->setObjectName(QStringLiteral("cataloguePrint"));
     m_preview = new QPushButton(this);
@@ -111,8 +105,6 @@ CatalogueWindow::CatalogueWindow(Workflow& flow, const MachineStore& store, QSet
         connect(box, &QComboBox::currentIndexChanged, this, &CatalogueWindow::refreshIfShown);
     }
     connect(m_fan, &QCheckBox::toggled, this, &CatalogueWindow::refreshIfShown);
-    connect(m_table->horizontalHeader(), &QHeaderView::sortIndicatorChanged, m_table,
-            &QTableWidget::sortItems);
     connect(m_table, &QTableWidget::cellDoubleClicked, this, &CatalogueWindow::openChosen);
     connect(m_print, &QPushButton::clicked, this, [this] { ask(&CatalogueWindow::printAsked); });
     connect(m_preview, &QPushButton::clicked, this,
@@ -223,9 +215,7 @@ void CatalogueWindow::showCatalogue() {
     for (int r = 0; r < m_catalogue.cells.size(); ++r) {
         fillRow(r, m_catalogue.cells.at(r), r);
     }
-    if (const int column = m_table->horizontalHeader()->sortIndicatorSection(); column >= 0) {
-        m_table->sortItems(column, m_table->horizontalHeader()->sortIndicatorOrder());
-    }
+    keepChosenSort(*m_table);
     m_table->resizeColumnsToContents();
     m_message->setText(table.head.mid(table.head.size() - 2).join(QLatin1Char(' ')));
 }

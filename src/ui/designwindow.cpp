@@ -174,15 +174,7 @@ DesignWindow::DesignWindow(Workflow& flow, const MachineStore& store, QSettings&
     m_message->setWordWrap(true);
     m_table = new QTableWidget(0, ColumnCount, this);
     m_table->setObjectName(QStringLiteral("designs"));
-    m_table->verticalHeader()->hide();
-    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 8);
-    // Unsorted, the rows stand in the design's own order; a header click sorts by its column.
-    m_table->horizontalHeader()->setSectionsClickable(true);
-    m_table->horizontalHeader()->setSortIndicatorShown(true);
-    m_table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    makeSortableRows(*m_table);
     m_use = new QPushButton(this);
     m_use->setObjectName(QStringLiteral("useDesign"));
     m_use->setEnabled(false);
@@ -209,8 +201,6 @@ DesignWindow::DesignWindow(Workflow& flow, const MachineStore& store, QSettings&
     }
     connect(m_worms, &QComboBox::currentIndexChanged, this, &DesignWindow::refreshIfShown);
     connect(m_showAll, &QCheckBox::toggled, this, [this] { showDesign(m_design); });
-    connect(m_table->horizontalHeader(), &QHeaderView::sortIndicatorChanged, m_table,
-            &QTableWidget::sortItems);
     connect(m_table, &QTableWidget::itemSelectionChanged, this,
             [this] { m_use->setEnabled(!m_table->selectedItems().isEmpty()); });
     connect(m_table, &QTableWidget::cellDoubleClicked, this, &DesignWindow::useChosen);
@@ -572,9 +562,7 @@ void DesignWindow::showDesign(const Design& design) {
     for (int t = 0; t < shown.size(); ++t) {
         fillRow(t, shown.at(t), design.rows.at(shown.at(t)));
     }
-    if (const int column = m_table->horizontalHeader()->sortIndicatorSection(); column >= 0) {
-        m_table->sortItems(column, m_table->horizontalHeader()->sortIndicatorOrder());
-    }
+    keepChosenSort(*m_table);
     m_table->resizeColumnsToContents();
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_use->setEnabled(false);
