@@ -1,7 +1,6 @@
 #include "calc/catalogue.h"
 
 #include "calc/wormdrive.h"
-#include "model/fieldvalues.h"
 #include "model/formstate.h"
 
 #include <QCoreApplication>
