@@ -23,7 +23,7 @@ void timeWay(const char* name, WormChoice worms, const QList<Hob>& hobs) {
     qsizetype withDrive = 0;
     for (int r = 0; r < repeats; ++r) {
         const auto start = std::chrono::steady_clock::now();
-        const Catalogue catalogue = makeCatalogue(ask, hobs);
+        const Catalogue catalogue = catalogueOf(ask, hobs);
         const std::chrono::duration<double, std::milli> took =
             std::chrono::steady_clock::now() - start;
         runs.push_back(took.count());

@@ -27,6 +27,7 @@ struct CommandLine {
     QCommandLineOption ratios;
     QCommandLineOption speeds;
     QCommandLineOption worms;
+    QCommandLineOption alpha;
 };
 
 CommandLine::CommandLine()
@@ -52,14 +53,18 @@ CommandLine::CommandLine()
              QStringLiteral("n;n"))
     , worms(QStringLiteral("worms"),
             QCoreApplication::translate("Main", "Kataloğun vidaları: hobs, standard ya da new."),
-            QStringLiteral("hobs|standard|new")) {
+            QStringLiteral("hobs|standard|new"))
+    , alpha(QStringLiteral("alpha"),
+            QCoreApplication::translate("Main", "Kataloğun profil açısı α, derece; örneğin 20."),
+            QStringLiteral("α")) {
     parser.setApplicationDescription(QCoreApplication::translate(
         "Main", "Sonsuz redüktör dişlisi-vidası ve azdırma tezgahı hesabı."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption(pdf);
     parser.addOption(tsv);
-    for (const QCommandLineOption* option : {&catalogue, &housings, &ratios, &speeds, &worms}) {
+    for (const QCommandLineOption* option :
+         {&catalogue, &housings, &ratios, &speeds, &worms, &alpha}) {
         parser.addOption(*option);
     }
     parser.addPositionalArgument(QStringLiteral("job.zvj"),
@@ -126,9 +131,9 @@ int runHeadless(const QString& config) {
         const auto given = [&parser](const QCommandLineOption& option) {
             return parser.isSet(option) ? std::optional(parser.value(option)) : std::nullopt;
         };
-        return makeCatalogue(
+        return runCatalogue(
             {given(commandLine.housings), given(commandLine.ratios), given(commandLine.speeds),
-             given(commandLine.worms),
+             given(commandLine.worms), given(commandLine.alpha),
              parser.isSet(commandLine.pdf) ? parser.value(commandLine.pdf) : QString(),
              parser.isSet(commandLine.tsv)},
             config, QLocale::system(), out, err);

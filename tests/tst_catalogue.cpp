@@ -24,10 +24,10 @@ CatalogueAsk askOf(QList<double> housings, QList<double> ratios, QList<double> s
 
 // The rating of the drive typed into a comma-locale form with N1 and HESAPLA pressed, as the
 // rating window has it, with the output torque given.
-DriveRating typedRating(const DesignRow& drive, double n1, const CatalogueAsk& ask,
+DriveRating typedRating(const DesignRow& drive, double a, double n1, const CatalogueAsk& ask,
                         std::optional<double> load, LoadGiven given, FormState& form) {
     form.Form_Load();
-    typeDrive(form, drive, n1);
+    typeDrive(form, drive, a, n1);
     HESAPLA_Click(form);
     RatingInputs in;
     in.given = given;
@@ -54,17 +54,17 @@ private slots:
 
 void TestCatalogue::cellIsTheTypedDrivesRating() {
     const CatalogueAsk ask = askOf({100}, {20}, {1400, 2800});
-    const CatalogueCell cell = makeCatalogue(ask, {}).cells.constFirst();
+    const CatalogueCell cell = catalogueOf(ask, {}).cells.constFirst();
     QVERIFY(cell.drive);
     QCOMPARE(cell.speeds.size(), 2);
     for (const CatalogueSpeed& s : cell.speeds) {
         RecordingSink sink;
         FormState form(comma, sink);
-        const DriveRating unloaded =
-            typedRating(*cell.drive, s.n1, ask, std::nullopt, LoadGiven::OutputTorque, form);
+        const DriveRating unloaded = typedRating(*cell.drive, cell.centreDistance, s.n1, ask,
+                                                 std::nullopt, LoadGiven::OutputTorque, form);
         QCOMPARE(s.ratedTorque, *unloaded.find(RatingFigureId::RatedTorque) / 1.25);
-        const DriveRating loaded =
-            typedRating(*cell.drive, s.n1, ask, s.ratedTorque, LoadGiven::OutputTorque, form);
+        const DriveRating loaded = typedRating(*cell.drive, cell.centreDistance, s.n1, ask,
+                                               s.ratedTorque, LoadGiven::OutputTorque, form);
         QCOMPARE(s.efficiency, *loaded.find(RatingFigureId::Efficiency));
         QCOMPARE(s.inputPower, *loaded.find(RatingFigureId::InputPower));
         QCOMPARE(comma.toString(s.n2), form.getText(FieldId::N2_t));
@@ -75,13 +75,13 @@ void TestCatalogue::thermalPowerBringsTheSumpToTheLimit() {
     CatalogueAsk ask = askOf({63, 160}, {10, 40}, {1400});
     ask.sumpLimit = 85;
     ask.ambient = 25;
-    for (const CatalogueCell& cell : makeCatalogue(ask, {}).cells) {
+    for (const CatalogueCell& cell : catalogueOf(ask, {}).cells) {
         QVERIFY(cell.drive);
         const CatalogueSpeed& s = cell.speeds.constFirst();
         RecordingSink sink;
         FormState form(comma, sink);
-        const DriveRating atLimit =
-            typedRating(*cell.drive, s.n1, ask, s.thermalPower, LoadGiven::InputPower, form);
+        const DriveRating atLimit = typedRating(*cell.drive, cell.centreDistance, s.n1, ask,
+                                                s.thermalPower, LoadGiven::InputPower, form);
         QVERIFY(std::abs(*atLimit.find(RatingFigureId::SumpTemperature) - 85) < 1e-9);
         QCOMPARE(s.allowedPower, std::min(s.inputPower, s.thermalPower));
         QCOMPARE(s.governs == Governs::Thermal, s.thermalPower < s.inputPower);
@@ -116,7 +116,7 @@ void TestCatalogue::chosenDriveIsTheBestThatKeepsTheRules() {
             continue;
         }
         ++kept;
-        const auto rated = catalogueRating(row, 1400, ask);
+        const auto rated = catalogueRating(row, housing, 1400, ask);
         const double torque = *rated->find(RatingFigureId::RatedTorque);
         if (!best || torque > bestTorque ||
             (torque == bestTorque && std::abs(row.error) < std::abs(best->error))) {
@@ -126,7 +126,7 @@ void TestCatalogue::chosenDriveIsTheBestThatKeepsTheRules() {
     }
     QVERIFY(kept > 1);
 
-    const CatalogueCell cell = makeCatalogue(ask, {}).cells.constFirst();
+    const CatalogueCell cell = catalogueOf(ask, {}).cells.constFirst();
 
     QVERIFY(cell.drive);
     QCOMPARE(std::tuple(cell.drive->module, cell.drive->starts, cell.drive->teeth, cell.drive->d1),
@@ -138,7 +138,7 @@ void TestCatalogue::cellWithoutADriveSaysWhy() {
     CatalogueAsk ask = askOf({80}, {20}, {1400});
     ask.design.worms = WormChoice::ShopHobs;
 
-    const Catalogue catalogue = makeCatalogue(ask, {});
+    const Catalogue catalogue = catalogueOf(ask, {});
 
     const CatalogueCell& cell = catalogue.cells.constFirst();
     QVERIFY(!cell.drive);

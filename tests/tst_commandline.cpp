@@ -24,6 +24,8 @@ private slots:
     void catalogueAsTableAndPdf();
     void catalogueRefusesABadList_data();
     void catalogueRefusesABadList();
+    void catalogueTakesARepeatedHousingOnce();
+    void catalogueWithAnUnusableMachineFile();
 
 private:
     // Runs the program on the arguments with a configuration folder of its own.
@@ -176,8 +178,18 @@ void TestCommandLine::catalogueAsTableAndPdf() {
 
     const QStringList lines = QString::fromUtf8(m_out).split(QLatin1Char('\n'));
     QVERIFY2(lines.contains(QStringLiteral("N1 = 1400 d/dk")), m_out.constData());
-    for (const char* row : {"63\t10\tm ", "63\t40\tm ", "100\t10\tm ", "100\t40\tm "}) {
-        QCOMPARE(lines.filter(QRegularExpression(QLatin1Char('^') + QLatin1String(row))).size(), 1);
+    // Beside the nominal ratio, the real one: Z2 ÷ z1 of the drive in the same row.
+    const QRegularExpression drive(QStringLiteral(R"(\tm [0-9.]+, z1 (\d), Z2 (\d+),)"));
+    for (const char* row : {"63\t10\t", "63\t40\t", "100\t10\t", "100\t40\t"}) {
+        const QStringList found =
+            lines.filter(QRegularExpression(QLatin1Char('^') + QLatin1String(row)));
+        QCOMPARE(found.size(), 1);
+        const QRegularExpressionMatch m = drive.match(found.constFirst());
+        QVERIFY2(m.hasMatch(), qPrintable(found.constFirst()));
+        const double real = m.captured(2).toDouble() / m.captured(1).toDouble();
+        QVERIFY2(std::abs(found.constFirst().section(QLatin1Char('\t'), 2, 2).toDouble() - real) <
+                     0.005,
+                 qPrintable(found.constFirst()));
     }
     const QString pdf = m_dir.filePath(QStringLiteral("katalog.pdf"));
     QCOMPARE(run(asked + QStringList{QStringLiteral("--pdf"), pdf}), 0);
@@ -187,27 +199,63 @@ void TestCommandLine::catalogueAsTableAndPdf() {
     QCOMPARE(QString::fromUtf8(m_out).trimmed(), QDir::toNativeSeparators(pdf));
 }
 
+// Each option's refusal names the option and what it takes: its own range, or its choices.
 void TestCommandLine::catalogueRefusesABadList_data() {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("option");
-    QTest::newRow("a ratio that is no number")
-        << QStringList{QStringLiteral("--ratios"), QStringLiteral("10;x")}
-        << QStringLiteral("--ratios");
-    QTest::newRow("a housing below zero")
-        << QStringList{QStringLiteral("--housings"), QStringLiteral("-63")}
-        << QStringLiteral("--housings");
-    QTest::newRow("no such worms") << QStringList{QStringLiteral("--worms"), QStringLiteral("any")}
-                                   << QStringLiteral("--worms");
+    QTest::addColumn<QString>("takes");
+    const auto row = [](const char* name, const char* option, const char* value,
+                        const char* takes) {
+        QTest::newRow(name) << QStringList{QLatin1String(option), QLatin1String(value)}
+                            << QString::fromLatin1(option) << QString::fromUtf8(takes);
+    };
+    row("a ratio that is no number", "--ratios", "10;x", "1 ile 1000");
+    row("a housing below zero", "--housings", "-63", "en çok 10000 mm");
+    row("housings that are words", "--housings", "abc", "en çok 10000 mm");
+    row("a speed of zero", "--speeds", "0", "en çok 100000 d/dk");
+    row("no such worms", "--worms", "foo", "hobs, standard ya da new");
+    row("a profile angle beyond any hob", "--alpha", "40", "10 ile 30 derece");
 }
 
 void TestCommandLine::catalogueRefusesABadList() {
     QFETCH(QStringList, arguments);
     QFETCH(QString, option);
+    QFETCH(QString, takes);
 
     QCOMPARE(run(QStringList{QStringLiteral("--catalogue"), QStringLiteral("--tsv")} + arguments),
              2);
 
-    QVERIFY2(m_err.contains(option), qPrintable(m_err));
+    QVERIFY2(m_err.contains(option) && m_err.contains(takes), qPrintable(m_err));
+    QVERIFY(m_out.isEmpty());
+}
+
+void TestCommandLine::catalogueTakesARepeatedHousingOnce() {
+    QCOMPARE(run({QStringLiteral("--catalogue"), QStringLiteral("--tsv"),
+                  QStringLiteral("--housings"), QStringLiteral("63;63"), QStringLiteral("--ratios"),
+                  QStringLiteral("10"), QStringLiteral("--worms"), QStringLiteral("new")}),
+             0);
+
+    const QStringList lines = QString::fromUtf8(m_out).split(QLatin1Char('\n'));
+    QCOMPARE(lines.filter(QRegularExpression(QStringLiteral("^63\t10\t"))).size(), 1);
+    QVERIFY2(lines.contains(QStringLiteral("Gövdeler (a, mm): 63")), m_out.constData());
+}
+
+// The shop's hobs asked from a machine file that cannot be read: the window's words for the file
+// on the error stream and status 1, not a table of dashes.
+void TestCommandLine::catalogueWithAnUnusableMachineFile() {
+    QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("config/zorvandi")));
+    QFile machines(m_dir.filePath(QStringLiteral("config/zorvandi/machines.json")));
+    QVERIFY(machines.open(QIODevice::WriteOnly));
+    machines.write("{\"format\": zorvandi");
+    machines.close();
+
+    QCOMPARE(run({QStringLiteral("--catalogue"), QStringLiteral("--tsv"), QStringLiteral("--worms"),
+                  QStringLiteral("hobs")}),
+             1);
+
+    QVERIFY2(m_err.contains(QStringLiteral("kullanılamıyor")) &&
+                 m_err.contains(QStringLiteral("machines.json")),
+             qPrintable(m_err));
     QVERIFY(m_out.isEmpty());
 }
 

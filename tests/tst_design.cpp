@@ -165,8 +165,9 @@ void TestDesign::groupedDigitsGetTheFormsSentence() {
 }
 
 // The shop's hob of the published 100 mm, i 40 drive (m 3,8, z1 1, d1 38,4): the row shifts the
-// 41-tooth wheel by 0,763, and Kullan types that shift and the hob's angle; A then misses the
-// housing by the shift's rounding, as the table's own figures do.
+// 41-tooth wheel by 2,9 ÷ 3,8 = 0,7632 (to four places), and Kullan types that shift to as many
+// places as make A the housing, 100, and the hob's angle. A row with no hob after it empties
+// AÇI, so that the machine is not set for a hob that cannot cut the new worm.
 void TestDesign::hobRowTypesTheShiftAndTheAngle() {
     writeMachineFile(
         s(R"({"format": "zorvandi-machines", "version": 3, "machines": [], "lathes": [],
@@ -186,10 +187,20 @@ void TestDesign::hobRowTypesTheShiftAndTheAngle() {
 
     use(window, s("3,8"), s("41"));
 
-    QCOMPARE(field(FieldId::x2_t)->text(), s("0,763"));
+    auto* table = window->findChild<QTableWidget*>(s("designs"));
+    QVERIFY(table->findItems(s("0,7632"), Qt::MatchExactly).size() == 1);
+    QVERIFY2(field(FieldId::x2_t)->text().startsWith(s("0,76315789")),
+             qPrintable(field(FieldId::x2_t)->text()));
     QCOMPARE(field(FieldId::AÇI_t)->text(), s("2,52"));
     QCOMPARE(field(FieldId::da1_t)->text(), s("46"));
-    QCOMPARE(field(FieldId::A_t)->text(), s("99,9994"));
+    QCOMPARE(field(FieldId::A_t)->text(), s("100"));
+
+    window->findChild<QComboBox*>(s("worms"))->setCurrentIndex(2); // a new diameter
+    use(window, s("3,8"), s("41"));
+
+    QCOMPARE(field(FieldId::AÇI_t)->text(), QString());
+    const QString told = window->findChild<QLabel*>(s("designMessage"))->text();
+    QVERIFY2(told.contains(s("AÇI")), qPrintable(told));
 }
 
 QTEST_MAIN(TestDesign)

@@ -106,8 +106,11 @@ void TestJobFile::refusedWithItsReason_data() {
                                        << FileProblem::OutOfRange << QStringLiteral(R"("lead")");
     QTest::newRow("a lead of zero") << withKey(R"("lead": null)", R"("lead": 0)")
                                     << FileProblem::OutOfRange << QStringLiteral(R"("lead")");
-    QTest::newRow("a thinning beyond any allowance")
-        << withKey(R"("most": 0)", R"("most": 250)") << FileProblem::OutOfRange
+    QTest::newRow("a least thinning above the most, which turns M's deviations round")
+        << withKey(R"("least": 0)", R"("least": 30)") << FileProblem::OutOfRange
+        << QStringLiteral(R"("thinning.least")");
+    QTest::newRow("a thinning below zero")
+        << withKey(R"("most": 0)", R"("most": -5)") << FileProblem::OutOfRange
         << QStringLiteral(R"("thinning.most")");
     QTest::newRow("a shift in a file from before shifts")
         << withKey(R"("version": 3)", R"("version": 2)").replace(R"("thinning": {)", R"("x": {)")

@@ -2,14 +2,19 @@
 // are lost, and their machines set against the shop's.
 
 #include "jobtesting.h"
+#include "ui/jobsession.h"
 #include "windowtesting.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QProcess>
 #include <QStatusBar>
+#include <QTableWidget>
 #include <QTest>
 
 class TestJobs : public WindowTest {
@@ -24,6 +29,8 @@ private slots:
     void markFollowsEveryChange_data();
     void markFollowsEveryChange();
     void unreadableJobAsksNothing();
+    void newJobSavedReopensCurrent();
+    void catalogueRowOpensANewJob();
 
 private:
     QString write(const JobDocument& job);
@@ -202,6 +209,64 @@ void TestJobs::unreadableJobAsksNothing() {
     QVERIFY2(told.contains(s("açılamadı")), qPrintable(told));
     QCOMPARE(field(FieldId::m_t)->text(), s("3"));
     QVERIFY(marked());
+}
+
+// A job begun with Yeni, whose x2 is left empty (no shift), saved and opened again: its
+// sections are as current as when it was saved, and the command line makes its sheet.
+void TestJobs::newJobSavedReopensCurrent() {
+    pressInField(Qt::Key_N, Qt::ControlModifier);
+    QVERIFY(field(FieldId::x2_t)->text().isEmpty());
+    runTypicalJob();
+    const QString path = m_jobs.filePath(s("yeni-is.zvj"));
+    m_window->setFileChooser(std::make_unique<ScriptedFiles>(QStringList{path}));
+    pressInField(Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(QFileInfo::exists(path));
+    pressInField(Qt::Key_N, Qt::ControlModifier);
+
+    QVERIFY(m_window->openJobFile(path));
+
+    QVERIFY(!greyed(FieldId::d2_t) && !greyed(FieldId::AASAĞ_t) && !greyed(FieldId::KS_t));
+    QProcess program;
+    program.start(QStringLiteral(ZORVANDI_PROGRAM),
+                  {s("--pdf"), m_jobs.filePath(s("yeni-is.pdf")), path});
+    QVERIFY(program.waitForFinished(60000));
+    QCOMPARE(program.exitCode(), 0);
+    QVERIFY(QFileInfo::exists(m_jobs.filePath(s("yeni-is.pdf"))));
+}
+
+// A double-click on a catalogue row opens its drive as a new job, asking first about the changed
+// one, which stays on disk as it was saved: never another drive under its name.
+void TestJobs::catalogueRowOpensANewJob() {
+    const QString path = write(jobOf(point, {}, 3));
+    const QByteArray saved = [&path] {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }();
+    QVERIFY(m_window->openJobFile(path));
+    retype(FieldId::N1_t, s("1450"));
+    QVERIFY(marked());
+    m_window->findChild<QAction*>(s("catalogueAction"))->trigger();
+    auto* catalogue = m_window->findChild<QWidget*>(s("catalogueWindow"));
+    for (const auto& [name, text] :
+         {std::pair{"housings", "100"}, std::pair{"ratios", "10"}, std::pair{"speeds", "1400"}}) {
+        catalogue->findChild<QLineEdit*>(QLatin1String(name))->setText(s(text));
+    }
+    catalogue->findChild<QComboBox*>(s("catalogueWorms"))->setCurrentIndex(2); // a new diameter
+    auto* table = catalogue->findChild<QTableWidget*>(s("catalogue"));
+    QCOMPARE(table->rowCount(), 1);
+
+    const QStringList asked =
+        answerModals([table] { emit table->cellDoubleClicked(0, 0); }, {press(s("Kaydetme"))});
+
+    QCOMPARE(asked, QStringList{s("QMessageBox")});
+    const auto* job = m_window->findChild<JobSession*>();
+    QVERIFY(job->path().isEmpty());
+    QCOMPARE(job->title(), s("Katalogdan: a 100 mm, i 10"));
+    QCOMPARE(field(FieldId::A_t)->text(), s("100"));
+    QCOMPARE(field(FieldId::N1_t)->text(), s("1400"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), saved);
 }
 
 QTEST_MAIN(TestJobs)

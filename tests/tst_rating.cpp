@@ -46,7 +46,7 @@ void TestRating::followsTheFormAndGreysWhileStale() {
     QWidget* window = openRating();
     QVERIFY(window && window->isVisible() && window->isWindow());
     QCOMPARE(window->findChild<QLabel*>(s("ratingMethod"))->text(),
-             s("AGMA yöntemi (Shigley, 15. bölüm)"));
+             s("AGMA yöntemi (Shigley, 15. bölüm)."));
     auto* table = window->findChild<QTableWidget*>(s("figures"));
     auto* stale = window->findChild<QLabel*>(s("staleLine"));
     const auto grey = [table] {

@@ -153,6 +153,58 @@
         <source>a %1, i %2: %3</source>
         <translation>a %1, i %2: %3</translation>
     </message>
+    <message>
+        <source>Tahrik forma yazılıp hesaplandığında ölçüleri çıkmadı.</source>
+        <translation>Typed into a form and calculated, the drive gave no sizes.</translation>
+    </message>
+    <message>
+        <source>Bu devirde AGMA yöntemi bir çıkış momenti vermiyor.</source>
+        <translation>At this speed the AGMA method gives no output torque.</translation>
+    </message>
+    <message>
+        <source>Bu devirde verim sıfırın üstünde değil: vida dişliyi döndüremez.</source>
+        <translation>At this speed the efficiency is not above zero: the worm cannot turn the wheel.</translation>
+    </message>
+    <message>
+        <source>Bu devirde güçler hesaplanamadı.</source>
+        <translation>At this speed the powers could not be calculated.</translation>
+    </message>
+    <message>
+        <source>%1 noktalı virgülle ayrılmış, sıfırdan büyük ve en çok %2 mm sayılar olmalı.</source>
+        <translation>%1 must be numbers above zero and at most %2 mm, separated by semicolons.</translation>
+    </message>
+    <message>
+        <source>%1 noktalı virgülle ayrılmış, %2 ile %3 arasında sayılar olmalı.</source>
+        <translation>%1 must be numbers from %2 to %3, separated by semicolons.</translation>
+    </message>
+    <message>
+        <source>%1 noktalı virgülle ayrılmış, sıfırdan büyük ve en çok %2 d/dk sayılar olmalı.</source>
+        <translation>%1 must be numbers above zero and at most %2 rpm, separated by semicolons.</translation>
+    </message>
+    <message>
+        <source>%1 %2 ile %3 derece arasında olmalı.</source>
+        <translation>%1 must be from %2 to %3 degrees.</translation>
+    </message>
+    <message>
+        <source>%1 %2 ile %3 arasında olmalı.</source>
+        <translation>%1 must be from %2 to %3.</translation>
+    </message>
+    <message>
+        <source>%1 en az %2, en çok %3 olmalı.</source>
+        <translation>%1 must be at least %2 and at most %3.</translation>
+    </message>
+    <message>
+        <source>%1 %2 ile %3 °C arasında olmalı.</source>
+        <translation>%1 must be from %2 to %3 °C.</translation>
+    </message>
+    <message>
+        <source>%1 %2 ile %3 °C arasında ve ortamın üstünde olmalı.</source>
+        <translation>%1 must be from %2 to %3 °C and above the ambient.</translation>
+    </message>
+    <message>
+        <source>Z2 ÷ z1</source>
+        <translation>Z2 ÷ z1</translation>
+    </message>
 </context>
 <context>
     <name>CatalogueWindow</name>
@@ -161,24 +213,12 @@
         <translation>Catalogue</translation>
     </message>
     <message>
-        <source>GÖVDELER (a, mm; noktalı virgülle)</source>
-        <translation>HOUSINGS (a, mm; separated by semicolons)</translation>
-    </message>
-    <message>
         <source>ORANLAR (i)</source>
         <translation>RATIOS (i)</translation>
     </message>
     <message>
-        <source>GİRİŞ DEVİRLERİ (d/dk; ilki tahriki seçer)</source>
-        <translation>INPUT SPEEDS (rpm; the first chooses the drive)</translation>
-    </message>
-    <message>
         <source>VİDA</source>
         <translation>WORM</translation>
-    </message>
-    <message>
-        <source>ORAN TOLERANSI (%)</source>
-        <translation>RATIO TOLERANCE (%)</translation>
     </message>
     <message>
         <source>DÖKÜM</source>
@@ -191,10 +231,6 @@
     <message>
         <source>ORTAM (°C)</source>
         <translation>AMBIENT (°C)</translation>
-    </message>
-    <message>
-        <source>YAĞ SINIRI (°C; atölyenin ayarı)</source>
-        <translation>OIL LIMIT (°C; the shop&apos;s setting)</translation>
     </message>
     <message>
         <source>Vida milinde fan</source>
@@ -225,10 +261,6 @@
         <translation>INPUT SPEEDS</translation>
     </message>
     <message>
-        <source>«%1» noktalı virgülle ayrılmış sayılar olmalı.</source>
-        <translation>«%1» must be numbers separated by semicolons.</translation>
-    </message>
-    <message>
         <source>ORAN TOLERANSI</source>
         <translation>RATIO TOLERANCE</translation>
     </message>
@@ -241,20 +273,80 @@
         <translation>OIL LIMIT</translation>
     </message>
     <message>
-        <source>«%1» bir sayı olmalı.</source>
-        <translation>«%1» must be a number.</translation>
-    </message>
-    <message>
-        <source>Bir seçim aralığının dışında: gövdeler ve oranlar sıfırdan büyük, devirler sıfırdan büyük, işletme katsayısı en az 1, yağ sınırı ortamın üstünde olmalı.</source>
-        <translation>A choice is out of its range: the housings, the ratios and the speeds must be above zero, the service factor at least 1, and the oil limit above the ambient.</translation>
-    </message>
-    <message>
         <source>%1 @ %2</source>
         <translation>%1 @ %2</translation>
     </message>
     <message>
         <source>Kopyala</source>
         <translation>Copy</translation>
+    </message>
+    <message>
+        <source>GÖVDELER (a, mm)</source>
+        <translation>HOUSINGS (a, mm)</translation>
+    </message>
+    <message>
+        <source>DEVİRLER (N1, d/dk)</source>
+        <translation>SPEEDS (N1, rpm)</translation>
+    </message>
+    <message>
+        <source>TOLERANS (%)</source>
+        <translation>TOLERANCE (%)</translation>
+    </message>
+    <message>
+        <source>PROFİL AÇISI (α, °)</source>
+        <translation>PROFILE ANGLE (α, °)</translation>
+    </message>
+    <message>
+        <source>YAĞ SINIRI (°C)</source>
+        <translation>OIL LIMIT (°C)</translation>
+    </message>
+    <message>
+        <source>Gövdelerin eksen mesafeleri, mm, noktalı virgülle ayrılmış.</source>
+        <translation>The housings&apos; centre distances, mm, separated by semicolons.</translation>
+    </message>
+    <message>
+        <source>Anma oranları, noktalı virgülle ayrılmış.</source>
+        <translation>The nominal ratios, separated by semicolons.</translation>
+    </message>
+    <message>
+        <source>Giriş devirleri, d/dk, noktalı virgülle ayrılmış; ilki tahriki seçer.</source>
+        <translation>The input speeds, rpm, separated by semicolons; the first chooses the drive.</translation>
+    </message>
+    <message>
+        <source>Tahriklerin vidaları.</source>
+        <translation>The drives&apos; worms.</translation>
+    </message>
+    <message>
+        <source>Oranın anma değerinden en çok sapması, %.</source>
+        <translation>The most the ratio may miss the nominal one by, %.</translation>
+    </message>
+    <message>
+        <source>Dişlinin bronzunun dökümü.</source>
+        <translation>How the wheel&apos;s bronze is cast.</translation>
+    </message>
+    <message>
+        <source>Vidanın profil açısı α, derece: verim ve ısıl güç onunla hesaplanır.</source>
+        <translation>The worm&apos;s profile angle α, degrees: the efficiency and the thermal power are worked from it.</translation>
+    </message>
+    <message>
+        <source>İşletme katsayısı: taşınan moment AGMA değerinin buna bölümüdür.</source>
+        <translation>The service factor: the torque carried is the AGMA rating divided by it.</translation>
+    </message>
+    <message>
+        <source>Ortam sıcaklığı, °C.</source>
+        <translation>The ambient temperature, °C.</translation>
+    </message>
+    <message>
+        <source>Yağın en yüksek sıcaklığı, °C: atölyenin ayarı, bir standardın değil.</source>
+        <translation>The highest oil temperature, °C: the shop&apos;s setting, not a standard&apos;s figure.</translation>
+    </message>
+    <message>
+        <source>PROFİL AÇISI</source>
+        <translation>PROFILE ANGLE</translation>
+    </message>
+    <message>
+        <source>Katalogdan: a %1 mm, i %2</source>
+        <translation>From the catalogue: a %1 mm, i %2</translation>
     </message>
 </context>
 <context>
@@ -571,6 +663,10 @@
             <numerusform>%n drives that break a rule are hidden.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Bu tahrik için atölyede azdırma yok: AÇI boş bırakıldı; kullanılacak azdırmanın üzerindeki açıyı yazın.</source>
+        <translation>The shop has no hob for this drive: AÇI was left empty; type the angle marked on the hob to be used.</translation>
+    </message>
 </context>
 <context>
     <name>Fault</name>
@@ -637,6 +733,10 @@
     <message>
         <source>%1 alanındaki değer bu hesap için çok büyük ya da çok küçük.</source>
         <translation>The value in %1 is too large or too small for this calculation.</translation>
+    </message>
+    <message>
+        <source>%1 %2 ile %3 arasında olmalı.</source>
+        <translation>%1 must be from %2 to %3.</translation>
     </message>
 </context>
 <context>
@@ -1598,6 +1698,14 @@
         <source>beklenmeyen karakter</source>
         <translation>an unexpected character</translation>
     </message>
+    <message>
+        <source>Dosyadaki %1 değeri aralık dışında: %2 ya da üstünde olmalı.</source>
+        <translation>The value %1 in the file is out of range: it must be %2 or above.</translation>
+    </message>
+    <message>
+        <source>Tezgâh dosyası «%1» kullanılamıyor: %2</source>
+        <translation>The machine file «%1» cannot be used: %2</translation>
+    </message>
 </context>
 <context>
     <name>MachineFileDialogs</name>
@@ -1763,16 +1871,20 @@ For the options: %2 --help</translation>
         <translation>The catalogue&apos;s worms: hobs, standard or new.</translation>
     </message>
     <message>
-        <source>--%1 okunmuyor: değerleri noktalı virgülle ayrılmış, aralığındaki sayılar olmalı.</source>
-        <translation>--%1 does not read: its values must be numbers in their range, separated by semicolons.</translation>
-    </message>
-    <message>
         <source>--catalogue için --pdf ya da --tsv gerekir.</source>
         <translation>--catalogue needs --pdf or --tsv.</translation>
     </message>
     <message>
         <source>«%1» kaydedilemedi: %2</source>
         <translation>«%1» could not be saved: %2</translation>
+    </message>
+    <message>
+        <source>Kataloğun profil açısı α, derece; örneğin 20.</source>
+        <translation>The catalogue&apos;s profile angle α, degrees; for example 20.</translation>
+    </message>
+    <message>
+        <source>--worms hobs, standard ya da new olmalı.</source>
+        <translation>--worms must be hobs, standard or new.</translation>
     </message>
 </context>
 <context>
@@ -1828,10 +1940,6 @@ For the options: %2 --help</translation>
     <message>
         <source>ZORVANDI &amp;Hakkında</source>
         <translation>&amp;About ZORVANDI</translation>
-    </message>
-    <message>
-        <source>Tezgâh dosyası «%1» kullanılamıyor: %2 Yerleşik tezgâh kullanılıyor; dosya değiştirilmedi.</source>
-        <translation>The machine file «%1» cannot be used: %2 The built-in machine is in use; the file was not changed.</translation>
     </message>
     <message>
         <source>Tezgâh: %1</source>
@@ -1991,6 +2099,10 @@ For the options: %2 --help</translation>
         <source>Katalog kaydedildi: %1</source>
         <translation>Catalogue saved: %1</translation>
     </message>
+    <message>
+        <source>%1 Yerleşik tezgâh kullanılıyor; dosya değiştirilmedi.</source>
+        <translation>%1 The built-in machine is in use; the file was not changed.</translation>
+    </message>
 </context>
 <context>
     <name>MakingRules</name>
@@ -2146,10 +2258,6 @@ For the options: %2 --help</translation>
 </context>
 <context>
     <name>Rating</name>
-    <message>
-        <source>AGMA yöntemi (Shigley, 15. bölüm)</source>
-        <translation>AGMA method (Shigley, chapter 15)</translation>
-    </message>
     <message>
         <source>kum döküm</source>
         <translation>sand cast</translation>
@@ -2438,6 +2546,10 @@ For the options: %2 --help</translation>
         <source>(cos αn − f·tan γ) ÷ (cos αn + f·cot γ); yalnız kavramanın verimi, yataklar ve keçeler hariç</source>
         <translation>(cos αn − f·tan γ) ÷ (cos αn + f·cot γ); the mesh&apos;s efficiency only, bearings and seals left out</translation>
     </message>
+    <message>
+        <source>AGMA yöntemi (Shigley, 15. bölüm).</source>
+        <translation>The AGMA method (Shigley, chapter 15).</translation>
+    </message>
 </context>
 <context>
     <name>RatingWindow</name>
@@ -2679,6 +2791,10 @@ For the options: %2 --help</translation>
         <source>Tel yanaklara değmeden diş dibine (df1 = %1 mm) dayanıyor; M bir şey ölçmez.</source>
         <translation>The wire rests on the root (df1 = %1 mm) without touching the flanks; M measures nothing.</translation>
     </message>
+    <message>
+        <source>Diş inceltmesi, dişin taşıyabileceğinden fazla: en çok inceltme sx ÷ 2 = %1 µm&apos;den az olmalı. M&apos;nin sınırları verilmedi.</source>
+        <translation>The thread thinning is more than the thread can take: the most thinning must be below sx ÷ 2 = %1 µm. M&apos;s limits are not given.</translation>
+    </message>
 </context>
 <context>
     <name>TurnerWindow</name>
@@ -2747,8 +2863,8 @@ For the options: %2 --help</translation>
         <translation>Most thinning of the thread thickness (µm)</translation>
     </message>
     <message>
-        <source>«DİŞ İNCELTMESİ» iki ucu %1 ile %2 µm arasında olmalı; en az, en çoktan büyük olmamalı.</source>
-        <translation>Both ends of «THREAD THINNING» must be from %1 to %2 µm, the least not above the most.</translation>
+        <source>«DİŞ İNCELTMESİ» iki ucu da sıfır ya da sıfırdan büyük bir sayı olmalı ve en az, en çoktan büyük olmamalı; M&apos;nin sınırları verilmedi.</source>
+        <translation>Both ends of «THREAD THINNING» must be numbers of zero or above, the least not above the most; M&apos;s limits are not given.</translation>
     </message>
 </context>
 </TS>

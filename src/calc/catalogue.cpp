@@ -39,18 +39,19 @@ std::optional<double> carriedTorque(const DriveRating& rating, const CatalogueAs
     return *torque / ask.serviceFactor;
 }
 
-std::optional<CatalogueSpeed> atSpeed(DriveGeometry g, double n1, const CatalogueAsk& ask) {
+CatalogueSpeed atSpeed(DriveGeometry g, double n1, const CatalogueAsk& ask) {
     g.n1 = n1;
+    CatalogueSpeed s;
+    s.n1 = n1;
     const auto t2 = carriedTorque(rateDrive(g, ratingInputs(ask, std::nullopt)), ask);
     if (!t2) {
-        return std::nullopt;
+        s.fault = SpeedFault::NoRating;
+        return s;
     }
     const DriveRating loaded = rateDrive(g, ratingInputs(ask, *t2));
     const auto figure = [&loaded](RatingFigureId id) {
         return loaded.find(id).value_or(std::nan(""));
     };
-    CatalogueSpeed s;
-    s.n1 = n1;
     s.n2 = n1 / loaded.ratio;
     s.efficiency = figure(RatingFigureId::Efficiency);
     s.ratedTorque = *t2;
@@ -61,8 +62,10 @@ std::optional<CatalogueSpeed> atSpeed(DriveGeometry g, double n1, const Catalogu
     s.thermalPower = (ask.sumpLimit - ask.ambient) * h * area / (1000 * (1 - s.efficiency / 100));
     s.governs = s.thermalPower < s.inputPower ? Governs::Thermal : Governs::Mechanical;
     s.allowedPower = std::min(s.inputPower, s.thermalPower);
-    if (!std::isfinite(s.inputPower) || !std::isfinite(s.thermalPower)) {
-        return std::nullopt;
+    if (!(s.efficiency > 0)) {
+        s.fault = SpeedFault::WormCannotDrive;
+    } else if (!std::isfinite(s.inputPower) || !std::isfinite(s.thermalPower)) {
+        s.fault = SpeedFault::NotFinite;
     }
     return s;
 }
@@ -98,11 +101,12 @@ std::optional<DesignRow> chosenDrive(const QList<DesignRow>& rows, double centre
 namespace {
 
 // The drive typed into a form and HESAPLA pressed, as the rating window would see it.
-std::optional<DriveGeometry> formGeometry(const DesignRow& drive, double n1, double profileAngle) {
+std::optional<DriveGeometry> formGeometry(const DesignRow& drive, double centreDistance, double n1,
+                                          double profileAngle) {
     QuietSink quiet;
     FormState form(QLocale::c(), quiet);
     form.Form_Load();
-    typeDrive(form, drive, n1);
+    typeDrive(form, drive, centreDistance, n1);
     if (!HESAPLA_Click(form)) {
         return std::nullopt;
     }
@@ -129,44 +133,84 @@ QList<double> catalogueRatios() {
     return {5, 7.5, 10, 15, 20, 25, 30, 40, 50, 60, 80, 100};
 }
 
+ValueRange catalogueRange(CatalogueInput input) {
+    switch (input) {
+    case CatalogueInput::Housings:
+        return centreDistanceRange;
+    case CatalogueInput::Ratios:
+        return ratioRange;
+    case CatalogueInput::Speeds:
+        return {0, fastestSpeed, false};
+    case CatalogueInput::ProfileAngle:
+        return profileAngleRange;
+    case CatalogueInput::Design:
+        return toleranceRange;
+    case CatalogueInput::ServiceFactor:
+        return ratingRange(RatingInput::ServiceFactor);
+    case CatalogueInput::Ambient:
+        return ratingRange(RatingInput::Ambient);
+    case CatalogueInput::SumpLimit:
+        return ratingRange(RatingInput::SumpLimit);
+    }
+    return {};
+}
+
 std::optional<CatalogueInput> firstInvalid(const CatalogueAsk& ask) {
-    if (!allIn(ask.housings, centreDistanceRange)) {
-        return CatalogueInput::Housings;
-    }
-    if (!allIn(ask.ratios, ratioRange)) {
-        return CatalogueInput::Ratios;
-    }
-    if (!allIn(ask.speeds, ValueRange{0, fastestSpeed, false})) {
-        return CatalogueInput::Speeds;
+    using I = CatalogueInput;
+    for (const auto& [input, values] :
+         {std::pair{I::Housings, ask.housings}, std::pair{I::Ratios, ask.ratios},
+          std::pair{I::Speeds, ask.speeds},
+          std::pair{I::ProfileAngle, QList<double>{ask.design.profileAngle}}}) {
+        if (!allIn(values, catalogueRange(input))) {
+            return input;
+        }
     }
     if (firstInvalid(ask.design)) {
-        return CatalogueInput::Design;
+        return I::Design;
     }
-    if (!ratingRange(RatingInput::ServiceFactor).holds(ask.serviceFactor)) {
-        return CatalogueInput::ServiceFactor;
+    for (const auto& [input, value] :
+         {std::pair{I::ServiceFactor, ask.serviceFactor}, std::pair{I::Ambient, ask.ambient},
+          std::pair{I::SumpLimit, ask.sumpLimit}}) {
+        if (!catalogueRange(input).holds(value)) {
+            return input;
+        }
     }
-    if (!ratingRange(RatingInput::Ambient).holds(ask.ambient)) {
-        return CatalogueInput::Ambient;
-    }
-    if (!ratingRange(RatingInput::SumpLimit).holds(ask.sumpLimit) ||
-        !(ask.sumpLimit > ask.ambient)) {
-        return CatalogueInput::SumpLimit;
+    if (!(ask.sumpLimit > ask.ambient)) {
+        return I::SumpLimit;
     }
     return std::nullopt;
 }
 
-std::optional<DriveRating> catalogueRating(const DesignRow& drive, double n1,
+std::optional<DriveRating> catalogueRating(const DesignRow& drive, double centreDistance, double n1,
                                            const CatalogueAsk& ask,
                                            std::optional<double> outputTorque) {
-    const auto g = formGeometry(drive, n1, ask.design.profileAngle);
+    const auto g = formGeometry(drive, centreDistance, n1, ask.design.profileAngle);
     if (!g) {
         return std::nullopt;
     }
     return rateDrive(*g, ratingInputs(ask, outputTorque));
 }
 
-Catalogue makeCatalogue(const CatalogueAsk& ask, const QList<Hob>& hobs) {
+double realRatio(const DesignRow& drive) {
+    return double(drive.teeth) / drive.starts;
+}
+
+CatalogueAsk withoutRepeats(CatalogueAsk ask) {
+    for (QList<double>* list : {&ask.housings, &ask.ratios, &ask.speeds}) {
+        QList<double> once;
+        for (const double x : *list) {
+            if (!once.contains(x)) {
+                once.append(x);
+            }
+        }
+        *list = once;
+    }
+    return ask;
+}
+
+Catalogue catalogueOf(const CatalogueAsk& asked, const QList<Hob>& hobs) {
     Catalogue catalogue;
+    const CatalogueAsk ask = withoutRepeats(asked);
     if (firstInvalid(ask)) {
         return catalogue;
     }
@@ -182,19 +226,25 @@ Catalogue makeCatalogue(const CatalogueAsk& ask, const QList<Hob>& hobs) {
             const Design found = designDrives(design, hobs);
             cell.noFit = found.noFit;
             cell.drive = chosenDrive(found.rows, a, ask);
-            const auto g = cell.drive ? formGeometry(*cell.drive, ask.speeds.constFirst(),
-                                                     ask.design.profileAngle)
-                                      : std::nullopt;
-            if (g) {
-                for (const double n1 : ask.speeds) {
-                    if (const auto s = atSpeed(*g, n1, ask)) {
-                        cell.speeds.append(*s);
-                    }
-                }
-            } else {
+            if (!cell.drive) {
                 cell.breakingRules =
                     int(std::count_if(found.rows.begin(), found.rows.end(),
                                       [](const DesignRow& row) { return !row.keepsTheRules(); }));
+                catalogue.cells.append(cell);
+                continue;
+            }
+            // Every speed keeps its place, so that a table's columns stay under their headings.
+            const auto g =
+                formGeometry(*cell.drive, a, ask.speeds.constFirst(), ask.design.profileAngle);
+            for (const double n1 : ask.speeds) {
+                if (g) {
+                    cell.speeds.append(atSpeed(*g, n1, ask));
+                } else {
+                    CatalogueSpeed unrated;
+                    unrated.n1 = n1;
+                    unrated.fault = SpeedFault::NoForm;
+                    cell.speeds.append(unrated);
+                }
             }
             catalogue.cells.append(cell);
         }
@@ -207,6 +257,23 @@ QString catalogueChoiceRule() {
         "Catalogue", "Her gövde ve oran için, kurallara uyan tasarımlardan ilk devirde en büyük "
                      "çıkış momentini taşıyan seçildi (eşitlikte oran hatası küçük olan); her "
                      "devirde aynı tahrik.");
+}
+
+QString speedFaultText(SpeedFault fault) {
+    switch (fault) {
+    case SpeedFault::NoForm:
+        return QCoreApplication::translate(
+            "Catalogue", "Tahrik forma yazılıp hesaplandığında ölçüleri çıkmadı.");
+    case SpeedFault::NoRating:
+        return QCoreApplication::translate("Catalogue",
+                                           "Bu devirde AGMA yöntemi bir çıkış momenti vermiyor.");
+    case SpeedFault::WormCannotDrive:
+        return QCoreApplication::translate(
+            "Catalogue", "Bu devirde verim sıfırın üstünde değil: vida dişliyi döndüremez.");
+    case SpeedFault::NotFinite:
+        return QCoreApplication::translate("Catalogue", "Bu devirde güçler hesaplanamadı.");
+    }
+    return {};
 }
 
 QString noDriveText(const CatalogueCell& cell, const QLocale& locale) {

@@ -36,12 +36,32 @@ struct CatalogueAsk {
     double sumpLimit = 90; // °C, the shop's setting, not a standard's figure
 };
 
-enum class CatalogueInput { Housings, Ratios, Speeds, Design, ServiceFactor, Ambient, SumpLimit };
+enum class CatalogueInput {
+    Housings,
+    Ratios,
+    Speeds,
+    ProfileAngle,
+    Design,
+    ServiceFactor,
+    Ambient,
+    SumpLimit
+};
 
 // The first input out of its range, for a window or a command line that names it.
 std::optional<CatalogueInput> firstInvalid(const CatalogueAsk& ask);
+// The span each value of an input must lie in (for the design, its tolerance's); the oil's limit
+// must also be above the ambient.
+ValueRange catalogueRange(CatalogueInput input);
 
 enum class Governs { Mechanical, Thermal };
+
+// Why a speed of a chosen drive has no figures.
+enum class SpeedFault {
+    NoForm,          // the drive typed into a form does not run through HESAPLA
+    NoRating,        // the rating gives no rated torque at this speed
+    WormCannotDrive, // the efficiency is not above zero: the worm cannot turn the wheel
+    NotFinite,       // the powers are not numbers at this speed
+};
 
 struct CatalogueSpeed {
     double n1 = 0;           // d/dk
@@ -52,13 +72,14 @@ struct CatalogueSpeed {
     double thermalPower = 0; // P1,th, kW
     double allowedPower = 0; // the lesser, kW
     Governs governs = Governs::Mechanical;
+    std::optional<SpeedFault> fault; // the figures above are not made when set
 };
 
 struct CatalogueCell {
     double centreDistance = 0;
     double ratio = 0;
     std::optional<DesignRow> drive;
-    QList<CatalogueSpeed> speeds; // in the ask's order; empty without a drive
+    QList<CatalogueSpeed> speeds; // one a speed of the ask, in its order; empty without a drive
     // Without a drive: why the design has none, or how many it had that all break a rule.
     std::optional<NoFit> noFit;
     int breakingRules = 0;
@@ -70,7 +91,7 @@ struct Catalogue {
 
 // The rating the catalogue takes a drive's figures from, at a speed: the drive typed into a
 // form and HESAPLA pressed, rated with the catalogue's choices and a load when given.
-std::optional<DriveRating> catalogueRating(const DesignRow& drive, double n1,
+std::optional<DriveRating> catalogueRating(const DesignRow& drive, double centreDistance, double n1,
                                            const CatalogueAsk& ask,
                                            std::optional<double> outputTorque = std::nullopt);
 
@@ -81,9 +102,17 @@ std::optional<double> rankingTorque(const DesignRow& row, double centreDistance,
 std::optional<DesignRow> chosenDrive(const QList<DesignRow>& rows, double centreDistance,
                                      const CatalogueAsk& ask);
 
-Catalogue makeCatalogue(const CatalogueAsk& ask, const QList<Hob>& hobs);
+// The drive's real ratio, Z2 ÷ z1, beside the nominal one it was chosen for.
+double realRatio(const DesignRow& drive);
+
+// The catalogue for the ask's housings, ratios and speeds, each repeated value taken once.
+Catalogue catalogueOf(const CatalogueAsk& ask, const QList<Hob>& hobs);
+// The ask with each list's repeated values taken once, in their first order.
+CatalogueAsk withoutRepeats(CatalogueAsk ask);
 
 // The rule the drive of a cell is chosen by, in one sentence.
 QString catalogueChoiceRule();
 // Why a cell has no drive, in one sentence.
 QString noDriveText(const CatalogueCell& cell, const QLocale& locale);
+// Why a speed has no figures, in one sentence.
+QString speedFaultText(SpeedFault fault);

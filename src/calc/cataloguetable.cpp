@@ -41,7 +41,7 @@ QString driveText(const DesignRow& drive, const QLocale& locale) {
     return t(QT_TRANSLATE_NOOP("Catalogue", "m %1, z1 %2, Z2 %3, d1 %4, x2 %5"))
         .arg(sheetNumber(drive.module, locale), locale.toString(drive.starts),
              locale.toString(drive.teeth), sheetNumber(drive.d1, locale),
-             locale.toString(shownShift(drive.x2), 'f', 3));
+             locale.toString(shownShift(drive.x2), 'f', shownShiftPlaces));
 }
 
 QString governsText(Governs governs) {
@@ -62,13 +62,52 @@ QString wormChoiceName(WormChoice worms) {
     return {};
 }
 
-CatalogueTable catalogueTable(const Catalogue& catalogue, const CatalogueAsk& ask,
+QString catalogueRuleText(CatalogueInput input, const QString& name, const QLocale& locale) {
+    const ValueRange range = catalogueRange(input);
+    const QString low = FieldValues::writeNumber(range.low, locale);
+    const QString high = FieldValues::writeNumber(range.high, locale);
+    switch (input) {
+    case CatalogueInput::Housings:
+        return t(QT_TRANSLATE_NOOP("Catalogue", "%1 noktalı virgülle ayrılmış, sıfırdan büyük ve "
+                                                "en çok %2 mm sayılar olmalı."))
+            .arg(name, high);
+    case CatalogueInput::Ratios:
+        return t(QT_TRANSLATE_NOOP("Catalogue", "%1 noktalı virgülle ayrılmış, %2 ile %3 "
+                                                "arasında sayılar olmalı."))
+            .arg(name, low, high);
+    case CatalogueInput::Speeds:
+        return t(QT_TRANSLATE_NOOP("Catalogue", "%1 noktalı virgülle ayrılmış, sıfırdan büyük ve "
+                                                "en çok %2 d/dk sayılar olmalı."))
+            .arg(name, high);
+    case CatalogueInput::ProfileAngle:
+        return t(QT_TRANSLATE_NOOP("Catalogue", "%1 %2 ile %3 derece arasında olmalı."))
+            .arg(name, low, high);
+    case CatalogueInput::Design:
+        return t(QT_TRANSLATE_NOOP("Catalogue", "%1 %2 ile %3 arasında olmalı."))
+            .arg(name, percentText(range.low, locale), percentText(range.high, locale));
+    case CatalogueInput::ServiceFactor:
+        return t(QT_TRANSLATE_NOOP("Catalogue", "%1 en az %2, en çok %3 olmalı."))
+            .arg(name, low, high);
+    case CatalogueInput::Ambient:
+        return t(QT_TRANSLATE_NOOP("Catalogue", "%1 %2 ile %3 °C arasında olmalı."))
+            .arg(name, low, high);
+    case CatalogueInput::SumpLimit:
+        return t(QT_TRANSLATE_NOOP("Catalogue",
+                                   "%1 %2 ile %3 °C arasında ve ortamın üstünde olmalı."))
+            .arg(name, low, high);
+    }
+    return {};
+}
+
+CatalogueTable catalogueTable(const Catalogue& catalogue, const CatalogueAsk& asked,
                               const QLocale& locale) {
+    const CatalogueAsk ask = withoutRepeats(asked);
     CatalogueTable table;
     table.title = t(QT_TRANSLATE_NOOP("Catalogue", "SONSUZ VİDA REDÜKTÖRLERİ KATALOĞU"));
     table.head = headOf(ask, locale);
     table.headings = {t(QT_TRANSLATE_NOOP("Catalogue", "a (mm)")),
                       t(QT_TRANSLATE_NOOP("Catalogue", "i")),
+                      t(QT_TRANSLATE_NOOP("Catalogue", "Z2 ÷ z1")),
                       t(QT_TRANSLATE_NOOP("Catalogue", "Tahrik")),
                       t(QT_TRANSLATE_NOOP("Catalogue", "n2 (d/dk)")),
                       t(QT_TRANSLATE_NOOP("Catalogue", "η (%)")),
@@ -85,15 +124,21 @@ CatalogueTable catalogueTable(const Catalogue& catalogue, const CatalogueAsk& as
         for (const CatalogueCell& cell : catalogue.cells) {
             QStringList row = {FieldValues::writeNumber(cell.centreDistance, locale),
                                FieldValues::writeNumber(cell.ratio, locale)};
-            if (!cell.drive || s >= cell.speeds.size()) {
-                row.append(QStringLiteral("—"));
+            const auto foot = [&](const QString& why) {
                 speed.foot.append(t(QT_TRANSLATE_NOOP("Catalogue", "a %1, i %2: %3"))
-                                      .arg(row.at(0), row.at(1), noDriveText(cell, locale)));
+                                      .arg(row.at(0), row.at(1), why));
+            };
+            if (!cell.drive) {
+                row << QStringLiteral("—") << QStringLiteral("—");
+                foot(noDriveText(cell, locale));
+            } else if (const CatalogueSpeed& c = cell.speeds.at(s); c.fault) {
+                row << n(realRatio(*cell.drive), 2) << driveText(*cell.drive, locale)
+                    << QStringLiteral("—");
+                foot(speedFaultText(*c.fault));
             } else {
-                const CatalogueSpeed& c = cell.speeds.at(s);
-                row << driveText(*cell.drive, locale) << n(c.n2, 1) << n(c.efficiency, 1)
-                    << n(c.ratedTorque, 0) << n(c.inputPower, 2) << n(c.thermalPower, 2)
-                    << n(c.allowedPower, 2) << governsText(c.governs);
+                row << n(realRatio(*cell.drive), 2) << driveText(*cell.drive, locale) << n(c.n2, 1)
+                    << n(c.efficiency, 1) << n(c.ratedTorque, 0) << n(c.inputPower, 2)
+                    << n(c.thermalPower, 2) << n(c.allowedPower, 2) << governsText(c.governs);
             }
             speed.rows.append(row);
         }

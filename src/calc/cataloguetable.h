@@ -2,8 +2,9 @@
 
 // The catalogue's content as its sheet, its copy and the command line give it: the shop's
 // choices at the head, the method and the rule the drives were chosen by, then a table a speed,
-// a row a housing and ratio; a cell without a drive reads "—" and its reason stands at the
-// table's foot. The painting is src/paint's (cataloguepainter.h), the window's table its own.
+// a row a housing and ratio (nominal and real); a cell without a drive, or a speed without
+// figures, reads "—" and its reason stands at the table's foot. The painting is src/paint's
+// (cataloguepainter.h), the window's table its own.
 
 #include "calc/catalogue.h"
 
@@ -16,6 +17,7 @@ struct CatalogueTable {
     QString title;
     QStringList head; // the shop's choices, the method, the rule, one a line
     QStringList headings;
+    static constexpr int driveColumn = 3; // after a, i and the real ratio; the widest
     struct Speed {
         QString title; // "N1 = 1400 d/dk"
         QList<QStringList> rows;
@@ -33,3 +35,6 @@ QString catalogueTsv(const CatalogueTable& table);
 QString driveText(const DesignRow& drive, const QLocale& locale); // "m 4, z1 2, Z2 40, d1 40"
 QString governsText(Governs governs);
 QString wormChoiceName(WormChoice worms);
+// What an input of the catalogue must be, naming it as the caller does ("«GÖVDELER»" in the
+// window, "--housings" on the command line) with its own range.
+QString catalogueRuleText(CatalogueInput input, const QString& name, const QLocale& locale);

@@ -3,6 +3,7 @@
 
 #include "calc/rating.h"
 #include "calc/standardworms.h"
+#include "calc/wormdrive.h"
 #include "model/decimal15.h"
 #include "model/fieldvalues.h"
 #include "model/formstate.h"
@@ -20,7 +21,6 @@ namespace {
 // A value within this of a range's end is on it.
 constexpr double onEnd = 1e-9;
 
-constexpr double largestTolerance = 50;
 constexpr double largestQ = 100;
 constexpr double fastestInput = 100000;
 
@@ -328,7 +328,7 @@ std::optional<DesignInput> firstInvalid(const DesignAsk& ask) {
     if (!ratioRange.holds(ask.ratio)) {
         return DesignInput::Ratio;
     }
-    if (!(ask.tolerance >= 0 && ask.tolerance <= largestTolerance)) {
+    if (!toleranceRange.holds(ask.tolerance)) {
         return DesignInput::Tolerance;
     }
     if (ask.starts.isEmpty() || std::any_of(ask.starts.begin(), ask.starts.end(), [](int z1) {
@@ -373,7 +373,38 @@ std::optional<double> rowHobAngle(const DesignRow& row, const QList<Hob>& hobs) 
     return row.hob && *row.hob < hobs.size() ? hobAngle(hobs.at(*row.hob)) : std::nullopt;
 }
 
-void typeDrive(FormState& form, const DesignRow& row, const std::optional<double>& n1) {
+namespace {
+
+// The shift rounded to the fewest places, `shownShiftPlaces` at least, with which a form of m,
+// Z2 and da1 makes A the housing as it writes it: the form's own run decides, so its rounding
+// of d1 and d2 is met, not guessed.
+double typedShift(const DesignRow& row, double centreDistance, const QLocale& locale) {
+    QuietSink quiet;
+    FormState trial(locale, quiet);
+    const auto type = [&trial, &locale](FieldId field, double x) {
+        trial.setText(field, FieldValues::writeNumber(x, locale));
+    };
+    type(FieldId::m_t, row.module);
+    type(FieldId::Z2_t, row.teeth);
+    type(FieldId::da1_t, row.da1);
+    const QString housing = FieldValues::writeNumber(centreDistance, locale);
+    // Past 15 significant digits a double has no more places to give.
+    constexpr int mostPlaces = 15;
+    for (int places = shownShiftPlaces; places <= mostPlaces; ++places) {
+        const double x2 = Decimal15::fromDouble(row.x2).roundedHalfEven(places).toDouble();
+        type(FieldId::x2_t, x2);
+        HESAPLA_Click(trial);
+        if (trial.getText(FieldId::A_t) == housing) {
+            return x2;
+        }
+    }
+    return row.x2;
+}
+
+} // namespace
+
+void typeDrive(FormState& form, const DesignRow& row, double centreDistance,
+               const std::optional<double>& n1) {
     const auto type = [&form](FieldId field, double x) {
         form.setText(field, FieldValues::writeNumber(x, form.locale()));
     };
@@ -381,14 +412,14 @@ void typeDrive(FormState& form, const DesignRow& row, const std::optional<double
     type(FieldId::Z2_t, row.teeth);
     type(FieldId::da1_t, row.da1);
     type(FieldId::z1_t, row.starts);
-    type(FieldId::x2_t, shownShift(row.x2));
+    type(FieldId::x2_t, typedShift(row, centreDistance, form.locale()));
     if (n1) {
         type(FieldId::N1_t, *n1);
     }
 }
 
 double shownShift(double x2) {
-    return Decimal15::fromDouble(x2).roundedHalfEven(3).toDouble();
+    return Decimal15::fromDouble(x2).roundedHalfEven(shownShiftPlaces).toDouble();
 }
 
 double leadAngleNotation(const DesignRow& row) {

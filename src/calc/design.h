@@ -77,6 +77,8 @@ enum class DesignInput {
 // The housing and the ratio a design may ask, for the design and for a job that keeps them.
 inline constexpr ValueRange centreDistanceRange{0, 10000, false};
 inline constexpr ValueRange ratioRange{1, 1000};
+// The ratio's tolerance, %.
+inline constexpr ValueRange toleranceRange{0, 50};
 
 // The first input out of its range, for the window to name.
 std::optional<DesignInput> firstInvalid(const DesignAsk& ask);
@@ -104,9 +106,9 @@ struct DesignRow {
     friend bool operator==(const DesignRow&, const DesignRow&) = default;
 };
 
-// The wheel's shift as a row shows it and Kullan types it, to three places as matching tables
-// give it: the centre distance then misses the housing's by at most 0,0005·m.
+// The wheel's shift as a row shows it, to four places as standards print it.
 double shownShift(double x2);
+inline constexpr int shownShiftPlaces = 4;
 
 // The drive as the rating sees it, as the design has it: the housing's a, ba as the form rounds
 // it.
@@ -117,8 +119,11 @@ DriveGeometry designedGeometry(const DesignRow& row, double centreDistance, doub
 // where the hobs have changed since the design was made and the row's index is past their end.
 std::optional<double> rowHobAngle(const DesignRow& row, const QList<Hob>& hobs);
 
-// Types the drive into the form as Kullan does: m, Z2, da1, z1, x2 as shown, and N1 when given.
-void typeDrive(FormState& form, const DesignRow& row, const std::optional<double>& n1);
+// Types the drive into the form as Kullan does: m, Z2, da1, z1, and N1 when given; x2 to the
+// fewest places, four at least, with which HESAPLA's A is the housing `centreDistance` as the
+// form writes it.
+void typeDrive(FormState& form, const DesignRow& row, double centreDistance,
+               const std::optional<double>& n1);
 
 // The lead angle in the form's degrees-and-minutes notation, 11.19 for 11° 19′.
 double leadAngleNotation(const DesignRow& row);

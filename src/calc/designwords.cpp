@@ -62,7 +62,8 @@ QString noFitText(const NoFit& why, const QLocale& locale) {
                    "Hiçbir tahrik sığmıyor: en çok x2 aralığı eledi (%n tahrik). "
                    "En yakını m %1, z1 %2, Z2 %3, d1 %4 mm: x2 = %5, aralığın %6 dışında.",
                    nullptr, why.excluded)
-            .arg(m, z1, z2, number(near.d1), locale.toString(shownShift(near.x2), 'f', 3),
+            .arg(m, z1, z2, number(near.d1),
+                 locale.toString(shownShift(near.x2), 'f', shownShiftPlaces),
                  locale.toString(miss, 'f', 3));
     case DesignLimit::Hobs:
     case DesignLimit::StandardWorms:

@@ -50,7 +50,6 @@ QString ruleName(MakingRule rule);
 // The span of the wheel's profile shift the design lists drives within and the form warns
 // outside of, unless the shop keeps its own.
 inline constexpr ValueRange defaultShiftRange{-1, 1};
-inline constexpr ValueRange shiftBounds{-2, 2}; // what the design window accepts as a span
 
 // "x2 = 1,2 kullanılan aralığın dışında: −1 ile 1 arasında olmalı."
 QString shiftOutOfRangeText(double x2, const ValueRange& range, const QLocale& locale);

@@ -431,17 +431,11 @@ std::variant<DriveRating, Fault> rateFields(const FieldTexts& texts, const QLoca
     // Every size was read, so the culprit is the one of the most extreme order of magnitude.
     const std::array<double, 7> values = {g.module,         g.teeth,     g.d1, g.d2,
                                           g.centreDistance, g.faceWidth, g.n1};
-    FieldId culprit = F::m_t;
-    double worst = -1;
+    std::array<std::pair<FieldId, double>, 7> inputs;
     for (std::size_t i = 0; i < values.size(); ++i) {
-        const double x = std::abs(values.at(i));
-        const double scale = x > 0 ? std::abs(std::log10(x)) : 0;
-        if (scale > worst) {
-            worst = scale;
-            culprit = driveFields.at(i);
-        }
+        inputs.at(i) = {driveFields.at(i), values.at(i)};
     }
-    return Fault{culprit, FaultKind::OutOfScale};
+    return outOfScale(inputs);
 }
 
 double wormDrivingEfficiency(const DriveGeometry& g) {

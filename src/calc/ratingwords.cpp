@@ -11,7 +11,7 @@
 #include <cmath>
 
 QString ratingMethod() {
-    return QCoreApplication::translate("Rating", "AGMA yöntemi (Shigley, 15. bölüm)");
+    return QCoreApplication::translate("Rating", "AGMA yöntemi (Shigley, 15. bölüm).");
 }
 
 QString castingName(Casting casting) {

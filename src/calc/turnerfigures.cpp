@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <numbers>
@@ -126,6 +127,14 @@ QString wireRefusalText(const WireOutOfReach& w, const QLocale& locale) {
              micrometerText(w.usable->second, locale));
 }
 
+QString thinningBeyondText(double halfThickness, const QLocale& locale) {
+    return QCoreApplication::translate("Turner",
+                                       "Diş inceltmesi, dişin taşıyabileceğinden fazla: en çok "
+                                       "inceltme sx ÷ 2 = %1 µm'den az olmalı. M'nin sınırları "
+                                       "verilmedi.")
+        .arg(locale.toString(halfThickness, 'f', 0));
+}
+
 QString overWiresText(const TurnerFigures& figures, const QLocale& locale) {
     const double m = figures.value(FigureId::OverWires);
     if (!figures.overWiresLimits) {
@@ -199,6 +208,25 @@ WireOutOfReach wireOutOfReach(double m, double lead, double d1, double alpha,
     return refused;
 }
 
+// Sizes that each read may still give figures that are not numbers (m 1e300 with Z2 1e308):
+// such a drive is refused rather than shown with "inf" in a cell.
+bool allFinite(const TurnerFigures& t) {
+    const auto finite = [](double x) { return std::isfinite(x); };
+    const bool limits = (!t.overWiresLimits ||
+                         (finite(t.overWiresLimits->first) && finite(t.overWiresLimits->second))) &&
+                        (!t.thinningBeyond || finite(*t.thinningBeyond));
+    const bool refusal =
+        !t.wireRefused || (finite(t.wireRefused->contact) && finite(t.wireRefused->root) &&
+                           finite(t.wireRefused->tip) &&
+                           (!t.wireRefused->usable || (finite(t.wireRefused->usable->first) &&
+                                                       finite(t.wireRefused->usable->second))));
+    return limits && refusal && finite(t.wire) &&
+           std::all_of(t.figures.begin(), t.figures.end(),
+                       [&](const Figure& f) { return finite(f.value); }) &&
+           std::all_of(t.warnings.begin(), t.warnings.end(),
+                       [&](const BlankWarning& w) { return finite(w.value) && finite(w.limit); });
+}
+
 } // namespace
 
 std::variant<TurnerFigures, Fault> turnerFigures(const FormState& form, const WireGauge& gauge,
@@ -263,10 +291,14 @@ std::variant<TurnerFigures, Fault> turnerFigures(const FormState& form, const Wi
         } else {
             t.figures.append({FigureId::OverWires, contact.overWires});
             t.figures.append({FigureId::ContactDiameter, contact.contact});
-            t.overWiresLimits =
-                thinnedLimits(gauge, [&, m = m, d1 = d1, df1 = df1, da1 = da1](double thinning) {
-                    return wireContact(m, lead, d1, alpha, w, df1, da1, thinning);
-                });
+            if (const double half = sx / 2 * 1000; gauge.mostThinning >= half) {
+                t.thinningBeyond = half;
+            } else {
+                t.overWiresLimits = thinnedLimits(
+                    gauge, [&, m = m, d1 = d1, df1 = df1, da1 = da1](double thinning) {
+                        return wireContact(m, lead, d1, alpha, w, df1, da1, thinning);
+                    });
+            }
         }
     }
     t.wire = w;
@@ -274,6 +306,13 @@ std::variant<TurnerFigures, Fault> turnerFigures(const FormState& form, const Wi
     t.evenStarts = starts % 2 == 0;
     t.starts = starts;
     t.warnings = blankWarnings({starts, m, z2, da1, d1, df1, da2, df2, ba, length, a});
+    if (!allFinite(t)) {
+        std::array<std::pair<FieldId, double>, fields.size()> inputs;
+        for (std::size_t i = 0; i < fields.size(); ++i) {
+            inputs.at(i) = {fields.at(i), v.at(i)};
+        }
+        return outOfScale(inputs);
+    }
     return t;
 }
 

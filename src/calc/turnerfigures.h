@@ -88,8 +88,9 @@ struct WireGauge {
 inline constexpr double smallestProfileAngle = 10;
 inline constexpr double largestProfileAngle = 30;
 inline constexpr ValueRange profileAngleRange{smallestProfileAngle, largestProfileAngle};
-// A thinning of sx, µm: a tenth of a millimetre is beyond any allowance a worm is cut to.
-inline constexpr ValueRange thinningRange{0, 100};
+// A thinning of sx, µm, is not below zero; what the thread can take (less than half of sx)
+// depends on its module, so the figures hold the gauge against it.
+inline constexpr ValueRange thinningRange{0};
 
 // A wire that does not touch the flanks between the worm's root and tip, which makes M
 // meaningless: it rests on the thread's tip edge (contact da1) or its root (contact df1), and
@@ -108,6 +109,9 @@ struct TurnerFigures {
     // M over the thread thinned by the gauge's least and most allowance: its upper and lower
     // limits; nothing when no allowance is given or a thinned thread does not hold the wire.
     std::optional<std::pair<double, double>> overWiresLimits;
+    // Half of sx, µm, when the gauge's most thinning is not below it: no thread is left to
+    // measure, so M has no limits.
+    std::optional<double> thinningBeyond;
     double wire = 0;         // the wire used for M
     bool bestWire = true;    // it is the best wire
     bool evenStarts = false; // two wires on one side sit in grooves of one start, a lead apart
@@ -153,6 +157,8 @@ QString wireRefusalText(const WireOutOfReach& w, const QLocale& locale);
 QString figureCaption(FigureId id);
 QString figureRule(FigureId id, int starts, const QLocale& locale);
 QString warningText(const BlankWarning& warning, const QLocale& locale);
+// Why M has no limits: the thinning the thread cannot take.
+QString thinningBeyondText(double halfThickness, const QLocale& locale);
 // M with its limits as deviations, "66,746 (−0,027 / −0,055)"; M alone without them.
 QString overWiresText(const TurnerFigures& figures, const QLocale& locale);
 // A length as a micrometer reads it: to 0,001 mm.

@@ -107,7 +107,23 @@ bool HESAPLA_Click(FormState& form) {
 }
 
 CheckedNumber profileShift(const FormState& form) {
-    return form.isEmpty(FieldId::x2_t) ? CheckedNumber(0) : form.number(FieldId::x2_t);
+    return profileShift(form.getText(FieldId::x2_t), form.locale());
+}
+
+CheckedNumber profileShift(const QString& text, const QLocale& locale) {
+    return FieldValues::isEmpty(text) ? CheckedNumber(0)
+                                      : checkedNumber(FieldId::x2_t, text, locale);
+}
+
+bool inputReads(FieldId field, const QString& text, const QLocale& locale) {
+    switch (field) {
+    case FieldId::z1_t:
+        return std::holds_alternative<int>(wormStarts(text, locale));
+    case FieldId::x2_t:
+        return profileShift(text, locale).ok();
+    default:
+        return FieldValues::readNumber(text, locale).has_value();
+    }
 }
 
 QList<Fault> unmakeableJob(const FormState& form) {
@@ -126,6 +142,12 @@ QList<Fault> unmakeableJob(const FormState& form) {
     }
     if (const CheckedNumber n1 = read(F::N1_t); n1.ok() && n1.value() < 0) {
         faults.append({F::N1_t, FaultKind::Negative});
+    }
+    if (const CheckedNumber x2 = profileShift(form); x2.ok() && !shiftBounds.holds(x2.value())) {
+        faults.append({.field = F::x2_t,
+                       .kind = FaultKind::OutsideBounds,
+                       .low = shiftBounds.low,
+                       .high = shiftBounds.high});
     }
     return faults;
 }

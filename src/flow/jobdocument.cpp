@@ -1,6 +1,6 @@
 #include "flow/jobdocument.h"
 
-#include "calc/wormstarts.h"
+#include "calc/wormdrive.h"
 #include "flow/workflow.h"
 #include "model/fieldvalues.h"
 #include "model/formstate.h"
@@ -58,11 +58,8 @@ JobDocument withUnreadableInputsStale(JobDocument job, const QLocale& locale) {
             continue;
         }
         for (const FieldId id : allFields) {
-            const QString& text = run->texts.at(indexOf(id));
-            const bool reads = id == FieldId::z1_t
-                                   ? std::holds_alternative<int>(wormStarts(text, locale))
-                                   : FieldValues::readNumber(text, locale).has_value();
-            if (sectionUses(section, id) && isInputField(id) && !reads) {
+            if (sectionUses(section, id) && isInputField(id) &&
+                !inputReads(id, run->texts.at(indexOf(id)), locale)) {
                 // No text a field can hold: the section no longer matches the form.
                 run->texts.at(indexOf(id)) = QStringLiteral("\u0000");
             }

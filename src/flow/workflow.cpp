@@ -93,10 +93,10 @@ void Workflow::setDesignedFor(const std::optional<DesignedFor>& asked) {
 
 void Workflow::useDesign(const DesignRow& row, const DesignAsk& ask,
                          const std::optional<double>& hobAngle) {
-    typeDrive(m_form, row, ask.n1);
-    if (hobAngle) {
-        m_form.setText(FieldId::AÇI_t, FieldValues::writeNumber(*hobAngle, m_form.locale()));
-    }
+    typeDrive(m_form, row, ask.centreDistance, ask.n1);
+    // An angle left from another hob would set the machine for a hob that cannot cut this worm.
+    m_form.setText(FieldId::AÇI_t,
+                   hobAngle ? FieldValues::writeNumber(*hobAngle, m_form.locale()) : QString());
     setDesignedFor(DesignedFor{ask.centreDistance, ask.ratio});
     click(ButtonId::HESAPLA);
 }

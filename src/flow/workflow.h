@@ -40,7 +40,8 @@ public:
     void setDesignedFor(const std::optional<DesignedFor>& asked);
 
     // Types the drive into the form as the user would (m, Z2, da1, z1, and N1 when the ask has
-    // it), the hob's angle into AÇI when there is one, and presses HESAPLA; the job remembers
+    // it), the hob's angle into AÇI when there is one (AÇI emptied when not), and presses
+    // HESAPLA; the job remembers
     // the housing and the ratio asked.
     void useDesign(const DesignRow& row, const DesignAsk& ask,
                    const std::optional<double>& hobAngle);

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+#include <cmath>
+
 #include "model/fieldvalues.h"
 
 namespace {
@@ -75,6 +77,20 @@ QString ambiguousMessage(const QString& field, const QString& text, const QLocal
 
 } // namespace
 
+Fault outOfScale(std::span<const std::pair<FieldId, double>> inputs) {
+    FieldId culprit = inputs.empty() ? FieldId::m_t : inputs.front().first;
+    double worst = -1;
+    for (const auto& [field, value] : inputs) {
+        const double x = std::abs(value);
+        const double scale = x > 0 ? std::abs(std::log10(x)) : 0;
+        if (scale > worst) {
+            worst = scale;
+            culprit = field;
+        }
+    }
+    return Fault{culprit, FaultKind::OutOfScale};
+}
+
 QString faultMessage(const Fault& fault, const QLocale& locale) {
     return faultMessage(fault, fieldCaption(fault.field), locale);
 }
@@ -111,6 +127,10 @@ QString faultMessage(const Fault& fault, const QString& caption, const QLocale& 
         return QCoreApplication::translate(
                    "Fault", "%1 alanındaki değer bu hesap için çok büyük ya da çok küçük.")
             .arg(field);
+    case FaultKind::OutsideBounds:
+        return QCoreApplication::translate("Fault", "%1 %2 ile %3 arasında olmalı.")
+            .arg(field, FieldValues::writeNumber(fault.low, locale),
+                 FieldValues::writeNumber(fault.high, locale));
     case FaultKind::GroupSeparator: {
         QLocale grouping = locale;
         grouping.setNumberOptions(QLocale::DefaultNumberOptions);

@@ -8,6 +8,9 @@
 #include <QLocale>
 #include <QString>
 
+#include <span>
+#include <utility>
+
 enum class FaultKind {
     NotANumber,       // the field's text is not a number
     DivisionByZero,   // x ÷ 0
@@ -21,15 +24,22 @@ enum class FaultKind {
     Negative,         // a value that cannot be below zero, such as a speed
     GroupSeparator,   // "1,450" in a point locale: digits grouped, which a field never takes
     OutOfScale,       // a value so large or so small that what is worked from it is not a number
+    OutsideBounds,    // a value no job can have, outside [low, high]
 };
 
 struct Fault {
     FieldId field;
     FaultKind kind;
     QString text = {}; // the field's text, where the message quotes it
+    double low = 0;    // with OutsideBounds
+    double high = 0;
 
     friend bool operator==(const Fault&, const Fault&) = default;
 };
+
+// A calculation whose inputs all read but whose figures would not be finite: the fault names the
+// input of the most extreme order of magnitude, the one a user most likely mistyped.
+Fault outOfScale(std::span<const std::pair<FieldId, double>> inputs);
 
 // The message shown for a fault, naming the field by its caption; numbers it quotes are written
 // in the locale's format.

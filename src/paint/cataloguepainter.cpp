@@ -20,7 +20,7 @@ QList<double> columnWidths(int columns, double width) {
     const double drive = width * driveShare;
     const double other = (width - drive) / (columns - 1);
     QList<double> widths(columns, other);
-    widths[2] = drive;
+    widths[CatalogueTable::driveColumn] = drive;
     return widths;
 }
 
@@ -46,17 +46,36 @@ struct Pager {
         return true;
     }
     bool room(double needed) { return y + needed <= page.height() || next(); }
-    void row(const QStringList& cells, bool bold) {
-        p.setFont(paperFont(8, bold));
+    // A row of figures, each cut to its column; the headings wrap within theirs instead, so
+    // that every title stands whole.
+    void row(const QStringList& cells, bool headings) {
+        p.setFont(paperFont(8, headings));
         const QList<double> widths = columnWidths(int(table.headings.size()), page.width());
         const QFontMetricsF metrics(p.font());
         double x = 0;
+        double tallest = lineHeight;
         for (int c = 0; c < cells.size() && c < widths.size(); ++c) {
-            p.drawText(QPointF(x, y),
-                       metrics.elidedText(cells.at(c), Qt::ElideRight, widths.at(c) - 4));
+            if (headings) {
+                const QRectF room(x, y - metrics.ascent(), widths.at(c) - 4, page.height());
+                const QRectF used = metrics.boundingRect(room, Qt::TextWordWrap, cells.at(c));
+                p.drawText(room, Qt::TextWordWrap, cells.at(c));
+                tallest = std::max(tallest, used.height() + lineHeight - metrics.height());
+            } else {
+                p.drawText(QPointF(x, y),
+                           metrics.elidedText(cells.at(c), Qt::ElideRight, widths.at(c) - 4));
+            }
             x += widths.at(c);
         }
-        y += lineHeight;
+        y += tallest;
+    }
+    // A line of the head or a foot, wrapped within the page's width.
+    void paragraph(const QString& text, int points) {
+        p.setFont(paperFont(points));
+        const QFontMetricsF metrics(p.font());
+        const QRectF room(0, y - metrics.ascent(), page.width(), page.height());
+        const QRectF used = metrics.boundingRect(room, Qt::TextWordWrap, text);
+        p.drawText(room, Qt::TextWordWrap, text);
+        y += used.height() + lineHeight - metrics.height();
     }
 };
 
@@ -67,10 +86,8 @@ int paintPages(QPainter& p, const CatalogueTable& table, const QSizeF& page,
     p.setFont(paperFont(13, true));
     p.drawText(QPointF(0, pager.y), table.title);
     pager.y += 16;
-    p.setFont(paperFont(9));
     for (const QString& line : table.head) {
-        p.drawText(QPointF(0, pager.y), line);
-        pager.y += lineHeight;
+        pager.paragraph(line, 9);
     }
     bool first = true;
     for (const CatalogueTable::Speed& speed : table.speeds) {
@@ -96,9 +113,7 @@ int paintPages(QPainter& p, const CatalogueTable& table, const QSizeF& page,
             if (!pager.room(lineHeight)) {
                 return pager.number;
             }
-            p.setFont(paperFont(8));
-            p.drawText(QPointF(0, pager.y), foot);
-            pager.y += lineHeight;
+            pager.paragraph(foot, 8);
         }
     }
     return pager.number;

@@ -347,9 +347,16 @@ bool paintCountedPages(QPagedPaintDevice& device, const PagePainter& paint) {
         pages = paint(
             dry, page, [] { return true; }, 0);
     }
+    // A page that could not be added leaves the document short: the whole paint has failed.
+    bool added = true;
     paint(
-        p, page, [&device] { return device.newPage(); }, pages);
-    return p.end();
+        p, page,
+        [&device, &added] {
+            added = device.newPage();
+            return added;
+        },
+        pages);
+    return p.end() && added;
 }
 
 QPageLayout sheetPageLayout(const QLocale& locale) {

@@ -29,7 +29,7 @@ void paintPageHead(QPainter& p, const QString& name, const QSizeF& page, int num
 // Paints pages of `page` points (the device's printable area) with a painter that works in
 // points, twice: a first run on a picture returns the count (`pages` 0 there, `newPage` always
 // true), which the second, on the device, hands in for the heads. False when no painter could
-// be started on the device.
+// be started on the device or a page could not be added to it.
 using PagePainter = std::function<int(QPainter& p, const QSizeF& page,
                                       const std::function<bool()>& newPage, int pages)>;
 bool paintCountedPages(QPagedPaintDevice& device, const PagePainter& paint);

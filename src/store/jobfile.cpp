@@ -236,6 +236,10 @@ bool readThinning(const QJsonObject& json, WireGauge& gauge, std::optional<FileF
             return object.outOfRange(key, thinningRange);
         }
     }
+    // The least thinning above the most would print M's deviations the wrong way round.
+    if (*least > *most) {
+        return object.outOfRange("least", ValueRange{thinningRange.low, *most});
+    }
     gauge.leastThinning = *least;
     gauge.mostThinning = *most;
     return true;

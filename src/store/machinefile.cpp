@@ -471,6 +471,12 @@ QString readingFaultMessage(const FileFault& fault, const QString& key, const QL
     case FileProblem::OutOfRange: {
         const auto n = [&locale](double x) { return FieldValues::writeNumber(x, locale); };
         const ValueRange range = fault.range.value_or(aboveZero);
+        if (!range.bounded() && range.lowIncluded) {
+            return QCoreApplication::translate("MachineFile",
+                                               "Dosyadaki %1 değeri aralık dışında: %2 ya da "
+                                               "üstünde olmalı.")
+                .arg(key, n(range.low));
+        }
         if (!range.bounded()) {
             return QCoreApplication::translate("MachineFile",
                                                "Dosyadaki %1 değeri aralık dışında: %2 "
@@ -493,6 +499,12 @@ QString readingFaultMessage(const FileFault& fault, const QString& key, const QL
 }
 
 } // namespace
+
+QString unusableMachineFileText(const QString& path, const FileFault& fault,
+                                const QLocale& locale) {
+    return QCoreApplication::translate("MachineFile", "Tezgâh dosyası «%1» kullanılamıyor: %2")
+        .arg(QDir::toNativeSeparators(path), fileFaultMessage(fault, locale));
+}
 
 QString fileFaultMessage(const FileFault& fault, const QLocale& locale) {
     const QString key = QStringLiteral("\"%1\"").arg(fault.key);

@@ -84,6 +84,8 @@ struct FileFault {
 std::variant<MachineBook, FileFault> parseMachineFile(const QByteArray& json);
 QByteArray machineFileText(const MachineBook& book);
 QString fileFaultMessage(const FileFault& fault, const QLocale& locale);
+// "Tezgâh dosyası «…» kullanılamıyor: …": the machine file at `path` that cannot be used.
+QString unusableMachineFileText(const QString& path, const FileFault& fault, const QLocale& locale);
 
 // Writes machines for another shop or computer; the editor checks them first, as its OK does.
 std::optional<QString> exportMachines(const MachineBook& book, const QString& path);

@@ -25,6 +25,7 @@ const QString serviceFactor = QStringLiteral("catalogue/serviceFactor");
 const QString ambient = QStringLiteral("catalogue/ambient");
 const QString fan = QStringLiteral("catalogue/fan");
 const QString sumpLimit = QStringLiteral("catalogue/sumpLimit");
+const QString profileAngle = QStringLiteral("catalogue/profileAngle");
 } // namespace Key
 
 // The command line's names of the worm choices, in WormChoice order.
@@ -66,6 +67,7 @@ CatalogueAsk savedCatalogueAsk(const QSettings& settings) {
     ask.ambient = settings.value(Key::ambient, ask.ambient).toDouble();
     ask.fan = settings.value(Key::fan, ask.fan).toBool();
     ask.sumpLimit = settings.value(Key::sumpLimit, ask.sumpLimit).toDouble();
+    ask.design.profileAngle = settings.value(Key::profileAngle, ask.design.profileAngle).toDouble();
     // A hand-edited settings file that breaks a rule gives the defaults.
     return firstInvalid(ask) ? CatalogueAsk{} : ask;
 }
@@ -81,6 +83,7 @@ void keepCatalogueAsk(QSettings& settings, const CatalogueAsk& ask) {
     settings.setValue(Key::ambient, ask.ambient);
     settings.setValue(Key::fan, ask.fan);
     settings.setValue(Key::sumpLimit, ask.sumpLimit);
+    settings.setValue(Key::profileAngle, ask.design.profileAngle);
 }
 
 std::optional<QList<double>> readNumberList(const QString& text, const QLocale& locale) {
@@ -94,57 +97,63 @@ std::optional<QList<double>> readNumberList(const QString& text, const QLocale& 
 
 namespace {
 
-// The lists and the worms given on the command line, over the kept choices; the name of the
-// first option that does not read or is out of its range, else nothing.
-const char* takeOptions(const CatalogueRequest& request, const QLocale& locale, CatalogueAsk& ask) {
-    for (const auto& [given, into, option] :
-         {std::tuple{&request.housings, &ask.housings, "housings"},
-          std::tuple{&request.ratios, &ask.ratios, "ratios"},
-          std::tuple{&request.speeds, &ask.speeds, "speeds"}}) {
+// The lists, the worms and α given on the command line, over the kept choices; the words for
+// the first option that does not read or is out of its range, naming it and what it takes.
+std::optional<QString> takeOptions(const CatalogueRequest& request, const QLocale& locale,
+                                   CatalogueAsk& ask) {
+    using I = CatalogueInput;
+    const auto refusal = [&locale](I input, const char* option) {
+        return catalogueRuleText(input, QStringLiteral("--%1").arg(QLatin1String(option)), locale);
+    };
+    // The command line is read in the C locale's point as well as the user's.
+    const auto numbers = [&locale](const QString& text) {
+        auto values = readNumberList(text, locale);
+        return values ? values : readNumberList(text, QLocale::c());
+    };
+    for (const auto& [given, into, input, option] :
+         {std::tuple{&request.housings, &ask.housings, I::Housings, "housings"},
+          std::tuple{&request.ratios, &ask.ratios, I::Ratios, "ratios"},
+          std::tuple{&request.speeds, &ask.speeds, I::Speeds, "speeds"}}) {
         if (*given) {
-            // The command line is read in the C locale's point as well as the user's.
-            auto values = readNumberList(**given, locale);
-            if (!values) {
-                values = readNumberList(**given, QLocale::c());
-            }
-            if (!values) {
-                return option;
+            const auto values = numbers(**given);
+            if (!values ||
+                !std::all_of(values->begin(), values->end(), [&, input = input](double x) {
+                    return catalogueRange(input).holds(x);
+                })) {
+                return refusal(input, option);
             }
             *into = *values;
         }
+    }
+    if (request.alpha) {
+        const auto alpha = numbers(*request.alpha);
+        if (!alpha || alpha->size() != 1 ||
+            !catalogueRange(I::ProfileAngle).holds(alpha->constFirst())) {
+            return refusal(I::ProfileAngle, "alpha");
+        }
+        ask.design.profileAngle = alpha->constFirst();
     }
     if (request.worms) {
         const auto* name = std::find_if(wormNames.begin(), wormNames.end(), [&](const char* n) {
             return *request.worms == QLatin1String(n);
         });
         if (name == wormNames.end()) {
-            return "worms";
+            return QCoreApplication::translate("Main", "--worms hobs, standard ya da new olmalı.");
         }
         ask.design.worms = WormChoice(name - wormNames.begin());
     }
-    // The kept choices were checked as they were read, so only a list given here can be out
-    // of its range.
-    const auto bad = firstInvalid(ask);
-    if (!bad) {
-        return nullptr;
-    }
-    return *bad == CatalogueInput::Ratios   ? "ratios"
-           : *bad == CatalogueInput::Speeds ? "speeds"
-                                            : "housings";
+    return std::nullopt;
 }
 
 } // namespace
 
-int makeCatalogue(const CatalogueRequest& request, const QString& configFolder,
-                  const QLocale& locale, QTextStream& out, QTextStream& err) {
+int runCatalogue(const CatalogueRequest& request, const QString& configFolder,
+                 const QLocale& locale, QTextStream& out, QTextStream& err) {
     QSettings settings(configFolder + QStringLiteral("/zorvandi/zorvandi.conf"),
                        QSettings::IniFormat);
     CatalogueAsk ask = savedCatalogueAsk(settings);
-    if (const char* bad = takeOptions(request, locale, ask)) {
-        err << QCoreApplication::translate("Main", "--%1 okunmuyor: değerleri noktalı virgülle "
-                                                   "ayrılmış, aralığındaki sayılar olmalı.")
-                   .arg(QLatin1String(bad))
-            << '\n';
+    if (const auto refused = takeOptions(request, locale, ask)) {
+        err << *refused << '\n';
         err.flush();
         return BatchRefused;
     }
@@ -166,8 +175,13 @@ int makeCatalogue(const CatalogueRequest& request, const QString& configFolder,
         }
     }
     MachineStore store(MachineStore::pathIn(configFolder), settings);
-    store.load();
-    const CatalogueTable table = catalogueTable(makeCatalogue(ask, store.book().hobs), ask, locale);
+    // Without the file's hobs every cell would be empty for a reason that is not the design's.
+    if (const auto unusable = store.load(); unusable && ask.design.worms == WormChoice::ShopHobs) {
+        err << unusableMachineFileText(store.path(), *unusable, locale) << '\n';
+        err.flush();
+        return BatchJobFailed;
+    }
+    const CatalogueTable table = catalogueTable(catalogueOf(ask, store.book().hobs), ask, locale);
     if (!pdfOut.isEmpty()) {
         if (const auto error = saveCatalogueAsPdf(table, locale, pdfOut)) {
             err << QCoreApplication::translate("Main", "«%1» kaydedilemedi: %2")

@@ -1,10 +1,10 @@
 #pragma once
 
 // The catalogue from the command line, without a window: `zorvandi --catalogue [--housings
-// 63;80;100] [--ratios 10;20;40] [--speeds 1400;2800] [--worms hobs|standard|new] (--pdf OUT |
-// --tsv)`. What is not given comes from the choices the catalogue window keeps in the settings
-// (the defaults on a first run); the hobs are the machine file's. Here too are those settings,
-// read and kept, for the window and the command line alike.
+// 63;80;100] [--ratios 10;20;40] [--speeds 1400;2800] [--worms hobs|standard|new] [--alpha 20]
+// (--pdf OUT | --tsv)`. What is not given comes from the choices the catalogue window keeps in the
+// settings (the defaults on a first run); the hobs are the machine file's. Here too are those
+// settings, read and kept, for the window and the command line alike.
 
 #include "calc/catalogue.h"
 
@@ -27,10 +27,12 @@ struct CatalogueRequest {
     std::optional<QString> ratios;
     std::optional<QString> speeds;
     std::optional<QString> worms; // hobs, standard or new
+    std::optional<QString> alpha; // the profile angle, degrees
     QString pdfOut;               // empty: no PDF
     bool tables = false;
 };
 
-// 0 when written, 2 with a message naming the option for a bad list or no output asked.
-int makeCatalogue(const CatalogueRequest& request, const QString& configFolder,
-                  const QLocale& locale, QTextStream& out, QTextStream& err);
+// 0 when written, 2 with a message naming the option and its range for a bad value or no output
+// asked, 1 when the hobs asked for are in a machine file that cannot be used.
+int runCatalogue(const CatalogueRequest& request, const QString& configFolder,
+                 const QLocale& locale, QTextStream& out, QTextStream& err);

@@ -4,17 +4,19 @@
 #include "model/fieldvalues.h"
 #include "store/machinestore.h"
 #include "ui/cataloguebatch.h"
+#include "ui/frozencolumns.h"
 #include "ui/keyeditem.h"
 
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
-#include <QFormLayout>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMap>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -23,8 +25,11 @@ namespace {
 
 // The cell's index in the catalogue, kept on its first cell, so that a sorted table finds it.
 constexpr int cellRole = KeyedItem::keyRole + 1;
-constexpr int fixedColumns = 3; // a, i, the drive
+constexpr int fixedColumns = 4; // a, i, the real ratio, the drive
+constexpr int driveColumn = 3;
 constexpr int speedColumns = 7; // n2, η, T2, P1, P1,th, allowed, governs
+// The choices stand in pairs of columns, so that they leave the table most of a small screen.
+constexpr int choiceColumns = 3;
 
 } // namespace
 
@@ -49,6 +54,9 @@ CatalogueWindow::CatalogueWindow(Workflow& flow, const MachineStore& store, QSet
     m_worms->setObjectName(QStringLiteral("catalogueWorms"));
     m_worms->addItems({QString(), QString(), QString()});
     m_worms->setCurrentIndex(int(kept.design.worms));
+    // The standard's long name would set the width of every column of choices.
+    m_worms->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_worms->setMinimumContentsLength(16);
     m_tolerance = edit("catalogueTolerance", n(kept.design.tolerance));
     m_casting = new QComboBox(this);
     m_casting->setObjectName(QStringLiteral("catalogueCasting"));
@@ -60,20 +68,33 @@ CatalogueWindow::CatalogueWindow(Workflow& flow, const MachineStore& store, QSet
     m_fan->setObjectName(QStringLiteral("catalogueFan"));
     m_fan->setChecked(kept.fan);
     m_sumpLimit = edit("catalogueSumpLimit", n(kept.sumpLimit));
+    m_profileAngle = edit("catalogueProfileAngle", n(kept.design.profileAngle));
 
-    m_inputs = new QFormLayout;
-    for (QWidget* input :
-         std::initializer_list<QWidget*>{m_housings, m_ratios, m_speeds, m_worms, m_tolerance,
-                                         m_casting, m_serviceFactor, m_ambient, m_sumpLimit}) {
-        m_inputs->addRow(new QLabel(this), input);
+    m_inputs = new QGridLayout;
+    const std::initializer_list<QWidget*> inputs = {
+        m_housings, m_ratios,       m_speeds,        m_worms,   m_tolerance,
+        m_casting,  m_profileAngle, m_serviceFactor, m_ambient, m_sumpLimit};
+    int at = 0;
+    for (QWidget* input : inputs) {
+        auto* label = new QLabel(this);
+        label->setBuddy(input);
+        m_labels.append(label);
+        m_inputs->addWidget(label, at / choiceColumns, 2 * (at % choiceColumns));
+        m_inputs->addWidget(input, at / choiceColumns, 2 * (at % choiceColumns) + 1);
+        ++at;
     }
-    m_inputs->addRow(m_fan);
+    m_inputs->addWidget(m_fan, at / choiceColumns, 2 * (at % choiceColumns), 1, 2);
+    for (int c = 0; c < choiceColumns; ++c) {
+        m_inputs->setColumnStretch(2 * c + 1, 1);
+    }
     m_message = new QLabel(this);
     m_message->setObjectName(QStringLiteral("catalogueMessage"));
     m_message->setWordWrap(true);
     m_table = new QTableWidget(0, fixedColumns, this);
     m_table->setObjectName(QStringLiteral("catalogue"));
     makeSortableRows(*m_table);
+    // The housing, ratio and drive stay in view while the speeds scroll past them.
+    m_frozen = new FrozenColumns(*m_table, fixedColumns);
     m_print = new QPushButton(this);
     m_print->setObjectName(QStringLiteral("cataloguePrint"));
     m_preview = new QPushButton(this);
@@ -82,23 +103,24 @@ CatalogueWindow::CatalogueWindow(Workflow& flow, const MachineStore& store, QSet
     m_pdf->setObjectName(QStringLiteral("cataloguePdf"));
     m_copy = new QPushButton(this);
     m_copy->setObjectName(QStringLiteral("catalogueCopy"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(m_copy);
-    buttons->addStretch();
-    buttons->addWidget(m_preview);
-    buttons->addWidget(m_print);
-    buttons->addWidget(m_pdf);
+    // The rule the drives were chosen by shares its line with the buttons, leaving the rows
+    // the height.
+    auto* foot = new QHBoxLayout;
+    foot->addWidget(m_copy);
+    foot->addWidget(m_message, 1);
+    foot->addWidget(m_preview);
+    foot->addWidget(m_print);
+    foot->addWidget(m_pdf);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(m_inputs);
-    layout->addWidget(m_message);
     layout->addWidget(m_table, 1);
-    layout->addLayout(buttons);
+    layout->addLayout(foot);
     setOpeningSize({1200, 760});
     retranslate();
 
-    for (QLineEdit* e :
-         {m_housings, m_ratios, m_speeds, m_tolerance, m_serviceFactor, m_ambient, m_sumpLimit}) {
+    for (QLineEdit* e : {m_housings, m_ratios, m_speeds, m_tolerance, m_profileAngle,
+                         m_serviceFactor, m_ambient, m_sumpLimit}) {
         connect(e, &QLineEdit::textChanged, this, &CatalogueWindow::refreshIfShown);
     }
     for (QComboBox* box : {m_worms, m_casting}) {
@@ -106,6 +128,8 @@ CatalogueWindow::CatalogueWindow(Workflow& flow, const MachineStore& store, QSet
     }
     connect(m_fan, &QCheckBox::toggled, this, &CatalogueWindow::refreshIfShown);
     connect(m_table, &QTableWidget::cellDoubleClicked, this, &CatalogueWindow::openChosen);
+    connect(m_frozen->view(), &QTableView::doubleClicked, this,
+            [this](const QModelIndex& index) { openChosen(index.row()); });
     connect(m_print, &QPushButton::clicked, this, [this] { ask(&CatalogueWindow::printAsked); });
     connect(m_preview, &QPushButton::clicked, this,
             [this] { ask(&CatalogueWindow::previewAsked); });
@@ -115,21 +139,30 @@ CatalogueWindow::CatalogueWindow(Workflow& flow, const MachineStore& store, QSet
 
 void CatalogueWindow::retranslate() {
     setWindowTitle(tr("Katalog"));
+    // Short captions keep the choices to a few lines; what they take is said in the tooltips.
     const QStringList labels = {
-        tr("GÖVDELER (a, mm; noktalı virgülle)"),
-        tr("ORANLAR (i)"),
-        tr("GİRİŞ DEVİRLERİ (d/dk; ilki tahriki seçer)"),
-        tr("VİDA"),
-        tr("ORAN TOLERANSI (%)"),
-        tr("DÖKÜM"),
-        tr("İŞLETME KATSAYISI"),
-        tr("ORTAM (°C)"),
-        tr("YAĞ SINIRI (°C; atölyenin ayarı)"),
+        tr("GÖVDELER (a, mm)"),    tr("ORANLAR (i)"),
+        tr("DEVİRLER (N1, d/dk)"), tr("VİDA"),
+        tr("TOLERANS (%)"),        tr("DÖKÜM"),
+        tr("PROFİL AÇISI (α, °)"), tr("İŞLETME KATSAYISI"),
+        tr("ORTAM (°C)"),          tr("YAĞ SINIRI (°C)"),
+    };
+    const QStringList tips = {
+        tr("Gövdelerin eksen mesafeleri, mm, noktalı virgülle ayrılmış."),
+        tr("Anma oranları, noktalı virgülle ayrılmış."),
+        tr("Giriş devirleri, d/dk, noktalı virgülle ayrılmış; ilki tahriki seçer."),
+        tr("Tahriklerin vidaları."),
+        tr("Oranın anma değerinden en çok sapması, %."),
+        tr("Dişlinin bronzunun dökümü."),
+        tr("Vidanın profil açısı α, derece: verim ve ısıl güç onunla hesaplanır."),
+        tr("İşletme katsayısı: taşınan moment AGMA değerinin buna bölümüdür."),
+        tr("Ortam sıcaklığı, °C."),
+        tr("Yağın en yüksek sıcaklığı, °C: atölyenin ayarı, bir standardın değil."),
     };
     for (int i = 0; i < labels.size(); ++i) {
-        auto* label = qobject_cast<QLabel*>(m_inputs->itemAt(i, QFormLayout::LabelRole)->widget());
-        label->setText(labels.at(i));
-        label->setBuddy(m_inputs->itemAt(i, QFormLayout::FieldRole)->widget());
+        m_labels.at(i)->setText(labels.at(i));
+        m_labels.at(i)->buddy()->setToolTip(tips.at(i));
+        m_labels.at(i)->buddy()->setAccessibleDescription(tips.at(i));
     }
     for (const WormChoice worms :
          {WormChoice::ShopHobs, WormChoice::StandardWorms, WormChoice::NewDiameter}) {
@@ -150,38 +183,47 @@ void CatalogueWindow::retranslate() {
 }
 
 std::variant<CatalogueAsk, QString> CatalogueWindow::takeAsk() const {
+    using I = CatalogueInput;
     const QLocale& locale = form().locale();
+    const auto rule = [&locale](I input, const QString& caption) {
+        return catalogueRuleText(input, QStringLiteral("«%1»").arg(caption), locale);
+    };
     CatalogueAsk ask;
-    for (const auto& [input, into, caption] :
-         {std::tuple{m_housings, &ask.housings, tr("GÖVDELER")},
-          std::tuple{m_ratios, &ask.ratios, tr("ORANLAR")},
-          std::tuple{m_speeds, &ask.speeds, tr("GİRİŞ DEVİRLERİ")}}) {
+    for (const auto& [input, into, kind, caption] :
+         {std::tuple{m_housings, &ask.housings, I::Housings, tr("GÖVDELER")},
+          std::tuple{m_ratios, &ask.ratios, I::Ratios, tr("ORANLAR")},
+          std::tuple{m_speeds, &ask.speeds, I::Speeds, tr("GİRİŞ DEVİRLERİ")}}) {
         const auto values = readNumberList(input->text(), locale);
         if (!values) {
-            return tr("«%1» noktalı virgülle ayrılmış sayılar olmalı.").arg(caption);
+            return rule(kind, caption);
         }
         *into = *values;
     }
-    for (const auto& [input, into, caption] :
-         {std::tuple{m_tolerance, &ask.design.tolerance, tr("ORAN TOLERANSI")},
-          std::tuple{m_serviceFactor, &ask.serviceFactor, tr("İŞLETME KATSAYISI")},
-          std::tuple{m_ambient, &ask.ambient, tr("ORTAM")},
-          std::tuple{m_sumpLimit, &ask.sumpLimit, tr("YAĞ SINIRI")}}) {
+    for (const auto& [input, into, kind, caption] :
+         {std::tuple{m_tolerance, &ask.design.tolerance, I::Design, tr("ORAN TOLERANSI")},
+          std::tuple{m_profileAngle, &ask.design.profileAngle, I::ProfileAngle, tr("PROFİL AÇISI")},
+          std::tuple{m_serviceFactor, &ask.serviceFactor, I::ServiceFactor,
+                     tr("İŞLETME KATSAYISI")},
+          std::tuple{m_ambient, &ask.ambient, I::Ambient, tr("ORTAM")},
+          std::tuple{m_sumpLimit, &ask.sumpLimit, I::SumpLimit, tr("YAĞ SINIRI")}}) {
         const auto value = FieldValues::readNumber(input->text().trimmed(), locale);
         if (!value) {
-            return tr("«%1» bir sayı olmalı.").arg(caption);
+            return rule(kind, caption);
         }
         *into = *value;
     }
     ask.design.worms = WormChoice(m_worms->currentIndex());
-    ask.design.profileAngle = flow().gauge().profileAngle;
     ask.casting = Casting(m_casting->currentIndex());
     ask.fan = m_fan->isChecked();
-    if (firstInvalid(ask)) {
-        return tr("Bir seçim aralığının dışında: gövdeler ve oranlar sıfırdan büyük, devirler "
-                  "sıfırdan büyük, işletme katsayısı en az 1, yağ sınırı ortamın üstünde olmalı.");
+    if (const auto bad = firstInvalid(ask)) {
+        const QMap<I, QString> captions = {
+            {I::Housings, tr("GÖVDELER")},      {I::Ratios, tr("ORANLAR")},
+            {I::Speeds, tr("GİRİŞ DEVİRLERİ")}, {I::ProfileAngle, tr("PROFİL AÇISI")},
+            {I::Design, tr("ORAN TOLERANSI")},  {I::ServiceFactor, tr("İŞLETME KATSAYISI")},
+            {I::Ambient, tr("ORTAM")},          {I::SumpLimit, tr("YAĞ SINIRI")}};
+        return rule(*bad, captions.value(*bad));
     }
-    return ask;
+    return withoutRepeats(ask);
 }
 
 void CatalogueWindow::refresh() {
@@ -195,7 +237,7 @@ void CatalogueWindow::refresh() {
     }
     m_ask = std::get<CatalogueAsk>(ask);
     keepCatalogueAsk(m_settings, *m_ask);
-    m_catalogue = makeCatalogue(*m_ask, m_store.book().hobs);
+    m_catalogue = catalogueOf(*m_ask, m_store.book().hobs);
     showCatalogue();
 }
 
@@ -217,15 +259,19 @@ void CatalogueWindow::showCatalogue() {
     }
     keepChosenSort(*m_table);
     m_table->resizeColumnsToContents();
-    m_message->setText(table.head.mid(table.head.size() - 2).join(QLatin1Char(' ')));
+    m_frozen->follow();
+    // The method in short; the rule the drives were chosen by in its tooltip and on the sheet.
+    const QStringList method = table.head.mid(table.head.size() - 2);
+    m_message->setText(method.constFirst());
+    m_message->setToolTip(method.join(QLatin1Char(' ')));
 }
 
 void CatalogueWindow::fillRow(int row, const CatalogueCell& cell, int index) {
     const QLocale& locale = form().locale();
     const auto put = [this, row](int column, const QString& text, const QVariant& key) {
         auto* item = new KeyedItem(text, key);
-        item->setTextAlignment(column == 2 ? Qt::AlignLeft | Qt::AlignVCenter
-                                           : Qt::AlignRight | Qt::AlignVCenter);
+        item->setTextAlignment(column == driveColumn ? Qt::AlignLeft | Qt::AlignVCenter
+                                                     : Qt::AlignRight | Qt::AlignVCenter);
         m_table->setItem(row, column, item);
         return item;
     };
@@ -233,13 +279,20 @@ void CatalogueWindow::fillRow(int row, const CatalogueCell& cell, int index) {
         ->setData(cellRole, index);
     put(1, FieldValues::writeNumber(cell.ratio, locale), cell.ratio);
     if (!cell.drive) {
-        put(2, QStringLiteral("—"), QString())->setToolTip(noDriveText(cell, locale));
+        put(2, QStringLiteral("—"), QString());
+        put(driveColumn, QStringLiteral("—"), QString())->setToolTip(noDriveText(cell, locale));
         return;
     }
-    put(2, driveText(*cell.drive, locale), cell.drive->module);
+    const double real = realRatio(*cell.drive);
+    put(2, sheetNumber(real, locale, 2), real);
+    put(driveColumn, driveText(*cell.drive, locale), cell.drive->module);
     for (int s = 0; s < cell.speeds.size(); ++s) {
         const CatalogueSpeed& c = cell.speeds.at(s);
         const int at = fixedColumns + s * speedColumns;
+        if (c.fault) {
+            put(at, QStringLiteral("—"), QString())->setToolTip(speedFaultText(*c.fault));
+            continue;
+        }
         const auto number = [&locale](double x, int decimals) {
             return sheetNumber(x, locale, decimals);
         };
@@ -266,7 +319,11 @@ void CatalogueWindow::openChosen(int row) {
     asked.centreDistance = cell.centreDistance;
     asked.ratio = cell.ratio;
     asked.n1 = m_ask->speeds.constFirst();
-    flow().useDesign(*cell.drive, asked, rowHobAngle(*cell.drive, m_store.book().hobs));
+    const QLocale& locale = form().locale();
+    emit driveChosen(*cell.drive, asked, rowHobAngle(*cell.drive, m_store.book().hobs),
+                     tr("Katalogdan: a %1 mm, i %2")
+                         .arg(FieldValues::writeNumber(cell.centreDistance, locale),
+                              FieldValues::writeNumber(cell.ratio, locale)));
 }
 
 void CatalogueWindow::ask(void (CatalogueWindow::*signal)(const CatalogueTable&)) {

@@ -1,22 +1,25 @@
 #pragma once
 
-// The "Katalog" tool window: the shop's choices at the top (housings, ratios, speeds, the
-// worms, the tolerance, the casting, the service factor, the ambient, a fan, the oil limit;
-// kept in the settings) and one table, a row a housing and ratio and, for each speed, n2, η,
-// T2, P1, P1,th, the power allowed and the limit that governs; sortable, made anew as the
-// choices change, and copied as the sheet's TSV table. A double-click opens the row's drive in the
-// form, as the design's Kullan does. Its sheet is printed, previewed and saved by the main window,
-// which the window asks through its signals. Non-modal, made on first use.
+// The "Katalog" tool window: the shop's choices at the top, in pairs of columns so that the table
+// keeps most of a small screen (housings, ratios, speeds, the worms, the tolerance, the casting,
+// the profile angle, the service factor, the ambient, a fan, the oil limit; kept in the
+// settings) and one table, a row a housing and ratio with its real ratio and drive, which stay
+// in view as the speeds scroll, and, for each speed, n2, η, T2, P1, P1,th, the power allowed and
+// the limit that governs; sortable, made anew as the
+// choices change, and copied as the sheet's TSV table. A double-click opens the row's drive as a
+// new job, typed as the design's Kullan does. Its sheet is printed, previewed and saved by the main
+// window, which the window asks through its signals. Non-modal, made on first use.
 
 #include "calc/cataloguetable.h"
 #include "ui/toolwindow.h"
 
 #include <QSettings>
 
+class FrozenColumns;
 class MachineStore;
 class QCheckBox;
 class QComboBox;
-class QFormLayout;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -33,6 +36,9 @@ public:
     void followHobs() { refreshIfShown(); }
 
 signals:
+    // A row's drive, to open as a new job.
+    void driveChosen(const DesignRow& drive, const DesignAsk& ask,
+                     const std::optional<double>& hobAngle, const QString& title);
     void printAsked(const CatalogueTable& table);
     void previewAsked(const CatalogueTable& table);
     void pdfAsked(const CatalogueTable& table);
@@ -52,7 +58,8 @@ private:
 
     const MachineStore& m_store;
     QSettings& m_settings;
-    QFormLayout* m_inputs = nullptr;
+    QGridLayout* m_inputs = nullptr;
+    QList<QLabel*> m_labels; // the choices' captions, in their order
     QLineEdit* m_housings = nullptr;
     QLineEdit* m_ratios = nullptr;
     QLineEdit* m_speeds = nullptr;
@@ -63,8 +70,10 @@ private:
     QLineEdit* m_ambient = nullptr;
     QCheckBox* m_fan = nullptr;
     QLineEdit* m_sumpLimit = nullptr;
+    QLineEdit* m_profileAngle = nullptr;
     QLabel* m_message = nullptr;
     QTableWidget* m_table = nullptr;
+    FrozenColumns* m_frozen = nullptr;
     QPushButton* m_print = nullptr;
     QPushButton* m_preview = nullptr;
     QPushButton* m_pdf = nullptr;

@@ -2,6 +2,7 @@
 
 #include "calc/jobsheet.h"
 #include "calc/standardworms.h"
+#include "calc/wormdrive.h"
 #include "model/fieldvalues.h"
 #include "model/formstate.h"
 #include "store/machinestore.h"
@@ -430,7 +431,7 @@ QString DesignWindow::askFaultText(DesignInput input, const QLocale& locale) {
                  FieldValues::writeNumber(ratioRange.high, locale));
     case DesignInput::Tolerance:
         return tr("Oran toleransı %1 ile %2 arasında olmalı.")
-            .arg(percentText(0, locale), percentText(50, locale));
+            .arg(percentText(toleranceRange.low, locale), percentText(toleranceRange.high, locale));
     case DesignInput::Starts:
         return tr("En az bir vida ağız sayısı seçin.");
     case DesignInput::Modules:
@@ -503,7 +504,7 @@ DesignWindow::Cells DesignWindow::rowCells(const DesignRow& row, const QStringLi
         {number(row.d1), row.d1},
         {number(row.da1), row.da1},
         {number(row.q, 2), row.q},
-        {locale.toString(shownShift(row.x2), 'f', 3), row.x2},
+        {locale.toString(shownShift(row.x2), 'f', shownShiftPlaces), row.x2},
         {degreesAndMinutes(leadAngleNotation(row)), row.leadAngle},
         {row.coprime() ? tr("aralarında asal")
                        : tr("ortak bölen %1").arg(locale.toString(row.commonFactor)),
@@ -590,5 +591,10 @@ void DesignWindow::useChosen() {
     }
     const QTableWidgetItem* first = m_table->item(chosen.constFirst()->row(), ModuleColumn);
     const DesignRow row = m_design.rows.at(first->data(rowRole).toInt());
-    flow().useDesign(row, *m_ask, rowHobAngle(row, m_store.book().hobs));
+    const std::optional<double> angle = rowHobAngle(row, m_store.book().hobs);
+    flow().useDesign(row, *m_ask, angle);
+    if (!angle) {
+        m_message->setText(tr("Bu tahrik için atölyede azdırma yok: AÇI boş bırakıldı; "
+                              "kullanılacak azdırmanın üzerindeki açıyı yazın."));
+    }
 }

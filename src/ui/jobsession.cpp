@@ -102,9 +102,9 @@ void JobSession::takeAsSaved(const QString& path, const QByteArray& bytes, const
     }
 }
 
-void JobSession::newJob() {
+bool JobSession::newJob() {
     if (!mayDrop()) {
-        return;
+        return false;
     }
     m_flow.reset();
     m_flow.setGauge(savedGauge(m_settings));
@@ -112,6 +112,16 @@ void JobSession::newJob() {
     m_title.clear();
     m_note.clear();
     takeAsSaved({}, {}, current());
+    return true;
+}
+
+void JobSession::newJobOfDrive(const DesignRow& drive, const DesignAsk& ask,
+                               const std::optional<double>& hobAngle, const QString& title) {
+    if (!newJob()) {
+        return;
+    }
+    m_flow.useDesign(drive, ask, hobAngle);
+    m_title = title;
 }
 
 void JobSession::open() {

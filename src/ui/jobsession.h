@@ -57,7 +57,12 @@ public:
 
     // Asks before a modified job is lost; false when the user keeps it.
     bool mayDrop();
-    void newJob();
+    // Starts an empty job, once a modified one may be dropped; false when the user kept it.
+    bool newJob();
+    // A new job of a drive chosen elsewhere (a catalogue's row): typed and run as Kullan does,
+    // its title naming where it came from. Nothing happens when the user keeps the open job.
+    void newJobOfDrive(const DesignRow& drive, const DesignAsk& ask,
+                       const std::optional<double>& hobAngle, const QString& title);
     // Asks for a job file, then opens it.
     void open();
     // Opens the job file: an unreadable one gives its box and asks nothing; a readable one asks

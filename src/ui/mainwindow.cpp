@@ -331,6 +331,7 @@ void MainWindow::showCatalogueWindow() {
         connect(m_catalogue, &CatalogueWindow::previewAsked, this,
                 [this](const CatalogueTable& table) { printCatalogue(table, true); });
         connect(m_catalogue, &CatalogueWindow::pdfAsked, this, &MainWindow::saveCatalogueAsPdf);
+        connect(m_catalogue, &CatalogueWindow::driveChosen, m_job, &JobSession::newJobOfDrive);
     }
     raiseToolWindow(*m_catalogue);
 }
@@ -340,10 +341,9 @@ void MainWindow::printCatalogue(const CatalogueTable& table, bool preview) {
     if (service == nullptr) {
         return;
     }
-    service->setDocumentName(tr("zorvandi-katalog.pdf"));
-    // The print service's pages start as the job sheet's; the catalogue turns them landscape.
-    const PrintService::Paint paint = [&table, locale = m_form.locale()](QPagedPaintDevice& page) {
-        page.setPageLayout(cataloguePageLayout(locale));
+    service->setDocument(tr("zorvandi-katalog.pdf"),
+                         cataloguePageLayout(m_form.locale()).orientation());
+    const PrintService::Paint paint = [&table](QPagedPaintDevice& page) {
         return paintCatalogue(page, table);
     };
     if (preview) {
@@ -490,7 +490,7 @@ void MainWindow::printPreview() {
     if (service == nullptr) {
         return;
     }
-    service->setDocumentName(sheetFileName(m_form));
+    service->setDocument(sheetFileName(m_form), sheetPageLayout(m_form.locale()).orientation());
     service->preview(this, sheetPainter(*sheet));
 }
 
@@ -500,7 +500,7 @@ void MainWindow::print() {
     if (service == nullptr) {
         return;
     }
-    service->setDocumentName(sheetFileName(m_form));
+    service->setDocument(sheetFileName(m_form), sheetPageLayout(m_form.locale()).orientation());
     if (!service->print(this, sheetPainter(*sheet))) {
         showMessage(tr("Yazdırılamadı: yazıcı başlatılamadı."));
     }

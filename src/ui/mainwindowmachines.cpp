@@ -22,10 +22,9 @@
 
 void MainWindow::loadMachines() {
     if (const auto fault = m_store.load()) {
-        const QString text = tr("Tezgâh dosyası «%1» kullanılamıyor: %2 Yerleşik tezgâh "
-                                "kullanılıyor; dosya değiştirilmedi.")
-                                 .arg(QDir::toNativeSeparators(m_store.path()),
-                                      fileFaultMessage(*fault, m_form.locale()));
+        const QString text =
+            tr("%1 Yerleşik tezgâh kullanılıyor; dosya değiştirilmedi.")
+                .arg(unusableMachineFileText(m_store.path(), *fault, m_form.locale()));
         QTimer::singleShot(0, this, [this, text] { showMessage(text); });
     }
     m_flow.setMachine(m_store.machineInUse());

@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QScreen>
+#include <QWidget>
 
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -19,7 +21,8 @@ public:
         m_printer.setDocName(QStringLiteral("ZORVANDI"));
     }
 
-    void setDocumentName(const QString& fileName) override {
+    void setDocument(const QString& fileName, QPageLayout::Orientation orientation) override {
+        m_printer.setPageOrientation(orientation);
         m_printer.setDocName(fileName);
         // A printer that printed to a file last time offers that file's name again unless
         // told the new job's; the folder the user chose stays.
@@ -32,6 +35,12 @@ public:
     void preview(QWidget* parent, const Paint& paint) override {
         QPrintPreviewDialog dialog(&m_printer, parent);
         dialog.setWindowTitle(QCoreApplication::translate("PrintModule", "Baskı Önizleme"));
+        // Qt opens the preview at a size of its own, which a small screen does not hold.
+        if (const QScreen* screen = parent != nullptr ? parent->screen() : nullptr) {
+            const QRect room = screen->availableGeometry();
+            dialog.resize(dialog.sizeHint().boundedTo(room.size() * 9 / 10));
+            dialog.move(room.center() - dialog.rect().center());
+        }
         QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                          [&paint](QPrinter* printer) { paint(*printer); });
         dialog.exec();

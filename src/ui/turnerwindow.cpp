@@ -101,7 +101,7 @@ void TurnerWindow::retranslate() {
     m_mostThinning->setAccessibleName(tr("Diş kalınlığının en çok inceltmesi (µm)"));
     m_table->setHorizontalHeaderLabels({tr("Ölçü"), tr("Değer"), tr("Birim"), tr("Kural")});
     // A refused input's message is worded again.
-    if (!m_gauge) {
+    if (!m_gauge || !m_thinningMessage.isEmpty()) {
         takeGauge();
     }
 }
@@ -128,20 +128,27 @@ void TurnerWindow::takeGauge() {
     const std::optional<double> least = allowance(m_leastThinning);
     const std::optional<double> most = allowance(m_mostThinning);
     m_gauge.reset();
+    m_thinningMessage.clear();
     if (!angle || *angle < smallestProfileAngle || *angle > largestProfileAngle) {
         m_message->setText(tr("«PROFİL AÇISI (α)» %1 ile %2 derece arasında bir sayı olmalı.")
                                .arg(FieldValues::writeNumber(smallestProfileAngle, locale),
                                     FieldValues::writeNumber(largestProfileAngle, locale)));
     } else if (!wireText.isEmpty() && !(wire && *wire > 0)) {
         m_message->setText(tr("«TEL ÇAPI» boş ya da sıfırdan büyük bir sayı olmalı."));
-    } else if (!least || !most || !thinningRange.holds(*least) || !thinningRange.holds(*most) ||
-               *least > *most) {
-        m_message->setText(tr("«DİŞ İNCELTMESİ» iki ucu %1 ile %2 µm arasında olmalı; en az, en "
-                              "çoktan büyük olmamalı.")
-                               .arg(FieldValues::writeNumber(thinningRange.low, locale),
-                                    FieldValues::writeNumber(thinningRange.high, locale)));
     } else {
-        m_gauge = WireGauge{*angle, wireText.isEmpty() ? std::nullopt : wire, *least, *most};
+        m_gauge = WireGauge{*angle, wireText.isEmpty() ? std::nullopt : wire,
+                            flow().gauge().leastThinning, flow().gauge().mostThinning};
+        // A thinning that does not read costs only M's limits (refresh leaves them out); the
+        // job keeps its last good one.
+        if (least && most && thinningRange.holds(*least) && thinningRange.holds(*most) &&
+            *least <= *most) {
+            m_gauge->leastThinning = *least;
+            m_gauge->mostThinning = *most;
+        } else {
+            m_thinningMessage = tr("«DİŞ İNCELTMESİ» iki ucu da sıfır ya da sıfırdan büyük bir "
+                                   "sayı olmalı ve en az, en çoktan büyük olmamalı; M'nin "
+                                   "sınırları verilmedi.");
+        }
         // The job keeps it, and the settings for the next job.
         flow().setGauge(*m_gauge);
         m_settings.setValue(angleKey, m_gauge->profileAngle);
@@ -155,7 +162,11 @@ void TurnerWindow::refresh() {
     if (!beginFigures(tr("TASLAK VE KONTROL"), *m_table, *m_warnings, *m_message) || !m_gauge) {
         return; // the message names the job's fault, or the input
     }
-    const auto made = turnerFigures(shown(), *m_gauge);
+    WireGauge gauge = *m_gauge;
+    if (!m_thinningMessage.isEmpty()) {
+        gauge.leastThinning = gauge.mostThinning = 0;
+    }
+    const auto made = turnerFigures(shown(), gauge);
     if (const auto* fault = std::get_if<Fault>(&made)) {
         m_message->setText(faultMessage(*fault, locale));
         return;
@@ -173,6 +184,11 @@ void TurnerWindow::refresh() {
     QStringList notes;
     if (t.wireRefused) {
         notes.append(wireRefusalText(*t.wireRefused, locale));
+    }
+    if (!m_thinningMessage.isEmpty()) {
+        notes.append(m_thinningMessage);
+    } else if (t.thinningBeyond) {
+        notes.append(thinningBeyondText(*t.thinningBeyond, locale));
     }
     if (t.evenStarts) {
         notes.append(evenStartsNote());

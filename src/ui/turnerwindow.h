@@ -45,5 +45,7 @@ private:
     QLabel* m_message = nullptr;
     QTableWidget* m_table = nullptr;
     QLabel* m_warnings = nullptr;
-    std::optional<WireGauge> m_gauge; // nothing while an input does not read
+    // What the job keeps; nothing while the angle or the wire does not read.
+    std::optional<WireGauge> m_gauge;
+    QString m_thinningMessage; // why the thinning typed is not used, if it is not
 };
