@@ -4,6 +4,7 @@
 
 #include "calc/catalogue.h"
 #include "calc/cataloguetable.h"
+#include "calc/jobsheet.h"
 #include "calc/wormdrive.h"
 #include "formtesting.h"
 
@@ -50,6 +51,7 @@ private slots:
     void chosenDriveIsTheBestThatKeepsTheRules_data();
     void chosenDriveIsTheBestThatKeepsTheRules();
     void cellWithoutADriveSaysWhy();
+    void failedSpeedKeepsItsColumn();
 };
 
 void TestCatalogue::cellIsTheTypedDrivesRating() {
@@ -148,6 +150,27 @@ void TestCatalogue::cellWithoutADriveSaysWhy() {
     QCOMPARE(table.speeds.constFirst().foot,
              QStringList{QStringLiteral("a 80, i 20: ") + noDriveText(cell, point)});
     QVERIFY(noDriveText(cell, point).contains(QStringLiteral("azdırması yok")));
+}
+
+// A speed whose figures cannot be made keeps its own table: the speeds after it stay under
+// their headings, and the failed one says why.
+void TestCatalogue::failedSpeedKeepsItsColumn() {
+    const CatalogueAsk ask = askOf({100}, {20}, {1400, 700, 2800});
+    Catalogue catalogue = catalogueOf(ask, {});
+    CatalogueCell& cell = catalogue.cells.first();
+    QVERIFY(cell.drive);
+    QCOMPARE(cell.speeds.size(), 3);
+    cell.speeds[1].fault = SpeedFault::WormCannotDrive;
+
+    const CatalogueTable table = catalogueTable(catalogue, ask, point);
+
+    QCOMPARE(table.speeds.size(), 3);
+    QCOMPARE(table.speeds.at(1).rows.constFirst().constLast(), QStringLiteral("—"));
+    QVERIFY(
+        table.speeds.at(1).foot.constFirst().endsWith(speedFaultText(SpeedFault::WormCannotDrive)));
+    QCOMPARE(table.speeds.at(2).rows.constFirst().at(4),
+             sheetNumber(cell.speeds.at(2).n2, point, 1));
+    QVERIFY(table.speeds.at(2).foot.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestCatalogue)

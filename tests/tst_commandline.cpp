@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -25,6 +26,7 @@ private slots:
     void catalogueRefusesABadList_data();
     void catalogueRefusesABadList();
     void catalogueTakesARepeatedHousingOnce();
+    void catalogueTakesTheKeptProfileAngle();
     void catalogueWithAnUnusableMachineFile();
 
 private:
@@ -238,6 +240,34 @@ void TestCommandLine::catalogueTakesARepeatedHousingOnce() {
     const QStringList lines = QString::fromUtf8(m_out).split(QLatin1Char('\n'));
     QCOMPARE(lines.filter(QRegularExpression(QStringLiteral("^63\t10\t"))).size(), 1);
     QVERIFY2(lines.contains(QStringLiteral("Gövdeler (a, mm): 63")), m_out.constData());
+}
+
+// The profile angle the catalogue window keeps is the command line's too, unless --alpha says
+// otherwise, and the head names the one used; a steeper α gives the mesh another efficiency.
+void TestCommandLine::catalogueTakesTheKeptProfileAngle() {
+    QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("config/zorvandi")));
+    {
+        QSettings kept(m_dir.filePath(QStringLiteral("config/zorvandi/zorvandi.conf")),
+                       QSettings::IniFormat);
+        kept.setValue(QStringLiteral("catalogue/profileAngle"), 25);
+    }
+    const QStringList asked = {QStringLiteral("--catalogue"), QStringLiteral("--tsv"),
+                               QStringLiteral("--housings"),  QStringLiteral("100"),
+                               QStringLiteral("--ratios"),    QStringLiteral("10"),
+                               QStringLiteral("--worms"),     QStringLiteral("new")};
+    const auto efficiency = [this] {
+        const QStringList lines = QString::fromUtf8(m_out).split(QLatin1Char('\n'));
+        const QStringList row = lines.filter(QRegularExpression(QStringLiteral("^100\t10\t")));
+        return row.isEmpty() ? QString() : row.constFirst().section(QLatin1Char('\t'), 5, 5);
+    };
+
+    QCOMPARE(run(asked), 0);
+    QVERIFY2(m_out.contains("profil açısı α = 25°"), m_out.constData());
+    const QString kept = efficiency();
+    QCOMPARE(run(asked + QStringList{QStringLiteral("--alpha"), QStringLiteral("20")}), 0);
+    QVERIFY2(m_out.contains("profil açısı α = 20°"), m_out.constData());
+
+    QVERIFY(!kept.isEmpty() && kept != efficiency());
 }
 
 // The shop's hobs asked from a machine file that cannot be read: the window's words for the file

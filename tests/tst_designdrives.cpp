@@ -105,10 +105,10 @@ QList<HobDrive> everyHobbedDrive(const DesignAsk& ask, const QList<Hob>& hobs) {
         const double m = hob.module;
         for (int z2 = 1; z2 * m < 4 * ask.centreDistance; ++z2) {
             const double error = std::abs((double(z2) / hob.starts - ask.ratio) / ask.ratio * 100);
-            const double q = hob.pitchDiameter / m;
+            // The shop's own hobs are listed whatever their q.
             const double x2 = (2 * ask.centreDistance - hob.pitchDiameter - z2 * m) / (2 * m);
-            if (error <= ask.tolerance + 1e-9 && q >= ask.qLow - 1e-9 && q <= ask.qHigh + 1e-9 &&
-                x2 >= ask.shiftRange.low - 1e-9 && x2 <= ask.shiftRange.high + 1e-9) {
+            if (error <= ask.tolerance + 1e-9 && x2 >= ask.shiftRange.low - 1e-9 &&
+                x2 <= ask.shiftRange.high + 1e-9) {
                 drives.append({m, hob.starts, hob.pitchDiameter, z2});
             }
         }
@@ -145,6 +145,7 @@ private slots:
     void saysWhyNothingFits_data();
     void saysWhyNothingFits();
     void nearestDriveHasAWorm();
+    void shopsHobOutsideTheQRangeIsListed();
     void findsWhatTryingEveryHobAndCountFinds();
     void meetsAPublishedMatchingTable_data();
     void meetsAPublishedMatchingTable();
@@ -274,6 +275,10 @@ void TestDesignDrives::saysWhyNothingFits_data() {
     standard.worms = WormChoice::StandardWorms;
     QTest::newRow("the standard worms, none of m 4,5: the table, no drive")
         << standard << QList<Hob>{} << DesignLimit::StandardWorms << 0 << 0 << 0.0;
+    // 40 mm at i 100: Z2 100 of m 1 is 100 mm, above 2a = 80, and every count near it leaves
+    // the worm no diameter; the nearest is named with the d1 = 80 − 100 left to it.
+    QTest::newRow("a new diameter in a housing too small: 40 mm, i 100")
+        << ask(40, 100, {1}, {1}) << QList<Hob>{} << DesignLimit::Housing << 0 << 100 << -20.0;
 }
 
 void TestDesignDrives::saysWhyNothingFits() {
@@ -316,7 +321,24 @@ void TestDesignDrives::nearestDriveHasAWorm() {
     QCOMPARE(design.noFit->nearest->module, 1.25);
 }
 
-// The shop's hobs: every hob and tooth count within the tolerance, q and x2, and no other; the
+// The shop's own hob of m 2,5, z1 4, d1 51 (q 20,4, above the range) is never hidden: at a
+// 125 mm housing, i 20, Z2 78 to 81 fit with x2 from 0,8 down to −0,7.
+void TestDesignDrives::shopsHobOutsideTheQRangeIsListed() {
+    DesignAsk asked = ask(125, 20, {4}, {2.5});
+    asked.worms = WormChoice::ShopHobs;
+    QVERIFY(20.4 > asked.qHigh);
+
+    const Design design = designDrives(asked, {hobOf(2.5, 4, 51)});
+
+    QList<int> teeth;
+    for (const DesignRow& row : design.rows) {
+        teeth.append(row.teeth);
+    }
+    std::sort(teeth.begin(), teeth.end());
+    QCOMPARE(teeth, (QList<int>{78, 79, 80, 81}));
+}
+
+// The shop's hobs: every hob and tooth count within the tolerance and x2, and no other; the
 // shift meets the housing exactly, and the form agrees on the warnings and the rules.
 void TestDesignDrives::findsWhatTryingEveryHobAndCountFinds() {
     QRandomGenerator random(33);

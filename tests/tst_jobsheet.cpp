@@ -147,9 +147,11 @@ void TestJobSheet::linesCarryEveryCaptionAndValue() {
             continue;
         }
         // The pitch field's line names the shop's rule it keeps.
-        const QString caption = field == FieldId::P_t
-                                    ? fieldCaption(field) + QStringLiteral(": P = 3.14 × m")
-                                    : fieldCaption(field);
+        const QString caption =
+            field == FieldId::P_t
+                ? fieldCaption(field) +
+                      QStringLiteral(": P = 3.14 × m, atölyenin yuvarlatılmış adımı")
+                : fieldCaption(field);
         const QString row = caption + QLatin1Char('\t') + job.form.getText(field);
         QCOMPARE(tsv.filter(row + QLatin1Char('\t')).size(), 1);
     }

@@ -4,10 +4,13 @@
 
 #include "formtesting.h"
 
+#include <QBuffer>
 #include <QDir>
+#include <QFileInfo>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPdfWriter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -89,6 +92,14 @@ JobSheet completeSheet(const QLocale& locale, const QStringList& inputs) {
 
 const QStringList typical = {"3", "36", "66", "1440", "3", "48"};
 
+// A PDF whose second page cannot be added, as on a full disk.
+class PageRefusingPdf final : public QPdfWriter {
+public:
+    explicit PageRefusingPdf(QIODevice* device)
+        : QPdfWriter(device) {}
+    bool newPage() override { return false; }
+};
+
 } // namespace
 
 class TestSheetPaint : public QObject {
@@ -99,6 +110,7 @@ private slots:
     void pdfTextHasEveryLine();
     void unitsAnglesElisionAndNoDrawingForExtremes();
     void saveToMissingFolderLeavesNothing();
+    void pageThatCannotBeAddedFailsThePaint();
     void drawingIsToScale_data();
     void drawingIsToScale();
     void turnerSectionAndBlankLabels();
@@ -214,6 +226,27 @@ void TestSheetPaint::saveToMissingFolderLeavesNothing() {
              QStringList());
 }
 
+// The default job takes two pages: a second that cannot be added is a failed paint, and a save
+// whose paint failed leaves nothing under its name.
+void TestSheetPaint::pageThatCannotBeAddedFailsThePaint() {
+    const JobSheet sheet = completeSheet(point, typical);
+    QBuffer buffer;
+    QVERIFY(buffer.open(QIODevice::WriteOnly));
+    PageRefusingPdf pdf(&buffer);
+    pdf.setPageLayout(sheetPageLayout(point));
+
+    QVERIFY(!paintSheet(pdf, sheet, point));
+
+    const QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("iş.pdf"));
+    QVERIFY(savePdf(path, sheet.title, sheetPageLayout(point),
+                    [&buffer, &sheet](QPagedPaintDevice& /*device*/) {
+                        PageRefusingPdf refusing(&buffer);
+                        return paintSheet(refusing, sheet, point);
+                    }));
+    QVERIFY(!QFileInfo::exists(path));
+}
+
 void TestSheetPaint::drawingIsToScale_data() {
     QTest::addColumn<QStringList>("inputs");
     QTest::newRow("typical") << typical;
@@ -272,9 +305,11 @@ void TestSheetPaint::turnerSectionAndBlankLabels() {
          {"5. TASLAK VE KONTROL", "BOĞAZ YARIÇAPI (rk)", "rk = A − da2 ÷ 2", "27.000",
           "EN BÜYÜK DIŞ ÇAP (de2)", "de2 ≤ da2 + 6m ÷ (z1 + 2)", "120.000",
           "b1 ≥ (11 + 0.06 × Z2) × m", "39.480", "PROFİL AÇISI (α)", "TEL ÇAPI (en uygun)",
-          "de2 = 120", "rk = 27", "ba = 44.78"}) {
+          "de2 = 120", "rk = 27", "ba = 44.78", "px = 9.42"}) {
         QVERIFY2(text.contains(QString::fromUtf8(expected)), expected);
     }
+    // The drawing's pitch is the turner's π × m, not the field's 3,14 × m.
+    QVERIFY(!text.contains(QStringLiteral("P = 9.42")));
 }
 
 QTEST_MAIN(TestSheetPaint)

@@ -11,12 +11,14 @@
 
 namespace {
 
-// The first section run for m 3, da1 and Z2 as given, z1 as given, and N1 1440; then `edits`
+// The first section run for m (3 unless given), da1 and Z2 as given, z1 as given, and N1 1440; then
+// `edits`
 // ("field=text") typed over its results, as a user edits them by hand.
 struct Job {
-    Job(const QString& da1, const QString& z2, const QString& z1, const QStringList& edits = {}) {
+    Job(const QString& da1, const QString& z2, const QString& z1, const QStringList& edits = {},
+        const QString& m = QStringLiteral("3")) {
         form.Form_Load();
-        form.setText(FieldId::m_t, QStringLiteral("3"));
+        form.setText(FieldId::m_t, m);
         form.setText(FieldId::Z2_t, z2);
         form.setText(FieldId::da1_t, da1);
         form.setText(FieldId::z1_t, z1);
@@ -55,6 +57,7 @@ private slots:
     void steepThreadHoldsTheWireInside();
     void thinnedThreadBoundsM_data();
     void thinnedThreadBoundsM();
+    void thinningUpToHalfTheThread();
 };
 
 void TestTurnerFigures::figures_data() {
@@ -324,6 +327,28 @@ void TestTurnerFigures::thinnedThreadBoundsM() {
     QCOMPARE(overWiresText(t, point), shown);
     // No allowance, no limits.
     QVERIFY(!std::get<TurnerFigures>(turnerFigures(job.form, WireGauge{})).overWiresLimits);
+}
+
+// A module-5 worm's real deviations are above a tenth of a millimetre (110 to 150 µm): M has its
+// limits. At half of sx, π × 5 ÷ 4 mm = 3927 µm, no thread is left: only M's limits go.
+void TestTurnerFigures::thinningUpToHalfTheThread() {
+    Job job(s("110"), s("40"), s("1"), {}, s("5"));
+    WireGauge gauge;
+    gauge.leastThinning = 110;
+    gauge.mostThinning = 150;
+
+    auto t = std::get<TurnerFigures>(turnerFigures(job.form, gauge));
+
+    QVERIFY(t.overWiresLimits && !t.thinningBeyond);
+    QVERIFY(t.overWiresLimits->second < t.overWiresLimits->first);
+    QVERIFY(t.overWiresLimits->first < t.value(FigureId::OverWires));
+
+    gauge.mostThinning = 3927;
+    t = std::get<TurnerFigures>(turnerFigures(job.form, gauge));
+
+    QVERIFY(!t.overWiresLimits);
+    QVERIFY(t.thinningBeyond && std::abs(*t.thinningBeyond - 3926.99) < 0.01);
+    QVERIFY(t.value(FigureId::OverWires) > 0);
 }
 
 QTEST_GUILESS_MAIN(TestTurnerFigures)

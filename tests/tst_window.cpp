@@ -18,9 +18,11 @@
 #include <QProcess>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
@@ -64,6 +66,7 @@ private slots:
     void windowFitsASmallScreen();
     void everyShortcutWorksFromAField();
     void toolWindowsFitTheScreen();
+    void catalogueKeepsItsRowsAndFirstColumnsInView();
     void everyInputOfEveryWindowHasAName();
 
 private:
@@ -713,6 +716,32 @@ void TestWindow::toolWindowsFitTheScreen() {
             QVERIFY2(window->rect().contains(inWindow), qPrintable(b->objectName()));
         }
     }
+}
+
+// On a small screen the catalogue's choices leave the table fifteen rows or more, and the
+// housing, ratio and drive stay in view when the speeds are scrolled to their end.
+void TestWindow::catalogueKeepsItsRowsAndFirstColumnsInView() {
+    m_window->findChild<QAction*>(s("catalogueAction"))->trigger();
+    auto* window = m_window->findChild<QWidget*>(s("catalogueWindow"));
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    window->findChild<QLineEdit*>(s("housings"))->setText(s("63; 80; 100"));
+    window->findChild<QLineEdit*>(s("speeds"))->setText(s("1400; 2800; 900; 700"));
+    auto* table = window->findChild<QTableWidget*>(s("catalogue"));
+    QVERIFY(table->rowCount() > 15);
+
+    const int shown = table->viewport()->height() / table->rowHeight(0);
+    QVERIFY2(shown >= 15, qPrintable(QString::number(shown)));
+
+    table->horizontalScrollBar()->setValue(table->horizontalScrollBar()->maximum());
+    QVERIFY(table->horizontalScrollBar()->maximum() > 0);
+    const auto* frozen = window->findChild<QTableView*>(s("catalogueFrozen"));
+    QVERIFY(frozen && frozen->isVisible());
+    for (int c = 0; c < table->columnCount(); ++c) {
+        QCOMPARE(frozen->isColumnHidden(c), c >= 4);
+    }
+    QCOMPARE(frozen->mapTo(table, QPoint(0, 0)).x(),
+             table->viewport()->mapTo(table, QPoint(0, 0)).x());
+    QCOMPARE(frozen->model()->data(frozen->indexAt(QPoint(2, 2))).toString(), s("63"));
 }
 
 // A screen reader names every input of every window: no line edit, box or check box is

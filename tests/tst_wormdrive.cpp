@@ -1,6 +1,7 @@
 #include "model/formstate.h"
 
 #include "calc/turnerfigures.h"
+#include "calc/wormdrive.h"
 #include "flow/workflow.h"
 #include "formtesting.h"
 
@@ -70,6 +71,8 @@ private slots:
     void rerunRecomputesFromEditedOutputs();
     void profileShiftMovesTheWheel_data();
     void profileShiftMovesTheWheel();
+    void shiftNoWheelCanHaveIsRefused_data();
+    void shiftNoWheelCanHaveIsRefused();
 };
 
 void TestWormDrive::completeRun_data() {
@@ -282,6 +285,34 @@ void TestWormDrive::profileShiftMovesTheWheel() {
     const auto& turner = std::get<TurnerFigures>(figures);
     QCOMPARE(comma.toString(turner.value(FigureId::ThroatRadius)), expected.at(3));
     QCOMPARE(comma.toString(turner.value(FigureId::OuterDiameter)), expected.at(4));
+}
+
+// Beyond ±2 the shifted tip falls inside the pitch circle (x2 −5 gave da2 110 below d2 150) or
+// the tooth comes to a point: the arithmetic goes through, but the job is one no shop can make.
+void TestWormDrive::shiftNoWheelCanHaveIsRefused_data() {
+    QTest::addColumn<QString>("x2");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("-5") << s("-5") << true;
+    QTest::newRow("1e300") << s("1e300") << true;
+    QTest::newRow("2, the outer limit") << s("2") << false;
+    QTest::newRow("-2, the outer limit") << s("-2") << false;
+}
+
+void TestWormDrive::shiftNoWheelCanHaveIsRefused() {
+    QFETCH(QString, x2);
+    QFETCH(bool, refused);
+    Fixture f(comma);
+    f.typeInputs(s("5"), s("30"), s("110"), s("1440"));
+    f.type(FieldId::x2_t, x2);
+
+    f.flow.click(ButtonId::HESAPLA);
+
+    const QList<Fault> faults = unmakeableJob(f.form);
+    QCOMPARE(faults.size(), refused ? 1 : 0);
+    if (refused) {
+        QCOMPARE(jobFaultMessage(faults.constFirst(), comma),
+                 s("Bu iş yapılamaz: «PROFİL KAYDIRMA (x2)» -2 ile 2 arasında olmalı."));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestWormDrive)

@@ -62,10 +62,6 @@
         <translation>Input speeds (rpm): %1</translation>
     </message>
     <message>
-        <source>Vida: %1; oran toleransı %2</source>
-        <translation>Worm: %1; ratio tolerance %2</translation>
-    </message>
-    <message>
         <source>Döküm: %1; işletme katsayısı %2</source>
         <translation>Casting: %1; service factor %2</translation>
     </message>
@@ -204,6 +200,10 @@
     <message>
         <source>Z2 ÷ z1</source>
         <translation>Z2 ÷ z1</translation>
+    </message>
+    <message>
+        <source>Vida: %1; oran toleransı %2; profil açısı α = %3°</source>
+        <translation>Worm: %1; ratio tolerance %2; profile angle α = %3°</translation>
     </message>
 </context>
 <context>
@@ -363,10 +363,6 @@
         <source>Hiçbir tahrik sığmıyor: standart vidalar tablosunda (%1) bu modüllerde vida yok.</source>
         <translation>No drive fits: the table of standard worms (%1) has no worm of these modules.</translation>
     </message>
-    <message>
-        <source>Hiçbir tahrik sığmıyor: her aday hem oran toleransının hem q aralığının dışında.</source>
-        <translation>No drive fits: every candidate is outside both the ratio tolerance and the q range.</translation>
-    </message>
     <message numerus="yes">
         <source>Hiçbir tahrik sığmıyor: en çok oran toleransı eledi (%n tahrik). En yakını m %1, z1 %2, Z2 %3: oran hatası %4, toleransı %5 puan aşıyor.</source>
         <translation>
@@ -394,6 +390,14 @@
             <numerusform>No drive fits: the x2 range excluded the most (%n drive). The nearest is m %1, z1 %2, Z2 %3, d1 %4 mm: x2 = %5, %6 outside the range.</numerusform>
             <numerusform>No drive fits: the x2 range excluded the most (%n drives). The nearest is m %1, z1 %2, Z2 %3, d1 %4 mm: x2 = %5, %6 outside the range.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Hiçbir tahrik sığmıyor.</source>
+        <translation>No drive fits.</translation>
+    </message>
+    <message>
+        <source>Hiçbir tahrik sığmıyor: gövde bu oran için küçük; dişli tek başına eksen mesafesini dolduruyor. En yakını m %1, z1 %2, Z2 %3: vidaya d1 = %4 mm kalıyor.</source>
+        <translation>No drive fits: the housing is too small for this ratio; the wheel alone fills the centre distance. The nearest is m %1, z1 %2, Z2 %3: the worm is left d1 = %4 mm.</translation>
     </message>
 </context>
 <context>
@@ -1307,6 +1311,10 @@
     <message>
         <source>DİŞ İNCELTMESİ (sx, en az / en çok)</source>
         <translation>THREAD THINNING (sx, least / most)</translation>
+    </message>
+    <message>
+        <source>P = %1 × m, atölyenin yuvarlatılmış adımı</source>
+        <translation>P = %1 × m, the shop&apos;s rounded pitch</translation>
     </message>
 </context>
 <context>

@@ -21,8 +21,9 @@ QStringList headOf(const CatalogueAsk& ask, const QLocale& locale) {
             .arg(FieldValues::writeNumbers(ask.ratios, locale)),
         t(QT_TRANSLATE_NOOP("Catalogue", "Giriş devirleri (d/dk): %1"))
             .arg(FieldValues::writeNumbers(ask.speeds, locale)),
-        t(QT_TRANSLATE_NOOP("Catalogue", "Vida: %1; oran toleransı %2"))
-            .arg(wormChoiceName(ask.design.worms), percentText(ask.design.tolerance, locale)),
+        t(QT_TRANSLATE_NOOP("Catalogue", "Vida: %1; oran toleransı %2; profil açısı α = %3°"))
+            .arg(wormChoiceName(ask.design.worms), percentText(ask.design.tolerance, locale),
+                 n(ask.design.profileAngle)),
         t(QT_TRANSLATE_NOOP("Catalogue", "Döküm: %1; işletme katsayısı %2"))
             .arg(castingName(ask.casting), n(ask.serviceFactor)),
         (ask.fan ? t(QT_TRANSLATE_NOOP("Catalogue", "Ortam %1 °C, vida milinde fan; yağ sınırı %2 "

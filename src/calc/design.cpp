@@ -134,8 +134,10 @@ DesignRow bareRow(const DesignAsk& ask, const Worm& worm, int z2) {
 
 Test test(const DesignAsk& ask, const DesignRow& row) {
     const ValueRange& x2 = ask.shiftRange;
+    // The shop's own hobs are what it has: its q range never hides one.
     return {std::abs(row.error) <= ask.tolerance + onEnd,
-            row.q >= ask.qLow - onEnd && row.q <= ask.qHigh + onEnd,
+            ask.worms == WormChoice::ShopHobs ||
+                (row.q >= ask.qLow - onEnd && row.q <= ask.qHigh + onEnd),
             ask.worms == WormChoice::NewDiameter ||
                 (row.x2 >= x2.low - onEnd && row.x2 <= x2.high + onEnd)};
 }
@@ -308,6 +310,20 @@ NoFit whyNothingFits(const DesignAsk& ask, const QList<Worm>& worms, const QList
     why.excluded = most->excluded;
     why.nearest = most->nearest;
     why.miss = most->miss;
+    if (!why.nearest) {
+        // Every count near the ratio leaves the worm no diameter: the housing is too small for
+        // the ratio. The nearest is the drive whose worm comes closest to having one.
+        for (const Worm& worm : worms) {
+            const int z2 = std::max(1, int(std::lround(worm.starts * ask.ratio)));
+            const DesignRow row = bareRow(ask, worm, z2);
+            if (!why.nearest || row.d1 > why.nearest->d1) {
+                why.limit = DesignLimit::Housing;
+                why.excluded = 0;
+                why.nearest = row;
+                why.miss = row.d1;
+            }
+        }
+    }
     return why;
 }
 

@@ -128,7 +128,15 @@ void typeDrive(FormState& form, const DesignRow& row, double centreDistance,
 // The lead angle in the form's degrees-and-minutes notation, 11.19 for 11° 19′.
 double leadAngleNotation(const DesignRow& row);
 
-enum class DesignLimit { Tolerance, DiameterQuotient, Modules, Hobs, ProfileShift, StandardWorms };
+enum class DesignLimit {
+    Tolerance,
+    DiameterQuotient,
+    Modules,
+    Hobs,
+    ProfileShift,
+    StandardWorms,
+    Housing, // the wheel alone fills the housing: no worm diameter is left at this ratio
+};
 
 // Why nothing fits: the limit that alone excluded the most of the drives nearest to fitting
 // (for the tolerance, the whole tooth counts just outside it on either side; for q, those
@@ -141,8 +149,9 @@ struct NoFit {
     DesignLimit limit = DesignLimit::Tolerance;
     int excluded = 0;
     std::optional<DesignRow> nearest;
-    // By how much it misses: points of % beyond the tolerance, q or x2 beyond its range;
-    // nothing where no measure applies.
+    // By how much it misses: points of % beyond the tolerance, q or x2 beyond its range, the
+    // worm's diameter left (not above zero) in a housing too small; nothing where no measure
+    // applies.
     std::optional<double> miss;
 };
 

@@ -23,9 +23,7 @@ QString noFitText(const NoFit& why, const QLocale& locale) {
             .arg(standardWormsSource());
     }
     if (!why.nearest) {
-        return QCoreApplication::translate(
-            "Design", "Hiçbir tahrik sığmıyor: her aday hem oran toleransının hem q aralığının "
-                      "dışında.");
+        return QCoreApplication::translate("Design", "Hiçbir tahrik sığmıyor.");
     }
     const DesignRow& near = *why.nearest;
     const QString m = number(near.module);
@@ -65,6 +63,13 @@ QString noFitText(const NoFit& why, const QLocale& locale) {
             .arg(m, z1, z2, number(near.d1),
                  locale.toString(shownShift(near.x2), 'f', shownShiftPlaces),
                  locale.toString(miss, 'f', 3));
+    case DesignLimit::Housing:
+        return QCoreApplication::translate(
+                   "Design",
+                   "Hiçbir tahrik sığmıyor: gövde bu oran için küçük; dişli tek başına eksen "
+                   "mesafesini dolduruyor. En yakını m %1, z1 %2, Z2 %3: vidaya d1 = %4 mm "
+                   "kalıyor.")
+            .arg(m, z1, z2, number(miss, 2));
     case DesignLimit::Hobs:
     case DesignLimit::StandardWorms:
         break;

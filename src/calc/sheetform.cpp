@@ -94,9 +94,11 @@ QList<SheetLine> sectionFieldLines(const FormState& form, ButtonId section) {
                 lines.back().rule = *rule;
             }
             // The pitch field keeps the shop's 3,14, so that 12,56 beside px 12,566 reads as the
-            // rule it is, not a fault.
+            // rule it is, not a fault; the drawing and the turner's figures take px = π × m.
             if (info.id == F::P_t) {
-                lines.back().rule = QStringLiteral("P = %1 × m").arg(form.locale().toString(3.14));
+                lines.back().rule = QCoreApplication::translate(
+                                        "JobSheet", "P = %1 × m, atölyenin yuvarlatılmış adımı")
+                                        .arg(form.locale().toString(3.14));
             }
         }
     }
@@ -149,7 +151,8 @@ std::optional<DriveDimensions> driveDimensions(const FormState& form) {
                       measure(F::d1_t),
                       measure(F::df1_t),
                       measure(F::L_t),
-                      measure(F::P_t),
+                      // The thread is cut and measured to π × m, not the field's 3,14 × m.
+                      measured(std::numbers::pi * valueOf(form, F::m_t)),
                       measure(F::A_t),
                       {},
                       {}};

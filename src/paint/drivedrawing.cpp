@@ -192,7 +192,7 @@ void paintDrawing(QPainter& p, const DriveDimensions& d, const DrawingLayout& la
     p.setPen(pen(0.35, Qt::DashLine));
     p.drawEllipse(circle(wheel, d.df2.value * k));
 
-    // Front view: the worm across, its thread of pitch P between root and tip.
+    // Front view: the worm across, its thread of axial pitch px = π × m between root and tip.
     p.setPen(outline);
     p.drawLine(worm + QPointF(-halfL, -ra1), worm + QPointF(halfL, -ra1));
     p.drawLine(worm + QPointF(-halfL, ra1), worm + QPointF(halfL, ra1));
@@ -240,7 +240,7 @@ void paintDrawing(QPainter& p, const DriveDimensions& d, const DrawingLayout& la
         // The text clears the arrowheads, which stand outside a short pitch.
         const double clear = pitch >= 14 ? 4 : 12;
         dimension(p, worm + QPointF(crest, ra1 + 8), worm + QPointF(crest + pitch, ra1 + 8),
-                  label("P", d.P), worm + QPointF(crest + pitch + clear, ra1 + 11));
+                  label("px", d.P), worm + QPointF(crest + pitch + clear, ra1 + 11));
     }
     dimension(p, QPointF(worm.x() - halfL, belowWorm + 24),
               QPointF(worm.x() + halfL, belowWorm + 24), label("L", d.L),
