@@ -42,7 +42,10 @@ FrozenColumns::FrozenColumns(QTableView& table, int columns)
     connect(m_view->horizontalHeader(), &QHeaderView::sectionClicked, this, &FrozenColumns::sortBy);
     connect(table.horizontalHeader(), &QHeaderView::sortIndicatorChanged,
             m_view->horizontalHeader(), &QHeaderView::setSortIndicator);
-    table.installEventFilter(this);
+    m_view->horizontalHeader()->setSortIndicator(table.horizontalHeader()->sortIndicatorSection(),
+                                                 table.horizontalHeader()->sortIndicatorOrder());
+    // The viewport is sized after the table itself, so its resize is the one to follow.
+    table.viewport()->installEventFilter(this);
     follow();
 }
 
@@ -57,7 +60,8 @@ void FrozenColumns::follow() {
 }
 
 bool FrozenColumns::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == &m_table && (event->type() == QEvent::Resize || event->type() == QEvent::Show)) {
+    if (watched == m_table.viewport() &&
+        (event->type() == QEvent::Resize || event->type() == QEvent::Show)) {
         place();
     }
     return QObject::eventFilter(watched, event);
