@@ -22,6 +22,7 @@ private slots:
     void switchingRatioAndOutputSpeedKeepsTheMeaning();
     void groupedDigitsGetTheFormsSentence();
     void hobRowTypesTheShiftAndTheAngle();
+    void wayAndSpeedKeptForTheNextStart();
 
 private:
     QWidget* openDesign();
@@ -201,6 +202,30 @@ void TestDesign::hobRowTypesTheShiftAndTheAngle() {
     QCOMPARE(field(FieldId::AÇI_t)->text(), QString());
     const QString told = window->findChild<QLabel*>(s("designMessage"))->text();
     QVERIFY2(told.contains(s("AÇI")), qPrintable(told));
+}
+
+// The way of choosing worms and N1 come back at the next start; before any choice, both the
+// design and the catalogue start from the shop's hobs once it has one.
+void TestDesign::wayAndSpeedKeptForTheNextStart() {
+    writeMachineFile(
+        s(R"({"format": "zorvandi-machines", "version": 3, "machines": [], "lathes": [],
+              "hobs": [{"name": "S-3,8", "module": 3.8, "starts": 1, "pitchDiameter": 38.4,
+                        "hand": "right", "angle": "2,52"}]})")
+            .toUtf8());
+    open(comma);
+    m_window->findChild<QAction*>(s("catalogueAction"))->trigger();
+    QCOMPARE(m_window->findChild<QComboBox*>(s("catalogueWorms"))->currentIndex(), 0);
+    QWidget* window = openDesign();
+    QCOMPARE(window->findChild<QComboBox*>(s("worms"))->currentIndex(), 0);
+    window->findChild<QComboBox*>(s("worms"))->setCurrentIndex(1); // the standard worms
+    retypeInput(window, "inputSpeed", s("1450"));
+
+    m_window.reset();
+    open(comma);
+    window = openDesign();
+
+    QCOMPARE(window->findChild<QComboBox*>(s("worms"))->currentIndex(), 1);
+    QCOMPARE(window->findChild<QLineEdit*>(s("inputSpeed"))->text(), s("1450"));
 }
 
 QTEST_MAIN(TestDesign)

@@ -129,7 +129,7 @@ void TestMachineFile::acceptedOrRefusedWithItsReason_data() {
     refused("a hob's angle of 60 minutes",
             hobFile(R"("module": 4, "starts": 2, "pitchDiameter": 40, "hand": "right",
                        "angle": "5,60")"),
-            FileProblem::BadValue, "geçerli bir açı değil");
+            FileProblem::BadValue, "dakika 60'tan küçük");
     refused("empty name", fileWith(R"("name": "  ", "indexConstant": 30, "gears": [20, 25])"),
             FileProblem::BadValue, "1 ile 60 karakter");
     refused("name of 61 characters",

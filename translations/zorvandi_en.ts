@@ -42,13 +42,6 @@
         <source>Her gövde ve oran için, kurallara uyan tasarımlardan ilk devirde en büyük çıkış momentini taşıyan seçildi (eşitlikte oran hatası küçük olan); her devirde aynı tahrik.</source>
         <translation>For each housing and ratio, of the designs that keep the rules, the one that carries the highest output torque at the first speed was chosen (on a tie, the one with the smaller ratio error); the same drive at every speed.</translation>
     </message>
-    <message numerus="yes">
-        <source>Sığan %n tahrikin hepsi bir yapım kuralına uymuyor.</source>
-        <translation>
-            <numerusform>The %n drive that fits breaks a rule of making.</numerusform>
-            <numerusform>All %n drives that fit break a rule of making.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Gövdeler (a, mm): %1</source>
         <translation>Housings (a, mm): %1</translation>
@@ -205,6 +198,13 @@
         <source>Vida: %1; oran toleransı %2; profil açısı α = %3°</source>
         <translation>Worm: %1; ratio tolerance %2; profile angle α = %3°</translation>
     </message>
+    <message numerus="yes">
+        <source>Sığan %n tahrikin hepsi bir yapım kuralına uymuyor. İlki: %1</source>
+        <translation>
+            <numerusform>The %n drive that fits breaks a rule of making: %1</numerusform>
+            <numerusform>All %n drives that fit break a rule of making. The first: %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CatalogueWindow</name>
@@ -356,10 +356,6 @@
         <translation>GB/T 10085-1988, Table 1 (m and d1)</translation>
     </message>
     <message>
-        <source>Hiçbir tahrik sığmıyor: atölyenin azdırmaları istendi, ama atölyenin bu modül ve ağız sayılarında azdırması yok.</source>
-        <translation>No drive fits: the shop&apos;s hobs were asked for, but the shop has no hob of these modules and starts.</translation>
-    </message>
-    <message>
         <source>Hiçbir tahrik sığmıyor: standart vidalar tablosunda (%1) bu modüllerde vida yok.</source>
         <translation>No drive fits: the table of standard worms (%1) has no worm of these modules.</translation>
     </message>
@@ -398,6 +394,10 @@
     <message>
         <source>Hiçbir tahrik sığmıyor: gövde bu oran için küçük; dişli tek başına eksen mesafesini dolduruyor. En yakını m %1, z1 %2, Z2 %3: vidaya d1 = %4 mm kalıyor.</source>
         <translation>No drive fits: the housing is too small for this ratio; the wheel alone fills the centre distance. The nearest is m %1, z1 %2, Z2 %3: the worm is left d1 = %4 mm.</translation>
+    </message>
+    <message>
+        <source>Hiçbir tahrik sığmıyor: atölyenin azdırmaları istendi, ama atölyenin bu modül ve ağız sayılarında azdırması yok. Azdırmalar Araçlar → Tezgâhlar… → Azdırmalar sekmesinde eklenir.</source>
+        <translation>No drive fits: the shop&apos;s hobs were asked for, but the shop has no hob of these modules and starts. Hobs are added under Tools → Machines… → Hobs.</translation>
     </message>
 </context>
 <context>
@@ -915,8 +915,8 @@
         <translation>The pitch diameter of the hob «%1» must be above twice its module.</translation>
     </message>
     <message>
-        <source>«%1» azdırmasının açısı derece ve dakika olarak geçerli bir açı değil (dakika 60&apos;tan küçük olmalı).</source>
-        <translation>The angle of the hob «%1» is not a valid angle in degrees and minutes (the minutes must be below 60).</translation>
+        <source>«%1» azdırmasının açısı okunmuyor: açı derece ve dakika olarak yazılır, %2 = 5° 43′ (dakika 60&apos;tan küçük).</source>
+        <translation>The angle of the hob «%1» does not read: an angle is written in degrees and minutes, %2 = 5° 43′ (the minutes below 60).</translation>
     </message>
 </context>
 <context>

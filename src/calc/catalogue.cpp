@@ -230,6 +230,9 @@ Catalogue catalogueOf(const CatalogueAsk& asked, const QList<Hob>& hobs) {
                 cell.breakingRules =
                     int(std::count_if(found.rows.begin(), found.rows.end(),
                                       [](const DesignRow& row) { return !row.keepsTheRules(); }));
+                if (!found.rows.isEmpty()) {
+                    cell.firstBreaks = found.rows.constFirst().rules;
+                }
                 catalogue.cells.append(cell);
                 continue;
             }
@@ -280,7 +283,13 @@ QString noDriveText(const CatalogueCell& cell, const QLocale& locale) {
     if (cell.noFit) {
         return noFitText(*cell.noFit, locale);
     }
+    QStringList broken;
+    for (const RuleBreak& rule : cell.firstBreaks) {
+        broken.append(ruleBreakText(rule, locale));
+    }
     return QCoreApplication::translate("Catalogue",
-                                       "Sığan %n tahrikin hepsi bir yapım kuralına uymuyor.",
-                                       nullptr, cell.breakingRules);
+                                       "Sığan %n tahrikin hepsi bir yapım kuralına uymuyor. "
+                                       "İlki: %1",
+                                       nullptr, cell.breakingRules)
+        .arg(broken.join(QLatin1Char(' ')));
 }

@@ -80,9 +80,11 @@ struct CatalogueCell {
     double ratio = 0;
     std::optional<DesignRow> drive;
     QList<CatalogueSpeed> speeds; // one a speed of the ask, in its order; empty without a drive
-    // Without a drive: why the design has none, or how many it had that all break a rule.
+    // Without a drive: why the design has none, or how many it had that all break a rule,
+    // and the rules the first of them in the design's order breaks.
     std::optional<NoFit> noFit;
     int breakingRules = 0;
+    QList<RuleBreak> firstBreaks;
 };
 
 struct Catalogue {

@@ -13,7 +13,8 @@ QString noFitText(const NoFit& why, const QLocale& locale) {
     if (why.limit == DesignLimit::Hobs) {
         return QCoreApplication::translate(
             "Design", "Hiçbir tahrik sığmıyor: atölyenin azdırmaları istendi, ama atölyenin "
-                      "bu modül ve ağız sayılarında azdırması yok.");
+                      "bu modül ve ağız sayılarında azdırması yok. Azdırmalar Araçlar → "
+                      "Tezgâhlar… → Azdırmalar sekmesinde eklenir.");
     }
     if (why.limit == DesignLimit::StandardWorms) {
         return QCoreApplication::translate(

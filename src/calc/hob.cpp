@@ -91,9 +91,9 @@ QString hobFaultMessage(const HobFault& fault, const QLocale& locale) {
             .arg(name);
     case HobRule::BadAngle:
         return QCoreApplication::translate(
-                   "Hob", "«%1» azdırmasının açısı derece ve dakika olarak geçerli bir açı değil "
-                          "(dakika 60'tan küçük olmalı).")
-            .arg(name);
+                   "Hob", "«%1» azdırmasının açısı okunmuyor: açı derece ve dakika olarak "
+                          "yazılır, %2 = 5° 43′ (dakika 60'tan küçük).")
+            .arg(name, locale.toString(5.43));
     }
     return {};
 }

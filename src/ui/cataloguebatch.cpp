@@ -53,8 +53,10 @@ QVariantList variants(const QList<double>& values) {
 
 } // namespace
 
-CatalogueAsk savedCatalogueAsk(const QSettings& settings) {
+CatalogueAsk savedCatalogueAsk(const QSettings& settings, bool shopHasHobs) {
     CatalogueAsk ask;
+    // Before any choice: the shop's own hobs, once it has one; a new worm means a new hob.
+    ask.design.worms = shopHasHobs ? WormChoice::ShopHobs : WormChoice::NewDiameter;
     ask.housings = numbersOf(settings.value(Key::housings), ask.housings);
     ask.ratios = numbersOf(settings.value(Key::ratios), ask.ratios);
     ask.speeds = numbersOf(settings.value(Key::speeds), ask.speeds);
@@ -69,7 +71,11 @@ CatalogueAsk savedCatalogueAsk(const QSettings& settings) {
     ask.sumpLimit = settings.value(Key::sumpLimit, ask.sumpLimit).toDouble();
     ask.design.profileAngle = settings.value(Key::profileAngle, ask.design.profileAngle).toDouble();
     // A hand-edited settings file that breaks a rule gives the defaults.
-    return firstInvalid(ask) ? CatalogueAsk{} : ask;
+    if (firstInvalid(ask)) {
+        ask = CatalogueAsk{};
+        ask.design.worms = shopHasHobs ? WormChoice::ShopHobs : WormChoice::NewDiameter;
+    }
+    return ask;
 }
 
 void keepCatalogueAsk(QSettings& settings, const CatalogueAsk& ask) {
@@ -151,7 +157,9 @@ int runCatalogue(const CatalogueRequest& request, const QString& configFolder,
                  const QLocale& locale, QTextStream& out, QTextStream& err) {
     QSettings settings(configFolder + QStringLiteral("/zorvandi/zorvandi.conf"),
                        QSettings::IniFormat);
-    CatalogueAsk ask = savedCatalogueAsk(settings);
+    MachineStore store(MachineStore::pathIn(configFolder), settings);
+    const std::optional<FileFault> unusable = store.load();
+    CatalogueAsk ask = savedCatalogueAsk(settings, !store.book().hobs.isEmpty());
     if (const auto refused = takeOptions(request, locale, ask)) {
         err << *refused << '\n';
         err.flush();
@@ -174,9 +182,8 @@ int runCatalogue(const CatalogueRequest& request, const QString& configFolder,
             pdfOut = QDir(pdfOut).filePath(QStringLiteral("zorvandi-katalog.pdf"));
         }
     }
-    MachineStore store(MachineStore::pathIn(configFolder), settings);
     // Without the file's hobs every cell would be empty for a reason that is not the design's.
-    if (const auto unusable = store.load(); unusable && ask.design.worms == WormChoice::ShopHobs) {
+    if (unusable && ask.design.worms == WormChoice::ShopHobs) {
         err << unusableMachineFileText(store.path(), *unusable, locale) << '\n';
         err.flush();
         return BatchJobFailed;

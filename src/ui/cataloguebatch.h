@@ -15,7 +15,8 @@
 
 #include <optional>
 
-CatalogueAsk savedCatalogueAsk(const QSettings& settings);
+// The choices kept; before any, the worms are the shop's hobs when it has one.
+CatalogueAsk savedCatalogueAsk(const QSettings& settings, bool shopHasHobs);
 void keepCatalogueAsk(QSettings& settings, const CatalogueAsk& ask);
 
 // A list typed "63; 80; 100" (semicolons or blanks), every entry a number; nothing when one

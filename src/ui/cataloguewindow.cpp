@@ -40,7 +40,7 @@ CatalogueWindow::CatalogueWindow(Workflow& flow, const MachineStore& store, QSet
     , m_settings(settings) {
     setObjectName(QStringLiteral("catalogueWindow"));
     const QLocale& locale = form().locale();
-    const CatalogueAsk kept = savedCatalogueAsk(settings);
+    const CatalogueAsk kept = savedCatalogueAsk(settings, !store.book().hobs.isEmpty());
     const auto edit = [this](const char* name, const QString& text) {
         auto* e = new QLineEdit(text, this);
         e->setObjectName(QLatin1String(name));

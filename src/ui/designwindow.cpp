@@ -31,6 +31,8 @@ const QString qLow = QStringLiteral("design/qLow");
 const QString qHigh = QStringLiteral("design/qHigh");
 const QString x2Low = QStringLiteral("design/x2Low");
 const QString x2High = QStringLiteral("design/x2High");
+const QString worms = QStringLiteral("design/worms");
+const QString inputSpeed = QStringLiteral("design/inputSpeed");
 } // namespace Key
 
 enum Column {
@@ -121,6 +123,11 @@ DesignWindow::DesignWindow(Workflow& flow, const MachineStore& store, QSettings&
     m_ratio = edit("ratio");
     m_ratio->setText(FieldValues::writeNumber(DesignAsk{}.ratio, locale));
     m_inputSpeed = edit("inputSpeed");
+    bool keptSpeed = false;
+    const double n1 = m_settings.value(Key::inputSpeed).toDouble(&keptSpeed);
+    if (keptSpeed && n1 >= 0) {
+        m_inputSpeed->setText(FieldValues::writeNumber(n1, locale));
+    }
     m_tolerance = edit("tolerance");
     const DesignAsk kept = savedAsk(m_settings);
     m_tolerance->setText(FieldValues::writeNumber(kept.tolerance, locale));
@@ -153,9 +160,13 @@ DesignWindow::DesignWindow(Workflow& flow, const MachineStore& store, QSettings&
     m_worms = new QComboBox(this);
     m_worms->setObjectName(QStringLiteral("worms"));
     m_worms->addItems({QString(), QString(), QString()});
-    // The shop's own hobs first, once it has one: a new worm means a new hob.
-    m_worms->setCurrentIndex(
-        int(store.book().hobs.isEmpty() ? WormChoice::NewDiameter : WormChoice::ShopHobs));
+    // The way last chosen; before any, the shop's own hobs once it has one: a new worm means a
+    // new hob.
+    const int way = m_settings
+                        .value(Key::worms, int(store.book().hobs.isEmpty() ? WormChoice::NewDiameter
+                                                                           : WormChoice::ShopHobs))
+                        .toInt();
+    m_worms->setCurrentIndex(way >= 0 && way < m_worms->count() ? way : 0);
     m_showAll = new QCheckBox(this);
     m_showAll->setObjectName(QStringLiteral("showRuleBreakers"));
 
@@ -468,6 +479,9 @@ void DesignWindow::keepInSettings(const DesignAsk& ask) {
     m_settings.setValue(Key::qHigh, ask.qHigh);
     m_settings.setValue(Key::x2Low, ask.shiftRange.low);
     m_settings.setValue(Key::x2High, ask.shiftRange.high);
+    m_settings.setValue(Key::worms, int(ask.worms));
+    // Empty, no speed: the design then gives no efficiency.
+    m_settings.setValue(Key::inputSpeed, ask.n1 ? QVariant(*ask.n1) : QVariant(QString()));
 }
 
 void DesignWindow::refresh() {
