@@ -34,6 +34,8 @@ private slots:
     void formatComesFirst();
     void earlierVersionsReadUnshifted_data();
     void earlierVersionsReadUnshifted();
+    void modifiedIsOneComparison_data();
+    void modifiedIsOneComparison();
 };
 
 void TestJobFile::writtenThenReadBackEqual_data() {
@@ -199,6 +201,55 @@ void TestJobFile::earlierVersionsReadUnshifted() {
     const auto* fault = std::get_if<FileFault>(&read);
     QVERIFY2(fault == nullptr, qPrintable(fault ? jobFileFaultMessage(*fault, comma) : QString()));
     QVERIFY(std::get<JobDocument>(read) == job);
+}
+
+// Whatever changes after a save, one comparison of the whole job tells it, without a window;
+// a change that leaves the job as it was saved leaves it unmodified.
+void TestJobFile::modifiedIsOneComparison_data() {
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<bool>("modified");
+    QTest::newRow("nothing") << QString() << false;
+    QTest::newRow("a text typed") << QStringLiteral("text") << true;
+    QTest::newRow("a text typed back as it was") << QStringLiteral("text back") << false;
+    QTest::newRow("HESAPLA again after 1440 typed as 1440.0") << QStringLiteral("rerun") << true;
+    QTest::newRow("another lathe") << QStringLiteral("lathe") << true;
+    QTest::newRow("the title") << QStringLiteral("title") << true;
+    QTest::newRow("the thread's thinning") << QStringLiteral("gauge") << true;
+}
+
+void TestJobFile::modifiedIsOneComparison() {
+    QFETCH(QString, change);
+    QFETCH(bool, modified);
+    QuietSink quiet;
+    FormState form(point, quiet);
+    Workflow flow(form);
+    form.Form_Load();
+    for (const auto& [field, text] :
+         {std::pair{FieldId::m_t, "3"}, std::pair{FieldId::Z2_t, "36"},
+          std::pair{FieldId::da1_t, "66"}, std::pair{FieldId::N1_t, "1440"}}) {
+        form.setText(field, QLatin1String(text));
+    }
+    flow.click(ButtonId::HESAPLA);
+    JobInfo info;
+    const JobDocument saved = jobNow(flow, info);
+
+    if (change.startsWith(QStringLiteral("text"))) {
+        form.setText(FieldId::m_t, QStringLiteral("4"));
+        if (change.endsWith(QStringLiteral("back"))) {
+            form.setText(FieldId::m_t, QStringLiteral("3"));
+        }
+    } else if (change == QStringLiteral("rerun")) {
+        form.setText(FieldId::N1_t, QStringLiteral("1440.0"));
+        flow.click(ButtonId::HESAPLA);
+    } else if (change == QStringLiteral("lathe")) {
+        info.lathe.name = QStringLiteral("Torna 2");
+    } else if (change == QStringLiteral("title")) {
+        info.title = QStringLiteral("Redüktör 100");
+    } else if (change == QStringLiteral("gauge")) {
+        flow.setGauge(WireGauge{20, std::nullopt, 10, 20});
+    }
+
+    QCOMPARE(isModified(saved, flow, info), modified);
 }
 
 QTEST_GUILESS_MAIN(TestJobFile)

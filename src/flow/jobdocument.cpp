@@ -24,6 +24,24 @@ QString tradeSeparators(const QString& text, const QLocale& from, const QLocale&
 
 } // namespace
 
+JobDocument jobNow(const Workflow& flow, const JobInfo& info) {
+    return {flow.form().locale().name(),
+            flow.form().texts(),
+            flow.completedRuns(),
+            flow.machine(),
+            info.lathe,
+            flow.chosenLead(),
+            flow.gauge(),
+            info.title,
+            info.note,
+            flow.ratingInputs(),
+            flow.designedFor()};
+}
+
+bool isModified(const JobDocument& saved, const Workflow& flow, const JobInfo& info) {
+    return !(jobNow(flow, info) == saved);
+}
+
 JobDocument inLocale(JobDocument job, const QLocale& locale) {
     const QLocale saved(job.locale);
     if (saved.decimalPoint() == locale.decimalPoint()) {

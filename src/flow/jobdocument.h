@@ -36,6 +36,23 @@ struct JobDocument {
     friend bool operator==(const JobDocument&, const JobDocument&) = default;
 };
 
+class Workflow;
+
+// What a job holds beside the workflow: the lathe in use (which the shop's store keeps), and the
+// user's title and note.
+struct JobInfo {
+    Lathe lathe = builtInLathe();
+    QString title;
+    QString note;
+};
+
+// The job as it would be saved now.
+JobDocument jobNow(const Workflow& flow, const JobInfo& info);
+// Whether the job differs from the one last opened or saved: one comparison of the whole job,
+// so that no change of a text, a run, a machine, a lathe, a choice or the title has to remember
+// to mark it.
+bool isModified(const JobDocument& saved, const Workflow& flow, const JobInfo& info);
+
 // The texts and runs as `locale` reads them: a text that reads as a number in the job's own
 // locale takes this one's decimal separator. The rest are kept byte for byte, save one that
 // would then read here ("1,450" of en_US, 1,45 in tr_TR): its separators trade places ("1.450"),

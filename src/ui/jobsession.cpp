@@ -44,17 +44,15 @@ JobSession::JobSession(FormState& form, Workflow& flow, MachineStore& store, QSe
 }
 
 JobDocument JobSession::current() const {
-    return {m_form.locale().name(),
-            m_form.texts(),
-            m_flow.completedRuns(),
-            m_flow.machine(),
-            m_store.latheInUse(),
-            m_flow.chosenLead(),
-            m_flow.gauge(),
-            m_title,
-            m_note,
-            m_flow.ratingInputs(),
-            m_flow.designedFor()};
+    return jobNow(m_flow, info());
+}
+
+bool JobSession::isModified() const {
+    return ::isModified(m_saved, m_flow, info());
+}
+
+JobInfo JobSession::info() const {
+    return {m_store.latheInUse(), m_title, m_note};
 }
 
 QString JobSession::fileName() const {

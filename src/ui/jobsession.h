@@ -2,10 +2,9 @@
 
 // The job as a document, apart from the window that shows it (as a password manager keeps its
 // database apart from its main window): opening, saving, the recent list, the close question,
-// a dropped file, and the modified mark. The mark is one comparison, the job as it would be
-// saved now against the job as last opened or saved, made each time the event loop has handled
-// what came in; so no change of a text, a run, a machine, a lathe, a choice or the title has
-// to remember to ask for it.
+// a dropped file, and the modified mark. Whether the job is modified is decided in the flow
+// (jobdocument.h: isModified); the session shows it each time the event loop has handled what
+// came in, and keeps the dialogs.
 
 #include "store/jobfile.h"
 
@@ -45,7 +44,7 @@ public:
 
     // The job as it would be saved now.
     JobDocument current() const;
-    bool isModified() const { return !(current() == m_saved); }
+    bool isModified() const;
     // The file's path; empty before the job has one.
     const QString& path() const { return m_path; }
     // The file's name, "m3-z36.zvj"; empty before the job has a file.
@@ -84,6 +83,7 @@ signals:
     void pathChanged();
 
 private:
+    JobInfo info() const;
     bool write(const QString& path);
     void remember(const QString& path);
     void takeAsSaved(const QString& path, const QByteArray& bytes, const JobDocument& job);

@@ -6,6 +6,7 @@
 #include "calc/makingrules.h"
 #include "calc/wormdrive.h"
 #include "calc/wormstarts.h"
+#include "flow/runnotes.h"
 #include "paint/cataloguepainter.h"
 #include "paint/sheetpainter.h"
 #include "ui/cataloguewindow.h"
@@ -528,41 +529,32 @@ void MainWindow::showGearTrains() {
 
 // A job no shop can make first, then sizes that do not fit together, then the advice on the
 // tooth count: every one is kept, the first in the bar and the rest a click away.
+// The flow decides the notes; here they are worded, again on a change of language.
 QList<std::function<QString()>> MainWindow::dimensionNotes() const {
     const QLocale& locale = m_form.locale();
     QList<std::function<QString()>> notes;
-    for (const Fault& fault : unmakeableJob(m_form)) {
-        notes.append([fault, locale] { return jobFaultMessage(fault, locale); });
-    }
-    const auto figures = turnerFigures(m_form, m_flow.gauge(), WireWork::Skip);
-    if (const auto* turner = std::get_if<TurnerFigures>(&figures)) {
-        for (const BlankWarning& w : turner->warnings) {
-            notes.append([w, locale] { return Notes::blankWarning(w, locale); });
-        }
-    }
-    // A load given beyond what the drive is rated for.
-    const auto rated =
-        rateFields(m_form.texts(), locale, m_flow.gauge().profileAngle, m_flow.ratingInputs());
-    if (const auto* rating = std::get_if<DriveRating>(&rated)) {
-        for (const RatingWarning& w : rating->warnings) {
-            if (w.kind == RatingWarningKind::BelowServiceFactor) {
-                notes.append([w, locale] { return Notes::overRated(w, locale); });
-            }
-        }
-    }
-    // The rules of making, as the design holds its rows to them, and a shift beyond the span
-    // the shop designs within.
-    for (const RuleBreak& rule : formRuleBreaks(m_form, m_flow.gauge().profileAngle)) {
-        notes.append([rule, locale] { return ruleBreakText(rule, locale); });
-    }
-    const ValueRange shifts = DesignWindow::keptShiftRange(m_settings);
-    if (const CheckedNumber x2 = profileShift(m_form); x2.ok() && !shifts.holds(x2.value())) {
-        notes.append(
-            [x2 = x2.value(), shifts, locale] { return shiftOutOfRangeText(x2, shifts, locale); });
-    }
-    if (const auto shared =
-            sharedFactor(m_form.getText(FieldId::Z2_t), m_form.getText(FieldId::z1_t), locale)) {
-        notes.append([shared, locale] { return Notes::sharedFactor(*shared, locale); });
+    for (const RunNote& note :
+         notesAfterHesapla(m_flow, DesignWindow::keptShiftRange(m_settings))) {
+        notes.append([note, locale] {
+            return std::visit(
+                [&locale](const auto& n) -> QString {
+                    using N = std::decay_t<decltype(n)>;
+                    if constexpr (std::is_same_v<N, Fault>) {
+                        return jobFaultMessage(n, locale);
+                    } else if constexpr (std::is_same_v<N, BlankWarning>) {
+                        return Notes::blankWarning(n, locale);
+                    } else if constexpr (std::is_same_v<N, RatingWarning>) {
+                        return Notes::overRated(n, locale);
+                    } else if constexpr (std::is_same_v<N, RuleBreak>) {
+                        return ruleBreakText(n, locale);
+                    } else if constexpr (std::is_same_v<N, ShiftOutOfSpan>) {
+                        return shiftOutOfRangeText(n.x2, n.span, locale);
+                    } else {
+                        return Notes::sharedFactor(n, locale);
+                    }
+                },
+                note);
+        });
     }
     return notes;
 }
