@@ -2,11 +2,11 @@
 // into a headless form, written again, over 1000 rounds (median and worst against 5 ms); then
 // the command line's --pdf over 100 such jobs, the time a job.
 
+#include "app/jobbatch.h"
 #include "flow/workflow.h"
 #include "model/formstate.h"
 #include "silentsink.h"
 #include "store/jobfile.h"
-#include "ui/jobbatch.h"
 
 #include <QGuiApplication>
 #include <QLocale>

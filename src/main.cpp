@@ -1,6 +1,6 @@
-#include "ui/cataloguebatch.h"
+#include "app/cataloguebatch.h"
+#include "app/jobbatch.h"
 #include "ui/firstframeprobe.h"
-#include "ui/jobbatch.h"
 #include "ui/mainwindow.h"
 #include "ui/translations.h"
 

@@ -1,9 +1,10 @@
 #include "ui/cataloguewindow.h"
 
+#include "app/cataloguebatch.h"
+#include "app/keptchoices.h"
 #include "calc/jobsheet.h"
 #include "model/fieldvalues.h"
 #include "store/machinestore.h"
-#include "ui/cataloguebatch.h"
 #include "ui/frozencolumns.h"
 #include "ui/keyeditem.h"
 
@@ -40,7 +41,7 @@ CatalogueWindow::CatalogueWindow(Workflow& flow, const MachineStore& store, QSet
     , m_settings(settings) {
     setObjectName(QStringLiteral("catalogueWindow"));
     const QLocale& locale = form().locale();
-    const CatalogueAsk kept = savedCatalogueAsk(settings, !store.book().hobs.isEmpty());
+    const CatalogueAsk kept = KeptChoices::catalogueAsk(settings, !store.book().hobs.isEmpty());
     const auto edit = [this](const char* name, const QString& text) {
         auto* e = new QLineEdit(text, this);
         e->setObjectName(QLatin1String(name));
@@ -236,7 +237,7 @@ void CatalogueWindow::refresh() {
         return;
     }
     m_ask = std::get<CatalogueAsk>(ask);
-    keepCatalogueAsk(m_settings, *m_ask);
+    KeptChoices::keep(m_settings, *m_ask);
     m_catalogue = catalogueOf(*m_ask, m_store.book().hobs);
     showCatalogue();
 }

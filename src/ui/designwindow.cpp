@@ -1,5 +1,6 @@
 #include "ui/designwindow.h"
 
+#include "app/keptchoices.h"
 #include "calc/jobsheet.h"
 #include "calc/standardworms.h"
 #include "calc/wormdrive.h"
@@ -23,18 +24,6 @@
 
 namespace {
 
-namespace Key {
-const QString modules = QStringLiteral("design/modules");
-const QString starts = QStringLiteral("design/starts");
-const QString tolerance = QStringLiteral("design/tolerance");
-const QString qLow = QStringLiteral("design/qLow");
-const QString qHigh = QStringLiteral("design/qHigh");
-const QString x2Low = QStringLiteral("design/x2Low");
-const QString x2High = QStringLiteral("design/x2High");
-const QString worms = QStringLiteral("design/worms");
-const QString inputSpeed = QStringLiteral("design/inputSpeed");
-} // namespace Key
-
 enum Column {
     ModuleColumn,
     StartsColumn,
@@ -56,44 +45,6 @@ enum Column {
 
 // The row's index in the design, kept on its first cell, so that a sorted table still finds it.
 constexpr int rowRole = KeyedItem::keyRole + 1;
-
-// The shop's choices last kept, or the defaults where a hand-edited settings file breaks a rule.
-DesignAsk savedAsk(const QSettings& settings) {
-    DesignAsk ask;
-    bool read = true;
-    const auto number = [&settings, &read](const QString& key, double otherwise) {
-        if (!settings.contains(key)) {
-            return otherwise;
-        }
-        bool ok = false;
-        const double x = settings.value(key).toDouble(&ok);
-        read = read && ok && std::isfinite(x);
-        return x;
-    };
-    ask.tolerance = number(Key::tolerance, ask.tolerance);
-    ask.qLow = number(Key::qLow, ask.qLow);
-    ask.qHigh = number(Key::qHigh, ask.qHigh);
-    ask.shiftRange.low = number(Key::x2Low, ask.shiftRange.low);
-    ask.shiftRange.high = number(Key::x2High, ask.shiftRange.high);
-    if (settings.contains(Key::modules)) {
-        ask.modules.clear();
-        // A list of one is kept as a bare value, which reads back as a text.
-        for (const QString& m : settings.value(Key::modules).toStringList()) {
-            bool ok = false;
-            ask.modules.append(m.toDouble(&ok));
-            read = read && ok;
-        }
-    }
-    if (settings.contains(Key::starts)) {
-        ask.starts.clear();
-        for (const QString& z1 : settings.value(Key::starts).toStringList()) {
-            bool ok = false;
-            ask.starts.append(z1.toInt(&ok));
-            read = read && ok;
-        }
-    }
-    return read && !firstInvalid(ask) ? ask : DesignAsk{};
-}
 
 } // namespace
 
@@ -122,14 +73,10 @@ DesignWindow::DesignWindow(Workflow& flow, const MachineStore& store, QSettings&
     m_ratioGiven->addItems({QString(), QString()});
     m_ratio = edit("ratio");
     m_ratio->setText(FieldValues::writeNumber(DesignAsk{}.ratio, locale));
+    const DesignAsk kept = KeptChoices::designAsk(m_settings, !store.book().hobs.isEmpty());
     m_inputSpeed = edit("inputSpeed");
-    bool keptSpeed = false;
-    const double n1 = m_settings.value(Key::inputSpeed).toDouble(&keptSpeed);
-    if (keptSpeed && n1 >= 0) {
-        m_inputSpeed->setText(FieldValues::writeNumber(n1, locale));
-    }
+    m_inputSpeed->setText(kept.n1 ? FieldValues::writeNumber(*kept.n1, locale) : QString());
     m_tolerance = edit("tolerance");
-    const DesignAsk kept = savedAsk(m_settings);
     m_tolerance->setText(FieldValues::writeNumber(kept.tolerance, locale));
     auto* starts = new QHBoxLayout;
 
@@ -160,13 +107,7 @@ DesignWindow::DesignWindow(Workflow& flow, const MachineStore& store, QSettings&
     m_worms = new QComboBox(this);
     m_worms->setObjectName(QStringLiteral("worms"));
     m_worms->addItems({QString(), QString(), QString()});
-    // The way last chosen; before any, the shop's own hobs once it has one: a new worm means a
-    // new hob.
-    const int way = m_settings
-                        .value(Key::worms, int(store.book().hobs.isEmpty() ? WormChoice::NewDiameter
-                                                                           : WormChoice::ShopHobs))
-                        .toInt();
-    m_worms->setCurrentIndex(way >= 0 && way < m_worms->count() ? way : 0);
+    m_worms->setCurrentIndex(int(kept.worms));
     m_showAll = new QCheckBox(this);
     m_showAll->setObjectName(QStringLiteral("showRuleBreakers"));
 
@@ -228,7 +169,7 @@ DesignWindow::DesignWindow(Workflow& flow, const MachineStore& store, QSettings&
 }
 
 ValueRange DesignWindow::keptShiftRange(const QSettings& settings) {
-    return savedAsk(settings).shiftRange;
+    return KeptChoices::designAsk(settings, false).shiftRange;
 }
 
 void DesignWindow::showDesignedFor() {
@@ -463,27 +404,6 @@ QString DesignWindow::askFaultText(DesignInput input, const QLocale& locale) {
     return {};
 }
 
-void DesignWindow::keepInSettings(const DesignAsk& ask) {
-    QVariantList modules;
-    for (const double m : ask.modules) {
-        modules.append(m);
-    }
-    QVariantList starts;
-    for (const int z1 : ask.starts) {
-        starts.append(z1);
-    }
-    m_settings.setValue(Key::modules, modules);
-    m_settings.setValue(Key::starts, starts);
-    m_settings.setValue(Key::tolerance, ask.tolerance);
-    m_settings.setValue(Key::qLow, ask.qLow);
-    m_settings.setValue(Key::qHigh, ask.qHigh);
-    m_settings.setValue(Key::x2Low, ask.shiftRange.low);
-    m_settings.setValue(Key::x2High, ask.shiftRange.high);
-    m_settings.setValue(Key::worms, int(ask.worms));
-    // Empty, no speed: the design then gives no efficiency.
-    m_settings.setValue(Key::inputSpeed, ask.n1 ? QVariant(*ask.n1) : QVariant(QString()));
-}
-
 void DesignWindow::refresh() {
     auto ask = takeAsk();
     if (const auto* refused = std::get_if<QString>(&ask)) {
@@ -494,7 +414,7 @@ void DesignWindow::refresh() {
         return;
     }
     m_ask = std::get<DesignAsk>(ask);
-    keepInSettings(*m_ask);
+    KeptChoices::keep(m_settings, *m_ask);
     m_design = designDrives(*m_ask, m_store.book().hobs);
     showDesign(m_design);
 }

@@ -57,7 +57,6 @@ private:
     // How many fit, or why none does.
     static QString designText(const Design& design, const QLocale& locale);
     void useChosen();
-    void keepInSettings(const DesignAsk& ask);
     // The housing and ratio the job was designed for, in the inputs, once it has one.
     void showDesignedFor();
     // Between the ratio and the output speed: the one typed becomes the other through N1, or

@@ -1,5 +1,6 @@
 #include "ui/jobsession.h"
 
+#include "app/keptchoices.h"
 #include "flow/workflow.h"
 #include "model/formstate.h"
 #include "store/machinestore.h"
@@ -105,8 +106,8 @@ bool JobSession::newJob() {
         return false;
     }
     m_flow.reset();
-    m_flow.setGauge(savedGauge(m_settings));
-    m_flow.setRatingInputs(savedRatingInputs(m_settings));
+    m_flow.setGauge(KeptChoices::gauge(m_settings));
+    m_flow.setRatingInputs(KeptChoices::ratingInputs(m_settings));
     m_title.clear();
     m_note.clear();
     takeAsSaved({}, {}, current());

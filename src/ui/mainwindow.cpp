@@ -1,5 +1,6 @@
 #include "ui/mainwindow.h"
 
+#include "app/keptchoices.h"
 #include "calc/changegears.h"
 #include "calc/geartrains.h"
 #include "calc/jobsheet.h"
@@ -71,8 +72,8 @@ MainWindow::MainWindow(const QLocale& locale, const QString& configFolder, QWidg
     // Before any widget is made, so that each is born in the interface's language.
     m_translations.apply(savedLanguage(m_settings));
     m_form.Form_Load();
-    m_flow.setGauge(savedGauge(m_settings));
-    m_flow.setRatingInputs(savedRatingInputs(m_settings));
+    m_flow.setGauge(KeptChoices::gauge(m_settings));
+    m_flow.setRatingInputs(KeptChoices::ratingInputs(m_settings));
     loadMachines();
     applyWindowFont();
     m_view = new FormView(m_flow, this);

@@ -1,5 +1,7 @@
 #include "ui/ratingwindow.h"
 
+#include "app/keptchoices.h"
+
 #include "model/fieldvalues.h"
 
 #include <QCheckBox>
@@ -10,53 +12,6 @@
 #include <QLineEdit>
 #include <QTableWidget>
 #include <QVBoxLayout>
-
-namespace {
-
-namespace Key {
-const QString given = QStringLiteral("rating/given");
-const QString load = QStringLiteral("rating/load");
-const QString serviceFactor = QStringLiteral("rating/serviceFactor");
-const QString casting = QStringLiteral("rating/casting");
-const QString faceWidth = QStringLiteral("rating/faceWidth");
-const QString friction = QStringLiteral("rating/friction");
-const QString fan = QStringLiteral("rating/fan");
-const QString area = QStringLiteral("rating/housingArea");
-const QString ambient = QStringLiteral("rating/ambient");
-const QString limit = QStringLiteral("rating/sumpLimit");
-} // namespace Key
-
-std::optional<double> savedNumber(const QSettings& settings, const QString& key) {
-    bool ok = false;
-    const double x = settings.value(key).toDouble(&ok);
-    return ok && std::isfinite(x) ? std::optional(x) : std::nullopt;
-}
-
-QVariant optionalVariant(const std::optional<double>& x) {
-    return x ? QVariant(*x) : QVariant();
-}
-
-} // namespace
-
-RatingInputs savedRatingInputs(const QSettings& settings) {
-    RatingInputs in;
-    in.given =
-        settings.value(Key::given).toInt() == 1 ? LoadGiven::InputPower : LoadGiven::OutputTorque;
-    in.load = savedNumber(settings, Key::load);
-    in.serviceFactor = savedNumber(settings, Key::serviceFactor).value_or(1);
-    const int casting = settings.value(Key::casting).toInt();
-    in.casting = casting == 1   ? Casting::StaticChillCast
-                 : casting == 2 ? Casting::CentrifugallyCast
-                                : Casting::SandCast;
-    in.faceWidth = savedNumber(settings, Key::faceWidth);
-    in.friction = savedNumber(settings, Key::friction);
-    in.fan = settings.value(Key::fan).toBool();
-    in.housingArea = savedNumber(settings, Key::area);
-    in.ambient = savedNumber(settings, Key::ambient).value_or(20);
-    in.sumpLimit = savedNumber(settings, Key::limit);
-    // A settings file edited by hand out of range gives the defaults.
-    return firstInvalid(in) ? RatingInputs{} : in;
-}
 
 RatingWindow::RatingWindow(Workflow& flow, QSettings& settings, QWidget* parent)
     : ToolWindow(flow, {ButtonId::HESAPLA}, parent)
@@ -311,16 +266,7 @@ void RatingWindow::takeInputs() {
         // The job keeps them, and the settings for the next job.
         m_sent = in;
         flow().setRatingInputs(in);
-        m_settings.setValue(Key::given, in.given == LoadGiven::InputPower ? 1 : 0);
-        m_settings.setValue(Key::load, optionalVariant(in.load));
-        m_settings.setValue(Key::serviceFactor, in.serviceFactor);
-        m_settings.setValue(Key::casting, int(in.casting));
-        m_settings.setValue(Key::faceWidth, optionalVariant(in.faceWidth));
-        m_settings.setValue(Key::friction, optionalVariant(in.friction));
-        m_settings.setValue(Key::fan, in.fan);
-        m_settings.setValue(Key::area, optionalVariant(in.housingArea));
-        m_settings.setValue(Key::ambient, in.ambient);
-        m_settings.setValue(Key::limit, optionalVariant(in.sumpLimit));
+        KeptChoices::keep(m_settings, in);
     }
     refreshIfShown();
 }

@@ -21,7 +21,6 @@ class QLineEdit;
 class QTableWidget;
 
 // The inputs the user last gave, or the defaults.
-RatingInputs savedRatingInputs(const QSettings& settings);
 
 class RatingWindow final : public ToolWindow {
     Q_OBJECT

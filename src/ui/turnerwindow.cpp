@@ -1,5 +1,7 @@
 #include "ui/turnerwindow.h"
 
+#include "app/keptchoices.h"
+
 #include "model/fieldvalues.h"
 
 #include <QFormLayout>
@@ -9,27 +11,6 @@
 #include <QLineEdit>
 #include <QTableWidget>
 #include <QVBoxLayout>
-
-namespace {
-
-const QString angleKey = QStringLiteral("turner/profileAngle");
-const QString wireKey = QStringLiteral("turner/wire");
-
-} // namespace
-
-WireGauge savedGauge(const QSettings& settings) {
-    WireGauge gauge;
-    bool ok = false;
-    const double angle = settings.value(angleKey).toDouble(&ok);
-    if (ok && angle >= smallestProfileAngle && angle <= largestProfileAngle) {
-        gauge.profileAngle = angle;
-    }
-    const double wire = settings.value(wireKey).toDouble(&ok);
-    if (ok && wire > 0) {
-        gauge.wire = wire;
-    }
-    return gauge;
-}
 
 TurnerWindow::TurnerWindow(Workflow& flow, QSettings& settings, QWidget* parent)
     : ToolWindow(flow, {ButtonId::HESAPLA}, parent)
@@ -151,8 +132,7 @@ void TurnerWindow::takeGauge() {
         }
         // The job keeps it, and the settings for the next job.
         flow().setGauge(*m_gauge);
-        m_settings.setValue(angleKey, m_gauge->profileAngle);
-        m_settings.setValue(wireKey, m_gauge->wire ? QVariant(*m_gauge->wire) : QVariant());
+        KeptChoices::keep(m_settings, *m_gauge);
     }
     refreshIfShown();
 }

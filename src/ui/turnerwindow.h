@@ -16,9 +16,6 @@ class QLabel;
 class QLineEdit;
 class QTableWidget;
 
-// The gauge the user last gave, or α 20° and the best wire.
-WireGauge savedGauge(const QSettings& settings);
-
 class TurnerWindow final : public ToolWindow {
     Q_OBJECT
 

@@ -15,10 +15,6 @@
 
 #include <optional>
 
-// The choices kept; before any, the worms are the shop's hobs when it has one.
-CatalogueAsk savedCatalogueAsk(const QSettings& settings, bool shopHasHobs);
-void keepCatalogueAsk(QSettings& settings, const CatalogueAsk& ask);
-
 // A list typed "63; 80; 100" (semicolons or blanks), every entry a number; nothing when one
 // does not read.
 std::optional<QList<double>> readNumberList(const QString& text, const QLocale& locale);

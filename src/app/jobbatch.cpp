@@ -1,4 +1,4 @@
-#include "ui/jobbatch.h"
+#include "app/jobbatch.h"
 
 #include "paint/sheetpainter.h"
 #include "store/jobfile.h"

@@ -1,10 +1,11 @@
-#include "ui/cataloguebatch.h"
+#include "app/cataloguebatch.h"
 
+#include "app/jobbatch.h"
+#include "app/keptchoices.h"
 #include "calc/cataloguetable.h"
 #include "model/fieldvalues.h"
 #include "paint/cataloguepainter.h"
 #include "store/machinestore.h"
-#include "ui/jobbatch.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -14,83 +15,10 @@
 
 namespace {
 
-namespace Key {
-const QString housings = QStringLiteral("catalogue/housings");
-const QString ratios = QStringLiteral("catalogue/ratios");
-const QString speeds = QStringLiteral("catalogue/speeds");
-const QString worms = QStringLiteral("catalogue/worms");
-const QString tolerance = QStringLiteral("catalogue/tolerance");
-const QString casting = QStringLiteral("catalogue/casting");
-const QString serviceFactor = QStringLiteral("catalogue/serviceFactor");
-const QString ambient = QStringLiteral("catalogue/ambient");
-const QString fan = QStringLiteral("catalogue/fan");
-const QString sumpLimit = QStringLiteral("catalogue/sumpLimit");
-const QString profileAngle = QStringLiteral("catalogue/profileAngle");
-} // namespace Key
-
 // The command line's names of the worm choices, in WormChoice order.
 constexpr std::array<const char*, 3> wormNames = {"hobs", "standard", "new"};
 
-QList<double> numbersOf(const QVariant& v, const QList<double>& otherwise) {
-    QList<double> values;
-    for (const QVariant& x : v.toList()) {
-        bool ok = false;
-        values.append(x.toDouble(&ok));
-        if (!ok) {
-            return otherwise;
-        }
-    }
-    return values.isEmpty() ? otherwise : values;
-}
-
-QVariantList variants(const QList<double>& values) {
-    QVariantList list;
-    for (const double x : values) {
-        list.append(x);
-    }
-    return list;
-}
-
 } // namespace
-
-CatalogueAsk savedCatalogueAsk(const QSettings& settings, bool shopHasHobs) {
-    CatalogueAsk ask;
-    // Before any choice: the shop's own hobs, once it has one; a new worm means a new hob.
-    ask.design.worms = shopHasHobs ? WormChoice::ShopHobs : WormChoice::NewDiameter;
-    ask.housings = numbersOf(settings.value(Key::housings), ask.housings);
-    ask.ratios = numbersOf(settings.value(Key::ratios), ask.ratios);
-    ask.speeds = numbersOf(settings.value(Key::speeds), ask.speeds);
-    const int worms = settings.value(Key::worms, int(ask.design.worms)).toInt();
-    ask.design.worms = worms >= 0 && worms < 3 ? WormChoice(worms) : ask.design.worms;
-    ask.design.tolerance = settings.value(Key::tolerance, ask.design.tolerance).toDouble();
-    const int casting = settings.value(Key::casting, int(ask.casting)).toInt();
-    ask.casting = casting >= 0 && casting < 3 ? Casting(casting) : ask.casting;
-    ask.serviceFactor = settings.value(Key::serviceFactor, ask.serviceFactor).toDouble();
-    ask.ambient = settings.value(Key::ambient, ask.ambient).toDouble();
-    ask.fan = settings.value(Key::fan, ask.fan).toBool();
-    ask.sumpLimit = settings.value(Key::sumpLimit, ask.sumpLimit).toDouble();
-    ask.design.profileAngle = settings.value(Key::profileAngle, ask.design.profileAngle).toDouble();
-    // A hand-edited settings file that breaks a rule gives the defaults.
-    if (firstInvalid(ask)) {
-        ask = CatalogueAsk{};
-        ask.design.worms = shopHasHobs ? WormChoice::ShopHobs : WormChoice::NewDiameter;
-    }
-    return ask;
-}
-
-void keepCatalogueAsk(QSettings& settings, const CatalogueAsk& ask) {
-    settings.setValue(Key::housings, variants(ask.housings));
-    settings.setValue(Key::ratios, variants(ask.ratios));
-    settings.setValue(Key::speeds, variants(ask.speeds));
-    settings.setValue(Key::worms, int(ask.design.worms));
-    settings.setValue(Key::tolerance, ask.design.tolerance);
-    settings.setValue(Key::casting, int(ask.casting));
-    settings.setValue(Key::serviceFactor, ask.serviceFactor);
-    settings.setValue(Key::ambient, ask.ambient);
-    settings.setValue(Key::fan, ask.fan);
-    settings.setValue(Key::sumpLimit, ask.sumpLimit);
-    settings.setValue(Key::profileAngle, ask.design.profileAngle);
-}
 
 std::optional<QList<double>> readNumberList(const QString& text, const QLocale& locale) {
     const auto read = FieldValues::readNumbers(text, locale);
@@ -159,7 +87,7 @@ int runCatalogue(const CatalogueRequest& request, const QString& configFolder,
                        QSettings::IniFormat);
     MachineStore store(MachineStore::pathIn(configFolder), settings);
     const std::optional<FileFault> unusable = store.load();
-    CatalogueAsk ask = savedCatalogueAsk(settings, !store.book().hobs.isEmpty());
+    CatalogueAsk ask = KeptChoices::catalogueAsk(settings, !store.book().hobs.isEmpty());
     if (const auto refused = takeOptions(request, locale, ask)) {
         err << *refused << '\n';
         err.flush();
