@@ -9,10 +9,14 @@
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTableWidget>
@@ -28,6 +32,7 @@ private slots:
     void staleSectionRefusesTheSheetBeforeAnyDialog();
     void copyGivesColumns();
     void previewLoadsThePrintModule();
+    void eachDocumentKeepsItsOrientationAndTheUsersPaper();
 };
 
 void TestWindowSheet::ctrlESavesTheSheet_data() {
@@ -132,6 +137,45 @@ void TestWindowSheet::previewLoadsThePrintModule() {
         answerModals([preview] { preview->trigger(); }, {[](QWidget* modal) { modal->close(); }});
 
     QCOMPARE(opened, QStringList{s("QPrintPreviewDialog")});
+}
+
+// The catalogue previewed, then the job sheet: one printer serves both, yet each shows in its
+// own orientation, and the paper the user chose in the catalogue's preview stays for the sheet.
+void TestWindowSheet::eachDocumentKeepsItsOrientationAndTheUsersPaper() {
+    runTypicalJob();
+    m_window->findChild<QAction*>(s("catalogueAction"))->trigger();
+    auto* catalogue = m_window->findChild<QWidget*>(s("catalogueWindow"));
+    catalogue->findChild<QLineEdit*>(s("housings"))->setText(s("63"));
+    catalogue->findChild<QLineEdit*>(s("ratios"))->setText(s("10"));
+    QList<QPageLayout> seen;
+    const auto look = [&seen](QWidget* modal, bool choosePaper) {
+        QPrinter* printer = qobject_cast<QPrintPreviewDialog*>(modal)->printer();
+        seen.append(printer->pageLayout());
+        if (choosePaper) {
+            printer->setPageSize(QPageSize(QPageSize::A3));
+        }
+        modal->close();
+    };
+
+    answerModals(
+        [catalogue] {
+            QTest::mouseClick(catalogue->findChild<QPushButton*>(s("cataloguePreview")),
+                              Qt::LeftButton);
+        },
+        {[&look](QWidget* modal) { look(modal, true); }});
+    QMenu* file = m_window->menuBar()->actions().constFirst()->menu();
+    emit file->aboutToShow();
+    QAction* preview = nullptr;
+    for (QAction* item : file->actions()) {
+        preview = item->text() == s("Baskı Ö&nizleme…") ? item : preview;
+    }
+    answerModals([preview] { preview->trigger(); },
+                 {[&look](QWidget* modal) { look(modal, false); }});
+
+    QCOMPARE(seen.size(), 2);
+    QCOMPARE(seen.at(0).orientation(), QPageLayout::Landscape);
+    QCOMPARE(seen.at(1).orientation(), QPageLayout::Portrait);
+    QCOMPARE(seen.at(1).pageSize().id(), QPageSize::A3);
 }
 
 QTEST_MAIN(TestWindowSheet)
