@@ -27,6 +27,8 @@ private slots:
 private:
     QWidget* openDesign();
     void retypeInput(QWidget* window, const char* name, const QString& text);
+    // The shop's one hob, of the published 100 mm, i 40 drive: m 3,8, z1 1, d1 38,4, marked 2,52.
+    void writeShopHob();
     // Selects the table's row for m and Z2 and presses Kullan.
     void use(QWidget* window, const QString& module, const QString& teeth);
 };
@@ -34,6 +36,14 @@ private:
 QWidget* TestDesign::openDesign() {
     m_window->findChild<QAction*>(s("designAction"))->trigger();
     return m_window->findChild<QWidget*>(s("designWindow"));
+}
+
+void TestDesign::writeShopHob() {
+    writeMachineFile(
+        s(R"({"format": "zorvandi-machines", "version": 3, "machines": [], "lathes": [],
+              "hobs": [{"name": "S-3,8", "module": 3.8, "starts": 1, "pitchDiameter": 38.4,
+                        "hand": "right", "angle": "2,52"}]})")
+            .toUtf8());
 }
 
 void TestDesign::retypeInput(QWidget* window, const char* name, const QString& text) {
@@ -170,11 +180,7 @@ void TestDesign::groupedDigitsGetTheFormsSentence() {
 // places as make A the housing, 100, and the hob's angle. A row with no hob after it empties
 // AÇI, so that the machine is not set for a hob that cannot cut the new worm.
 void TestDesign::hobRowTypesTheShiftAndTheAngle() {
-    writeMachineFile(
-        s(R"({"format": "zorvandi-machines", "version": 3, "machines": [], "lathes": [],
-              "hobs": [{"name": "S-3,8", "module": 3.8, "starts": 1, "pitchDiameter": 38.4,
-                        "hand": "right", "angle": "2,52"}]})")
-            .toUtf8());
+    writeShopHob();
     open(comma);
     QWidget* window = openDesign();
     QCOMPARE(window->findChild<QComboBox*>(s("worms"))->currentIndex(), 0); // the shop's hobs
@@ -207,11 +213,7 @@ void TestDesign::hobRowTypesTheShiftAndTheAngle() {
 // The way of choosing worms and N1 come back at the next start; before any choice, both the
 // design and the catalogue start from the shop's hobs once it has one.
 void TestDesign::wayAndSpeedKeptForTheNextStart() {
-    writeMachineFile(
-        s(R"({"format": "zorvandi-machines", "version": 3, "machines": [], "lathes": [],
-              "hobs": [{"name": "S-3,8", "module": 3.8, "starts": 1, "pitchDiameter": 38.4,
-                        "hand": "right", "angle": "2,52"}]})")
-            .toUtf8());
+    writeShopHob();
     open(comma);
     m_window->findChild<QAction*>(s("catalogueAction"))->trigger();
     QCOMPARE(m_window->findChild<QComboBox*>(s("catalogueWorms"))->currentIndex(), 0);
