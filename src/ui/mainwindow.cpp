@@ -343,7 +343,7 @@ void MainWindow::printCatalogue(const CatalogueTable& table, bool preview) {
     if (service == nullptr) {
         return;
     }
-    service->setDocument(tr("zorvandi-katalog.pdf"),
+    service->setDocument(suggestedCataloguePdf(),
                          cataloguePageLayout(m_form.locale()).orientation());
     const PrintService::Paint paint = [&table](QPagedPaintDevice& page) {
         return paintCatalogue(page, table);
@@ -355,11 +355,27 @@ void MainWindow::printCatalogue(const CatalogueTable& table, bool preview) {
     }
 }
 
-void MainWindow::saveCatalogueAsPdf(const CatalogueTable& table) {
+QString MainWindow::suggestedCataloguePdf() const {
     const QString folder = m_pdfFolder.isEmpty() ? documentsFolder() : m_pdfFolder;
-    const QString path = m_files->saveFile(m_catalogue, tr("PDF Olarak Kaydet"),
-                                           QDir(folder).filePath(tr("zorvandi-katalog.pdf")),
-                                           tr("PDF belgesi (*.pdf)"), QStringLiteral("pdf"));
+    return QDir(folder).filePath(tr("zorvandi-katalog.pdf"));
+}
+
+// The folder of the last sheet, else the saved job's, else the documents; and the saved job's
+// name, else the form's.
+QString MainWindow::suggestedSheetPdf() const {
+    const QFileInfo job(m_job->path());
+    const QString folder = !m_pdfFolder.isEmpty()    ? m_pdfFolder
+                           : m_job->path().isEmpty() ? documentsFolder()
+                                                     : job.absolutePath();
+    const QString name = m_job->path().isEmpty() ? sheetFileName(m_form)
+                                                 : job.completeBaseName() + QStringLiteral(".pdf");
+    return QDir(folder).filePath(name);
+}
+
+void MainWindow::saveCatalogueAsPdf(const CatalogueTable& table) {
+    const QString path =
+        m_files->saveFile(m_catalogue, tr("PDF Olarak Kaydet"), suggestedCataloguePdf(),
+                          tr("PDF belgesi (*.pdf)"), QStringLiteral("pdf"));
     if (path.isEmpty()) {
         return;
     }
@@ -462,17 +478,8 @@ void MainWindow::saveAsPdf() {
     if (!sheet) {
         return;
     }
-    // The folder of the last sheet, else the saved job's, else the documents; and the saved
-    // job's name, else the form's.
-    const QFileInfo job(m_job->path());
-    const QString folder = !m_pdfFolder.isEmpty()    ? m_pdfFolder
-                           : m_job->path().isEmpty() ? documentsFolder()
-                                                     : job.absolutePath();
-    const QString name = m_job->path().isEmpty() ? sheetFileName(m_form)
-                                                 : job.completeBaseName() + QStringLiteral(".pdf");
-    const QString path =
-        m_files->saveFile(this, tr("PDF Olarak Kaydet"), QDir(folder).filePath(name),
-                          tr("PDF belgesi (*.pdf)"), QStringLiteral("pdf"));
+    const QString path = m_files->saveFile(this, tr("PDF Olarak Kaydet"), suggestedSheetPdf(),
+                                           tr("PDF belgesi (*.pdf)"), QStringLiteral("pdf"));
     if (path.isEmpty()) {
         return;
     }
@@ -492,7 +499,7 @@ void MainWindow::printPreview() {
     if (service == nullptr) {
         return;
     }
-    service->setDocument(sheetFileName(m_form), sheetPageLayout(m_form.locale()).orientation());
+    service->setDocument(suggestedSheetPdf(), sheetPageLayout(m_form.locale()).orientation());
     service->preview(this, sheetPainter(*sheet));
 }
 
@@ -502,7 +509,7 @@ void MainWindow::print() {
     if (service == nullptr) {
         return;
     }
-    service->setDocument(sheetFileName(m_form), sheetPageLayout(m_form.locale()).orientation());
+    service->setDocument(suggestedSheetPdf(), sheetPageLayout(m_form.locale()).orientation());
     if (!service->print(this, sheetPainter(*sheet))) {
         showMessage(tr("Yazdırılamadı: yazıcı başlatılamadı."));
     }

@@ -121,6 +121,9 @@ private:
     PrintService* printService();
     // Paints `sheet`, which must outlive the painter, for the preview and the printer.
     PrintService::Paint sheetPainter(const JobSheet& sheet) const;
+    // Where "PDF Olarak Kaydet…" offers to save, which printing to a file offers too.
+    QString suggestedSheetPdf() const;
+    QString suggestedCataloguePdf() const;
 
     void saveAsPdf();
     void showJobName();

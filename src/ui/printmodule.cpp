@@ -21,14 +21,14 @@ public:
         m_printer.setDocName(QStringLiteral("ZORVANDI"));
     }
 
-    void setDocument(const QString& fileName, QPageLayout::Orientation orientation) override {
+    void setDocument(const QString& pdfPath, QPageLayout::Orientation orientation) override {
         m_printer.setPageOrientation(orientation);
-        m_printer.setDocName(fileName);
-        // A printer that printed to a file last time offers that file's name again unless
-        // told the new job's; the folder the user chose stays.
+        m_printer.setDocName(QFileInfo(pdfPath).fileName());
+        m_pdfPath = pdfPath;
+        // A printer that printed to a file last time offers that file again unless told the
+        // new document's.
         if (!m_printer.outputFileName().isEmpty()) {
-            m_printer.setOutputFileName(
-                QFileInfo(m_printer.outputFileName()).absoluteDir().filePath(fileName));
+            m_printer.setOutputFileName(pdfPath);
         }
     }
 
@@ -47,9 +47,17 @@ public:
     }
 
     bool print(QWidget* parent, const Paint& paint) override {
+        // Qt's dialog offers a file in the working folder (when it is the user's) named after
+        // the document, chosen as the dialog is made; for the while of the dialog that folder is
+        // the one the PDF's save offers, so both offer the same file. Setting the printer's file
+        // instead would turn the dialog to printing to a file.
+        const QString working = QDir::currentPath();
+        QDir::setCurrent(QFileInfo(m_pdfPath).absolutePath());
         QPrintDialog dialog(&m_printer, parent);
         dialog.setWindowTitle(QCoreApplication::translate("PrintModule", "Yazdır"));
-        if (dialog.exec() != QDialog::Accepted) {
+        const int answer = dialog.exec();
+        QDir::setCurrent(working);
+        if (answer != QDialog::Accepted) {
             return true;
         }
         return paint(m_printer);
@@ -57,6 +65,7 @@ public:
 
 private:
     QPrinter m_printer; // keeps the chosen printer and its settings from one print to the next
+    QString m_pdfPath;  // where printing to a file puts the document
 };
 
 } // namespace

@@ -19,10 +19,11 @@ public:
     // Paints the document on the device; false when no painter could be started on it.
     using Paint = std::function<bool(QPagedPaintDevice&)>;
 
-    // The document about to be printed: the name that printing to a file offers, as the PDF's
-    // save dialog does ("zorvandi-m3-z36.pdf"), and its orientation. Each document sets its own,
-    // so one printed landscape leaves none after it so; the paper the user chose stands.
-    virtual void setDocument(const QString& fileName, QPageLayout::Orientation orientation) = 0;
+    // The document about to be printed: the folder and name that printing to a file offers, as
+    // the PDF's save dialog does (".../zorvandi-m3-z36.pdf"), and its orientation. Each document
+    // sets its own, so one printed landscape leaves none after it so; the paper the user chose
+    // stands.
+    virtual void setDocument(const QString& pdfPath, QPageLayout::Orientation orientation) = 0;
     // The print preview, modal over `parent`.
     virtual void preview(QWidget* parent, const Paint& paint) = 0;
     // The print dialog, then the printing. False only when the chosen printer could not be
