@@ -124,6 +124,8 @@ private slots:
     void shopExamples();
     void leadBeyondTheLathe_data();
     void leadBeyondTheLathe();
+    void wormOutOfScaleIsRefused_data();
+    void wormOutOfScaleIsRefused();
 };
 
 // Boxes of 3 to 8 gears, with doubled gears, a gearbox of two or three positions (two of them
@@ -250,6 +252,40 @@ void TestLatheTrains::leadBeyondTheLathe() {
     if (miss) {
         QCOMPARE(*miss, std::abs(rows.constFirst().error) / wanted);
         QVERIFY(*miss > largestLeadMiss);
+    }
+}
+
+void TestLatheTrains::wormOutOfScaleIsRefused_data() {
+    QTest::addColumn<QString>("module");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("1e-320: every miss per 100 mm would be infinite")
+        << QStringLiteral("1e-320") << true;
+    QTest::newRow("1e-300: likewise") << QStringLiteral("1e-300") << true;
+    QTest::newRow("1e308: the lead overflows") << QStringLiteral("1e308") << true;
+    QTest::newRow("0,001 mm, a lead a lathe cannot cut but can name")
+        << QStringLiteral("0.001") << false;
+}
+
+// A module whose lead leaves the lathe's figures no number is refused, naming m, and the rows
+// for the smallest one kept are numbers.
+void TestLatheTrains::wormOutOfScaleIsRefused() {
+    QFETCH(QString, module);
+    QFETCH(bool, refused);
+    RecordingSink sink;
+    FormState form(point, sink);
+    form.Form_Load();
+    form.setText(FieldId::m_t, module);
+
+    const auto worm = latheWorm(form);
+
+    QCOMPARE(std::holds_alternative<Fault>(worm), refused);
+    if (refused) {
+        QCOMPARE(std::get<Fault>(worm), (Fault{FieldId::m_t, FaultKind::OutOfScale}));
+        return;
+    }
+    for (const LeadRow& row :
+         LatheTrainFinder(builtInLathe()).nearest(std::get<LatheWorm>(worm).lead, std::nullopt)) {
+        QVERIFY(std::isfinite(row.error) && std::isfinite(row.micronsPer100mm));
     }
 }
 

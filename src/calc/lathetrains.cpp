@@ -111,7 +111,10 @@ std::variant<LatheWorm, Fault> latheWorm(const FormState& form) {
     }
     const int starts = std::get<int>(z1);
     const double lead = wormLead(m.value(), starts);
-    if (!std::isfinite(lead)) {
+    // A lead so small that a lathe's miss on it, per 100 mm, is no number (m 1e-320) is as far
+    // out of scale as one that overflows: no row could say how far a train misses it.
+    constexpr double longestLatheLead = 1e6; // mm: no lathe cuts a lead of a kilometre
+    if (!std::isfinite(lead) || !std::isfinite(longestLatheLead / lead * 100 * 1000)) {
         return Fault{FieldId::m_t, FaultKind::OutOfScale};
     }
     return LatheWorm{m.value(), starts, lead};
