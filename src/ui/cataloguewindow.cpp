@@ -186,30 +186,34 @@ void CatalogueWindow::retranslate() {
 std::variant<CatalogueAsk, QString> CatalogueWindow::takeAsk() const {
     using I = CatalogueInput;
     const QLocale& locale = form().locale();
-    const auto rule = [&locale](I input, const QString& caption) {
-        return catalogueRuleText(input, QStringLiteral("«%1»").arg(caption), locale);
+    // What an input must be, named by its caption, whether it did not read or is out of range.
+    const auto rule = [&locale](I input) {
+        const QMap<I, QString> captions = {
+            {I::Housings, tr("GÖVDELER")},      {I::Ratios, tr("ORANLAR")},
+            {I::Speeds, tr("GİRİŞ DEVİRLERİ")}, {I::ProfileAngle, tr("PROFİL AÇISI")},
+            {I::Design, tr("ORAN TOLERANSI")},  {I::ServiceFactor, tr("İŞLETME KATSAYISI")},
+            {I::Ambient, tr("ORTAM")},          {I::SumpLimit, tr("YAĞ SINIRI")}};
+        return catalogueRuleText(input, QStringLiteral("«%1»").arg(captions.value(input)), locale);
     };
     CatalogueAsk ask;
-    for (const auto& [input, into, kind, caption] :
-         {std::tuple{m_housings, &ask.housings, I::Housings, tr("GÖVDELER")},
-          std::tuple{m_ratios, &ask.ratios, I::Ratios, tr("ORANLAR")},
-          std::tuple{m_speeds, &ask.speeds, I::Speeds, tr("GİRİŞ DEVİRLERİ")}}) {
+    for (const auto& [input, into, kind] : {std::tuple{m_housings, &ask.housings, I::Housings},
+                                            std::tuple{m_ratios, &ask.ratios, I::Ratios},
+                                            std::tuple{m_speeds, &ask.speeds, I::Speeds}}) {
         const auto values = readNumberList(input->text(), locale);
         if (!values) {
-            return rule(kind, caption);
+            return rule(kind);
         }
         *into = *values;
     }
-    for (const auto& [input, into, kind, caption] :
-         {std::tuple{m_tolerance, &ask.design.tolerance, I::Design, tr("ORAN TOLERANSI")},
-          std::tuple{m_profileAngle, &ask.design.profileAngle, I::ProfileAngle, tr("PROFİL AÇISI")},
-          std::tuple{m_serviceFactor, &ask.serviceFactor, I::ServiceFactor,
-                     tr("İŞLETME KATSAYISI")},
-          std::tuple{m_ambient, &ask.ambient, I::Ambient, tr("ORTAM")},
-          std::tuple{m_sumpLimit, &ask.sumpLimit, I::SumpLimit, tr("YAĞ SINIRI")}}) {
+    for (const auto& [input, into, kind] :
+         {std::tuple{m_tolerance, &ask.design.tolerance, I::Design},
+          std::tuple{m_profileAngle, &ask.design.profileAngle, I::ProfileAngle},
+          std::tuple{m_serviceFactor, &ask.serviceFactor, I::ServiceFactor},
+          std::tuple{m_ambient, &ask.ambient, I::Ambient},
+          std::tuple{m_sumpLimit, &ask.sumpLimit, I::SumpLimit}}) {
         const auto value = FieldValues::readNumber(input->text().trimmed(), locale);
         if (!value) {
-            return rule(kind, caption);
+            return rule(kind);
         }
         *into = *value;
     }
@@ -217,12 +221,7 @@ std::variant<CatalogueAsk, QString> CatalogueWindow::takeAsk() const {
     ask.casting = Casting(m_casting->currentIndex());
     ask.fan = m_fan->isChecked();
     if (const auto bad = firstInvalid(ask)) {
-        const QMap<I, QString> captions = {
-            {I::Housings, tr("GÖVDELER")},      {I::Ratios, tr("ORANLAR")},
-            {I::Speeds, tr("GİRİŞ DEVİRLERİ")}, {I::ProfileAngle, tr("PROFİL AÇISI")},
-            {I::Design, tr("ORAN TOLERANSI")},  {I::ServiceFactor, tr("İŞLETME KATSAYISI")},
-            {I::Ambient, tr("ORTAM")},          {I::SumpLimit, tr("YAĞ SINIRI")}};
-        return rule(*bad, captions.value(*bad));
+        return rule(*bad);
     }
     return withoutRepeats(ask);
 }
