@@ -26,8 +26,9 @@ namespace {
 
 // The cell's index in the catalogue, kept on its first cell, so that a sorted table finds it.
 constexpr int cellRole = KeyedItem::keyRole + 1;
-constexpr int fixedColumns = 4; // a, i, the real ratio, the drive
-constexpr int driveColumn = 3;
+// a, i, the real ratio, the drive: the sheet's columns up to its drive's.
+constexpr int driveColumn = CatalogueTable::driveColumn;
+constexpr int fixedColumns = driveColumn + 1;
 constexpr int speedColumns = 7; // n2, η, T2, P1, P1,th, allowed, governs
 // The choices stand in pairs of columns, so that they leave the table most of a small screen.
 constexpr int choiceColumns = 3;
