@@ -1,4 +1,4 @@
-// The default catalogue at four speeds: the 12 housings up to 250 mm × 12 nominal ratios ×
+// The default catalogue at four speeds: the housings up to 250 mm × 12 nominal ratios ×
 // 2800, 1400, 900 and 500 d/dk, each of the three ways a worm is chosen (the shop's 50 hobs of
 // the standard worms' sizes, the standard worms, a new diameter). Prints each way's median of
 // 5 runs, its ratio to the 50 ms budget, and how many cells have a drive.
@@ -32,9 +32,12 @@ void timeWay(const char* name, WormChoice worms, const QList<Hob>& hobs) {
     }
     std::sort(runs.begin(), runs.end());
     const double median = runs[runs.size() / 2];
-    std::printf("%s: 12 housings x 12 ratios x 4 speeds\n", name);
-    std::printf("  median %.1f ms; median/budget = %.3f; %lld of 144 cells with a drive\n", median,
-                median / budgetMillis, static_cast<long long>(withDrive));
+    std::printf("%s: %lld housings x %lld ratios x 4 speeds\n", name,
+                static_cast<long long>(ask.housings.size()),
+                static_cast<long long>(ask.ratios.size()));
+    std::printf("  median %.1f ms; median/budget = %.3f; %lld of %lld cells with a drive\n", median,
+                median / budgetMillis, static_cast<long long>(withDrive),
+                static_cast<long long>(ask.housings.size() * ask.ratios.size()));
 }
 
 } // namespace

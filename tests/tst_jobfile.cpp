@@ -52,8 +52,19 @@ void TestJobFile::writtenThenReadBackEqual_data() {
     kept.lead = 9.42604;
     kept.gauge = {14.5, 5.25, 10, 25};
     kept.texts.at(indexOf(FieldId::x2_t)) = QStringLiteral("-0.3");
-    kept.rating = {
-        LoadGiven::InputPower, 5.5, 1.25, Casting::CentrifugallyCast, 30, 0.03, true, 0.8, 35, 90};
+    kept.rating = {LoadGiven::InputPower,
+                   5.5,
+                   1.25,
+                   Casting::CentrifugallyCast,
+                   30,
+                   0.03,
+                   true,
+                   0.8,
+                   35,
+                   90,
+                   240,
+                   false,
+                   60};
     kept.title = QStringLiteral("Kırıkkale redüktörü, 2. parti");
     kept.note = QStringLiteral("Aşınan vida yerine.\nda1 elle düzeltildi.");
     QTest::newRow("hand-edited d2 and L, every choice made") << kept;

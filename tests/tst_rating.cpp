@@ -129,7 +129,7 @@ void TestRating::sheetAndCopyCarrySectionSix() {
     const QString six = copy.mid(at);
     QVERIFY(six.contains(s("AGMA yöntemi (Shigley, 15. bölüm)")));
     QVERIFY2(six.contains(s("ÇIKIŞ MOMENTİ (T2): verilen\t2000\tN·m")), qPrintable(six));
-    QVERIFY(six.contains(s("UYARI: Verilen yük değeri aşıyor")));
+    QVERIFY(six.contains(s("UYARI: Verilen yük, yüzey dayanımı sınırını aşıyor")));
 }
 
 QTEST_MAIN(TestRating)

@@ -8,6 +8,8 @@
 
 #include <cmath>
 
+Q_DECLARE_METATYPE(std::optional<double>)
+
 namespace {
 
 constexpr double newtonsPerPound = 4.4482216152605;
@@ -53,6 +55,7 @@ DriveGeometry drive(int starts, double teeth, double q) {
 Q_DECLARE_METATYPE(RatingFigureId)
 Q_DECLARE_METATYPE(Casting)
 Q_DECLARE_METATYPE(FieldId)
+Q_DECLARE_METATYPE(RatedLimit)
 
 class TestRatingFigures : public QObject {
     Q_OBJECT
@@ -69,6 +72,12 @@ private slots:
     void refusesWhatItCannotRate_data();
     void refusesWhatItCannotRate();
     void serviceFactorStartsAtOne();
+    void wormSizeWindowByHand_data();
+    void wormSizeWindowByHand();
+    void bendingMeetsMottsExample();
+    void deflectionByHand();
+    void ratedTorqueIsTheLeast_data();
+    void ratedTorqueIsTheLeast();
 };
 
 // Each figure he states, in the program's units, to his last digit: within one unit of it,
@@ -255,6 +264,8 @@ void TestRatingFigures::refusesWhatItCannotRate() {
     set(FieldId::d2_t, d2);
     set(FieldId::A_t, centres);
     set(FieldId::ba_t, QStringLiteral("45"));
+    set(FieldId::df1_t, QStringLiteral("47"));
+    set(FieldId::L_t, QStringLiteral("42"));
 
     const auto rated = rateFields(texts, QLocale::c(), 20, {});
 
@@ -276,4 +287,109 @@ void TestRatingFigures::serviceFactorStartsAtOne() {
 }
 
 QTEST_GUILESS_MAIN(TestRatingFigures)
+// Shigley's Eq. 15-27 worked in inches: C = a ÷ 25,4; C^0,875 ÷ 3 and ÷ 1,6, back in mm.
+// 63 mm: C = 2,48031, C^0,875 = 2,21404: 0,73801 in and 1,38378 in.
+// 100 mm: C = 3,93701, C^0,875 = 3,31719: 1,10573 in and 2,07325 in.
+void TestRatingFigures::wormSizeWindowByHand_data() {
+    QTest::addColumn<double>("housing");
+    QTest::addColumn<double>("low");
+    QTest::addColumn<double>("high");
+    QTest::newRow("63 mm") << 63.0 << 18.746 << 35.149;
+    QTest::newRow("100 mm") << 100.0 << 28.086 << 52.660;
+}
+
+void TestRatingFigures::wormSizeWindowByHand() {
+    QFETCH(double, housing);
+    QFETCH(double, low);
+    QFETCH(double, high);
+    const ValueRange window = wormSizeWindow(housing);
+    QVERIFY2(std::abs(window.low - low) < 0.001, qPrintable(QString::number(window.low)));
+    QVERIFY2(std::abs(window.high - high) < 0.001, qPrintable(QString::number(window.high)));
+}
+
+// Mott, Example Problem 10-8: W = 1145 lb on a face of 1,25 in at pn = 0,508 in with y = 0,125
+// gives σ = 14 430 psi. The drive is his, αx chosen so that αn is just above 20°.
+void TestRatingFigures::bendingMeetsMottsExample() {
+    DriveGeometry g = mottsDrive();
+    g.faceWidth = 1.25 * 25.4;
+    g.profileAngle = 20.6;
+    g.rootDiameter = 40;
+    g.wormLength = 60;
+    RatingInputs in;
+    in.load = 1145 * newtonsPerPound * g.d2 / 2000;
+    in.bendingAllowable = 120;
+    const DriveRating r = rateDrive(g, in);
+    QCOMPARE(*r.find(RatingFigureId::LewisFactor), 0.125);
+    QVERIFY(std::abs(*r.find(RatingFigureId::NormalPitch) / 25.4 - 0.508) < 0.0005);
+    const double psi = *r.find(RatingFigureId::BendingStress) / 0.00689475729;
+    QVERIFY2(std::abs(psi / 14430 - 1) < 0.001, qPrintable(QString::number(psi)));
+    // The limit's torque is where σ reaches σall.
+    const double ratio = *r.find(RatingFigureId::BendingRatio);
+    QVERIFY(std::abs(*r.find(RatingFigureId::BendingTorque) * ratio / *in.load - 1) < 1e-12);
+}
+
+// m 4, z1 2, d1 40, d2 160, f 0,05: γ = 11,3099°, αn = 19,6416°; T2 400 N·m gives Wt2 5000 N,
+// Wt1 = 1279,03 N, Wr = 1839,38 N, F = 2240,36 N. df1 30: I = π·30⁴ ÷ 64 = 39 760,8 mm⁴; L 60:
+// l = 150 mm; y = 2240,36 · 150³ ÷ (48 · 207 000 · 39 760,8) = 0,019139 mm against 0,004 · 4 =
+// 0,016 mm hardened, so 400 · 0,016 ÷ 0,019139 = 334,39 N·m is the torque at the allowable.
+void TestRatingFigures::deflectionByHand() {
+    DriveGeometry g = drive(2, 40, 10);
+    g.d2 = 160;
+    g.centreDistance = 100;
+    g.rootDiameter = 30;
+    g.wormLength = 60;
+    RatingInputs in;
+    in.load = 400;
+    in.friction = 0.05;
+    const DriveRating r = rateDrive(g, in);
+    const auto near = [&r](RatingFigureId id, double expected, double tolerance) {
+        const double got = *r.find(id);
+        return std::abs(got - expected) <= tolerance;
+    };
+    QVERIFY(near(RatingFigureId::ShaftForce, 2240.36, 0.01));
+    QVERIFY(near(RatingFigureId::BearingSpan, 150, 1e-12));
+    QVERIFY(near(RatingFigureId::SecondMoment, 39760.8, 0.1));
+    QVERIFY(near(RatingFigureId::Deflection, 0.019139, 1e-6));
+    QVERIFY(near(RatingFigureId::AllowableDeflection, 0.016, 1e-12));
+    QVERIFY(near(RatingFigureId::DeflectionTorque, 334.39, 0.01));
+    in.hardenedWorm = false;
+    QVERIFY(std::abs(*rateDrive(g, in).find(RatingFigureId::AllowableDeflection) - 0.04) < 1e-12);
+}
+
+// Each limit governs once: the surface with a stiff worm and no bending allowable, the bending
+// with a weak bronze, the shaft between bearings set far apart; the rated torque is that limit's.
+void TestRatingFigures::ratedTorqueIsTheLeast_data() {
+    QTest::addColumn<std::optional<double>>("allowable");
+    QTest::addColumn<double>("span");
+    QTest::addColumn<RatedLimit>("governs");
+    QTest::addColumn<RatingFigureId>("limit");
+    QTest::newRow("surface") << std::optional<double>() << 100.0 << RatedLimit::Surface
+                             << RatingFigureId::SurfaceTorque;
+    QTest::newRow("bending") << std::optional(5.0) << 100.0 << RatedLimit::Bending
+                             << RatingFigureId::BendingTorque;
+    QTest::newRow("deflection") << std::optional<double>() << 1000.0 << RatedLimit::Deflection
+                                << RatingFigureId::DeflectionTorque;
+}
+
+void TestRatingFigures::ratedTorqueIsTheLeast() {
+    QFETCH(std::optional<double>, allowable);
+    QFETCH(double, span);
+    QFETCH(RatedLimit, governs);
+    QFETCH(RatingFigureId, limit);
+    DriveGeometry g = drive(2, 40, 10);
+    g.rootDiameter = 30;
+    g.wormLength = 60;
+    RatingInputs in;
+    in.bendingAllowable = allowable;
+    in.bearingSpan = span;
+    in.load = 1;
+    const DriveRating r = rateDrive(g, in);
+    QCOMPARE(r.governs, std::optional(governs));
+    QCOMPARE(*r.find(RatingFigureId::RatedTorque), *r.find(limit));
+    in.load = 2 * *r.find(limit);
+    const DriveRating over = rateDrive(g, in);
+    QVERIFY(over.has(RatingWarningKind::BelowServiceFactor));
+    QCOMPARE(over.warnings.constLast().governs, governs);
+}
+
 #include "tst_ratingfigures.moc"

@@ -39,10 +39,6 @@
 <context>
     <name>Catalogue</name>
     <message>
-        <source>Her gövde ve oran için, kurallara uyan tasarımlardan ilk devirde en büyük çıkış momentini taşıyan seçildi (eşitlikte oran hatası küçük olan); her devirde aynı tahrik.</source>
-        <translation>For each housing and ratio, of the designs that keep the rules, the one that carries the highest output torque at the first speed was chosen (on a tie, the one with the smaller ratio error); the same drive at every speed.</translation>
-    </message>
-    <message>
         <source>Gövdeler (a, mm): %1</source>
         <translation>Housings (a, mm): %1</translation>
     </message>
@@ -73,10 +69,6 @@
     <message>
         <source>ısıl</source>
         <translation>thermal</translation>
-    </message>
-    <message>
-        <source>mekanik</source>
-        <translation>mechanical</translation>
     </message>
     <message>
         <source>atölyenin azdırmaları</source>
@@ -125,10 +117,6 @@
     <message>
         <source>P1,th (kW)</source>
         <translation>P1,th (kW)</translation>
-    </message>
-    <message>
-        <source>P1 izin (kW)</source>
-        <translation>P1 allowed (kW)</translation>
     </message>
     <message>
         <source>Sınırlayan</source>
@@ -204,6 +192,26 @@
             <numerusform>The %n drive that fits breaks a rule of making: %1</numerusform>
             <numerusform>All %n drives that fit break a rule of making. The first: %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Her gövde ve oran için, kurallara (AGMA&apos;nın vida çapı aralığı dahil) uyan tasarımlardan ilk devirde en büyük çıkış momentini taşıyan seçildi (eşitlikte tasarımın sırası); her devirde aynı tahrik. T2, yüzey dayanımı, diş eğilmesi, vida mili sehimi ve ısıl sınırın en küçüğüdür.</source>
+        <translation>For each housing and ratio, of the designs that keep the rules (AGMA&apos;s worm diameter range included), the one carrying the highest output torque at the first speed was chosen (on a tie, the design&apos;s order); the same drive at every speed. T2 is the least of surface durability, tooth bending, worm shaft deflection and the thermal limit.</translation>
+    </message>
+    <message>
+        <source>yüzey</source>
+        <translation>surface</translation>
+    </message>
+    <message>
+        <source>eğilme</source>
+        <translation>bending</translation>
+    </message>
+    <message>
+        <source>sehim</source>
+        <translation>deflection</translation>
+    </message>
+    <message>
+        <source>T2 mekanik (N·m)</source>
+        <translation>T2 mechanical (N·m)</translation>
     </message>
 </context>
 <context>
@@ -670,6 +678,26 @@
     <message>
         <source>Bu tahrik için atölyede azdırma yok: AÇI boş bırakıldı; kullanılacak azdırmanın üzerindeki açıyı yazın.</source>
         <translation>The shop has no hob for this drive: AÇI was left empty; type the angle marked on the hob to be used.</translation>
+    </message>
+    <message>
+        <source>GB/T 10085-2018 bu mesafeyi parantez içinde verir: olabildiğince kaçının.</source>
+        <translation>GB/T 10085-2018 gives this distance in brackets: avoid it where you can.</translation>
+    </message>
+    <message>
+        <source>Taşınabilen T2 (N·m)</source>
+        <translation>Rated T2 (N·m)</translation>
+    </message>
+    <message>
+        <source>(%1)</source>
+        <translation>(%1)</translation>
+    </message>
+    <message>
+        <source>İşaret: %1</source>
+        <translation>Mark: %1</translation>
+    </message>
+    <message>
+        <source>Yüzey dayanımı ve vida mili sehiminin küçüğü, N1&apos;de: kum döküm dişli, sertleştirilmiş vida, yatak aralığı 2,5 × L.</source>
+        <translation>The lesser of surface durability and worm shaft deflection, at N1: sand-cast wheel, hardened worm, bearing span 2.5 × L.</translation>
     </message>
 </context>
 <context>
@@ -2134,6 +2162,14 @@ For the options: %2 --help</translation>
         <source>Profil kaydırma x2 = %1 kullanılan aralığın dışında: %2 ile %3 arasında olmalı.</source>
         <translation>The profile shift x2 = %1 is outside the range in use: it should be from %2 to %3.</translation>
     </message>
+    <message>
+        <source>vida çapı</source>
+        <translation>worm diameter</translation>
+    </message>
+    <message>
+        <source>d1 = %1 mm, AGMA&apos;nın merkez mesafesine göre vida çapı aralığının dışında: %2 ile %3 mm (Shigley, denklem 15-27).</source>
+        <translation>d1 = %1 mm is outside AGMA&apos;s worm diameter range for the centre distance: %2 to %3 mm (Shigley, Eq. 15-27).</translation>
+    </message>
 </context>
 <context>
     <name>NamedListPage</name>
@@ -2287,10 +2323,6 @@ For the options: %2 --help</translation>
         <translation>Sliding speed %1 m/s: the table of the f and Cv fits ends at %2 m/s.</translation>
     </message>
     <message>
-        <source>Verilen yük değeri aşıyor: taşıma oranı %1, servis faktörü %2.</source>
-        <translation>The load given exceeds the rating: load ratio %1, service factor %2.</translation>
-    </message>
-    <message>
         <source>Yağ sıcaklığı %1 °C, verilen sınır %2 °C&apos;nin üstünde.</source>
         <translation>The oil temperature %1 °C is above the limit given, %2 °C.</translation>
     </message>
@@ -2401,10 +2433,6 @@ For the options: %2 --help</translation>
     <message>
         <source>TAŞINABİLEN ÇIKIŞ GÜCÜ (N1&apos;de)</source>
         <translation>RATED OUTPUT POWER (at N1)</translation>
-    </message>
-    <message>
-        <source>TAŞIMA ORANI (Wt,all ÷ Wt2)</source>
-        <translation>LOAD RATIO (Wt,all ÷ Wt2)</translation>
     </message>
     <message>
         <source>ISI GEÇİŞ KATSAYISI (h)</source>
@@ -2555,6 +2583,170 @@ For the options: %2 --help</translation>
         <translation>(cos αn − f·tan γ) ÷ (cos αn + f·cot γ); the mesh&apos;s efficiency only, bearings and seals left out</translation>
     </message>
     <message>
+        <source>yüzey dayanımı</source>
+        <translation>surface durability</translation>
+    </message>
+    <message>
+        <source>diş eğilmesi</source>
+        <translation>tooth bending</translation>
+    </message>
+    <message>
+        <source>vida mili sehimi</source>
+        <translation>worm shaft deflection</translation>
+    </message>
+    <message>
+        <source>VİDA ÇAPININ ALT SINIRI</source>
+        <translation>WORM DIAMETER, LOWER END</translation>
+    </message>
+    <message>
+        <source>VİDA ÇAPININ ÜST SINIRI</source>
+        <translation>WORM DIAMETER, UPPER END</translation>
+    </message>
+    <message>
+        <source>YÜZEY DAYANIMININ MOMENTİ</source>
+        <translation>TORQUE OF SURFACE DURABILITY</translation>
+    </message>
+    <message>
+        <source>LEWIS FORM FAKTÖRÜ (y)</source>
+        <translation>LEWIS FORM FACTOR (y)</translation>
+    </message>
+    <message>
+        <source>NORMAL ADIM (pn)</source>
+        <translation>NORMAL PITCH (pn)</translation>
+    </message>
+    <message>
+        <source>DİŞ DİBİ EĞİLME GERİLMESİ (σ)</source>
+        <translation>TOOTH BENDING STRESS (σ)</translation>
+    </message>
+    <message>
+        <source>İZİN VERİLEN EĞİLME GERİLMESİ (σall)</source>
+        <translation>ALLOWABLE BENDING STRESS (σall)</translation>
+    </message>
+    <message>
+        <source>EĞİLME ORANI (σ ÷ σall)</source>
+        <translation>BENDING RATIO (σ ÷ σall)</translation>
+    </message>
+    <message>
+        <source>DİŞ EĞİLMESİNİN MOMENTİ</source>
+        <translation>TORQUE OF TOOTH BENDING</translation>
+    </message>
+    <message>
+        <source>VİDA MİLİNE GELEN KUVVET (F)</source>
+        <translation>FORCE ON THE WORM SHAFT (F)</translation>
+    </message>
+    <message>
+        <source>YATAK ARALIĞI (l)</source>
+        <translation>BEARING SPAN (l)</translation>
+    </message>
+    <message>
+        <source>DİŞ DİBİ KESİTİNİN ATALET MOMENTİ (I)</source>
+        <translation>SECOND MOMENT OF THE ROOT SECTION (I)</translation>
+    </message>
+    <message>
+        <source>VİDA MİLİ SEHİMİ (y)</source>
+        <translation>WORM SHAFT DEFLECTION (y)</translation>
+    </message>
+    <message>
+        <source>İZİN VERİLEN SEHİM (yall)</source>
+        <translation>ALLOWABLE DEFLECTION (yall)</translation>
+    </message>
+    <message>
+        <source>SEHİM ORANI (y ÷ yall)</source>
+        <translation>DEFLECTION RATIO (y ÷ yall)</translation>
+    </message>
+    <message>
+        <source>VİDA MİLİ SEHİMİNİN MOMENTİ</source>
+        <translation>TORQUE OF WORM SHAFT DEFLECTION</translation>
+    </message>
+    <message>
+        <source>TAŞIMA ORANI (taşınabilen ÷ T2)</source>
+        <translation>LOAD RATIO (rated ÷ T2)</translation>
+    </message>
+    <message>
+        <source>d1 = %1 mm, aralığın altında</source>
+        <translation>d1 = %1 mm, below the range</translation>
+    </message>
+    <message>
+        <source>d1 = %1 mm, aralığın üstünde</source>
+        <translation>d1 = %1 mm, above the range</translation>
+    </message>
+    <message>
+        <source>d1 = %1 mm, aralığın içinde</source>
+        <translation>d1 = %1 mm, within the range</translation>
+    </message>
+    <message>
+        <source>C^%1 ÷ 3 (C, d inç), Shigley, denklem 15-27</source>
+        <translation>C^%1 ÷ 3 (C, d in inches), Shigley, Eq. 15-27</translation>
+    </message>
+    <message>
+        <source>C^%1 ÷ %2; %3</source>
+        <translation>C^%1 ÷ %2; %3</translation>
+    </message>
+    <message>
+        <source>αn&apos;ye göre, Shigley&apos;nin sonsuz vida dişlisi için Lewis tablosu (14,5°: 0,100 … 30°: 0,175)</source>
+        <translation>by αn, Shigley&apos;s Lewis table for worm gears (14.5°: 0.100 … 30°: 0.175)</translation>
+    </message>
+    <message>
+        <source>π·m·cos γ</source>
+        <translation>π·m·cos γ</translation>
+    </message>
+    <message>
+        <source>Wt2 ÷ (pn·Fe·y), Lewis denkleminin sonsuz vida dişlisine uyarlaması (Shigley)</source>
+        <translation>Wt2 ÷ (pn·Fe·y), the Lewis equation adapted to worm gears (Shigley)</translation>
+    </message>
+    <message>
+        <source>verilen, dişlinin bronzu için</source>
+        <translation>given, for the wheel&apos;s bronze</translation>
+    </message>
+    <message>
+        <source>1&apos;in üstünde diş eğilmesi sınırı aşılır</source>
+        <translation>above 1 the tooth bending limit is exceeded</translation>
+    </message>
+    <message>
+        <source>σall·pn·Fe·y·d2 ÷ 2</source>
+        <translation>σall·pn·Fe·y·d2 ÷ 2</translation>
+    </message>
+    <message>
+        <source>√(Wt1² + Wr²)</source>
+        <translation>√(Wt1² + Wr²)</translation>
+    </message>
+    <message>
+        <source>%1 × vida boyu L, vida yataklar arasında ortada (Autodesk Inventor)</source>
+        <translation>%1 × the worm length L, the worm midway between its bearings (Autodesk Inventor)</translation>
+    </message>
+    <message>
+        <source>π·df1⁴ ÷ 64</source>
+        <translation>π·df1⁴ ÷ 64</translation>
+    </message>
+    <message>
+        <source>F·l³ ÷ (48·E·I), E = %1 N/mm² (çelik, Callister Tablo B.2)</source>
+        <translation>F·l³ ÷ (48·E·I), E = %1 N/mm² (steel, Callister Table B.2)</translation>
+    </message>
+    <message>
+        <source>%1·m, sertleştirilmiş vida (Autodesk Inventor)</source>
+        <translation>%1·m, hardened worm (Autodesk Inventor)</translation>
+    </message>
+    <message>
+        <source>%1·m, ıslah edilmiş vida (Autodesk Inventor)</source>
+        <translation>%1·m, heat-treated worm (Autodesk Inventor)</translation>
+    </message>
+    <message>
+        <source>1&apos;in üstünde vida mili sehim sınırı aşılır</source>
+        <translation>above 1 the worm shaft deflection limit is exceeded</translation>
+    </message>
+    <message>
+        <source>y = yall olan moment</source>
+        <translation>the torque at which y = yall</translation>
+    </message>
+    <message>
+        <source>sınırların en küçüğü; sınırlayan: %1</source>
+        <translation>the least of the limits; governed by %1</translation>
+    </message>
+    <message>
+        <source>Verilen yük, %3 sınırını aşıyor: taşıma oranı %1, servis faktörü %2.</source>
+        <translation>The load given exceeds the %3 limit: load ratio %1, service factor %2.</translation>
+    </message>
+    <message>
         <source>AGMA yöntemi (Shigley, 15. bölüm).</source>
         <translation>The AGMA method (Shigley, chapter 15).</translation>
     </message>
@@ -2688,6 +2880,34 @@ For the options: %2 --help</translation>
     <message>
         <source>«SÜRTÜNME KATSAYISI» boş ya da %1 ile %2 arasında olmalı.</source>
         <translation>«COEFFICIENT OF FRICTION» must be empty or from %1 to below %2.</translation>
+    </message>
+    <message>
+        <source>VİDA YATAK ARALIĞI (mm; boşsa 2,5 × L)</source>
+        <translation>WORM BEARING SPAN (mm; empty: 2.5 × L)</translation>
+    </message>
+    <message>
+        <source>VİDA SERTLEŞTİRİLMİŞ (değilse ıslah edilmiş)</source>
+        <translation>WORM HARDENED (else heat-treated)</translation>
+    </message>
+    <message>
+        <source>VİDA YATAK ARALIĞI</source>
+        <translation>WORM BEARING SPAN</translation>
+    </message>
+    <message>
+        <source>İZİN VERİLEN EĞİLME GERİLMESİ</source>
+        <translation>ALLOWABLE BENDING STRESS</translation>
+    </message>
+    <message>
+        <source>«VİDA YATAK ARALIĞI» boş ya da sıfırdan büyük bir sayı olmalı.</source>
+        <translation>«WORM BEARING SPAN» must be empty or a number above zero.</translation>
+    </message>
+    <message>
+        <source>«İZİN VERİLEN EĞİLME GERİLMESİ» boş ya da sıfırdan büyük bir sayı olmalı.</source>
+        <translation>«ALLOWABLE BENDING STRESS» must be empty or a number above zero.</translation>
+    </message>
+    <message>
+        <source>İZİN VERİLEN EĞİLME GERİLMESİ σall (MPa; boşsa yok)</source>
+        <translation>ALLOWABLE BENDING STRESS σall (MPa; empty: none)</translation>
     </message>
 </context>
 <context>

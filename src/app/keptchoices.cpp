@@ -20,6 +20,9 @@ const QString fan = QStringLiteral("rating/fan");
 const QString area = QStringLiteral("rating/housingArea");
 const QString ambient = QStringLiteral("rating/ambient");
 const QString sumpLimit = QStringLiteral("rating/sumpLimit");
+const QString bearingSpan = QStringLiteral("rating/bearingSpan");
+const QString hardenedWorm = QStringLiteral("rating/hardenedWorm");
+const QString bendingAllowable = QStringLiteral("rating/bendingAllowable");
 
 const QString modules = QStringLiteral("design/modules");
 const QString starts = QStringLiteral("design/starts");
@@ -159,6 +162,9 @@ RatingInputs ratingInputs(const QSettings& settings) {
     in.housingArea = read.optionalNumber(Key::area, in.housingArea);
     in.ambient = read.number(Key::ambient, in.ambient);
     in.sumpLimit = read.optionalNumber(Key::sumpLimit, in.sumpLimit);
+    in.bearingSpan = read.optionalNumber(Key::bearingSpan, in.bearingSpan);
+    in.hardenedWorm = read.flag(Key::hardenedWorm, in.hardenedWorm);
+    in.bendingAllowable = read.optionalNumber(Key::bendingAllowable, in.bendingAllowable);
     return read.ok() && !firstInvalid(in) ? in : RatingInputs{};
 }
 
@@ -173,6 +179,9 @@ void keep(QSettings& settings, const RatingInputs& in) {
     settings.setValue(Key::area, optionalVariant(in.housingArea));
     settings.setValue(Key::ambient, in.ambient);
     settings.setValue(Key::sumpLimit, optionalVariant(in.sumpLimit));
+    settings.setValue(Key::bearingSpan, optionalVariant(in.bearingSpan));
+    settings.setValue(Key::hardenedWorm, in.hardenedWorm);
+    settings.setValue(Key::bendingAllowable, optionalVariant(in.bendingAllowable));
 }
 
 DesignAsk designAsk(const QSettings& settings, bool shopHasHobs) {

@@ -30,7 +30,7 @@ RatingInputs ratingInputs(const CatalogueAsk& ask, std::optional<double> outputT
     return in;
 }
 
-// The torque the unit carries: the AGMA rating over the service factor.
+// The torque the rating carries: the least of its limits over the service factor.
 std::optional<double> carriedTorque(const DriveRating& rating, const CatalogueAsk& ask) {
     const auto torque = rating.find(RatingFigureId::RatedTorque);
     if (!torque) {
@@ -39,32 +39,55 @@ std::optional<double> carriedTorque(const DriveRating& rating, const CatalogueAs
     return *torque / ask.serviceFactor;
 }
 
+Governs governsOf(RatedLimit limit) {
+    switch (limit) {
+    case RatedLimit::Surface:
+        return Governs::Surface;
+    case RatedLimit::Bending:
+        return Governs::Bending;
+    case RatedLimit::Deflection:
+        return Governs::Deflection;
+    }
+    return Governs::Surface;
+}
+
 CatalogueSpeed atSpeed(DriveGeometry g, double n1, const CatalogueAsk& ask) {
     g.n1 = n1;
     CatalogueSpeed s;
     s.n1 = n1;
-    const auto t2 = carriedTorque(rateDrive(g, ratingInputs(ask, std::nullopt)), ask);
-    if (!t2) {
+    const DriveRating unloaded = rateDrive(g, ratingInputs(ask, std::nullopt));
+    const auto mechanical = carriedTorque(unloaded, ask);
+    if (!mechanical) {
         s.fault = SpeedFault::NoRating;
         return s;
     }
-    const DriveRating loaded = rateDrive(g, ratingInputs(ask, *t2));
+    const DriveRating loaded = rateDrive(g, ratingInputs(ask, *mechanical));
     const auto figure = [&loaded](RatingFigureId id) {
         return loaded.find(id).value_or(std::nan(""));
     };
     s.n2 = n1 / loaded.ratio;
     s.efficiency = figure(RatingFigureId::Efficiency);
-    s.ratedTorque = *t2;
-    s.inputPower = figure(RatingFigureId::InputPower);
-    // Pv = P1·(1 − η) carried off at h·A over the sump's rise: ts = ta + 1000·Pv ÷ (h·A).
+    s.mechanicalTorque = *mechanical;
+    // Pv = P1·(1 − η) carried off at h·A over the sump's rise: ts = ta + 1000·Pv ÷ (h·A). η does
+    // not change with the load, so the torque at P1,th is in proportion to its power.
     const double h = figure(RatingFigureId::HeatTransfer);
     const double area = figure(RatingFigureId::HousingArea);
+    const double mechanicalPower = figure(RatingFigureId::InputPower);
     s.thermalPower = (ask.sumpLimit - ask.ambient) * h * area / (1000 * (1 - s.efficiency / 100));
-    s.governs = s.thermalPower < s.inputPower ? Governs::Thermal : Governs::Mechanical;
-    s.allowedPower = std::min(s.inputPower, s.thermalPower);
+    s.thermalTorque = *mechanical * s.thermalPower / mechanicalPower;
+    if (s.thermalTorque < s.mechanicalTorque) {
+        s.ratedTorque = s.thermalTorque;
+        s.inputPower = s.thermalPower;
+        s.governs = Governs::Thermal;
+    } else {
+        s.ratedTorque = s.mechanicalTorque;
+        s.inputPower = mechanicalPower;
+        s.governs = governsOf(unloaded.governs.value_or(RatedLimit::Surface));
+    }
     if (!(s.efficiency > 0)) {
         s.fault = SpeedFault::WormCannotDrive;
-    } else if (!std::isfinite(s.inputPower) || !std::isfinite(s.thermalPower)) {
+    } else if (!std::isfinite(s.inputPower) || !std::isfinite(s.thermalPower) ||
+               !std::isfinite(s.thermalTorque)) {
         s.fault = SpeedFault::NotFinite;
     }
     return s;
@@ -74,23 +97,24 @@ CatalogueSpeed atSpeed(DriveGeometry g, double n1, const CatalogueAsk& ask) {
 
 std::optional<double> rankingTorque(const DesignRow& row, double centreDistance,
                                     const CatalogueAsk& ask) {
-    const DriveGeometry g =
-        designedGeometry(row, centreDistance, ask.speeds.constFirst(), ask.design.profileAngle);
-    return carriedTorque(rateDrive(g, ratingInputs(ask, std::nullopt)), ask);
+    const double n1 = ask.speeds.constFirst();
+    const CatalogueSpeed s =
+        atSpeed(designedGeometry(row, centreDistance, n1, ask.design.profileAngle), n1, ask);
+    if (s.fault) {
+        return std::nullopt;
+    }
+    return s.ratedTorque;
 }
 
 std::optional<DesignRow> chosenDrive(const QList<DesignRow>& rows, double centreDistance,
                                      const CatalogueAsk& ask) {
+    // The rows come in the design's order, so the first of equal torques is the design's choice.
     std::optional<DesignRow> best;
     double bestTorque = 0;
     for (const DesignRow& row : rows) {
-        const auto torque =
-            row.keepsTheRules() ? rankingTorque(row, centreDistance, ask) : std::nullopt;
-        if (!torque) {
-            continue;
-        }
-        if (!best || *torque > bestTorque ||
-            (*torque == bestTorque && std::abs(row.error) < std::abs(best->error))) {
+        const bool made = row.keepsTheRules() && row.marks.isEmpty();
+        const auto torque = made ? rankingTorque(row, centreDistance, ask) : std::nullopt;
+        if (torque && *torque > 0 && (!best || *torque > bestTorque)) {
             best = row;
             bestTorque = *torque;
         }
@@ -257,9 +281,10 @@ Catalogue catalogueOf(const CatalogueAsk& asked, const QList<Hob>& hobs) {
 
 QString catalogueChoiceRule() {
     return QCoreApplication::translate(
-        "Catalogue", "Her gövde ve oran için, kurallara uyan tasarımlardan ilk devirde en büyük "
-                     "çıkış momentini taşıyan seçildi (eşitlikte oran hatası küçük olan); her "
-                     "devirde aynı tahrik.");
+        "Catalogue", "Her gövde ve oran için, kurallara (AGMA'nın vida çapı aralığı dahil) uyan "
+                     "tasarımlardan ilk devirde en büyük çıkış momentini taşıyan seçildi "
+                     "(eşitlikte tasarımın sırası); her devirde aynı tahrik. T2, yüzey dayanımı, "
+                     "diş eğilmesi, vida mili sehimi ve ısıl sınırın en küçüğüdür.");
 }
 
 QString speedFaultText(SpeedFault fault) {

@@ -2,15 +2,15 @@
 
 // The catalogue: a rating table for a family of housings, as reducer makers publish it. For
 // each housing and nominal ratio the design (design.h) lists the drives that fit; of those that
-// keep every rule of making, the one with the highest rated output torque at the first speed is
-// chosen (ties by the smaller ratio error) and kept at every speed of the page. Each drive is
-// typed into a form of its own and HESAPLA pressed, as Kullan does, and rated from that form by
-// the AGMA method (rating.h), so a cell is what the rating window shows for the same drive. Per
-// speed: n2, η, the rated output torque T2 (the rating's, over the service factor), the input
-// power P1 that torque needs, the thermal input power P1,th at which the sump reaches the limit,
-// P1,th = (t_limit − ta)·h·A ÷ (1 − η) with the rating's h and AGMA least housing area, and the
-// power allowed, the lesser of the two, with the limit that governs. The window, the sheet and
-// the command line word it.
+// keep every rule of making and the worm-size proportion, the one that carries the highest output
+// torque at the first speed is chosen (ties by the design's order) and kept at every speed. Each
+// drive is typed into a form of its own and HESAPLA pressed, as Kullan does, and rated from that
+// form by the rating (rating.h), so a cell is what the rating window shows for the same drive. Per
+// speed: n2, η, the mechanical rated torque (the least of the rating's limits, over the service
+// factor), the thermal input power P1,th at which the sump reaches the limit, P1,th = (t_limit −
+// ta)·h·A ÷ (1 − η) with the rating's h and AGMA least housing area, the torque the unit carries
+// there, T2, the lesser of the mechanical torque and the torque at P1,th, the input power P1 for
+// T2, and which of the four limits governs. The window, the sheet and the command line word it.
 
 #include "calc/design.h"
 #include "calc/rating.h"
@@ -53,7 +53,8 @@ std::optional<CatalogueInput> firstInvalid(const CatalogueAsk& ask);
 // must also be above the ambient.
 ValueRange catalogueRange(CatalogueInput input);
 
-enum class Governs { Mechanical, Thermal };
+// What bounds the torque a unit carries: a limit of the rating, or the oil's heat.
+enum class Governs { Surface, Bending, Deflection, Thermal };
 
 // Why a speed of a chosen drive has no figures.
 enum class SpeedFault {
@@ -64,14 +65,15 @@ enum class SpeedFault {
 };
 
 struct CatalogueSpeed {
-    double n1 = 0;           // d/dk
-    double n2 = 0;           // d/dk
-    double efficiency = 0;   // η, %
-    double ratedTorque = 0;  // T2, N·m
-    double inputPower = 0;   // P1 for T2, kW
-    double thermalPower = 0; // P1,th, kW
-    double allowedPower = 0; // the lesser, kW
-    Governs governs = Governs::Mechanical;
+    double n1 = 0;               // d/dk
+    double n2 = 0;               // d/dk
+    double efficiency = 0;       // η, %
+    double ratedTorque = 0;      // T2 carried: the lesser of the two torques below, N·m
+    double inputPower = 0;       // P1 for T2, kW
+    double thermalPower = 0;     // P1,th, kW
+    double mechanicalTorque = 0; // the rating's least limit over the service factor, N·m
+    double thermalTorque = 0;    // T2 at P1,th, N·m
+    Governs governs = Governs::Surface;
     std::optional<SpeedFault> fault; // the figures above are not made when set
 };
 
@@ -97,8 +99,9 @@ std::optional<DriveRating> catalogueRating(const DesignRow& drive, double centre
                                            const CatalogueAsk& ask,
                                            std::optional<double> outputTorque = std::nullopt);
 
-// The torque a row is ranked by: the rating of the drive as the design has it, at the first
-// speed, over the service factor; and the row it chooses of a design's rows.
+// The torque a row is ranked by: what the drive as the design has it carries at the first speed,
+// the least of the rating's limits over the service factor and the thermal one; and the row it
+// chooses of a design's rows, among those that keep every rule and mark, ties by their order.
 std::optional<double> rankingTorque(const DesignRow& row, double centreDistance,
                                     const CatalogueAsk& ask);
 std::optional<DesignRow> chosenDrive(const QList<DesignRow>& rows, double centreDistance,

@@ -46,8 +46,17 @@ QString driveText(const DesignRow& drive, const QLocale& locale) {
 }
 
 QString governsText(Governs governs) {
-    return governs == Governs::Thermal ? t(QT_TRANSLATE_NOOP("Catalogue", "ısıl"))
-                                       : t(QT_TRANSLATE_NOOP("Catalogue", "mekanik"));
+    switch (governs) {
+    case Governs::Surface:
+        return t(QT_TRANSLATE_NOOP("Catalogue", "yüzey"));
+    case Governs::Bending:
+        return t(QT_TRANSLATE_NOOP("Catalogue", "eğilme"));
+    case Governs::Deflection:
+        return t(QT_TRANSLATE_NOOP("Catalogue", "sehim"));
+    case Governs::Thermal:
+        return t(QT_TRANSLATE_NOOP("Catalogue", "ısıl"));
+    }
+    return {};
 }
 
 QString wormChoiceName(WormChoice worms) {
@@ -115,7 +124,7 @@ CatalogueTable catalogueTable(const Catalogue& catalogue, const CatalogueAsk& as
                       t(QT_TRANSLATE_NOOP("Catalogue", "T2 (N·m)")),
                       t(QT_TRANSLATE_NOOP("Catalogue", "P1 (kW)")),
                       t(QT_TRANSLATE_NOOP("Catalogue", "P1,th (kW)")),
-                      t(QT_TRANSLATE_NOOP("Catalogue", "P1 izin (kW)")),
+                      t(QT_TRANSLATE_NOOP("Catalogue", "T2 mekanik (N·m)")),
                       t(QT_TRANSLATE_NOOP("Catalogue", "Sınırlayan"))};
     const auto n = [&locale](double x, int decimals) { return sheetNumber(x, locale, decimals); };
     for (qsizetype s = 0; s < ask.speeds.size(); ++s) {
@@ -139,7 +148,7 @@ CatalogueTable catalogueTable(const Catalogue& catalogue, const CatalogueAsk& as
             } else {
                 row << n(realRatio(*cell.drive), 2) << driveText(*cell.drive, locale) << n(c.n2, 1)
                     << n(c.efficiency, 1) << n(c.ratedTorque, 0) << n(c.inputPower, 2)
-                    << n(c.thermalPower, 2) << n(c.allowedPower, 2) << governsText(c.governs);
+                    << n(c.thermalPower, 2) << n(c.mechanicalTorque, 0) << governsText(c.governs);
             }
             speed.rows.append(row);
         }

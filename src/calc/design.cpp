@@ -173,11 +173,17 @@ void complete(DesignRow& row, const DesignAsk& ask, const QList<Hob>& hobs) {
     const double gamma = std::atan(row.starts * row.module / row.d1);
     row.leadAngle = int(std::lround(gamma / radiansPerDegree * 60));
     row.rules = ruleBreaks(row.teeth, gamma / radiansPerDegree, ask.profileAngle);
+    if (const ValueRange window = wormSizeWindow(ask.centreDistance); !window.holds(row.d1)) {
+        const RuleBreak size{MakingRule::WormSize, row.d1, window.low, 0, 0, window.high};
+        (ask.worms == WormChoice::NewDiameter ? row.rules : row.marks).append(size);
+    }
     const BlankSizes sizes = blankSizes(row, ask.centreDistance);
     row.warnings = blankWarnings(sizes);
     if (ask.n1) {
-        row.efficiency = 100 * wormDrivingEfficiency(designedGeometry(row, ask.centreDistance,
-                                                                      *ask.n1, ask.profileAngle));
+        const DriveGeometry g =
+            designedGeometry(row, ask.centreDistance, *ask.n1, ask.profileAngle);
+        row.efficiency = 100 * wormDrivingEfficiency(g);
+        row.ratedTorque = rateDrive(g, RatingInputs{}).find(RatingFigureId::RatedTorque);
     }
     if (const Hob* hob = hobFor(hobs, row.module, row.starts, row.d1)) {
         row.hob = hob - hobs.constData();
@@ -329,12 +335,21 @@ NoFit whyNothingFits(const DesignAsk& ask, const QList<Worm>& worms, const QList
 
 } // namespace
 
+// GB/T 10085-2018, §4: the centre distances of cylindrical worm gearing, those in brackets to be
+// avoided where possible.
 QList<double> housingSeries() {
-    return {40, 50, 63, 80, 100, 125, 140, 160, 180, 200, 225, 250, 315, 355, 400, 450, 500};
+    return {40, 50, 63, 80, 100, 125, 160, 180, 200, 225, 250, 280, 315, 355, 400, 450, 500};
 }
 
+bool bracketedHousing(double a) {
+    return a == 180 || a == 225 || a == 280 || a == 355 || a == 450;
+}
+
+// The shop's common modules with the standard worms' series through 25, so that every housing of
+// the series up to 500 mm can have its standard drive.
 QList<double> defaultModules() {
-    return {1, 1.25, 1.5, 1.6, 2, 2.5, 3, 3.15, 3.5, 4, 4.5, 5, 6, 6.3, 7, 8, 10, 12, 12.5, 16};
+    return {1, 1.25, 1.5, 1.6, 2, 2.5, 3,  3.15, 3.5, 4,  4.5,
+            5, 6,    6.3, 7,   8, 10,  12, 12.5, 16,  20, 25};
 }
 
 std::optional<DesignInput> firstInvalid(const DesignAsk& ask) {
@@ -379,7 +394,10 @@ DriveGeometry designedGeometry(const DesignRow& row, double centreDistance, doub
     g.d1 = row.d1;
     g.d2 = row.teeth * row.module;
     g.centreDistance = centreDistance;
-    g.faceWidth = blankSizes(row, centreDistance).faceWidth;
+    const BlankSizes sizes = blankSizes(row, centreDistance);
+    g.faceWidth = sizes.faceWidth;
+    g.rootDiameter = sizes.df1;
+    g.wormLength = sizes.length;
     g.n1 = n1;
     g.profileAngle = profileAngle;
     return g;

@@ -25,8 +25,10 @@
 
 class FormState;
 
-// The housings' centre distances, mm, the main series with the sizes between them.
+// The housings' centre distances, mm, the standard's series (GB/T 10085-2018, §4), and whether
+// the standard brackets a size as one to avoid where possible.
 QList<double> housingSeries();
+bool bracketedHousing(double a);
 // The modules a shop considers unless it keeps its own list, mm.
 QList<double> defaultModules();
 
@@ -97,8 +99,12 @@ struct DesignRow {
     int commonFactor = 1;             // of Z2 and z1; above 1 the hunting-tooth rule fails
     std::optional<double> efficiency; // η with the worm driving, %; nothing without N1
     QList<BlankWarning> warnings;
-    QList<RuleBreak> rules;       // of making, which it breaks
-    std::optional<qsizetype> hob; // into the shop's hobs
+    QList<RuleBreak> rules; // of making, which it breaks
+    // Rules a worm of the standard's table or the shop's hob is marked for but not held to: its
+    // size against AGMA's proportion, which the table and the hob carry their own of.
+    QList<RuleBreak> marks;
+    std::optional<double> ratedTorque; // the rating's least limit at N1, N·m; nothing without N1
+    std::optional<qsizetype> hob;      // into the shop's hobs
 
     bool coprime() const { return commonFactor == 1; }
     bool keepsTheRules() const { return rules.isEmpty(); }

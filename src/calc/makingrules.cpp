@@ -90,6 +90,8 @@ QString ruleName(MakingRule rule) {
         return QCoreApplication::translate("MakingRules", "en az diş");
     case MakingRule::LeadForProfile:
         return QCoreApplication::translate("MakingRules", "helis açısı");
+    case MakingRule::WormSize:
+        return QCoreApplication::translate("MakingRules", "vida çapı");
     }
     return {};
 }
@@ -112,6 +114,15 @@ QString ruleBreakText(const RuleBreak& rule, const QLocale& locale) {
                                   "8-10, %4 satırı).")
             .arg(degrees(rule.value), degrees(rule.angle), degrees(rule.limit),
                  degrees(rule.tabledAngle));
+    case MakingRule::WormSize: {
+        const auto mm = [&locale](double x) {
+            return FieldValues::writeNumber(std::round(x * 100) / 100, locale);
+        };
+        return QCoreApplication::translate(
+                   "MakingRules", "d1 = %1 mm, AGMA'nın merkez mesafesine göre vida çapı "
+                                  "aralığının dışında: %2 ile %3 mm (Shigley, denklem 15-27).")
+            .arg(mm(rule.value), mm(rule.limit), mm(rule.upper));
+    }
     }
     return {};
 }

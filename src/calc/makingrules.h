@@ -19,6 +19,9 @@ class FormState;
 enum class MakingRule {
     LeastWheelTeeth, // Z2 at least the AGMA minimum for αn
     LeadForProfile,  // γ at most the guidance for αx
+    // d1 within AGMA's proportion to the centre distance; a rule for a new worm only, since the
+    // standard's table and the shop's hobs carry their own (the design checks it, not the form).
+    WormSize,
 };
 
 struct RuleBreak {
@@ -27,6 +30,7 @@ struct RuleBreak {
     double limit = 0;       // the least teeth, or the largest lead angle in degrees
     double angle = 0;       // αn or αx the limit was read at, degrees
     double tabledAngle = 0; // the table's row taken for it, degrees
+    double upper = 0;       // for the worm's size: the window's upper end, the lower in limit
 
     friend bool operator==(const RuleBreak&, const RuleBreak&) = default;
 };

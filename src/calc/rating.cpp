@@ -5,6 +5,7 @@
 #include "model/checkednumber.h"
 #include "model/formstate.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <numbers>
@@ -21,7 +22,39 @@ constexpr double squareMetresPerSquareInch = 0.0254 * 0.0254;
 constexpr double newtonsPerPound = 4.4482216152605;
 } // namespace Us
 
+// Steel's modulus of elasticity, N/mm²: 207 GPa for plain carbon and low-alloy steels (1020,
+// 1040, 4140, 4340) in Callister, Materials Science and Engineering, Table B.2.
+constexpr double steelModulus = 207000;
+
+// The worm shaft's deflection, after Autodesk Inventor's guide to worm-gear strength ("Deflection
+// check of worm shaft"): a worm mounted symmetrically between its bearings at a span of 2,5 × its
+// threaded length b1, and allowed 0,004·m with a hardened worm, 0,01·m with a heat-treated one.
+constexpr double spanPerWormLength = 2.5;
+constexpr double hardenedDeflection = 0.004;
+constexpr double heatTreatedDeflection = 0.01;
+
+// Lewis's form factor y for worm-wheel teeth by the normal pressure angle, Shigley's table for
+// the worm-gear adaptation of the Lewis equation (the 20° value, 0,125, is also Mott's, Table
+// 10-4); the row at or below αn is taken, the weaker tooth.
+constexpr std::array<std::pair<double, double>, 4> lewisFactors = {
+    {{14.5, 0.100}, {20, 0.125}, {25, 0.150}, {30, 0.175}}};
+
+std::optional<double> lewisFactor(double alphaNDegrees) {
+    std::optional<double> y;
+    for (const auto& [angle, factor] : lewisFactors) {
+        if (alphaNDegrees >= angle - 1e-9) {
+            y = factor;
+        }
+    }
+    return y;
+}
+
 } // namespace
+
+ValueRange wormSizeWindow(double centreDistance) {
+    const double c = std::pow(centreDistance / Us::mmPerInch, 0.875);
+    return {c / 3 * Us::mmPerInch, c / 1.6 * Us::mmPerInch};
+}
 
 ValueRange ratingRange(RatingInput input) {
     switch (input) {
@@ -36,13 +69,15 @@ ValueRange ratingRange(RatingInput input) {
     case RatingInput::Load:
     case RatingInput::FaceWidth:
     case RatingInput::HousingArea:
+    case RatingInput::BearingSpan:
+    case RatingInput::BendingAllowable:
         break;
     }
     return aboveZero;
 }
 
 std::optional<RatingInput> firstInvalid(const RatingInputs& in) {
-    const std::array<std::pair<RatingInput, std::optional<double>>, 7> values = {{
+    const std::array<std::pair<RatingInput, std::optional<double>>, 9> values = {{
         {RatingInput::Load, in.load},
         {RatingInput::ServiceFactor, in.serviceFactor},
         {RatingInput::FaceWidth, in.faceWidth},
@@ -50,6 +85,8 @@ std::optional<RatingInput> firstInvalid(const RatingInputs& in) {
         {RatingInput::HousingArea, in.housingArea},
         {RatingInput::Ambient, in.ambient},
         {RatingInput::SumpLimit, in.sumpLimit},
+        {RatingInput::BearingSpan, in.bearingSpan},
+        {RatingInput::BendingAllowable, in.bendingAllowable},
     }};
     for (const auto& [input, value] : values) {
         if (value && !ratingRange(input).holds(*value)) {
@@ -63,8 +100,8 @@ namespace {
 
 using F = FieldId;
 // The fields a drive is read from, in the order driveGeometry reads them.
-constexpr std::array<FieldId, 7> driveFields = {F::m_t, F::Z2_t, F::d1_t, F::d2_t,
-                                                F::A_t, F::ba_t, F::N1_t};
+constexpr std::array<FieldId, 9> driveFields = {F::m_t,  F::Z2_t, F::d1_t,  F::d2_t, F::A_t,
+                                                F::ba_t, F::N1_t, F::df1_t, F::L_t};
 
 } // namespace
 
@@ -78,7 +115,7 @@ std::variant<DriveGeometry, Fault> driveGeometry(const FieldTexts& texts, const 
     if (const auto* fault = std::get_if<Fault>(&z1)) {
         return *fault;
     }
-    std::array<double, 7> v{};
+    std::array<double, 9> v{};
     for (std::size_t i = 0; i < driveFields.size(); ++i) {
         const CheckedNumber n =
             checkedNumber(driveFields.at(i), texts.at(indexOf(driveFields.at(i))), locale);
@@ -96,6 +133,8 @@ std::variant<DriveGeometry, Fault> driveGeometry(const FieldTexts& texts, const 
     g.centreDistance = v[4];
     g.faceWidth = v[5];
     g.n1 = v[6];
+    g.rootDiameter = v[7];
+    g.wormLength = v[8];
     g.profileAngle = profileAngle;
     // A drive with no module, no teeth or no pitch circles carries nothing.
     for (const auto& [value, field] : {std::pair{g.module, F::m_t}, std::pair{g.teeth, F::Z2_t},
@@ -300,13 +339,34 @@ std::optional<Load> addLoad(DriveRating& r, const DriveGeometry& g, const Rating
     return load;
 }
 
-// The allowable load, worked in the fits' units.
-void addRating(DriveRating& r, const DriveGeometry& g, const RatingInputs& in, const Kinematics& k,
-               const std::optional<Load>& load) {
+// The forces on the worm per newton of Wt2: its tangential force Wt1 and the separating force Wr;
+// nothing where the worm cannot drive the wheel.
+struct WormForces {
+    double tangential = 0;
+    double separating = 0;
+};
+
+std::optional<WormForces> wormForcesPerWt2(const Kinematics& k) {
+    const double cosN = std::cos(k.alphaN);
+    const double under = cosN * std::cos(k.gamma) - k.f * std::sin(k.gamma);
+    if (!(under > 0)) {
+        return std::nullopt;
+    }
+    return WormForces{(cosN * std::sin(k.gamma) + k.f * std::cos(k.gamma)) / under,
+                      std::sin(k.alphaN) / under};
+}
+
+// The output torque at which a tangential force Wt2 on the wheel stands, N·m.
+double torqueAt(double wt2, const DriveGeometry& g) {
+    return wt2 * g.d2 / 2000;
+}
+
+// AGMA's allowable tangential force, worked in the fits' units, and the torque at it.
+std::optional<double> addSurface(DriveRating& r, const DriveGeometry& g, const RatingInputs& in,
+                                 const Kinematics& k, double fe) {
     using R = RatingFigureId;
     const double cIn = g.centreDistance / Us::mmPerInch;
     const double d2In = g.d2 / Us::mmPerInch;
-    const double fe = std::min(in.faceWidth.value_or(g.faceWidth), 0.67 * g.d1);
     const double cs = Agma::materialsFactor(in.casting, cIn, d2In);
     const auto cm = Agma::ratioFactor(r.ratio);
     const double cv = Agma::velocityFactor(k.vsFtPerMin);
@@ -320,19 +380,109 @@ void addRating(DriveRating& r, const DriveGeometry& g, const RatingInputs& in, c
     add(r, R::VelocityFactor, cv);
     add(r, R::EffectiveFaceWidth, fe);
     if (!cm || !(fe > 0)) {
-        return;
+        return std::nullopt;
     }
     const double allowedLbf = cs * std::pow(d2In, 0.8) * (fe / Us::mmPerInch) * *cm * cv;
     const double allowed = allowedLbf * Us::newtonsPerPound;
-    const double ratedTorque = allowed * g.d2 / 2000;
     add(r, R::AllowableLoad, allowed);
-    add(r, R::RatedTorque, ratedTorque);
-    add(r, R::RatedPower, ratedTorque * k.omega2 / 1000);
+    add(r, R::SurfaceTorque, torqueAt(allowed, g));
+    return torqueAt(allowed, g);
+}
+
+// The wheel's teeth in bending, σ = Wt2 ÷ (pn·Fe·y); the torque at σ,all when one is given.
+std::optional<double> addBending(DriveRating& r, const DriveGeometry& g, const RatingInputs& in,
+                                 const Kinematics& k, double fe, const std::optional<Load>& load) {
+    using R = RatingFigureId;
+    const auto y = lewisFactor(k.alphaN / radiansPerDegree);
+    if (!y || !(fe > 0)) {
+        return std::nullopt;
+    }
+    const double pn = std::numbers::pi * g.module * std::cos(k.gamma);
+    const double stressPerNewton = 1 / (pn * fe * *y);
+    add(r, R::LewisFactor, *y);
+    add(r, R::NormalPitch, pn);
+    if (load) {
+        add(r, R::BendingStress, load->wt2 * stressPerNewton);
+    }
+    if (!in.bendingAllowable) {
+        return std::nullopt;
+    }
+    add(r, R::BendingAllowable, *in.bendingAllowable);
+    if (load) {
+        add(r, R::BendingRatio, load->wt2 * stressPerNewton / *in.bendingAllowable);
+    }
+    const double torque = torqueAt(*in.bendingAllowable / stressPerNewton, g);
+    add(r, R::BendingTorque, torque);
+    return torque;
+}
+
+// The worm shaft, simply supported at the bearing span l under the resultant of Wt1 and Wr:
+// y = F·l³ ÷ (48·E·I), I = π·df1⁴ ÷ 64; the torque at which y reaches the allowable.
+std::optional<double> addDeflection(DriveRating& r, const DriveGeometry& g, const RatingInputs& in,
+                                    const Kinematics& k, const std::optional<Load>& load) {
+    using R = RatingFigureId;
+    const auto forces = wormForcesPerWt2(k);
+    const double span = in.bearingSpan.value_or(spanPerWormLength * g.wormLength);
+    if (!forces || !(span > 0)) {
+        return std::nullopt;
+    }
+    const double forcePerWt2 = std::hypot(forces->tangential, forces->separating);
+    const double core = std::max(g.rootDiameter, 0.0);
+    const double inertia = std::numbers::pi * std::pow(core, 4) / 64;
+    const double allowable =
+        (in.hardenedWorm ? hardenedDeflection : heatTreatedDeflection) * g.module;
+    const double stiffness = 48 * steelModulus * inertia / std::pow(span, 3); // N per mm
+    if (load) {
+        add(r, R::ShaftForce, load->wt2 * forcePerWt2);
+    }
+    add(r, R::BearingSpan, span);
+    add(r, R::SecondMoment, inertia);
+    if (load && inertia > 0) {
+        const double deflection = load->wt2 * forcePerWt2 / stiffness;
+        add(r, R::Deflection, deflection);
+        add(r, R::AllowableDeflection, allowable);
+        add(r, R::DeflectionRatio, deflection / allowable);
+    } else {
+        add(r, R::AllowableDeflection, allowable);
+    }
+    // A worm without a core below its threads carries nothing.
+    const double torque = torqueAt(allowable * stiffness / forcePerWt2, g);
+    add(r, R::DeflectionTorque, torque);
+    return torque;
+}
+
+// The rated torque, the least of the limits, with the one that governs; nothing without the
+// surface durability, on which the method stands.
+void addRating(DriveRating& r, const DriveGeometry& g, const RatingInputs& in, const Kinematics& k,
+               const std::optional<Load>& load) {
+    using R = RatingFigureId;
+    const ValueRange window = wormSizeWindow(g.centreDistance);
+    add(r, R::WormSizeLow, window.low);
+    add(r, R::WormSizeHigh, window.high);
+    const double fe = std::min(in.faceWidth.value_or(g.faceWidth), 0.67 * g.d1);
+    const auto surface = addSurface(r, g, in, k, fe);
+    const auto bending = addBending(r, g, in, k, fe, load);
+    const auto deflection = addDeflection(r, g, in, k, load);
+    if (!surface) {
+        return;
+    }
+    double rated = *surface;
+    r.governs = RatedLimit::Surface;
+    for (const auto& [torque, limit] :
+         {std::pair{bending, RatedLimit::Bending}, std::pair{deflection, RatedLimit::Deflection}}) {
+        if (torque && *torque < rated) {
+            rated = *torque;
+            r.governs = limit;
+        }
+    }
+    add(r, R::RatedTorque, rated);
+    add(r, R::RatedPower, rated * k.omega2 / 1000);
     if (load && load->wt2 > 0) {
-        const double ratio = allowed / load->wt2;
+        const double ratio = rated / torqueAt(load->wt2, g);
         add(r, R::LoadRatio, ratio);
         if (ratio < in.serviceFactor) {
-            r.warnings.append({RatingWarningKind::BelowServiceFactor, ratio, in.serviceFactor});
+            r.warnings.append(
+                {RatingWarningKind::BelowServiceFactor, ratio, in.serviceFactor, *r.governs});
         }
     }
 }
@@ -360,6 +510,7 @@ DriveRating rateDrive(const DriveGeometry& g, const RatingInputs& in) {
     DriveRating r;
     r.inputs = in;
     r.ratio = g.teeth / g.starts;
+    r.wormDiameter = g.d1;
     const Kinematics k = addKinematics(r, g, in);
     const std::optional<Load> load = addLoad(r, g, in, k);
     addRating(r, g, in, k, load);
@@ -369,17 +520,24 @@ DriveRating rateDrive(const DriveGeometry& g, const RatingInputs& in) {
 
 bool ratingNeeds(RatingFigureId figure, RatingInput input) {
     using R = RatingFigureId;
-    const bool load = figure >= R::InputTorque && figure <= R::SeparatingForce;
-    const bool rated = figure >= R::EffectiveFaceWidth && figure <= R::LoadRatio;
+    const auto among = [figure](std::initializer_list<R> ids) {
+        return std::find(ids.begin(), ids.end(), figure) != ids.end();
+    };
+    // Every limit's torque reaches the rated torque, its power and the load's ratio to it.
+    const bool rated = among({R::RatedTorque, R::RatedPower, R::LoadRatio});
+    const bool loaded = (figure >= R::InputTorque && figure <= R::SeparatingForce) ||
+                        among({R::BendingStress, R::BendingRatio, R::ShaftForce, R::Deflection,
+                               R::DeflectionRatio, R::LoadRatio, R::SumpTemperature});
+    const bool deflection = figure >= R::ShaftForce && figure <= R::DeflectionTorque;
     switch (input) {
     case RatingInput::Load:
-        return load || figure == R::LoadRatio || figure == R::SumpTemperature;
+        return loaded;
     case RatingInput::ServiceFactor:
         return figure == R::LoadRatio;
     case RatingInput::FaceWidth:
-        return rated;
+        return (figure >= R::EffectiveFaceWidth && figure <= R::BendingTorque) || rated;
     case RatingInput::Friction:
-        return (figure >= R::Friction && figure <= R::SeparatingForce) || figure == R::LoadRatio ||
+        return (figure >= R::Friction && figure <= R::SeparatingForce) || deflection || rated ||
                figure == R::SumpTemperature;
     case RatingInput::HousingArea:
         return figure == R::HousingArea || figure == R::SumpTemperature;
@@ -387,6 +545,10 @@ bool ratingNeeds(RatingFigureId figure, RatingInput input) {
         return figure == R::SumpTemperature;
     case RatingInput::SumpLimit:
         return false;
+    case RatingInput::BearingSpan:
+        return (deflection && figure != R::ShaftForce) || rated;
+    case RatingInput::BendingAllowable:
+        return (figure >= R::BendingAllowable && figure <= R::BendingTorque) || rated;
     }
     return true;
 }
@@ -429,9 +591,10 @@ std::variant<DriveRating, Fault> rateFields(const FieldTexts& texts, const QLoca
         return rating;
     }
     // Every size was read, so the culprit is the one of the most extreme order of magnitude.
-    const std::array<double, 7> values = {g.module,         g.teeth,     g.d1, g.d2,
-                                          g.centreDistance, g.faceWidth, g.n1};
-    std::array<std::pair<FieldId, double>, 7> inputs;
+    const std::array<double, 9> values = {g.module, g.teeth,          g.d1,
+                                          g.d2,     g.centreDistance, g.faceWidth,
+                                          g.n1,     g.rootDiameter,   g.wormLength};
+    std::array<std::pair<FieldId, double>, 9> inputs;
     for (std::size_t i = 0; i < values.size(); ++i) {
         inputs.at(i) = {driveFields.at(i), values.at(i)};
     }

@@ -2,7 +2,11 @@
 
 // What the drive carries: its efficiency both ways, the forces on the shafts, the allowable
 // load of a bronze wheel on a steel worm and the oil's temperature, by the AGMA method for
-// cylindrical worm gearing as Shigley's Mechanical Engineering Design gives it in chapter 15.
+// cylindrical worm gearing as Shigley's Mechanical Engineering Design gives it in chapter 15;
+// beside it the worm's size against the centre distance (Shigley, Eq. 15-27), the wheel's teeth
+// in bending (Shigley's adaptation of the Lewis equation, y by αn) and the worm shaft's
+// deflection between its bearings, with the allowable of Autodesk Inventor's worm-gear guide.
+// The rated output torque is the least of the three limits, and the one that governs is named.
 // The method's curve fits are published in inches, feet per minute, pound-force and
 // horsepower; they are kept in those units in namespace Agma, and the conversion to the
 // program's SI units is made once, in rating.cpp. Where a fit is used outside the range it was
@@ -36,6 +40,10 @@ struct RatingInputs {
     std::optional<double> housingArea; // m²; nothing: the AGMA minimum
     double ambient = 20;               // °C
     std::optional<double> sumpLimit;   // °C; nothing: none is warned
+    std::optional<double> bearingSpan; // l, mm; nothing: 2,5 × the worm's length L
+    bool hardenedWorm = true;          // case-hardened; else through-hardened (heat-treated)
+    // σ,all of the wheel's bronze in the Lewis equation, MPa; nothing: not rated in bending.
+    std::optional<double> bendingAllowable;
 
     friend bool operator==(const RatingInputs&, const RatingInputs&) = default;
 };
@@ -47,7 +55,9 @@ enum class RatingInput {
     Friction,
     HousingArea,
     Ambient,
-    SumpLimit
+    SumpLimit,
+    BearingSpan,
+    BendingAllowable
 };
 
 // The AGMA service factors start at 1, for a uniform load.
@@ -72,6 +82,8 @@ struct DriveGeometry {
     double faceWidth = 0;      // ba, mm
     double n1 = 0;             // d/dk
     double profileAngle = 20;  // αx, degrees
+    double rootDiameter = 0;   // df1, mm
+    double wormLength = 0;     // L, the threaded length b1, mm
 };
 
 // The drive of the field texts (the form as it stands, or a section's last complete run), or
@@ -98,18 +110,37 @@ enum class RatingFigureId {
     WheelTangentialForce, // Wt2 = 2·T2 ÷ d2, the worm's axial force
     WormTangentialForce,  // the wheel's axial force
     SeparatingForce,      // Wr
+    WormSizeLow,          // C^0,875 ÷ 3, C in inches, in mm
+    WormSizeHigh,         // C^0,875 ÷ 1,6
     MaterialsFactor,      // Cs
     RatioFactor,          // Cm
     VelocityFactor,       // Cv
     EffectiveFaceWidth,   // Fe ≤ 0,67·d1
     AllowableLoad,        // Wt,all = Cs·Dm^0.8·Fe·Cm·Cv
-    RatedTorque,          // T2 at Wt,all
-    RatedPower,           // P2 at Wt,all and N1
-    LoadRatio,            // Wt,all ÷ Wt2
+    SurfaceTorque,        // T2 at Wt,all
+    LewisFactor,          // y by αn
+    NormalPitch,          // pn = π·m·cos γ
+    BendingStress,        // σ = Wt2 ÷ (pn·Fe·y)
+    BendingAllowable,     // σ,all, given
+    BendingRatio,         // σ ÷ σ,all
+    BendingTorque,        // T2 at σ,all
+    ShaftForce,           // F = √(Wt1² + Wr²)
+    BearingSpan,          // l
+    SecondMoment,         // I = π·df1⁴ ÷ 64
+    Deflection,           // y = F·l³ ÷ (48·E·I)
+    AllowableDeflection,  // 0,004·m hardened, 0,01·m through-hardened
+    DeflectionRatio,      // y ÷ y,all
+    DeflectionTorque,     // T2 at y,all
+    RatedTorque,          // the least of the limits' torques
+    RatedPower,           // P2 at the rated torque and N1
+    LoadRatio,            // rated torque ÷ T2
     HeatTransfer,         // h, by the worm's speed
     HousingArea,          // A
     SumpTemperature,      // ts = ta + Pv ÷ (h·A)
 };
+
+// The limits the rated torque is the least of.
+enum class RatedLimit { Surface, Bending, Deflection };
 
 struct RatingFigure {
     RatingFigureId id;
@@ -130,6 +161,7 @@ struct RatingWarning {
     RatingWarningKind kind;
     double value = 0;
     double limit = 0;
+    RatedLimit governs = RatedLimit::Surface; // for BelowServiceFactor: the limit exceeded
 
     friend bool operator==(const RatingWarning&, const RatingWarning&) = default;
 };
@@ -138,7 +170,9 @@ struct DriveRating {
     QList<RatingFigure> figures; // in RatingFigureId order; those that cannot be made are absent
     QList<RatingWarning> warnings;
     RatingInputs inputs;
-    double ratio = 0; // Z2 ÷ z1
+    double ratio = 0;                  // Z2 ÷ z1
+    double wormDiameter = 0;           // d1, mm, which the worm-size window is read against
+    std::optional<RatedLimit> governs; // the limit of the rated torque, where there is one
 
     std::optional<double> find(RatingFigureId id) const;
     bool has(RatingWarningKind kind) const;
@@ -160,6 +194,10 @@ std::variant<DriveRating, Fault> rateFields(const FieldTexts& texts, const QLoca
 // η with the worm driving, at the AGMA friction for the drive's sliding speed, as a fraction:
 // the rating's efficiency alone, for a list of drives that needs nothing more.
 double wormDrivingEfficiency(const DriveGeometry& g);
+
+// The worm diameters AGMA's proportion takes for a centre distance, in mm (Shigley, Eq. 15-27:
+// C^0,875 ÷ 3 ≤ d ≤ C^0,875 ÷ 1,6 with C and d in inches).
+ValueRange wormSizeWindow(double centreDistance);
 
 // The published fits in their own units and symbols: the sliding speed vs in ft/min, the ratio
 // mG, the centre distance c and the wheel's diameter dG in inches, the worm's speed in rpm.
@@ -190,3 +228,4 @@ QString ratingRule(RatingFigureId id, const DriveRating& rating, const QLocale& 
 QString ratingValue(const RatingFigure& figure, const QLocale& locale);
 QString ratingWarningText(const RatingWarning& warning, const QLocale& locale);
 QString castingName(Casting casting);
+QString ratedLimitName(RatedLimit limit);

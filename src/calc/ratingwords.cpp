@@ -26,6 +26,18 @@ QString castingName(Casting casting) {
     return {};
 }
 
+QString ratedLimitName(RatedLimit limit) {
+    switch (limit) {
+    case RatedLimit::Surface:
+        return QCoreApplication::translate("Rating", "yüzey dayanımı");
+    case RatedLimit::Bending:
+        return QCoreApplication::translate("Rating", "diş eğilmesi");
+    case RatedLimit::Deflection:
+        return QCoreApplication::translate("Rating", "vida mili sehimi");
+    }
+    return {};
+}
+
 QString ratingCaption(RatingFigureId id) {
     using R = RatingFigureId;
     const auto t = [](const char* text) { return QCoreApplication::translate("Rating", text); };
@@ -64,6 +76,10 @@ QString ratingCaption(RatingFigureId id) {
         return t(QT_TRANSLATE_NOOP("Rating", "VİDA ÇEVRE KUVVETİ = DİŞLİ EKSENEL KUVVETİ (Wt1)"));
     case R::SeparatingForce:
         return t(QT_TRANSLATE_NOOP("Rating", "AYIRMA KUVVETİ (Wr)"));
+    case R::WormSizeLow:
+        return t(QT_TRANSLATE_NOOP("Rating", "VİDA ÇAPININ ALT SINIRI"));
+    case R::WormSizeHigh:
+        return t(QT_TRANSLATE_NOOP("Rating", "VİDA ÇAPININ ÜST SINIRI"));
     case R::MaterialsFactor:
         return t(QT_TRANSLATE_NOOP("Rating", "MALZEME FAKTÖRÜ (Cs)"));
     case R::RatioFactor:
@@ -74,12 +90,40 @@ QString ratingCaption(RatingFigureId id) {
         return t(QT_TRANSLATE_NOOP("Rating", "ETKİN DİŞ GENİŞLİĞİ (Fe)"));
     case R::AllowableLoad:
         return t(QT_TRANSLATE_NOOP("Rating", "İZİN VERİLEN ÇEVRE KUVVETİ (Wt,all)"));
+    case R::SurfaceTorque:
+        return t(QT_TRANSLATE_NOOP("Rating", "YÜZEY DAYANIMININ MOMENTİ"));
+    case R::LewisFactor:
+        return t(QT_TRANSLATE_NOOP("Rating", "LEWIS FORM FAKTÖRÜ (y)"));
+    case R::NormalPitch:
+        return t(QT_TRANSLATE_NOOP("Rating", "NORMAL ADIM (pn)"));
+    case R::BendingStress:
+        return t(QT_TRANSLATE_NOOP("Rating", "DİŞ DİBİ EĞİLME GERİLMESİ (σ)"));
+    case R::BendingAllowable:
+        return t(QT_TRANSLATE_NOOP("Rating", "İZİN VERİLEN EĞİLME GERİLMESİ (σall)"));
+    case R::BendingRatio:
+        return t(QT_TRANSLATE_NOOP("Rating", "EĞİLME ORANI (σ ÷ σall)"));
+    case R::BendingTorque:
+        return t(QT_TRANSLATE_NOOP("Rating", "DİŞ EĞİLMESİNİN MOMENTİ"));
+    case R::ShaftForce:
+        return t(QT_TRANSLATE_NOOP("Rating", "VİDA MİLİNE GELEN KUVVET (F)"));
+    case R::BearingSpan:
+        return t(QT_TRANSLATE_NOOP("Rating", "YATAK ARALIĞI (l)"));
+    case R::SecondMoment:
+        return t(QT_TRANSLATE_NOOP("Rating", "DİŞ DİBİ KESİTİNİN ATALET MOMENTİ (I)"));
+    case R::Deflection:
+        return t(QT_TRANSLATE_NOOP("Rating", "VİDA MİLİ SEHİMİ (y)"));
+    case R::AllowableDeflection:
+        return t(QT_TRANSLATE_NOOP("Rating", "İZİN VERİLEN SEHİM (yall)"));
+    case R::DeflectionRatio:
+        return t(QT_TRANSLATE_NOOP("Rating", "SEHİM ORANI (y ÷ yall)"));
+    case R::DeflectionTorque:
+        return t(QT_TRANSLATE_NOOP("Rating", "VİDA MİLİ SEHİMİNİN MOMENTİ"));
     case R::RatedTorque:
         return t(QT_TRANSLATE_NOOP("Rating", "TAŞINABİLEN ÇIKIŞ MOMENTİ"));
     case R::RatedPower:
         return t(QT_TRANSLATE_NOOP("Rating", "TAŞINABİLEN ÇIKIŞ GÜCÜ (N1'de)"));
     case R::LoadRatio:
-        return t(QT_TRANSLATE_NOOP("Rating", "TAŞIMA ORANI (Wt,all ÷ Wt2)"));
+        return t(QT_TRANSLATE_NOOP("Rating", "TAŞIMA ORANI (taşınabilen ÷ T2)"));
     case R::HeatTransfer:
         return t(QT_TRANSLATE_NOOP("Rating", "ISI GEÇİŞ KATSAYISI (h)"));
     case R::HousingArea:
@@ -107,8 +151,16 @@ QString ratingUnit(RatingFigureId id) {
         return {};
     case R::InputTorque:
     case R::OutputTorque:
+    case R::SurfaceTorque:
+    case R::BendingTorque:
+    case R::DeflectionTorque:
     case R::RatedTorque:
         return QStringLiteral("N·m");
+    case R::BendingStress:
+    case R::BendingAllowable:
+        return QStringLiteral("MPa");
+    case R::SecondMoment:
+        return QStringLiteral("mm⁴");
     case R::InputPower:
     case R::OutputPower:
     case R::PowerLoss:
@@ -118,8 +170,15 @@ QString ratingUnit(RatingFigureId id) {
     case R::WormTangentialForce:
     case R::SeparatingForce:
     case R::AllowableLoad:
+    case R::ShaftForce:
         return QStringLiteral("N");
     case R::EffectiveFaceWidth:
+    case R::WormSizeLow:
+    case R::WormSizeHigh:
+    case R::NormalPitch:
+    case R::BearingSpan:
+    case R::Deflection:
+    case R::AllowableDeflection:
         return QStringLiteral("mm");
     case R::HeatTransfer:
         return QStringLiteral("W/(m²·°C)");
@@ -132,6 +191,9 @@ QString ratingUnit(RatingFigureId id) {
     case R::RatioFactor:
     case R::VelocityFactor:
     case R::LoadRatio:
+    case R::LewisFactor:
+    case R::BendingRatio:
+    case R::DeflectionRatio:
         return {};
     }
     return {};
@@ -164,7 +226,17 @@ QString ratingValue(const RatingFigure& figure, const QLocale& locale) {
     case R::RatioFactor:
     case R::VelocityFactor:
     case R::HousingArea:
+    case R::Deflection:
+    case R::AllowableDeflection:
         decimals = 4;
+        break;
+    case R::LewisFactor:
+    case R::BendingRatio:
+    case R::DeflectionRatio:
+        decimals = 3;
+        break;
+    case R::SecondMoment:
+        decimals = 0;
         break;
     case R::WheelTangentialForce:
     case R::WormTangentialForce:
@@ -172,6 +244,9 @@ QString ratingValue(const RatingFigure& figure, const QLocale& locale) {
     case R::AllowableLoad:
     case R::MaterialsFactor:
     case R::SumpTemperature:
+    case R::ShaftForce:
+    case R::BendingStress:
+    case R::BendingAllowable:
         decimals = 1;
         break;
     default:
@@ -179,6 +254,28 @@ QString ratingValue(const RatingFigure& figure, const QLocale& locale) {
     }
     return sheetNumber(figure.value, locale, decimals);
 }
+
+namespace {
+
+// Where the worm's d1 stands against AGMA's window, said without a warning: the standard's and the
+// shop's worms carry their own proportion.
+QString wormSizeStanding(const DriveRating& rating, const QLocale& locale) {
+    const auto low = rating.find(RatingFigureId::WormSizeLow);
+    const auto high = rating.find(RatingFigureId::WormSizeHigh);
+    if (!low || !high) {
+        return {};
+    }
+    const QString d1 = sheetNumber(rating.wormDiameter, locale, 2);
+    if (rating.wormDiameter < *low) {
+        return QCoreApplication::translate("Rating", "d1 = %1 mm, aralığın altında").arg(d1);
+    }
+    if (rating.wormDiameter > *high) {
+        return QCoreApplication::translate("Rating", "d1 = %1 mm, aralığın üstünde").arg(d1);
+    }
+    return QCoreApplication::translate("Rating", "d1 = %1 mm, aralığın içinde").arg(d1);
+}
+
+} // namespace
 
 QString ratingRule(RatingFigureId id, const DriveRating& rating, const QLocale& locale) {
     using R = RatingFigureId;
@@ -226,6 +323,13 @@ QString ratingRule(RatingFigureId id, const DriveRating& rating, const QLocale& 
             QT_TRANSLATE_NOOP("Rating", "Wt2·(cos αn·sin γ + f·cos γ) ÷ (cos αn·cos γ − f·sin γ)"));
     case R::SeparatingForce:
         return t(QT_TRANSLATE_NOOP("Rating", "Wt2·sin αn ÷ (cos αn·cos γ − f·sin γ)"));
+    case R::WormSizeLow:
+        return t(QT_TRANSLATE_NOOP("Rating", "C^%1 ÷ 3 (C, d inç), Shigley, denklem 15-27"))
+            .arg(sheetNumber(0.875, locale, 3));
+    case R::WormSizeHigh:
+        return t(QT_TRANSLATE_NOOP("Rating", "C^%1 ÷ %2; %3"))
+            .arg(sheetNumber(0.875, locale, 3), sheetNumber(1.6, locale, 1),
+                 wormSizeStanding(rating, locale));
     case R::MaterialsFactor:
         return t(QT_TRANSLATE_NOOP("Rating", "bronz dişli, %1; merkez mesafesine ve d2'ye göre"))
             .arg(castingName(in.casting));
@@ -241,8 +345,51 @@ QString ratingRule(RatingFigureId id, const DriveRating& rating, const QLocale& 
     case R::AllowableLoad:
         return t(QT_TRANSLATE_NOOP("Rating", "Cs·d2^%1·Fe·Cm·Cv (lbf, inç)"))
             .arg(sheetNumber(0.8, locale));
-    case R::RatedTorque:
+    case R::SurfaceTorque:
         return t(QT_TRANSLATE_NOOP("Rating", "Wt,all·d2 ÷ 2"));
+    case R::LewisFactor:
+        return t(QT_TRANSLATE_NOOP("Rating", "αn'ye göre, Shigley'nin sonsuz vida dişlisi için "
+                                             "Lewis tablosu (14,5°: 0,100 … 30°: 0,175)"));
+    case R::NormalPitch:
+        return t(QT_TRANSLATE_NOOP("Rating", "π·m·cos γ"));
+    case R::BendingStress:
+        return t(QT_TRANSLATE_NOOP("Rating", "Wt2 ÷ (pn·Fe·y), Lewis denkleminin sonsuz vida "
+                                             "dişlisine uyarlaması (Shigley)"));
+    case R::BendingAllowable:
+        return t(QT_TRANSLATE_NOOP("Rating", "verilen, dişlinin bronzu için"));
+    case R::BendingRatio:
+        return t(QT_TRANSLATE_NOOP("Rating", "1'in üstünde diş eğilmesi sınırı aşılır"));
+    case R::BendingTorque:
+        return t(QT_TRANSLATE_NOOP("Rating", "σall·pn·Fe·y·d2 ÷ 2"));
+    case R::ShaftForce:
+        return t(QT_TRANSLATE_NOOP("Rating", "√(Wt1² + Wr²)"));
+    case R::BearingSpan:
+        return in.bearingSpan
+                   ? t(QT_TRANSLATE_NOOP("Rating", "verilen"))
+                   : t(QT_TRANSLATE_NOOP("Rating", "%1 × vida boyu L, vida yataklar "
+                                                   "arasında ortada (Autodesk Inventor)"))
+                         .arg(sheetNumber(2.5, locale, 1));
+    case R::SecondMoment:
+        return t(QT_TRANSLATE_NOOP("Rating", "π·df1⁴ ÷ 64"));
+    case R::Deflection:
+        return t(QT_TRANSLATE_NOOP("Rating", "F·l³ ÷ (48·E·I), E = %1 N/mm² (çelik, Callister "
+                                             "Tablo B.2)"))
+            .arg(sheetNumber(207000, locale, 0));
+    case R::AllowableDeflection:
+        return (in.hardenedWorm ? t(QT_TRANSLATE_NOOP(
+                                      "Rating", "%1·m, sertleştirilmiş vida (Autodesk Inventor)"))
+                                : t(QT_TRANSLATE_NOOP(
+                                      "Rating", "%1·m, ıslah edilmiş vida (Autodesk Inventor)")))
+            .arg(sheetNumber(in.hardenedWorm ? 0.004 : 0.01, locale, 3));
+    case R::DeflectionRatio:
+        return t(QT_TRANSLATE_NOOP("Rating", "1'in üstünde vida mili sehim sınırı aşılır"));
+    case R::DeflectionTorque:
+        return t(QT_TRANSLATE_NOOP("Rating", "y = yall olan moment"));
+    case R::RatedTorque:
+        return rating.governs
+                   ? t(QT_TRANSLATE_NOOP("Rating", "sınırların en küçüğü; sınırlayan: %1"))
+                         .arg(ratedLimitName(*rating.governs))
+                   : QString();
     case R::RatedPower:
         return t(QT_TRANSLATE_NOOP("Rating", "taşınabilen moment·ω2"));
     case R::LoadRatio:
@@ -276,8 +423,8 @@ QString ratingWarningText(const RatingWarning& w, const QLocale& locale) {
             .arg(n(w.value, 2), n(w.limit, 2));
     case RatingWarningKind::BelowServiceFactor:
         return QCoreApplication::translate(
-                   "Rating", "Verilen yük değeri aşıyor: taşıma oranı %1, servis faktörü %2.")
-            .arg(n(w.value, 2), n(w.limit, 2));
+                   "Rating", "Verilen yük, %3 sınırını aşıyor: taşıma oranı %1, servis faktörü %2.")
+            .arg(n(w.value, 2), n(w.limit, 2), ratedLimitName(w.governs));
     case RatingWarningKind::SumpAboveLimit:
         return QCoreApplication::translate("Rating",
                                            "Yağ sıcaklığı %1 °C, verilen sınır %2 °C'nin üstünde.")

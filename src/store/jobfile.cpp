@@ -167,6 +167,9 @@ QJsonObject ratingObject(const RatingInputs& in) {
         {QStringLiteral("housingArea"), optionalValue(in.housingArea)},
         {QStringLiteral("ambient"), in.ambient},
         {QStringLiteral("sumpLimit"), optionalValue(in.sumpLimit)},
+        {QStringLiteral("bearingSpan"), optionalValue(in.bearingSpan)},
+        {QStringLiteral("hardenedWorm"), in.hardenedWorm},
+        {QStringLiteral("bendingAllowable"), optionalValue(in.bendingAllowable)},
     };
 }
 
@@ -174,7 +177,8 @@ QJsonObject ratingObject(const RatingInputs& in) {
 bool readRating(const QJsonObject& json, RatingInputs& in, std::optional<FileFault>& fault) {
     StrictObject object(json, {}, fault);
     if (!object.onlyKeys({"given", "load", "serviceFactor", "casting", "faceWidth", "friction",
-                          "fan", "housingArea", "ambient", "sumpLimit"})) {
+                          "fan", "housingArea", "ambient", "sumpLimit", "bearingSpan",
+                          "hardenedWorm", "bendingAllowable"})) {
         return false;
     }
     const auto given = object.string("given");
@@ -184,6 +188,11 @@ bool readRating(const QJsonObject& json, RatingInputs& in, std::optional<FileFau
     const QJsonValue fan = json.value(QStringLiteral("fan"));
     if (!fan.isUndefined() && !fan.isBool()) {
         return object.fail(FileProblem::WrongType, QStringLiteral("fan"));
+    }
+    // A job saved before the worm shaft was rated has a hardened worm.
+    const QJsonValue hardened = json.value(QStringLiteral("hardenedWorm"));
+    if (!hardened.isUndefined() && !hardened.isBool()) {
+        return object.fail(FileProblem::WrongType, QStringLiteral("hardenedWorm"));
     }
     if (!object.require({"given", "casting", "serviceFactor", "ambient", "fan"})) {
         return false;
@@ -198,18 +207,21 @@ bool readRating(const QJsonObject& json, RatingInputs& in, std::optional<FileFau
     in.serviceFactor = *service;
     in.ambient = *ambient;
     in.fan = fan.toBool();
+    in.hardenedWorm = hardened.toBool(true);
     std::optional<FileFault> inner;
     if (!readOptional(json, "load", in.load, inner) ||
         !readOptional(json, "faceWidth", in.faceWidth, inner) ||
         !readOptional(json, "friction", in.friction, inner) ||
         !readOptional(json, "housingArea", in.housingArea, inner) ||
-        !readOptional(json, "sumpLimit", in.sumpLimit, inner)) {
+        !readOptional(json, "sumpLimit", in.sumpLimit, inner) ||
+        !readOptional(json, "bearingSpan", in.bearingSpan, inner) ||
+        !readOptional(json, "bendingAllowable", in.bendingAllowable, inner)) {
         return object.fail(inner->problem, inner->key);
     }
     if (const auto bad = firstInvalid(in)) {
-        static constexpr std::array<const char*, 7> keys = {
-            "load",        "serviceFactor", "faceWidth", "friction",
-            "housingArea", "ambient",       "sumpLimit"};
+        static constexpr std::array<const char*, 9> keys = {
+            "load",    "serviceFactor", "faceWidth",   "friction",        "housingArea",
+            "ambient", "sumpLimit",     "bearingSpan", "bendingAllowable"};
         return object.outOfRange(keys.at(std::size_t(*bad)), ratingRange(*bad));
     }
     return true;

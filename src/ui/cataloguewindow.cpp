@@ -29,7 +29,7 @@ constexpr int cellRole = KeyedItem::keyRole + 1;
 // a, i, the real ratio, the drive: the sheet's columns up to its drive's.
 constexpr int driveColumn = CatalogueTable::driveColumn;
 constexpr int fixedColumns = driveColumn + 1;
-constexpr int speedColumns = 7; // n2, η, T2, P1, P1,th, allowed, governs
+constexpr int speedColumns = 7; // n2, η, T2, P1, P1,th, mechanical T2, governs
 // The choices stand in pairs of columns, so that they leave the table most of a small screen.
 constexpr int choiceColumns = 3;
 
@@ -302,7 +302,7 @@ void CatalogueWindow::fillRow(int row, const CatalogueCell& cell, int index) {
         put(at + 2, number(c.ratedTorque, 0), c.ratedTorque);
         put(at + 3, number(c.inputPower, 2), c.inputPower);
         put(at + 4, number(c.thermalPower, 2), c.thermalPower);
-        put(at + 5, number(c.allowedPower, 2), c.allowedPower);
+        put(at + 5, number(c.mechanicalTorque, 0), c.mechanicalTorque);
         put(at + 6, governsText(c.governs), governsText(c.governs));
     }
 }

@@ -37,6 +37,7 @@ enum Column {
     LeadAngleColumn,
     FactorColumn,
     EfficiencyColumn,
+    RatedTorqueColumn,
     WarningsColumn,
     RulesColumn,
     HobColumn,
@@ -66,6 +67,12 @@ DesignWindow::DesignWindow(Workflow& flow, const MachineStore& store, QSettings&
     m_centreDistance->setInsertPolicy(QComboBox::NoInsert);
     for (const double a : housingSeries()) {
         m_centreDistance->addItem(FieldValues::writeNumber(a, locale));
+        if (bracketedHousing(a)) {
+            m_centreDistance->setItemData(
+                m_centreDistance->count() - 1,
+                tr("GB/T 10085-2018 bu mesafeyi parantez içinde verir: olabildiğince kaçının."),
+                Qt::ToolTipRole);
+        }
     }
     m_centreDistance->setCurrentText(FieldValues::writeNumber(DesignAsk{}.centreDistance, locale));
     m_ratioGiven = new QComboBox(this);
@@ -243,10 +250,10 @@ void DesignWindow::retranslate() {
         }
     }
     m_showAll->setText(tr("Kurallara uymayanları da göster"));
-    m_table->setHorizontalHeaderLabels({tr("m"), tr("z1"), tr("Z2"), tr("i"), tr("Oran hatası (%)"),
-                                        tr("d1 (mm)"), tr("da1 (mm)"), tr("q"), tr("x2"), tr("γ"),
-                                        tr("Z2 ile z1"), tr("Verim η (%)"), tr("Tornacı uyarıları"),
-                                        tr("Kurallar"), tr("Azdırma")});
+    m_table->setHorizontalHeaderLabels(
+        {tr("m"), tr("z1"), tr("Z2"), tr("i"), tr("Oran hatası (%)"), tr("d1 (mm)"), tr("da1 (mm)"),
+         tr("q"), tr("x2"), tr("γ"), tr("Z2 ile z1"), tr("Verim η (%)"), tr("Taşınabilen T2 (N·m)"),
+         tr("Tornacı uyarıları"), tr("Kurallar"), tr("Azdırma")});
     // A heading cut short to fit its column is read whole from its tooltip.
     for (int column = 0; column < m_table->columnCount(); ++column) {
         QTableWidgetItem* heading = m_table->horizontalHeaderItem(column);
@@ -425,6 +432,10 @@ DesignWindow::Cells DesignWindow::rowCells(const DesignRow& row, const QStringLi
     for (const RuleBreak& rule : row.rules) {
         rules.append(ruleName(rule.rule));
     }
+    // A worm held to its own table's or hob's proportion is marked, not refused.
+    for (const RuleBreak& mark : row.marks) {
+        rules.append(tr("(%1)").arg(ruleName(mark.rule)));
+    }
     static_assert(std::tuple_size_v<Cells> == ColumnCount);
     const auto number = [&locale](double x, int decimals = 4) {
         return sheetNumber(x, locale, decimals);
@@ -444,6 +455,7 @@ DesignWindow::Cells DesignWindow::rowCells(const DesignRow& row, const QStringLi
                        : tr("ortak bölen %1").arg(locale.toString(row.commonFactor)),
          row.commonFactor},
         {row.efficiency ? number(*row.efficiency, 1) : QString(), -row.efficiency.value_or(-1)},
+        {row.ratedTorque ? number(*row.ratedTorque, 0) : QString(), -row.ratedTorque.value_or(-1)},
         {warnings.isEmpty() ? QString() : tr("%n uyarı", nullptr, int(warnings.size())),
          int(warnings.size())},
         {rules.join(QStringLiteral(", ")), int(rules.size())},
@@ -462,6 +474,9 @@ void DesignWindow::fillRow(int tableRow, int designRow, const DesignRow& row) {
     for (const RuleBreak& rule : row.rules) {
         rules.append(ruleBreakText(rule, locale));
     }
+    for (const RuleBreak& mark : row.marks) {
+        rules.append(tr("İşaret: %1").arg(ruleBreakText(mark, locale)));
+    }
     const Cells cells =
         rowCells(row, warnings, row.hob ? displayName(hobs.at(*row.hob)) : QString(), locale);
     for (int c = 0; c < ColumnCount; ++c) {
@@ -472,6 +487,10 @@ void DesignWindow::fillRow(int tableRow, int designRow, const DesignRow& row) {
                                     : Qt::AlignRight | Qt::AlignVCenter);
         if (c == WarningsColumn && !warnings.isEmpty()) {
             item->setToolTip(warnings.join(QLatin1Char('\n')));
+        }
+        if (c == RatedTorqueColumn && row.ratedTorque) {
+            item->setToolTip(tr("Yüzey dayanımı ve vida mili sehiminin küçüğü, N1'de: kum döküm "
+                                "dişli, sertleştirilmiş vida, yatak aralığı 2,5 × L."));
         }
         if (c == RulesColumn && !rules.isEmpty()) {
             item->setToolTip(rules.join(QLatin1Char('\n')));

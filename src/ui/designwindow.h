@@ -51,7 +51,7 @@ private:
     // Why an input is out of its range, in words.
     static QString askFaultText(DesignInput input, const QLocale& locale);
     // A row's cells: the text shown and the key it sorts by.
-    using Cells = std::array<std::pair<QString, QVariant>, 15>;
+    using Cells = std::array<std::pair<QString, QVariant>, 16>;
     static Cells rowCells(const DesignRow& row, const QStringList& warnings, const QString& hob,
                           const QLocale& locale);
     // How many fit, or why none does.

@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -37,6 +38,10 @@ RatingWindow::RatingWindow(Workflow& flow, QSettings& settings, QWidget* parent)
     m_area = edit("housingArea");
     m_ambient = edit("ambient");
     m_limit = edit("sumpLimit");
+    m_span = edit("bearingSpan");
+    m_hardened = new QCheckBox(this);
+    m_hardened->setObjectName(QStringLiteral("hardenedWorm"));
+    m_bendingAllowable = edit("bendingAllowable");
     m_method = new QLabel(this);
     m_method->setObjectName(QStringLiteral("ratingMethod"));
     m_message = new QLabel(this);
@@ -51,15 +56,27 @@ RatingWindow::RatingWindow(Workflow& flow, QSettings& settings, QWidget* parent)
     m_warnings->setObjectName(QStringLiteral("ratingWarnings"));
     m_warnings->setWordWrap(true);
 
+    // Two columns of inputs, the load's and the heat's, so that the figures keep their height on
+    // a small screen.
     m_inputs = new QFormLayout;
+    m_heatInputs = new QFormLayout;
+    // On a narrow screen a long caption stands over its field rather than widen the window.
+    m_inputs->setRowWrapPolicy(QFormLayout::WrapLongRows);
+    m_heatInputs->setRowWrapPolicy(QFormLayout::WrapLongRows);
+    m_inputs->addRow(m_given);
     for (QWidget* input :
          std::initializer_list<QWidget*>{m_load, m_serviceFactor, m_casting, m_faceWidth,
-                                         m_friction, m_fan, m_area, m_ambient, m_limit}) {
+                                         m_friction, m_span, m_hardened, m_bendingAllowable}) {
         m_inputs->addRow(new QLabel(this), input);
     }
-    m_inputs->insertRow(0, m_given);
+    for (QWidget* input : std::initializer_list<QWidget*>{m_fan, m_area, m_ambient, m_limit}) {
+        m_heatInputs->addRow(new QLabel(this), input);
+    }
+    auto* inputs = new QHBoxLayout;
+    inputs->addLayout(m_inputs, 3);
+    inputs->addLayout(m_heatInputs, 2);
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(m_inputs);
+    layout->addLayout(inputs);
     layout->addWidget(m_method);
     layout->addWidget(staleLine());
     layout->addWidget(m_message);
@@ -72,13 +89,14 @@ RatingWindow::RatingWindow(Workflow& flow, QSettings& settings, QWidget* parent)
 
     // A job opened brings its own inputs, and the turner's profile angle is read too.
     connect(&flow, &Workflow::choicesChanged, this, &RatingWindow::followChoices);
-    for (QLineEdit* e :
-         {m_load, m_serviceFactor, m_faceWidth, m_friction, m_area, m_ambient, m_limit}) {
+    for (QLineEdit* e : {m_load, m_serviceFactor, m_faceWidth, m_friction, m_area, m_ambient,
+                         m_limit, m_span, m_bendingAllowable}) {
         connect(e, &QLineEdit::textChanged, this, &RatingWindow::takeInputs);
     }
     connect(m_given, &QComboBox::currentIndexChanged, this, &RatingWindow::switchLoad);
     connect(m_casting, &QComboBox::currentIndexChanged, this, &RatingWindow::takeInputs);
     connect(m_fan, &QCheckBox::toggled, this, &RatingWindow::takeInputs);
+    connect(m_hardened, &QCheckBox::toggled, this, &RatingWindow::takeInputs);
     takeInputs();
 }
 
@@ -96,16 +114,22 @@ void RatingWindow::retranslate() {
         tr("DİŞLİNİN DÖKÜMÜ"),
         tr("DİŞ GENİŞLİĞİ (mm; boşsa ba)"),
         tr("SÜRTÜNME KATSAYISI (boşsa AGMA eğrisi)"),
+        tr("VİDA YATAK ARALIĞI (mm; boşsa 2,5 × L)"),
+        tr("VİDA SERTLEŞTİRİLMİŞ (değilse ıslah edilmiş)"),
+        tr("İZİN VERİLEN EĞİLME GERİLMESİ σall (MPa; boşsa yok)"),
         tr("VİDA MİLİNDE FAN"),
         tr("GÖVDE YAN YÜZEYİ (m²; boşsa AGMA en küçüğü)"),
         tr("ORTAM SICAKLIĞI (°C)"),
         tr("YAĞ SICAKLIĞI SINIRI (°C; boşsa yok)"),
     };
+    // The load's column starts with the choice of what the load is, which has no label.
+    const int loadRows = m_inputs->rowCount() - 1;
     for (int i = 0; i < labels.size(); ++i) {
-        auto* label =
-            qobject_cast<QLabel*>(m_inputs->itemAt(i + 1, QFormLayout::LabelRole)->widget());
+        QFormLayout* column = i < loadRows ? m_inputs : m_heatInputs;
+        const int row = i < loadRows ? i + 1 : i - loadRows;
+        auto* label = qobject_cast<QLabel*>(column->itemAt(row, QFormLayout::LabelRole)->widget());
         label->setText(labels.at(i));
-        label->setBuddy(m_inputs->itemAt(i + 1, QFormLayout::FieldRole)->widget());
+        label->setBuddy(column->itemAt(row, QFormLayout::FieldRole)->widget());
     }
     m_method->setText(ratingMethod());
     m_table->setHorizontalHeaderLabels({tr("Ölçü"), tr("Değer"), tr("Birim"), tr("Kural")});
@@ -132,6 +156,10 @@ void RatingWindow::showInputs(const RatingInputs& in) {
     const QSignalBlocker a(m_given);
     const QSignalBlocker b(m_casting);
     const QSignalBlocker c(m_fan);
+    const QSignalBlocker d(m_hardened);
+    m_hardened->setChecked(in.hardenedWorm);
+    m_span->setText(text(in.bearingSpan));
+    m_bendingAllowable->setText(text(in.bendingAllowable));
     m_given->setCurrentIndex(in.given == LoadGiven::InputPower ? 1 : 0);
     m_casting->setCurrentIndex(int(in.casting));
     m_fan->setChecked(in.fan);
@@ -166,6 +194,10 @@ QString RatingWindow::inputName(RatingInput input) {
         return tr("ORTAM SICAKLIĞI");
     case RatingInput::SumpLimit:
         return tr("YAĞ SICAKLIĞI SINIRI");
+    case RatingInput::BearingSpan:
+        return tr("VİDA YATAK ARALIĞI");
+    case RatingInput::BendingAllowable:
+        return tr("İZİN VERİLEN EĞİLME GERİLMESİ");
     }
     return {};
 }
@@ -192,6 +224,10 @@ QString RatingWindow::rangeMessage(RatingInput input) const {
     case RatingInput::SumpLimit:
         return tr("«YAĞ SICAKLIĞI SINIRI» boş ya da %1 ile %2 °C arasında bir sayı olmalı.")
             .arg(n(ratingRange(input).low), n(ratingRange(input).high));
+    case RatingInput::BearingSpan:
+        return tr("«VİDA YATAK ARALIĞI» boş ya da sıfırdan büyük bir sayı olmalı.");
+    case RatingInput::BendingAllowable:
+        return tr("«İZİN VERİLEN EĞİLME GERİLMESİ» boş ya da sıfırdan büyük bir sayı olmalı.");
     }
     return {};
 }
@@ -202,6 +238,7 @@ void RatingWindow::takeInputs() {
     in.given = m_given->currentIndex() == 1 ? LoadGiven::InputPower : LoadGiven::OutputTorque;
     in.casting = Casting(std::max(m_casting->currentIndex(), 0));
     in.fan = m_fan->isChecked();
+    in.hardenedWorm = m_hardened->isChecked();
     m_bad.reset();
     // An empty text is no value; the first text that does not read is named as the form names
     // its fields, and stands as if it were empty, so that the figures that do not need it stay.
@@ -228,6 +265,8 @@ void RatingWindow::takeInputs() {
     in.housingArea = optional(m_area, RatingInput::HousingArea);
     in.ambient = optional(m_ambient, RatingInput::Ambient).value_or(RatingInputs{}.ambient);
     in.sumpLimit = optional(m_limit, RatingInput::SumpLimit);
+    in.bearingSpan = optional(m_span, RatingInput::BearingSpan);
+    in.bendingAllowable = optional(m_bendingAllowable, RatingInput::BendingAllowable);
     if (!m_bad) {
         if (const auto out = firstInvalid(in)) {
             m_bad = *out;
@@ -258,6 +297,12 @@ void RatingWindow::takeInputs() {
             break;
         case RatingInput::SumpLimit:
             in.sumpLimit = d.sumpLimit;
+            break;
+        case RatingInput::BearingSpan:
+            in.bearingSpan = d.bearingSpan;
+            break;
+        case RatingInput::BendingAllowable:
+            in.bendingAllowable = d.bendingAllowable;
             break;
         }
     }

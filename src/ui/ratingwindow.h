@@ -52,7 +52,11 @@ private:
     QLineEdit* m_area = nullptr;
     QLineEdit* m_ambient = nullptr;
     QLineEdit* m_limit = nullptr;
+    QLineEdit* m_span = nullptr;
+    QCheckBox* m_hardened = nullptr;
+    QLineEdit* m_bendingAllowable = nullptr;
     QFormLayout* m_inputs = nullptr;
+    QFormLayout* m_heatInputs = nullptr;
     QLabel* m_method = nullptr;
     QLabel* m_message = nullptr;
     QTableWidget* m_table = nullptr;
