@@ -28,6 +28,10 @@ struct CommandLine {
     QCommandLineOption speeds;
     QCommandLineOption worms;
     QCommandLineOption alpha;
+    QCommandLineOption selection;
+    QCommandLineOption perHousing;
+    QCommandLineOption motors;
+    QCommandLineOption serviceFactor;
 };
 
 CommandLine::CommandLine()
@@ -56,7 +60,21 @@ CommandLine::CommandLine()
             QStringLiteral("hobs|standard|new"))
     , alpha(QStringLiteral("alpha"),
             QCoreApplication::translate("Main", "Kataloğun profil açısı α, derece; örneğin 20."),
-            QStringLiteral("α")) {
+            QStringLiteral("α"))
+    , selection(QStringLiteral("selection"),
+                QCoreApplication::translate("Main", "Kataloğun yerine motora göre seçim "
+                                                    "tablosunu yazar."))
+    , perHousing(QStringLiteral("per-housing"),
+                 QCoreApplication::translate("Main", "Kataloğu gövde başına bir sayfa olarak "
+                                                     "yazar."))
+    , motors(QStringLiteral("motors"),
+             QCoreApplication::translate("Main", "Seçim tablosunun motor güçleri, kW; örneğin "
+                                                 "0,37;0,55;0,75."),
+             QStringLiteral("P;P"))
+    , serviceFactor(QStringLiteral("service-factor"),
+                    QCoreApplication::translate("Main", "Seçim tablosunun listelediği en küçük "
+                                                        "işletme faktörü fs; örneğin 1,25."),
+                    QStringLiteral("fs")) {
     parser.setApplicationDescription(QCoreApplication::translate(
         "Main", "Sonsuz redüktör dişlisi-vidası ve azdırma tezgahı hesabı."));
     parser.addHelpOption();
@@ -64,7 +82,8 @@ CommandLine::CommandLine()
     parser.addOption(pdf);
     parser.addOption(tsv);
     for (const QCommandLineOption* option :
-         {&catalogue, &housings, &ratios, &speeds, &worms, &alpha}) {
+         {&catalogue, &housings, &ratios, &speeds, &worms, &alpha, &selection, &perHousing, &motors,
+          &serviceFactor}) {
         parser.addOption(*option);
     }
     parser.addPositionalArgument(QStringLiteral("job.zvj"),
@@ -135,7 +154,9 @@ int runHeadless(const QString& config) {
             {given(commandLine.housings), given(commandLine.ratios), given(commandLine.speeds),
              given(commandLine.worms), given(commandLine.alpha),
              parser.isSet(commandLine.pdf) ? parser.value(commandLine.pdf) : QString(),
-             parser.isSet(commandLine.tsv)},
+             parser.isSet(commandLine.tsv), parser.isSet(commandLine.selection),
+             parser.isSet(commandLine.perHousing), given(commandLine.motors),
+             given(commandLine.serviceFactor)},
             config, QLocale::system(), out, err);
     }
     const QStringList jobs = parser.positionalArguments();

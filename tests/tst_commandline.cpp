@@ -26,6 +26,7 @@ private slots:
     void catalogueRefusesABadList_data();
     void catalogueRefusesABadList();
     void catalogueTakesARepeatedHousingOnce();
+    void selectionAndPagePerHousing();
     void catalogueTakesTheKeptProfileAngle();
     void catalogueWithAnUnusableMachineFile();
 
@@ -217,6 +218,14 @@ void TestCommandLine::catalogueRefusesABadList_data() {
     row("a speed of zero", "--speeds", "0", "en çok 100000 d/dk");
     row("no such worms", "--worms", "foo", "hobs, standard ya da new");
     row("a profile angle beyond any hob", "--alpha", "40", "10 ile 30 derece");
+    QTest::newRow("a motor list with a word")
+        << QStringList{QStringLiteral("--selection"), QStringLiteral("--motors"),
+                       QStringLiteral("0.37;x")}
+        << QStringLiteral("--motors") << QStringLiteral("en çok 1000 kW");
+    QTest::newRow("a least factor beyond any table")
+        << QStringList{QStringLiteral("--selection"), QStringLiteral("--service-factor"),
+                       QStringLiteral("9")}
+        << QStringLiteral("--service-factor") << QStringLiteral("0.5 ile 5");
 }
 
 void TestCommandLine::catalogueRefusesABadList() {
@@ -229,6 +238,26 @@ void TestCommandLine::catalogueRefusesABadList() {
 
     QVERIFY2(m_err.contains(option) && m_err.contains(takes), qPrintable(m_err));
     QVERIFY(m_out.isEmpty());
+}
+
+// The two other layouts of the same catalogue: a page a motor asked, then a page a housing.
+void TestCommandLine::selectionAndPagePerHousing() {
+    const QStringList asked = {QStringLiteral("--catalogue"), QStringLiteral("--tsv"),
+                               QStringLiteral("--housings"),  QStringLiteral("63;100"),
+                               QStringLiteral("--ratios"),    QStringLiteral("10;40"),
+                               QStringLiteral("--worms"),     QStringLiteral("new")};
+    QCOMPARE(run(asked + QStringList{QStringLiteral("--selection"), QStringLiteral("--motors"),
+                                     QStringLiteral("0.37;0.75")}),
+             0);
+    QStringList lines = QString::fromUtf8(m_out).split(QLatin1Char('\n'));
+    QVERIFY2(lines.contains(QStringLiteral("0.37 kW, 4 kutup, 1400 d/dk")), m_out.constData());
+    QVERIFY(lines.contains(QStringLiteral("0.75 kW, 4 kutup, 1400 d/dk")));
+    QVERIFY(lines.filter(QRegularExpression(QStringLiteral("^63\t10\t"))).size() >= 1);
+
+    QCOMPARE(run(asked + QStringList{QStringLiteral("--per-housing")}), 0);
+    lines = QString::fromUtf8(m_out).split(QLatin1Char('\n'));
+    QVERIFY2(lines.contains(QStringLiteral("Gövde a = 63 mm")), m_out.constData());
+    QVERIFY(lines.contains(QStringLiteral("Gövde a = 100 mm")));
 }
 
 void TestCommandLine::catalogueTakesARepeatedHousingOnce() {

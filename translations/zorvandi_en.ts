@@ -356,6 +356,54 @@
         <source>Katalogdan: a %1 mm, i %2</source>
         <translation>From the catalogue: a %1 mm, i %2</translation>
     </message>
+    <message>
+        <source>MOTORLAR (kW)</source>
+        <translation>MOTORS (kW)</translation>
+    </message>
+    <message>
+        <source>EN AZ fs</source>
+        <translation>LEAST fs</translation>
+    </message>
+    <message>
+        <source>TABLO</source>
+        <translation>TABLE</translation>
+    </message>
+    <message>
+        <source>Seçim tablosunun dört kutuplu (1400 d/dk) motorlarının güçleri, kW, noktalı virgülle ayrılmış.</source>
+        <translation>The powers of the selection table&apos;s four-pole (1400 rpm) motors, kW, separated by semicolons.</translation>
+    </message>
+    <message>
+        <source>Seçim tablosunun listelediği en küçük işletme faktörü fs = taşınan moment ÷ M2.</source>
+        <translation>The least service factor the selection table lists, fs = the torque carried ÷ M2.</translation>
+    </message>
+    <message>
+        <source>Tablonun düzeni: taşıma tablosu, motora göre seçim ya da gövde başına bir sayfa.</source>
+        <translation>The table&apos;s layout: the rating table, the selection by motor, or a page per housing.</translation>
+    </message>
+    <message>
+        <source>Taşıma tablosu</source>
+        <translation>Rating table</translation>
+    </message>
+    <message>
+        <source>Motora göre seçim</source>
+        <translation>Selection by motor</translation>
+    </message>
+    <message>
+        <source>Gövde sayfaları</source>
+        <translation>Page per housing</translation>
+    </message>
+    <message>
+        <source>«MOTORLAR» noktalı virgülle ayrılmış, sıfırdan büyük ve en çok %1 kW güçler olmalı.</source>
+        <translation>«MOTORS» must be powers above zero and at most %1 kW, separated by semicolons.</translation>
+    </message>
+    <message>
+        <source>«EN AZ fs» %1 ile %2 arasında olmalı.</source>
+        <translation>«LEAST fs» must lie between %1 and %2.</translation>
+    </message>
+    <message>
+        <source>Sayfa</source>
+        <translation>Page</translation>
+    </message>
 </context>
 <context>
     <name>Design</name>
@@ -1922,6 +1970,38 @@ For the options: %2 --help</translation>
         <source>--worms hobs, standard ya da new olmalı.</source>
         <translation>--worms must be hobs, standard or new.</translation>
     </message>
+    <message>
+        <source>--motors ve --service-factor --selection ile olur.</source>
+        <translation>--motors and --service-factor go with --selection.</translation>
+    </message>
+    <message>
+        <source>--selection ile --per-housing birlikte olmaz.</source>
+        <translation>--selection and --per-housing cannot go together.</translation>
+    </message>
+    <message>
+        <source>--motors noktalı virgülle ayrılmış, sıfırdan büyük ve en çok %1 kW güçler olmalı.</source>
+        <translation>--motors must be powers above zero and at most %1 kW, separated by semicolons.</translation>
+    </message>
+    <message>
+        <source>--service-factor %1 ile %2 arasında olmalı.</source>
+        <translation>--service-factor must lie between %1 and %2.</translation>
+    </message>
+    <message>
+        <source>Kataloğun yerine motora göre seçim tablosunu yazar.</source>
+        <translation>Writes the selection table by motor instead of the catalogue.</translation>
+    </message>
+    <message>
+        <source>Kataloğu gövde başına bir sayfa olarak yazar.</source>
+        <translation>Writes the catalogue as a page per housing.</translation>
+    </message>
+    <message>
+        <source>Seçim tablosunun motor güçleri, kW; örneğin 0,37;0,55;0,75.</source>
+        <translation>The selection table&apos;s motor powers, kW; for example 0.37;0.55;0.75.</translation>
+    </message>
+    <message>
+        <source>Seçim tablosunun listelediği en küçük işletme faktörü fs; örneğin 1,25.</source>
+        <translation>The least service factor fs the selection table lists; for example 1.25.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -2908,6 +2988,109 @@ For the options: %2 --help</translation>
     <message>
         <source>İZİN VERİLEN EĞİLME GERİLMESİ σall (MPa; boşsa yok)</source>
         <translation>ALLOWABLE BENDING STRESS σall (MPa; empty: none)</translation>
+    </message>
+</context>
+<context>
+    <name>Selection</name>
+    <message>
+        <source>%1 kW, %2 kutup, %3 d/dk</source>
+        <translation>%1 kW, %2 poles, %3 rpm</translation>
+    </message>
+    <message>
+        <source>%1 kW, %2 kutup, %3 d/dk, gövde %4</source>
+        <translation>%1 kW, %2 poles, %3 rpm, frame %4</translation>
+    </message>
+    <message>
+        <source>MOTORA GÖRE SEÇİM TABLOSU</source>
+        <translation>SELECTION TABLE BY MOTOR</translation>
+    </message>
+    <message>
+        <source>M2 = 9550·P·η ÷ n2; fs = redüktörün mekanik taşıma momenti ÷ M2, en az %1 olanlar listelendi; «ısıl»: motor gücü P1,th&apos;nin üstünde, redüktör ısı için denetlenmeli (fan, daha kısa çalışma).</source>
+        <translation>M2 = 9550·P·η ÷ n2; fs = the unit&apos;s mechanical rated torque ÷ M2, those of at least %1 listed; «heat»: the motor&apos;s power above P1,th, the unit must be checked for heat (a fan, a shorter duty).</translation>
+    </message>
+    <message>
+        <source>a (mm)</source>
+        <translation>a (mm)</translation>
+    </message>
+    <message>
+        <source>i</source>
+        <translation>i</translation>
+    </message>
+    <message>
+        <source>Z2 ÷ z1</source>
+        <translation>Z2 ÷ z1</translation>
+    </message>
+    <message>
+        <source>Tahrik</source>
+        <translation>Drive</translation>
+    </message>
+    <message>
+        <source>n2 (d/dk)</source>
+        <translation>n2 (rpm)</translation>
+    </message>
+    <message>
+        <source>M2 (N·m)</source>
+        <translation>M2 (N·m)</translation>
+    </message>
+    <message>
+        <source>fs</source>
+        <translation>fs</translation>
+    </message>
+    <message>
+        <source>η (%)</source>
+        <translation>η (%)</translation>
+    </message>
+    <message>
+        <source>P1,th (kW)</source>
+        <translation>P1,th (kW)</translation>
+    </message>
+    <message>
+        <source>Isı</source>
+        <translation>Heat</translation>
+    </message>
+    <message>
+        <source>ısıl</source>
+        <translation>heat</translation>
+    </message>
+    <message>
+        <source>Bu motor için fs en azını tutan redüktör yok.</source>
+        <translation>No unit reaches the least fs for this motor.</translation>
+    </message>
+    <message>
+        <source>GÖVDE SAYFALARI</source>
+        <translation>PAGES PER HOUSING</translation>
+    </message>
+    <message>
+        <source>n2 @ %1</source>
+        <translation>n2 @ %1</translation>
+    </message>
+    <message>
+        <source>T2 @ %1</source>
+        <translation>T2 @ %1</translation>
+    </message>
+    <message>
+        <source>P1 @ %1</source>
+        <translation>P1 @ %1</translation>
+    </message>
+    <message>
+        <source>η @ %1</source>
+        <translation>η @ %1</translation>
+    </message>
+    <message>
+        <source>Sınırlayan @ %1</source>
+        <translation>Governed by @ %1</translation>
+    </message>
+    <message>
+        <source>Gövde a = %1 mm</source>
+        <translation>Housing a = %1 mm</translation>
+    </message>
+    <message>
+        <source>i %1: %2</source>
+        <translation>i %1: %2</translation>
+    </message>
+    <message>
+        <source>i %1, N1 %2: %3</source>
+        <translation>i %1, N1 %2: %3</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 #include "app/jobbatch.h"
 #include "app/keptchoices.h"
 #include "calc/cataloguetable.h"
+#include "calc/selection.h"
 #include "model/fieldvalues.h"
 #include "paint/cataloguepainter.h"
 #include "store/machinestore.h"
@@ -79,6 +80,45 @@ std::optional<QString> takeOptions(const CatalogueRequest& request, const QLocal
     return std::nullopt;
 }
 
+// The selection's motors and least factor given, over the kept ones; the words for the first
+// that does not read or is out of its range.
+std::optional<QString> takeSelection(const CatalogueRequest& request, const QLocale& locale,
+                                     SelectionAsk& selection) {
+    const auto n = [&locale](double x) { return FieldValues::writeNumber(x, locale); };
+    const auto numbers = [&locale](const QString& text) {
+        auto values = readNumberList(text, locale);
+        return values ? values : readNumberList(text, QLocale::c());
+    };
+    if ((request.motors || request.serviceFactor) && !request.selection) {
+        return QCoreApplication::translate("Main",
+                                           "--motors ve --service-factor --selection ile olur.");
+    }
+    if (request.selection && request.perHousing) {
+        return QCoreApplication::translate("Main", "--selection ile --per-housing birlikte olmaz.");
+    }
+    if (request.motors) {
+        const auto powers = numbers(*request.motors);
+        if (!powers || !std::all_of(powers->begin(), powers->end(),
+                                    [](double p) { return motorPowerRange.holds(p); })) {
+            return QCoreApplication::translate(
+                       "Main", "--motors noktalı virgülle ayrılmış, sıfırdan büyük ve en çok %1 "
+                               "kW güçler olmalı.")
+                .arg(n(motorPowerRange.high));
+        }
+        selection.motors = motorsOf(*powers, selection.motors.constFirst().poles);
+    }
+    if (request.serviceFactor) {
+        const auto factor = numbers(*request.serviceFactor);
+        if (!factor || factor->size() != 1 || !leastFactorRange.holds(factor->constFirst())) {
+            return QCoreApplication::translate("Main",
+                                               "--service-factor %1 ile %2 arasında olmalı.")
+                .arg(n(leastFactorRange.low), n(leastFactorRange.high));
+        }
+        selection.leastFactor = factor->constFirst();
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 int runCatalogue(const CatalogueRequest& request, const QString& configFolder,
@@ -88,8 +128,13 @@ int runCatalogue(const CatalogueRequest& request, const QString& configFolder,
     MachineStore store(MachineStore::pathIn(configFolder), settings);
     const std::optional<FileFault> unusable = store.load();
     CatalogueAsk ask = KeptChoices::catalogueAsk(settings, !store.book().hobs.isEmpty());
-    if (const auto refused = takeOptions(request, locale, ask)) {
-        err << *refused << '\n';
+    SelectionAsk selection = KeptChoices::selectionAsk(settings);
+    auto badOption = takeOptions(request, locale, ask);
+    if (!badOption) {
+        badOption = takeSelection(request, locale, selection);
+    }
+    if (badOption) {
+        err << *badOption << '\n';
         err.flush();
         return BatchRefused;
     }
@@ -116,7 +161,12 @@ int runCatalogue(const CatalogueRequest& request, const QString& configFolder,
         err.flush();
         return BatchJobFailed;
     }
-    const CatalogueTable table = catalogueTable(catalogueOf(ask, store.book().hobs), ask, locale);
+    const Catalogue catalogue = catalogueOf(ask, store.book().hobs);
+    const CatalogueTable table =
+        request.selection ? selectionTable(selectionOf(catalogue, withoutRepeats(ask), selection),
+                                           withoutRepeats(ask), selection, locale)
+        : request.perHousing ? perHousingTable(catalogue, ask, locale)
+                             : catalogueTable(catalogue, ask, locale);
     if (!pdfOut.isEmpty()) {
         if (const auto error = saveCatalogueAsPdf(table, locale, pdfOut)) {
             err << QCoreApplication::translate("Main", "«%1» kaydedilemedi: %2")

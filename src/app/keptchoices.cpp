@@ -44,6 +44,9 @@ const QString catalogueServiceFactor = QStringLiteral("catalogue/serviceFactor")
 const QString catalogueAmbient = QStringLiteral("catalogue/ambient");
 const QString catalogueFan = QStringLiteral("catalogue/fan");
 const QString catalogueSumpLimit = QStringLiteral("catalogue/sumpLimit");
+const QString motorPowers = QStringLiteral("selection/motors");
+const QString motorPoles = QStringLiteral("selection/poles");
+const QString leastFactor = QStringLiteral("selection/leastFactor");
 const QString profileAngle = QStringLiteral("catalogue/profileAngle");
 } // namespace Key
 
@@ -257,6 +260,32 @@ void keep(QSettings& settings, const CatalogueAsk& ask) {
     settings.setValue(Key::catalogueAmbient, ask.ambient);
     settings.setValue(Key::catalogueFan, ask.fan);
     settings.setValue(Key::catalogueSumpLimit, ask.sumpLimit);
+}
+
+SelectionAsk selectionAsk(const QSettings& settings) {
+    const SelectionAsk defaults;
+    Reader read(settings);
+    QList<double> powers;
+    for (const Motor& motor : defaults.motors) {
+        powers.append(motor.power);
+    }
+    constexpr int poleChoices = 7; // 0 … 6; the calculation takes 2, 4 and 6
+    SelectionAsk ask;
+    ask.motors =
+        motorsOf(read.numbers(Key::motorPowers, powers),
+                 read.choice(Key::motorPoles, defaults.motors.constFirst().poles, poleChoices));
+    ask.leastFactor = read.number(Key::leastFactor, defaults.leastFactor);
+    return read.ok() && isValid(ask) ? ask : defaults;
+}
+
+void keep(QSettings& settings, const SelectionAsk& ask) {
+    QList<double> powers;
+    for (const Motor& motor : ask.motors) {
+        powers.append(motor.power);
+    }
+    settings.setValue(Key::motorPowers, variants(powers));
+    settings.setValue(Key::motorPoles, ask.motors.isEmpty() ? 4 : ask.motors.constFirst().poles);
+    settings.setValue(Key::leastFactor, ask.leastFactor);
 }
 
 } // namespace KeptChoices

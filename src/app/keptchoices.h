@@ -10,6 +10,7 @@
 #include "calc/catalogue.h"
 #include "calc/design.h"
 #include "calc/rating.h"
+#include "calc/selection.h"
 #include "calc/turnerfigures.h"
 
 #include <QSettings>
@@ -33,5 +34,9 @@ void keep(QSettings& settings, const DesignAsk& ask);
 // ambient, fan and oil limit; its worms default as the design's do.
 CatalogueAsk catalogueAsk(const QSettings& settings, bool shopHasHobs);
 void keep(QSettings& settings, const CatalogueAsk& ask);
+
+// The selection tables' motors (their powers and the poles of the list) and least factor.
+SelectionAsk selectionAsk(const QSettings& settings);
+void keep(QSettings& settings, const SelectionAsk& ask);
 
 } // namespace KeptChoices

@@ -51,7 +51,10 @@ Governs governsOf(RatedLimit limit) {
     return Governs::Surface;
 }
 
-CatalogueSpeed atSpeed(DriveGeometry g, double n1, const CatalogueAsk& ask) {
+} // namespace
+
+CatalogueSpeed catalogueSpeed(const DriveGeometry& drive, double n1, const CatalogueAsk& ask) {
+    DriveGeometry g = drive;
     g.n1 = n1;
     CatalogueSpeed s;
     s.n1 = n1;
@@ -93,13 +96,11 @@ CatalogueSpeed atSpeed(DriveGeometry g, double n1, const CatalogueAsk& ask) {
     return s;
 }
 
-} // namespace
-
 std::optional<double> rankingTorque(const DesignRow& row, double centreDistance,
                                     const CatalogueAsk& ask) {
     const double n1 = ask.speeds.constFirst();
     const CatalogueSpeed s =
-        atSpeed(designedGeometry(row, centreDistance, n1, ask.design.profileAngle), n1, ask);
+        catalogueSpeed(designedGeometry(row, centreDistance, n1, ask.design.profileAngle), n1, ask);
     if (s.fault) {
         return std::nullopt;
     }
@@ -261,11 +262,11 @@ Catalogue catalogueOf(const CatalogueAsk& asked, const QList<Hob>& hobs) {
                 continue;
             }
             // Every speed keeps its place, so that a table's columns stay under their headings.
-            const auto g =
+            cell.geometry =
                 formGeometry(*cell.drive, a, ask.speeds.constFirst(), ask.design.profileAngle);
             for (const double n1 : ask.speeds) {
-                if (g) {
-                    cell.speeds.append(atSpeed(*g, n1, ask));
+                if (cell.geometry) {
+                    cell.speeds.append(catalogueSpeed(*cell.geometry, n1, ask));
                 } else {
                     CatalogueSpeed unrated;
                     unrated.n1 = n1;

@@ -81,6 +81,9 @@ struct CatalogueCell {
     double centreDistance = 0;
     double ratio = 0;
     std::optional<DesignRow> drive;
+    // The drive as its form gives it, for figures at a speed of another's choosing (a motor's);
+    // nothing without a drive, or where the form does not run.
+    std::optional<DriveGeometry> geometry;
     QList<CatalogueSpeed> speeds; // one a speed of the ask, in its order; empty without a drive
     // Without a drive: why the design has none, or how many it had that all break a rule,
     // and the rules the first of them in the design's order breaks.
@@ -98,6 +101,10 @@ struct Catalogue {
 std::optional<DriveRating> catalogueRating(const DesignRow& drive, double centreDistance, double n1,
                                            const CatalogueAsk& ask,
                                            std::optional<double> outputTorque = std::nullopt);
+
+// The figures of a drive at a speed, as a cell's speeds are made: the rating's least limit over the
+// service factor, the thermal limit, the torque carried and what governs it.
+CatalogueSpeed catalogueSpeed(const DriveGeometry& g, double n1, const CatalogueAsk& ask);
 
 // The torque a row is ranked by: what the drive as the design has it carries at the first speed,
 // the least of the rating's limits over the service factor and the thermal one; and the row it

@@ -12,7 +12,9 @@ QString t(const char* text) {
     return QCoreApplication::translate("Catalogue", text);
 }
 
-QStringList headOf(const CatalogueAsk& ask, const QLocale& locale) {
+} // namespace
+
+QStringList catalogueHead(const CatalogueAsk& ask, const QLocale& locale) {
     const auto n = [&locale](double x) { return FieldValues::writeNumber(x, locale); };
     return {
         t(QT_TRANSLATE_NOOP("Catalogue", "Gövdeler (a, mm): %1"))
@@ -35,8 +37,6 @@ QStringList headOf(const CatalogueAsk& ask, const QLocale& locale) {
         catalogueChoiceRule(),
     };
 }
-
-} // namespace
 
 QString driveText(const DesignRow& drive, const QLocale& locale) {
     return t(QT_TRANSLATE_NOOP("Catalogue", "m %1, z1 %2, Z2 %3, d1 %4, x2 %5"))
@@ -114,7 +114,7 @@ CatalogueTable catalogueTable(const Catalogue& catalogue, const CatalogueAsk& as
     const CatalogueAsk ask = withoutRepeats(asked);
     CatalogueTable table;
     table.title = t(QT_TRANSLATE_NOOP("Catalogue", "SONSUZ VİDA REDÜKTÖRLERİ KATALOĞU"));
-    table.head = headOf(ask, locale);
+    table.head = catalogueHead(ask, locale);
     table.headings = {t(QT_TRANSLATE_NOOP("Catalogue", "a (mm)")),
                       t(QT_TRANSLATE_NOOP("Catalogue", "i")),
                       t(QT_TRANSLATE_NOOP("Catalogue", "Z2 ÷ z1")),

@@ -28,6 +28,8 @@ struct CatalogueTable {
 
 CatalogueTable catalogueTable(const Catalogue& catalogue, const CatalogueAsk& ask,
                               const QLocale& locale);
+// The head every table of the catalogue opens with: the shop's choices, the method and the rule.
+QStringList catalogueHead(const CatalogueAsk& ask, const QLocale& locale);
 // The copy: the head, then each speed's title, headings and rows, tab-separated.
 QString catalogueTsv(const CatalogueTable& table);
 

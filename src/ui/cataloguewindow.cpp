@@ -3,6 +3,7 @@
 #include "app/cataloguebatch.h"
 #include "app/keptchoices.h"
 #include "calc/jobsheet.h"
+#include "calc/selection.h"
 #include "model/fieldvalues.h"
 #include "store/machinestore.h"
 #include "ui/frozencolumns.h"
@@ -71,11 +72,21 @@ CatalogueWindow::CatalogueWindow(Workflow& flow, const MachineStore& store, QSet
     m_fan->setChecked(kept.fan);
     m_sumpLimit = edit("catalogueSumpLimit", n(kept.sumpLimit));
     m_profileAngle = edit("catalogueProfileAngle", n(kept.design.profileAngle));
+    const SelectionAsk selection = KeptChoices::selectionAsk(settings);
+    QList<double> powers;
+    for (const Motor& motor : selection.motors) {
+        powers.append(motor.power);
+    }
+    m_motors = edit("catalogueMotors", FieldValues::writeNumbers(powers, locale));
+    m_leastFactor = edit("catalogueLeastFactor", n(selection.leastFactor));
+    m_layout = new QComboBox(this);
+    m_layout->setObjectName(QStringLiteral("catalogueLayout"));
+    m_layout->addItems({QString(), QString(), QString()});
 
     m_inputs = new QGridLayout;
     const std::initializer_list<QWidget*> inputs = {
-        m_housings, m_ratios,       m_speeds,        m_worms,   m_tolerance,
-        m_casting,  m_profileAngle, m_serviceFactor, m_ambient, m_sumpLimit};
+        m_housings,      m_ratios,  m_speeds,    m_worms,  m_tolerance,   m_casting, m_profileAngle,
+        m_serviceFactor, m_ambient, m_sumpLimit, m_motors, m_leastFactor, m_layout};
     int at = 0;
     for (QWidget* input : inputs) {
         auto* label = new QLabel(this);
@@ -122,10 +133,10 @@ CatalogueWindow::CatalogueWindow(Workflow& flow, const MachineStore& store, QSet
     retranslate();
 
     for (QLineEdit* e : {m_housings, m_ratios, m_speeds, m_tolerance, m_profileAngle,
-                         m_serviceFactor, m_ambient, m_sumpLimit}) {
+                         m_serviceFactor, m_ambient, m_sumpLimit, m_motors, m_leastFactor}) {
         connect(e, &QLineEdit::textChanged, this, &CatalogueWindow::refreshIfShown);
     }
-    for (QComboBox* box : {m_worms, m_casting}) {
+    for (QComboBox* box : {m_worms, m_casting, m_layout}) {
         connect(box, &QComboBox::currentIndexChanged, this, &CatalogueWindow::refreshIfShown);
     }
     connect(m_fan, &QCheckBox::toggled, this, &CatalogueWindow::refreshIfShown);
@@ -143,11 +154,19 @@ void CatalogueWindow::retranslate() {
     setWindowTitle(tr("Katalog"));
     // Short captions keep the choices to a few lines; what they take is said in the tooltips.
     const QStringList labels = {
-        tr("GÖVDELER (a, mm)"),    tr("ORANLAR (i)"),
-        tr("DEVİRLER (N1, d/dk)"), tr("VİDA"),
-        tr("TOLERANS (%)"),        tr("DÖKÜM"),
-        tr("PROFİL AÇISI (α, °)"), tr("İŞLETME KATSAYISI"),
-        tr("ORTAM (°C)"),          tr("YAĞ SINIRI (°C)"),
+        tr("GÖVDELER (a, mm)"),
+        tr("ORANLAR (i)"),
+        tr("DEVİRLER (N1, d/dk)"),
+        tr("VİDA"),
+        tr("TOLERANS (%)"),
+        tr("DÖKÜM"),
+        tr("PROFİL AÇISI (α, °)"),
+        tr("İŞLETME KATSAYISI"),
+        tr("ORTAM (°C)"),
+        tr("YAĞ SINIRI (°C)"),
+        tr("MOTORLAR (kW)"),
+        tr("EN AZ fs"),
+        tr("TABLO"),
     };
     const QStringList tips = {
         tr("Gövdelerin eksen mesafeleri, mm, noktalı virgülle ayrılmış."),
@@ -160,6 +179,10 @@ void CatalogueWindow::retranslate() {
         tr("İşletme katsayısı: taşınan moment AGMA değerinin buna bölümüdür."),
         tr("Ortam sıcaklığı, °C."),
         tr("Yağın en yüksek sıcaklığı, °C: atölyenin ayarı, bir standardın değil."),
+        tr("Seçim tablosunun dört kutuplu (1400 d/dk) motorlarının güçleri, kW, noktalı "
+           "virgülle ayrılmış."),
+        tr("Seçim tablosunun listelediği en küçük işletme faktörü fs = taşınan moment ÷ M2."),
+        tr("Tablonun düzeni: taşıma tablosu, motora göre seçim ya da gövde başına bir sayfa."),
     };
     for (int i = 0; i < labels.size(); ++i) {
         m_labels.at(i)->setText(labels.at(i));
@@ -174,6 +197,9 @@ void CatalogueWindow::retranslate() {
          {Casting::SandCast, Casting::StaticChillCast, Casting::CentrifugallyCast}) {
         m_casting->setItemText(int(casting), castingName(casting));
     }
+    m_layout->setItemText(int(Layout::Rating), tr("Taşıma tablosu"));
+    m_layout->setItemText(int(Layout::Selection), tr("Motora göre seçim"));
+    m_layout->setItemText(int(Layout::PerHousing), tr("Gövde sayfaları"));
     m_fan->setText(tr("Vida milinde fan"));
     m_print->setText(tr("Yazdır…"));
     m_preview->setText(tr("Önizleme…"));
@@ -227,8 +253,34 @@ std::variant<CatalogueAsk, QString> CatalogueWindow::takeAsk() const {
     return withoutRepeats(ask);
 }
 
+std::variant<SelectionAsk, QString> CatalogueWindow::takeSelection() const {
+    const QLocale& locale = form().locale();
+    const auto n = [&locale](double x) { return FieldValues::writeNumber(x, locale); };
+    SelectionAsk selection;
+    const auto powers = readNumberList(m_motors->text(), locale);
+    if (!powers || !std::all_of(powers->begin(), powers->end(),
+                                [](double p) { return motorPowerRange.holds(p); })) {
+        return tr("«MOTORLAR» noktalı virgülle ayrılmış, sıfırdan büyük ve en çok %1 kW güçler "
+                  "olmalı.")
+            .arg(n(motorPowerRange.high));
+    }
+    selection.motors = motorsOf(*powers);
+    const auto least = FieldValues::readNumber(m_leastFactor->text().trimmed(), locale);
+    if (!least || !leastFactorRange.holds(*least)) {
+        return tr("«EN AZ fs» %1 ile %2 arasında olmalı.")
+            .arg(n(leastFactorRange.low), n(leastFactorRange.high));
+    }
+    selection.leastFactor = *least;
+    return selection;
+}
+
 void CatalogueWindow::refresh() {
     auto ask = takeAsk();
+    auto selection = takeSelection();
+    if (const auto* refused = std::get_if<QString>(&selection);
+        refused != nullptr && std::holds_alternative<CatalogueAsk>(ask)) {
+        ask = *refused;
+    }
     if (const auto* refused = std::get_if<QString>(&ask)) {
         m_ask.reset();
         m_catalogue = {};
@@ -237,12 +289,71 @@ void CatalogueWindow::refresh() {
         return;
     }
     m_ask = std::get<CatalogueAsk>(ask);
+    m_selection = std::get<SelectionAsk>(selection);
     KeptChoices::keep(m_settings, *m_ask);
+    KeptChoices::keep(m_settings, m_selection);
     m_catalogue = catalogueOf(*m_ask, m_store.book().hobs);
     showCatalogue();
 }
 
+CatalogueTable CatalogueWindow::currentTable() const {
+    const QLocale& locale = form().locale();
+    switch (Layout(m_layout->currentIndex())) {
+    case Layout::Selection:
+        return selectionTable(selectionOf(m_catalogue, *m_ask, m_selection), *m_ask, m_selection,
+                              locale);
+    case Layout::PerHousing:
+        return perHousingTable(m_catalogue, *m_ask, locale);
+    case Layout::Rating:
+        break;
+    }
+    return catalogueTable(m_catalogue, *m_ask, locale);
+}
+
+// The selection and the pages per housing, a row each of every page's rows after the page's
+// title, each cell sorting by its number where it reads as one.
+void CatalogueWindow::showPages(const CatalogueTable& table) {
+    const QLocale& locale = form().locale();
+    QStringList headings = {tr("Sayfa")};
+    headings.append(table.headings);
+    m_table->setRowCount(0);
+    m_table->setColumnCount(int(headings.size()));
+    m_table->setHorizontalHeaderLabels(headings);
+    int row = 0;
+    for (const CatalogueTable::Speed& page : table.speeds) {
+        m_table->setRowCount(row + int(page.rows.size()));
+        for (const QStringList& cells : page.rows) {
+            const QStringList texts = QStringList{page.title} + cells;
+            for (int c = 0; c < texts.size(); ++c) {
+                const auto number = FieldValues::readNumber(texts.at(c), locale);
+                auto* item =
+                    new KeyedItem(texts.at(c), number ? QVariant(*number) : QVariant(texts.at(c)));
+                item->setTextAlignment(number ? Qt::AlignRight | Qt::AlignVCenter
+                                              : Qt::AlignLeft | Qt::AlignVCenter);
+                m_table->setItem(row, c, item);
+            }
+            // The row's drive opens as the rating table's does, found by its housing and ratio.
+            const auto a = FieldValues::readNumber(cells.value(0), locale);
+            const auto i = FieldValues::readNumber(cells.value(1), locale);
+            for (int index = 0; index < m_catalogue.cells.size(); ++index) {
+                const CatalogueCell& cell = m_catalogue.cells.at(index);
+                if (a && i && cell.centreDistance == *a && cell.ratio == *i) {
+                    m_table->item(row, 0)->setData(cellRole, index);
+                }
+            }
+            ++row;
+        }
+    }
+    keepChosenSort(*m_table);
+    m_table->resizeColumnsToContents();
+    m_frozen->follow();
+}
+
 void CatalogueWindow::showCatalogue() {
+    if (Layout(m_layout->currentIndex()) != Layout::Rating) {
+        showPages(currentTable());
+        return;
+    }
     const CatalogueTable table = catalogueTable(m_catalogue, *m_ask, form().locale());
     QStringList headings = table.headings.mid(0, fixedColumns);
     for (const double n1 : m_ask->speeds) {
@@ -309,7 +420,7 @@ void CatalogueWindow::fillRow(int row, const CatalogueCell& cell, int index) {
 
 void CatalogueWindow::openChosen(int row) {
     const QTableWidgetItem* first = m_table->item(row, 0);
-    if (first == nullptr || !m_ask) {
+    if (first == nullptr || !m_ask || !first->data(cellRole).isValid()) {
         return;
     }
     const CatalogueCell& cell = m_catalogue.cells.at(first->data(cellRole).toInt());
@@ -329,13 +440,12 @@ void CatalogueWindow::openChosen(int row) {
 
 void CatalogueWindow::ask(void (CatalogueWindow::*signal)(const CatalogueTable&)) {
     if (m_ask) {
-        emit(this->*signal)(catalogueTable(m_catalogue, *m_ask, form().locale()));
+        emit(this->*signal)(currentTable());
     }
 }
 
 void CatalogueWindow::copyTable() {
     if (m_ask) {
-        QGuiApplication::clipboard()->setText(
-            catalogueTsv(catalogueTable(m_catalogue, *m_ask, form().locale())));
+        QGuiApplication::clipboard()->setText(catalogueTsv(currentTable()));
     }
 }

@@ -4,13 +4,15 @@
 // keeps most of a small screen (housings, ratios, speeds, the worms, the tolerance, the casting,
 // the profile angle, the service factor, the ambient, a fan, the oil limit; kept in the
 // settings) and one table, a row a housing and ratio with its real ratio and drive, which stay
-// in view as the speeds scroll, and, for each speed, n2, η, T2, P1, P1,th, the power allowed and
-// the limit that governs; sortable, made anew as the
-// choices change, and copied as the sheet's TSV table. A double-click opens the row's drive as a
-// new job, typed as the design's Kullan does. Its sheet is printed, previewed and saved by the main
-// window, which the window asks through its signals. Non-modal, made on first use.
+// in view as the speeds scroll, and, for each speed, n2, η, T2, P1, P1,th, the mechanical T2 and
+// the limit that governs; or, as the layout chosen, the selection by motor (the motors' powers and
+// the least fs kept too) or a page per housing, a row each after its page's title; sortable, made
+// anew as the choices change, and copied as the sheet's TSV table. A double-click opens the row's
+// drive as a new job, typed as the design's Kullan does. Its sheet is printed, previewed and saved
+// by the main window, which the window asks through its signals. Non-modal, made on first use.
 
 #include "calc/cataloguetable.h"
+#include "calc/selection.h"
 #include "ui/toolwindow.h"
 
 #include <QSettings>
@@ -49,8 +51,13 @@ protected:
     bool follows(FieldId /*field*/) const override { return false; }
 
 private:
+    enum class Layout { Rating, Selection, PerHousing };
+
     std::variant<CatalogueAsk, QString> takeAsk() const;
+    std::variant<SelectionAsk, QString> takeSelection() const;
+    CatalogueTable currentTable() const;
     void showCatalogue();
+    void showPages(const CatalogueTable& table);
     void fillRow(int row, const CatalogueCell& cell, int index);
     void openChosen(int row);
     void copyTable();
@@ -71,6 +78,9 @@ private:
     QCheckBox* m_fan = nullptr;
     QLineEdit* m_sumpLimit = nullptr;
     QLineEdit* m_profileAngle = nullptr;
+    QLineEdit* m_motors = nullptr;
+    QLineEdit* m_leastFactor = nullptr;
+    QComboBox* m_layout = nullptr; // in Layout order
     QLabel* m_message = nullptr;
     QTableWidget* m_table = nullptr;
     FrozenColumns* m_frozen = nullptr;
@@ -80,4 +90,5 @@ private:
     QPushButton* m_copy = nullptr;
     std::optional<CatalogueAsk> m_ask;
     Catalogue m_catalogue;
+    SelectionAsk m_selection;
 };
