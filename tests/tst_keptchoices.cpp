@@ -35,12 +35,16 @@ void TestKeptChoices::keptThenReadBack() {
     catalogue.housings = {63, 100};
     catalogue.design.profileAngle = 25;
     catalogue.fan = true;
+    SelectionAsk selection;
+    selection.motors = motorsOf({0.37, 1.5}, 2);
+    selection.leastFactor = 1.25;
     {
         QSettings settings(settingsPath(), QSettings::IniFormat);
         KeptChoices::keep(settings, gauge);
         KeptChoices::keep(settings, rating);
         KeptChoices::keep(settings, design);
         KeptChoices::keep(settings, catalogue);
+        KeptChoices::keep(settings, selection);
     }
 
     const QSettings settings(settingsPath(), QSettings::IniFormat);
@@ -55,6 +59,10 @@ void TestKeptChoices::keptThenReadBack() {
     QCOMPARE(readCatalogue.housings, catalogue.housings);
     QCOMPARE(readCatalogue.design.profileAngle, 25.0);
     QVERIFY(readCatalogue.fan);
+    const SelectionAsk readSelection = KeptChoices::selectionAsk(settings);
+    QCOMPARE(readSelection.motors, selection.motors);
+    QCOMPARE(readSelection.motors.constFirst().speed, 2800.0);
+    QCOMPARE(readSelection.leastFactor, 1.25);
 }
 
 void TestKeptChoices::spoiledValueGivesTheDefaults_data() {
@@ -75,6 +83,8 @@ void TestKeptChoices::spoiledValueGivesTheDefaults_data() {
         << QStringLiteral("catalogue/housings") << QStringLiteral("-63");
     QTest::newRow("an oil limit below the ambient")
         << QStringLiteral("catalogue/sumpLimit") << QStringLiteral("10");
+    QTest::newRow("a motor of five poles")
+        << QStringLiteral("selection/poles") << QStringLiteral("5");
 }
 
 // Every tool's choices are kept, then one value is spoiled: its tool starts from its defaults,
@@ -91,8 +101,11 @@ void TestKeptChoices::spoiledValueGivesTheDefaults() {
     CatalogueAsk catalogue;
     catalogue.housings = {63};
     catalogue.sumpLimit = 80;
+    SelectionAsk selection;
+    selection.leastFactor = 0.8;
     QSettings settings(settingsPath(), QSettings::IniFormat);
     settings.clear();
+    KeptChoices::keep(settings, selection);
     KeptChoices::keep(settings, gauge);
     KeptChoices::keep(settings, rating);
     KeptChoices::keep(settings, design);
@@ -108,6 +121,8 @@ void TestKeptChoices::spoiledValueGivesTheDefaults() {
              tool == QStringLiteral("design"));
     QCOMPARE(KeptChoices::catalogueAsk(settings, false).housings == CatalogueAsk{}.housings,
              tool == QStringLiteral("catalogue"));
+    QCOMPARE(KeptChoices::selectionAsk(settings).leastFactor == SelectionAsk{}.leastFactor,
+             tool == QStringLiteral("selection"));
 }
 
 QTEST_GUILESS_MAIN(TestKeptChoices)

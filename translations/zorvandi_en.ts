@@ -369,10 +369,6 @@
         <translation>TABLE</translation>
     </message>
     <message>
-        <source>Seçim tablosunun dört kutuplu (1400 d/dk) motorlarının güçleri, kW, noktalı virgülle ayrılmış.</source>
-        <translation>The powers of the selection table&apos;s four-pole (1400 rpm) motors, kW, separated by semicolons.</translation>
-    </message>
-    <message>
         <source>Seçim tablosunun listelediği en küçük işletme faktörü fs = taşınan moment ÷ M2.</source>
         <translation>The least service factor the selection table lists, fs = the torque carried ÷ M2.</translation>
     </message>
@@ -403,6 +399,22 @@
     <message>
         <source>Sayfa</source>
         <translation>Page</translation>
+    </message>
+    <message>
+        <source>Seçim tablosunun motorlarının güçleri, kW, noktalı virgülle ayrılmış.</source>
+        <translation>The powers of the selection table&apos;s motors, kW, separated by semicolons.</translation>
+    </message>
+    <message>
+        <source>Motorların kutup sayısı, devirleriyle.</source>
+        <translation>The motors&apos; number of poles, with their speeds.</translation>
+    </message>
+    <message>
+        <source>%1 kutup, %2 d/dk</source>
+        <translation>%1 poles, %2 rpm</translation>
+    </message>
+    <message>
+        <source>KUTUP</source>
+        <translation>POLES</translation>
     </message>
 </context>
 <context>

@@ -17,6 +17,8 @@
 #include <QLocale>
 #include <QString>
 
+#include <array>
+
 // A motor of the shop's list: its rated power and poles, its speed, and its IEC frame where the
 // list gives one.
 struct Motor {
@@ -31,6 +33,7 @@ struct Motor {
 // The speed a motor of so many poles turns at unless the shop says otherwise: 2 poles 2800,
 // 4 poles 1400, 6 poles 900 d/dk; nothing for another count.
 std::optional<double> motorSpeed(int poles);
+inline constexpr std::array<int, 3> motorPoles = {2, 4, 6};
 inline constexpr ValueRange motorPowerRange{0, 1000, false};
 
 // The four-pole powers of a published table, 0,37 to 15 kW, each at 1400 d/dk.

@@ -79,14 +79,26 @@ CatalogueWindow::CatalogueWindow(Workflow& flow, const MachineStore& store, QSet
     }
     m_motors = edit("catalogueMotors", FieldValues::writeNumbers(powers, locale));
     m_leastFactor = edit("catalogueLeastFactor", n(selection.leastFactor));
+    m_poles = new QComboBox(this);
+    m_poles->setObjectName(QStringLiteral("cataloguePoles"));
+    for (const int poles : motorPoles) {
+        m_poles->addItem(QString(), poles);
+    }
+    m_poles->setCurrentIndex(m_poles->findData(selection.motors.constFirst().poles));
     m_layout = new QComboBox(this);
     m_layout->setObjectName(QStringLiteral("catalogueLayout"));
     m_layout->addItems({QString(), QString(), QString()});
+    // Their longest items would widen a column of choices beyond a small screen.
+    for (const auto& [box, length] : {std::pair{m_poles, 8}, std::pair{m_layout, 18}}) {
+        box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        box->setMinimumContentsLength(length);
+    }
 
     m_inputs = new QGridLayout;
     const std::initializer_list<QWidget*> inputs = {
-        m_housings,      m_ratios,  m_speeds,    m_worms,  m_tolerance,   m_casting, m_profileAngle,
-        m_serviceFactor, m_ambient, m_sumpLimit, m_motors, m_leastFactor, m_layout};
+        m_housings, m_ratios,       m_speeds,        m_worms,   m_tolerance,
+        m_casting,  m_profileAngle, m_serviceFactor, m_ambient, m_sumpLimit,
+        m_motors,   m_poles,        m_leastFactor};
     int at = 0;
     for (QWidget* input : inputs) {
         auto* label = new QLabel(this);
@@ -118,7 +130,12 @@ CatalogueWindow::CatalogueWindow(Workflow& flow, const MachineStore& store, QSet
     m_copy->setObjectName(QStringLiteral("catalogueCopy"));
     // The rule the drives were chosen by shares its line with the buttons, leaving the rows
     // the height.
+    // The layout is chosen beside what is done with it: copied, previewed, printed, saved.
+    m_layoutLabel = new QLabel(this);
+    m_layoutLabel->setBuddy(m_layout);
     auto* foot = new QHBoxLayout;
+    foot->addWidget(m_layoutLabel);
+    foot->addWidget(m_layout);
     foot->addWidget(m_copy);
     foot->addWidget(m_message, 1);
     foot->addWidget(m_preview);
@@ -136,7 +153,7 @@ CatalogueWindow::CatalogueWindow(Workflow& flow, const MachineStore& store, QSet
                          m_serviceFactor, m_ambient, m_sumpLimit, m_motors, m_leastFactor}) {
         connect(e, &QLineEdit::textChanged, this, &CatalogueWindow::refreshIfShown);
     }
-    for (QComboBox* box : {m_worms, m_casting, m_layout}) {
+    for (QComboBox* box : {m_worms, m_casting, m_poles, m_layout}) {
         connect(box, &QComboBox::currentIndexChanged, this, &CatalogueWindow::refreshIfShown);
     }
     connect(m_fan, &QCheckBox::toggled, this, &CatalogueWindow::refreshIfShown);
@@ -165,8 +182,8 @@ void CatalogueWindow::retranslate() {
         tr("ORTAM (°C)"),
         tr("YAĞ SINIRI (°C)"),
         tr("MOTORLAR (kW)"),
+        tr("KUTUP"),
         tr("EN AZ fs"),
-        tr("TABLO"),
     };
     const QStringList tips = {
         tr("Gövdelerin eksen mesafeleri, mm, noktalı virgülle ayrılmış."),
@@ -179,10 +196,9 @@ void CatalogueWindow::retranslate() {
         tr("İşletme katsayısı: taşınan moment AGMA değerinin buna bölümüdür."),
         tr("Ortam sıcaklığı, °C."),
         tr("Yağın en yüksek sıcaklığı, °C: atölyenin ayarı, bir standardın değil."),
-        tr("Seçim tablosunun dört kutuplu (1400 d/dk) motorlarının güçleri, kW, noktalı "
-           "virgülle ayrılmış."),
+        tr("Seçim tablosunun motorlarının güçleri, kW, noktalı virgülle ayrılmış."),
+        tr("Motorların kutup sayısı, devirleriyle."),
         tr("Seçim tablosunun listelediği en küçük işletme faktörü fs = taşınan moment ÷ M2."),
-        tr("Tablonun düzeni: taşıma tablosu, motora göre seçim ya da gövde başına bir sayfa."),
     };
     for (int i = 0; i < labels.size(); ++i) {
         m_labels.at(i)->setText(labels.at(i));
@@ -197,10 +213,22 @@ void CatalogueWindow::retranslate() {
          {Casting::SandCast, Casting::StaticChillCast, Casting::CentrifugallyCast}) {
         m_casting->setItemText(int(casting), castingName(casting));
     }
+    for (int i = 0; i < m_poles->count(); ++i) {
+        const int poles = m_poles->itemData(i).toInt();
+        m_poles->setItemText(
+            i, tr("%1 kutup, %2 d/dk")
+                   .arg(form().locale().toString(poles),
+                        FieldValues::writeNumber(motorSpeed(poles).value_or(0), form().locale())));
+    }
     m_layout->setItemText(int(Layout::Rating), tr("Taşıma tablosu"));
     m_layout->setItemText(int(Layout::Selection), tr("Motora göre seçim"));
     m_layout->setItemText(int(Layout::PerHousing), tr("Gövde sayfaları"));
     m_fan->setText(tr("Vida milinde fan"));
+    m_layoutLabel->setText(tr("TABLO"));
+    const QString layoutTip =
+        tr("Tablonun düzeni: taşıma tablosu, motora göre seçim ya da gövde başına bir sayfa.");
+    m_layout->setToolTip(layoutTip);
+    m_layout->setAccessibleDescription(layoutTip);
     m_print->setText(tr("Yazdır…"));
     m_preview->setText(tr("Önizleme…"));
     m_pdf->setText(tr("PDF Olarak Kaydet…"));
@@ -264,7 +292,7 @@ std::variant<SelectionAsk, QString> CatalogueWindow::takeSelection() const {
                   "olmalı.")
             .arg(n(motorPowerRange.high));
     }
-    selection.motors = motorsOf(*powers);
+    selection.motors = motorsOf(*powers, m_poles->currentData().toInt());
     const auto least = FieldValues::readNumber(m_leastFactor->text().trimmed(), locale);
     if (!least || !leastFactorRange.holds(*least)) {
         return tr("«EN AZ fs» %1 ile %2 arasında olmalı.")

@@ -80,7 +80,9 @@ private:
     QLineEdit* m_profileAngle = nullptr;
     QLineEdit* m_motors = nullptr;
     QLineEdit* m_leastFactor = nullptr;
+    QComboBox* m_poles = nullptr;  // the motors' poles, each item's data
     QComboBox* m_layout = nullptr; // in Layout order
+    QLabel* m_layoutLabel = nullptr;
     QLabel* m_message = nullptr;
     QTableWidget* m_table = nullptr;
     FrozenColumns* m_frozen = nullptr;
