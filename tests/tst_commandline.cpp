@@ -252,7 +252,7 @@ void TestCommandLine::selectionAndPagePerHousing() {
     QStringList lines = QString::fromUtf8(m_out).split(QLatin1Char('\n'));
     QVERIFY2(lines.contains(QStringLiteral("0.37 kW, 4 kutup, 1400 d/dk")), m_out.constData());
     QVERIFY(lines.contains(QStringLiteral("0.75 kW, 4 kutup, 1400 d/dk")));
-    QVERIFY(lines.filter(QRegularExpression(QStringLiteral("^63\t10\t"))).size() >= 1);
+    QVERIFY(!lines.filter(QRegularExpression(QStringLiteral("^63\t10\t"))).isEmpty());
 
     QCOMPARE(run(asked + QStringList{QStringLiteral("--per-housing")}), 0);
     lines = QString::fromUtf8(m_out).split(QLatin1Char('\n'));

@@ -104,7 +104,7 @@ std::optional<DriveRating> catalogueRating(const DesignRow& drive, double centre
 
 // The figures of a drive at a speed, as a cell's speeds are made: the rating's least limit over the
 // service factor, the thermal limit, the torque carried and what governs it.
-CatalogueSpeed catalogueSpeed(const DriveGeometry& g, double n1, const CatalogueAsk& ask);
+CatalogueSpeed catalogueSpeed(const DriveGeometry& drive, double n1, const CatalogueAsk& ask);
 
 // The torque a row is ranked by: what the drive as the design has it carries at the first speed,
 // the least of the rating's limits over the service factor and the thermal one; and the row it
