@@ -6,6 +6,7 @@
 #include "calc/cataloguetable.h"
 #include "calc/jobsheet.h"
 #include "calc/wormdrive.h"
+#include "cataloguetesting.h"
 #include "formtesting.h"
 
 #include <QSet>
@@ -13,19 +14,6 @@
 
 #include <cmath>
 #include <numbers>
-
-namespace {
-
-CatalogueAsk askOf(QList<double> housings, QList<double> ratios, QList<double> speeds) {
-    CatalogueAsk ask;
-    ask.housings = std::move(housings);
-    ask.ratios = std::move(ratios);
-    ask.speeds = std::move(speeds);
-    ask.serviceFactor = 1.25;
-    return ask;
-}
-
-} // namespace
 
 class TestCatalogue : public QObject {
     Q_OBJECT

@@ -3,23 +3,11 @@
 // and the page per housing's cells equal to the catalogue's.
 
 #include "calc/selection.h"
+#include "cataloguetesting.h"
 
 #include <QTest>
 
 #include <cmath>
-
-namespace {
-
-CatalogueAsk askOf(QList<double> housings, QList<double> ratios, QList<double> speeds) {
-    CatalogueAsk ask;
-    ask.housings = std::move(housings);
-    ask.ratios = std::move(ratios);
-    ask.speeds = std::move(speeds);
-    ask.serviceFactor = 1.25;
-    return ask;
-}
-
-} // namespace
 
 class TestSelection : public QObject {
     Q_OBJECT

@@ -3021,22 +3021,6 @@ For the options: %2 --help</translation>
         <translation>M2 = 9550·P·η ÷ n2; fs = the unit&apos;s mechanical rated torque ÷ M2, those of at least %1 listed; «heat»: the motor&apos;s power above P1,th, the unit must be checked for heat (a fan, a shorter duty).</translation>
     </message>
     <message>
-        <source>a (mm)</source>
-        <translation>a (mm)</translation>
-    </message>
-    <message>
-        <source>i</source>
-        <translation>i</translation>
-    </message>
-    <message>
-        <source>Z2 ÷ z1</source>
-        <translation>Z2 ÷ z1</translation>
-    </message>
-    <message>
-        <source>Tahrik</source>
-        <translation>Drive</translation>
-    </message>
-    <message>
         <source>n2 (d/dk)</source>
         <translation>n2 (rpm)</translation>
     </message>

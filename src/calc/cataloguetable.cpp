@@ -109,45 +109,56 @@ QString catalogueRuleText(CatalogueInput input, const QString& name, const QLoca
     return {};
 }
 
+QStringList leadingHeadings() {
+    return {t(QT_TRANSLATE_NOOP("Catalogue", "a (mm)")), t(QT_TRANSLATE_NOOP("Catalogue", "i")),
+            t(QT_TRANSLATE_NOOP("Catalogue", "Z2 ÷ z1")),
+            t(QT_TRANSLATE_NOOP("Catalogue", "Tahrik"))};
+}
+
+QStringList leadingCells(double centreDistance, double ratio, const std::optional<DesignRow>& drive,
+                         const QLocale& locale) {
+    QStringList cells = {FieldValues::writeNumber(centreDistance, locale),
+                         FieldValues::writeNumber(ratio, locale)};
+    if (drive) {
+        cells << sheetNumber(realRatio(*drive), locale, 2) << driveText(*drive, locale);
+    } else {
+        cells << QStringLiteral("—") << QStringLiteral("—");
+    }
+    return cells;
+}
+
 CatalogueTable catalogueTable(const Catalogue& catalogue, const CatalogueAsk& asked,
                               const QLocale& locale) {
     const CatalogueAsk ask = withoutRepeats(asked);
     CatalogueTable table;
     table.title = t(QT_TRANSLATE_NOOP("Catalogue", "SONSUZ VİDA REDÜKTÖRLERİ KATALOĞU"));
     table.head = catalogueHead(ask, locale);
-    table.headings = {t(QT_TRANSLATE_NOOP("Catalogue", "a (mm)")),
-                      t(QT_TRANSLATE_NOOP("Catalogue", "i")),
-                      t(QT_TRANSLATE_NOOP("Catalogue", "Z2 ÷ z1")),
-                      t(QT_TRANSLATE_NOOP("Catalogue", "Tahrik")),
-                      t(QT_TRANSLATE_NOOP("Catalogue", "n2 (d/dk)")),
-                      t(QT_TRANSLATE_NOOP("Catalogue", "η (%)")),
-                      t(QT_TRANSLATE_NOOP("Catalogue", "T2 (N·m)")),
-                      t(QT_TRANSLATE_NOOP("Catalogue", "P1 (kW)")),
-                      t(QT_TRANSLATE_NOOP("Catalogue", "P1,th (kW)")),
-                      t(QT_TRANSLATE_NOOP("Catalogue", "T2 mekanik (N·m)")),
-                      t(QT_TRANSLATE_NOOP("Catalogue", "Sınırlayan"))};
+    table.headings = leadingHeadings();
+    table.headings += {t(QT_TRANSLATE_NOOP("Catalogue", "n2 (d/dk)")),
+                       t(QT_TRANSLATE_NOOP("Catalogue", "η (%)")),
+                       t(QT_TRANSLATE_NOOP("Catalogue", "T2 (N·m)")),
+                       t(QT_TRANSLATE_NOOP("Catalogue", "P1 (kW)")),
+                       t(QT_TRANSLATE_NOOP("Catalogue", "P1,th (kW)")),
+                       t(QT_TRANSLATE_NOOP("Catalogue", "T2 mekanik (N·m)")),
+                       t(QT_TRANSLATE_NOOP("Catalogue", "Sınırlayan"))};
     const auto n = [&locale](double x, int decimals) { return sheetNumber(x, locale, decimals); };
     for (qsizetype s = 0; s < ask.speeds.size(); ++s) {
         CatalogueTable::Speed speed;
         speed.title = t(QT_TRANSLATE_NOOP("Catalogue", "N1 = %1 d/dk"))
                           .arg(FieldValues::writeNumber(ask.speeds.at(s), locale));
         for (const CatalogueCell& cell : catalogue.cells) {
-            QStringList row = {FieldValues::writeNumber(cell.centreDistance, locale),
-                               FieldValues::writeNumber(cell.ratio, locale)};
+            QStringList row = leadingCells(cell.centreDistance, cell.ratio, cell.drive, locale);
             const auto foot = [&](const QString& why) {
                 speed.foot.append(t(QT_TRANSLATE_NOOP("Catalogue", "a %1, i %2: %3"))
                                       .arg(row.at(0), row.at(1), why));
             };
             if (!cell.drive) {
-                row << QStringLiteral("—") << QStringLiteral("—");
                 foot(noDriveText(cell, locale));
             } else if (const CatalogueSpeed& c = cell.speeds.at(s); c.fault) {
-                row << n(realRatio(*cell.drive), 2) << driveText(*cell.drive, locale)
-                    << QStringLiteral("—");
+                row << QStringLiteral("—");
                 foot(speedFaultText(*c.fault));
             } else {
-                row << n(realRatio(*cell.drive), 2) << driveText(*cell.drive, locale) << n(c.n2, 1)
-                    << n(c.efficiency, 1) << n(c.ratedTorque, 0) << n(c.inputPower, 2)
+                row << n(c.n2, 1) << n(c.efficiency, 1) << n(c.ratedTorque, 0) << n(c.inputPower, 2)
                     << n(c.thermalPower, 2) << n(c.mechanicalTorque, 0) << governsText(c.governs);
             }
             speed.rows.append(row);

@@ -30,6 +30,11 @@ CatalogueTable catalogueTable(const Catalogue& catalogue, const CatalogueAsk& as
                               const QLocale& locale);
 // The head every table of the catalogue opens with: the shop's choices, the method and the rule.
 QStringList catalogueHead(const CatalogueAsk& ask, const QLocale& locale);
+// The columns every table of the catalogue opens with, up to the drive's (driveColumn): the
+// housing, the nominal ratio, the real one and the drive, "—" for both without a drive.
+QStringList leadingHeadings();
+QStringList leadingCells(double centreDistance, double ratio, const std::optional<DesignRow>& drive,
+                         const QLocale& locale);
 // The copy: the head, then each speed's title, headings and rows, tab-separated.
 QString catalogueTsv(const CatalogueTable& table);
 

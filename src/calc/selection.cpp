@@ -134,16 +134,13 @@ CatalogueTable selectionTable(const QList<SelectionRow>& rows, const CatalogueAs
                             "en az %1 olanlar listelendi; «ısıl»: motor gücü P1,th'nin üstünde, "
                             "redüktör ısı için denetlenmeli (fan, daha kısa çalışma)."))
             .arg(FieldValues::writeNumber(selection.leastFactor, locale)));
-    table.headings = {t(QT_TRANSLATE_NOOP("Selection", "a (mm)")),
-                      t(QT_TRANSLATE_NOOP("Selection", "i")),
-                      t(QT_TRANSLATE_NOOP("Selection", "Z2 ÷ z1")),
-                      t(QT_TRANSLATE_NOOP("Selection", "Tahrik")),
-                      t(QT_TRANSLATE_NOOP("Selection", "n2 (d/dk)")),
-                      t(QT_TRANSLATE_NOOP("Selection", "M2 (N·m)")),
-                      t(QT_TRANSLATE_NOOP("Selection", "fs")),
-                      t(QT_TRANSLATE_NOOP("Selection", "η (%)")),
-                      t(QT_TRANSLATE_NOOP("Selection", "P1,th (kW)")),
-                      t(QT_TRANSLATE_NOOP("Selection", "Isı"))};
+    table.headings = leadingHeadings();
+    table.headings += {t(QT_TRANSLATE_NOOP("Selection", "n2 (d/dk)")),
+                       t(QT_TRANSLATE_NOOP("Selection", "M2 (N·m)")),
+                       t(QT_TRANSLATE_NOOP("Selection", "fs")),
+                       t(QT_TRANSLATE_NOOP("Selection", "η (%)")),
+                       t(QT_TRANSLATE_NOOP("Selection", "P1,th (kW)")),
+                       t(QT_TRANSLATE_NOOP("Selection", "Isı"))};
     const auto n = [&locale](double x, int decimals) { return sheetNumber(x, locale, decimals); };
     for (const Motor& motor : selection.motors) {
         CatalogueTable::Speed page;
@@ -153,11 +150,11 @@ CatalogueTable selectionTable(const QList<SelectionRow>& rows, const CatalogueAs
                 continue;
             }
             page.rows.append(
-                {FieldValues::writeNumber(row.centreDistance, locale),
-                 FieldValues::writeNumber(row.ratio, locale), n(realRatio(row.drive), 2),
-                 driveText(row.drive, locale), n(row.n2, 1), n(row.outputTorque, 1),
-                 n(row.serviceFactor, 2), n(row.efficiency, 1), n(row.thermalPower, 2),
-                 row.aboveThermal ? t(QT_TRANSLATE_NOOP("Selection", "ısıl")) : QString()});
+                leadingCells(row.centreDistance, row.ratio, row.drive, locale) +
+                QStringList{n(row.n2, 1), n(row.outputTorque, 1), n(row.serviceFactor, 2),
+                            n(row.efficiency, 1), n(row.thermalPower, 2),
+                            row.aboveThermal ? t(QT_TRANSLATE_NOOP("Selection", "ısıl"))
+                                             : QString()});
         }
         if (page.rows.isEmpty()) {
             page.foot.append(
@@ -174,9 +171,7 @@ CatalogueTable perHousingTable(const Catalogue& catalogue, const CatalogueAsk& a
     CatalogueTable table;
     table.title = t(QT_TRANSLATE_NOOP("Selection", "GÖVDE SAYFALARI"));
     table.head = catalogueHead(ask, locale);
-    table.headings = {
-        t(QT_TRANSLATE_NOOP("Selection", "a (mm)")), t(QT_TRANSLATE_NOOP("Selection", "i")),
-        t(QT_TRANSLATE_NOOP("Selection", "Z2 ÷ z1")), t(QT_TRANSLATE_NOOP("Selection", "Tahrik"))};
+    table.headings = leadingHeadings();
     for (const double n1 : ask.speeds) {
         const QString speed = FieldValues::writeNumber(n1, locale);
         for (const char* heading :
@@ -195,16 +190,13 @@ CatalogueTable perHousingTable(const Catalogue& catalogue, const CatalogueAsk& a
             if (cell.centreDistance != a) {
                 continue;
             }
-            QStringList row = {FieldValues::writeNumber(a, locale),
-                               FieldValues::writeNumber(cell.ratio, locale)};
+            QStringList row = leadingCells(a, cell.ratio, cell.drive, locale);
             if (!cell.drive) {
-                row << QStringLiteral("—") << QStringLiteral("—");
                 page.foot.append(t(QT_TRANSLATE_NOOP("Selection", "i %1: %2"))
                                      .arg(row.at(1), noDriveText(cell, locale)));
                 page.rows.append(row);
                 continue;
             }
-            row << n(realRatio(*cell.drive), 2) << driveText(*cell.drive, locale);
             for (const CatalogueSpeed& s : cell.speeds) {
                 if (s.fault) {
                     row << QStringLiteral("—") << QString() << QString() << QString() << QString();
