@@ -43,6 +43,10 @@ void TestRating::retypeInput(const char* name, const QString& text) {
 // tooth count; HESAPLA brings the new drive. The turner's α is followed at once.
 void TestRating::followsTheFormAndGreysWhileStale() {
     runTypicalJob();
+    // The form says where d1 stands against AGMA's worm size for A 84 mm, without a warning.
+    QCOMPARE(field(FieldId::d1_t)->toolTip(),
+             s("AGMA'nın bu merkez mesafesi için vida çapı aralığı 24.11 … 45.21 mm (Shigley, "
+               "denklem 15-27); d1 = 60 mm, aralığın üstünde."));
     QWidget* window = openRating();
     QVERIFY(window && window->isVisible() && window->isWindow());
     QCOMPARE(window->findChild<QLabel*>(s("ratingMethod"))->text(),

@@ -2842,6 +2842,10 @@ For the options: %2 --help</translation>
         <source>AGMA yöntemi (Shigley, 15. bölüm).</source>
         <translation>The AGMA method (Shigley, chapter 15).</translation>
     </message>
+    <message>
+        <source>AGMA&apos;nın bu merkez mesafesi için vida çapı aralığı %1 … %2 mm (Shigley, denklem 15-27); %3.</source>
+        <translation>AGMA&apos;s worm diameter range for this centre distance: %1 … %2 mm (Shigley, Eq. 15-27); %3.</translation>
+    </message>
 </context>
 <context>
     <name>RatingWindow</name>

@@ -229,3 +229,6 @@ QString ratingValue(const RatingFigure& figure, const QLocale& locale);
 QString ratingWarningText(const RatingWarning& warning, const QLocale& locale);
 QString castingName(Casting casting);
 QString ratedLimitName(RatedLimit limit);
+// AGMA's worm size for the form's centre distance and where its d1 stands, for the form to show
+// beside d1 without a warning; empty where A or d1 does not read.
+QString wormSizeNote(const FieldTexts& texts, const QLocale& locale);

@@ -5,6 +5,7 @@
 #include "calc/hobangles.h"
 #include "calc/jobsheet.h"
 #include "calc/rating.h"
+#include "model/fieldvalues.h"
 
 #include <QCoreApplication>
 
@@ -259,23 +260,32 @@ namespace {
 
 // Where the worm's d1 stands against AGMA's window, said without a warning: the standard's and the
 // shop's worms carry their own proportion.
-QString wormSizeStanding(const DriveRating& rating, const QLocale& locale) {
-    const auto low = rating.find(RatingFigureId::WormSizeLow);
-    const auto high = rating.find(RatingFigureId::WormSizeHigh);
-    if (!low || !high) {
-        return {};
+QString wormSizeStanding(double d1, const ValueRange& window, const QLocale& locale) {
+    const QString shown = sheetNumber(d1, locale, 2);
+    if (d1 < window.low) {
+        return QCoreApplication::translate("Rating", "d1 = %1 mm, aralığın altında").arg(shown);
     }
-    const QString d1 = sheetNumber(rating.wormDiameter, locale, 2);
-    if (rating.wormDiameter < *low) {
-        return QCoreApplication::translate("Rating", "d1 = %1 mm, aralığın altında").arg(d1);
+    if (d1 > window.high) {
+        return QCoreApplication::translate("Rating", "d1 = %1 mm, aralığın üstünde").arg(shown);
     }
-    if (rating.wormDiameter > *high) {
-        return QCoreApplication::translate("Rating", "d1 = %1 mm, aralığın üstünde").arg(d1);
-    }
-    return QCoreApplication::translate("Rating", "d1 = %1 mm, aralığın içinde").arg(d1);
+    return QCoreApplication::translate("Rating", "d1 = %1 mm, aralığın içinde").arg(shown);
 }
 
 } // namespace
+
+QString wormSizeNote(const FieldTexts& texts, const QLocale& locale) {
+    const auto a = FieldValues::readNumber(texts.at(indexOf(FieldId::A_t)), locale);
+    const auto d1 = FieldValues::readNumber(texts.at(indexOf(FieldId::d1_t)), locale);
+    if (!a || !d1 || !(*a > 0) || !std::isfinite(*a) || !std::isfinite(*d1)) {
+        return {};
+    }
+    const ValueRange window = wormSizeWindow(*a);
+    return QCoreApplication::translate(
+               "Rating", "AGMA'nın bu merkez mesafesi için vida çapı aralığı %1 … %2 mm "
+                         "(Shigley, denklem 15-27); %3.")
+        .arg(sheetNumber(window.low, locale, 2), sheetNumber(window.high, locale, 2),
+             wormSizeStanding(*d1, window, locale));
+}
 
 QString ratingRule(RatingFigureId id, const DriveRating& rating, const QLocale& locale) {
     using R = RatingFigureId;
@@ -329,7 +339,10 @@ QString ratingRule(RatingFigureId id, const DriveRating& rating, const QLocale& 
     case R::WormSizeHigh:
         return t(QT_TRANSLATE_NOOP("Rating", "C^%1 ÷ %2; %3"))
             .arg(sheetNumber(0.875, locale, 3), sheetNumber(1.6, locale, 1),
-                 wormSizeStanding(rating, locale));
+                 wormSizeStanding(rating.wormDiameter,
+                                  {rating.find(R::WormSizeLow).value_or(0),
+                                   rating.find(R::WormSizeHigh).value_or(0)},
+                                  locale));
     case R::MaterialsFactor:
         return t(QT_TRANSLATE_NOOP("Rating", "bronz dişli, %1; merkez mesafesine ve d2'ye göre"))
             .arg(castingName(in.casting));

@@ -1,5 +1,7 @@
 #include "ui/formview.h"
 
+#include "calc/rating.h"
+
 #include "calc/jobsheet.h"
 #include "model/fieldvalues.h"
 
@@ -63,6 +65,15 @@ void FormView::showText(FieldId id, const QString& text) const {
     if (edit->text() != text) {
         edit->setText(text);
     }
+    if (id == FieldId::d1_t || id == FieldId::A_t) {
+        explainWormSize();
+    }
+}
+
+// d1's tooltip says where it stands in AGMA's proportion to the centre distance.
+void FormView::explainWormSize() const {
+    const FormState& form = m_flow.form();
+    field(FieldId::d1_t)->setToolTip(wormSizeNote(form.texts(), form.locale()));
 }
 
 void FormView::showEnabled(ButtonId id, bool enabled) const {
@@ -131,6 +142,7 @@ void FormView::showCaptions() {
         }
     }
     explainAngleNotation();
+    explainWormSize();
 }
 
 // 0,08 is 0° 08′, which a new user would read as a decimal.

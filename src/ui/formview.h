@@ -48,6 +48,7 @@ private:
     void applyOutputFont();
     void showCaptions();
     void explainAngleNotation();
+    void explainWormSize() const;
 
     std::unique_ptr<Ui::FormView> m_ui;
     Workflow& m_flow;
