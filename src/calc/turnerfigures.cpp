@@ -23,9 +23,12 @@ template <typename Fn> std::pair<double, double> goldenMax(Fn fn, double lo, dou
     double d = lo + g * (hi - lo);
     double fc = fn(c);
     double fd = fn(d);
-    // Enough to bring any bracket here below a nanometre.
+    // Enough to bring any bracket here below a nanometre; a bracket narrower than the doubles
+    // around it can tell apart stops sooner, as nothing shown would change.
     constexpr int steps = 80;
-    for (int i = 0; i < steps; ++i) {
+    constexpr double narrowest = 1e-10;
+    for (int i = 0; i < steps && hi - lo > narrowest * std::max(1.0, std::abs(lo) + std::abs(hi));
+         ++i) {
         if (fc > fd) {
             hi = d;
             d = c;
@@ -191,8 +194,10 @@ WireOutOfReach wireOutOfReach(double m, double lead, double d1, double alpha,
     const auto wireAt = [&](Rest below) {
         double lo = thinnest;
         double hi = thickest;
+        // To a ten-thousandth of a micrometre of wire, well below the micrometre shown.
         constexpr int halvings = 40;
-        for (int i = 0; i < halvings; ++i) {
+        constexpr double finest = 1e-7;
+        for (int i = 0; i < halvings && hi - lo > finest * std::max(1.0, hi); ++i) {
             const double mid = (lo + hi) / 2;
             const Rest r = restsOn(mid);
             const bool under = below == Rest::RootEdge ? r == Rest::RootEdge : r != Rest::TipEdge;
