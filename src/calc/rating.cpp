@@ -294,6 +294,23 @@ Kinematics addKinematics(DriveRating& r, const DriveGeometry& g, const RatingInp
     return k;
 }
 
+// The forces on the worm per newton of Wt2: its tangential force Wt1 and the separating force Wr;
+// nothing where the worm cannot drive the wheel.
+struct WormForces {
+    double tangential = 0;
+    double separating = 0;
+};
+
+std::optional<WormForces> wormForcesPerWt2(const Kinematics& k) {
+    const double cosN = std::cos(k.alphaN);
+    const double under = cosN * std::cos(k.gamma) - k.f * std::sin(k.gamma);
+    if (!(under > 0)) {
+        return std::nullopt;
+    }
+    return WormForces{(cosN * std::sin(k.gamma) + k.f * std::cos(k.gamma)) / under,
+                      std::sin(k.alphaN) / under};
+}
+
 struct Load {
     double wt2 = 0;  // N
     double loss = 0; // kW
@@ -324,8 +341,6 @@ std::optional<Load> addLoad(DriveRating& r, const DriveGeometry& g, const Rating
         r.warnings.append({RatingWarningKind::PowerWithoutSpeed, *in.load, 0});
         return std::nullopt;
     }
-    const double cosN = std::cos(k.alphaN);
-    const double under = cosN * std::cos(k.gamma) - k.f * std::sin(k.gamma);
     const Load load{2000 * t2 / g.d2, p1 - p2};
     add(r, R::InputTorque, t1);
     add(r, R::OutputTorque, t2);
@@ -333,27 +348,11 @@ std::optional<Load> addLoad(DriveRating& r, const DriveGeometry& g, const Rating
     add(r, R::OutputPower, p2);
     add(r, R::PowerLoss, load.loss);
     add(r, R::WheelTangentialForce, load.wt2);
-    add(r, R::WormTangentialForce,
-        load.wt2 * (cosN * std::sin(k.gamma) + k.f * std::cos(k.gamma)) / under);
-    add(r, R::SeparatingForce, load.wt2 * std::sin(k.alphaN) / under);
-    return load;
-}
-
-// The forces on the worm per newton of Wt2: its tangential force Wt1 and the separating force Wr;
-// nothing where the worm cannot drive the wheel.
-struct WormForces {
-    double tangential = 0;
-    double separating = 0;
-};
-
-std::optional<WormForces> wormForcesPerWt2(const Kinematics& k) {
-    const double cosN = std::cos(k.alphaN);
-    const double under = cosN * std::cos(k.gamma) - k.f * std::sin(k.gamma);
-    if (!(under > 0)) {
-        return std::nullopt;
+    if (const auto forces = wormForcesPerWt2(k)) {
+        add(r, R::WormTangentialForce, load.wt2 * forces->tangential);
+        add(r, R::SeparatingForce, load.wt2 * forces->separating);
     }
-    return WormForces{(cosN * std::sin(k.gamma) + k.f * std::cos(k.gamma)) / under,
-                      std::sin(k.alphaN) / under};
+    return load;
 }
 
 // The output torque at which a tangential force Wt2 on the wheel stands, N·m.
