@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace {
 
@@ -58,24 +59,26 @@ CatalogueSpeed catalogueSpeed(const DriveGeometry& drive, double n1, const Catal
     g.n1 = n1;
     CatalogueSpeed s;
     s.n1 = n1;
-    const DriveRating unloaded = rateDrive(g, ratingInputs(ask, std::nullopt));
-    const auto mechanical = carriedTorque(unloaded, ask);
+    // η, h and A do not change with the load, so one rating without one gives every figure.
+    const DriveRating rating = rateDrive(g, ratingInputs(ask, std::nullopt));
+    const auto mechanical = carriedTorque(rating, ask);
     if (!mechanical) {
         s.fault = SpeedFault::NoRating;
         return s;
     }
-    const DriveRating loaded = rateDrive(g, ratingInputs(ask, *mechanical));
-    const auto figure = [&loaded](RatingFigureId id) {
-        return loaded.find(id).value_or(std::nan(""));
+    const auto figure = [&rating](RatingFigureId id) {
+        return rating.find(id).value_or(std::nan(""));
     };
-    s.n2 = n1 / loaded.ratio;
+    s.n2 = n1 / rating.ratio;
     s.efficiency = figure(RatingFigureId::Efficiency);
     s.mechanicalTorque = *mechanical;
-    // Pv = P1·(1 − η) carried off at h·A over the sump's rise: ts = ta + 1000·Pv ÷ (h·A). η does
-    // not change with the load, so the torque at P1,th is in proportion to its power.
+    // P1 = T2·ω2 ÷ η, the power the torque needs through the mesh; Pv = P1·(1 − η) carried off at
+    // h·A over the sump's rise: ts = ta + 1000·Pv ÷ (h·A). The torque at P1,th is in proportion
+    // to its power.
     const double h = figure(RatingFigureId::HeatTransfer);
     const double area = figure(RatingFigureId::HousingArea);
-    const double mechanicalPower = figure(RatingFigureId::InputPower);
+    const double omega2 = 2 * std::numbers::pi * s.n2 / 60;
+    const double mechanicalPower = *mechanical * omega2 / (s.efficiency / 100) / 1000;
     s.thermalPower = (ask.sumpLimit - ask.ambient) * h * area / (1000 * (1 - s.efficiency / 100));
     s.thermalTorque = *mechanical * s.thermalPower / mechanicalPower;
     if (s.thermalTorque < s.mechanicalTorque) {
@@ -85,7 +88,7 @@ CatalogueSpeed catalogueSpeed(const DriveGeometry& drive, double n1, const Catal
     } else {
         s.ratedTorque = s.mechanicalTorque;
         s.inputPower = mechanicalPower;
-        s.governs = governsOf(unloaded.governs.value_or(RatedLimit::Surface));
+        s.governs = governsOf(rating.governs.value_or(RatedLimit::Surface));
     }
     if (!(s.efficiency > 0)) {
         s.fault = SpeedFault::WormCannotDrive;
