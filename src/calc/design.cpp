@@ -182,8 +182,9 @@ void complete(DesignRow& row, const DesignAsk& ask, const QList<Hob>& hobs) {
     if (ask.n1) {
         const DriveGeometry g =
             designedGeometry(row, ask.centreDistance, *ask.n1, ask.profileAngle);
-        row.efficiency = 100 * wormDrivingEfficiency(g);
-        row.ratedTorque = rateDrive(g, RatingInputs{}).find(RatingFigureId::RatedTorque);
+        const DriveRating rating = rateDrive(g, RatingInputs{});
+        row.efficiency = rating.find(RatingFigureId::Efficiency);
+        row.ratedTorque = rating.find(RatingFigureId::RatedTorque);
     }
     if (const Hob* hob = hobFor(hobs, row.module, row.starts, row.d1)) {
         row.hob = hob - hobs.constData();

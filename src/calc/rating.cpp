@@ -226,8 +226,7 @@ double minimumHousingArea(double c) {
 
 namespace {
 
-// The mesh's angles, speeds, friction and efficiencies, which the rating and a bare efficiency
-// share.
+// The mesh's angles, speeds, friction and efficiencies.
 struct Mesh {
     double gamma = 0;  // radians
     double alphaN = 0; // radians
@@ -598,8 +597,4 @@ std::variant<DriveRating, Fault> rateFields(const FieldTexts& texts, const QLoca
         inputs.at(i) = {driveFields.at(i), values.at(i)};
     }
     return outOfScale(inputs);
-}
-
-double wormDrivingEfficiency(const DriveGeometry& g) {
-    return meshOf(g, std::nullopt).eta;
 }

@@ -191,10 +191,6 @@ bool ratingNeeds(RatingWarningKind warning, RatingInput input);
 std::variant<DriveRating, Fault> rateFields(const FieldTexts& texts, const QLocale& locale,
                                             double profileAngle, const RatingInputs& in);
 
-// η with the worm driving, at the AGMA friction for the drive's sliding speed, as a fraction:
-// the rating's efficiency alone, for a list of drives that needs nothing more.
-double wormDrivingEfficiency(const DriveGeometry& g);
-
 // The worm diameters AGMA's proportion takes for a centre distance, in mm (Shigley, Eq. 15-27:
 // C^0,875 ÷ 3 ≤ d ≤ C^0,875 ÷ 1,6 with C and d in inches).
 ValueRange wormSizeWindow(double centreDistance);
