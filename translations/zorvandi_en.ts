@@ -389,14 +389,6 @@
         <translation>Page per housing</translation>
     </message>
     <message>
-        <source>«MOTORLAR» noktalı virgülle ayrılmış, sıfırdan büyük ve en çok %1 kW güçler olmalı.</source>
-        <translation>«MOTORS» must be powers above zero and at most %1 kW, separated by semicolons.</translation>
-    </message>
-    <message>
-        <source>«EN AZ fs» %1 ile %2 arasında olmalı.</source>
-        <translation>«LEAST fs» must lie between %1 and %2.</translation>
-    </message>
-    <message>
         <source>Sayfa</source>
         <translation>Page</translation>
     </message>
@@ -415,6 +407,14 @@
     <message>
         <source>KUTUP</source>
         <translation>POLES</translation>
+    </message>
+    <message>
+        <source>«MOTORLAR»</source>
+        <translation>«MOTORS»</translation>
+    </message>
+    <message>
+        <source>«EN AZ fs»</source>
+        <translation>«LEAST fs»</translation>
     </message>
 </context>
 <context>
@@ -1991,14 +1991,6 @@ For the options: %2 --help</translation>
         <translation>--selection and --per-housing cannot go together.</translation>
     </message>
     <message>
-        <source>--motors noktalı virgülle ayrılmış, sıfırdan büyük ve en çok %1 kW güçler olmalı.</source>
-        <translation>--motors must be powers above zero and at most %1 kW, separated by semicolons.</translation>
-    </message>
-    <message>
-        <source>--service-factor %1 ile %2 arasında olmalı.</source>
-        <translation>--service-factor must lie between %1 and %2.</translation>
-    </message>
-    <message>
         <source>Kataloğun yerine motora göre seçim tablosunu yazar.</source>
         <translation>Writes the selection table by motor instead of the catalogue.</translation>
     </message>
@@ -3091,6 +3083,14 @@ For the options: %2 --help</translation>
     <message>
         <source>i %1, N1 %2: %3</source>
         <translation>i %1, N1 %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 noktalı virgülle ayrılmış, sıfırdan büyük ve en çok %2 kW güçler olmalı.</source>
+        <translation>%1 must be powers above zero and at most %2 kW, separated by semicolons.</translation>
+    </message>
+    <message>
+        <source>%1 %2 ile %3 arasında olmalı.</source>
+        <translation>%1 must lie between %2 and %3.</translation>
     </message>
 </context>
 <context>

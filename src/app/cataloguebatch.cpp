@@ -84,7 +84,9 @@ std::optional<QString> takeOptions(const CatalogueRequest& request, const QLocal
 // that does not read or is out of its range.
 std::optional<QString> takeSelection(const CatalogueRequest& request, const QLocale& locale,
                                      SelectionAsk& selection) {
-    const auto n = [&locale](double x) { return FieldValues::writeNumber(x, locale); };
+    const auto refusal = [&locale](SelectionInput input, const char* option) {
+        return selectionRuleText(input, QStringLiteral("--%1").arg(QLatin1String(option)), locale);
+    };
     const auto numbers = [&locale](const QString& text) {
         auto values = readNumberList(text, locale);
         return values ? values : readNumberList(text, QLocale::c());
@@ -98,23 +100,21 @@ std::optional<QString> takeSelection(const CatalogueRequest& request, const QLoc
     }
     if (request.motors) {
         const auto powers = numbers(*request.motors);
-        if (!powers || !std::all_of(powers->begin(), powers->end(),
-                                    [](double p) { return motorPowerRange.holds(p); })) {
-            return QCoreApplication::translate(
-                       "Main", "--motors noktalı virgülle ayrılmış, sıfırdan büyük ve en çok %1 "
-                               "kW güçler olmalı.")
-                .arg(n(motorPowerRange.high));
+        if (!powers) {
+            return refusal(SelectionInput::Motors, "motors");
         }
         selection.motors = motorsOf(*powers, selection.motors.constFirst().poles);
     }
     if (request.serviceFactor) {
         const auto factor = numbers(*request.serviceFactor);
-        if (!factor || factor->size() != 1 || !leastFactorRange.holds(factor->constFirst())) {
-            return QCoreApplication::translate("Main",
-                                               "--service-factor %1 ile %2 arasında olmalı.")
-                .arg(n(leastFactorRange.low), n(leastFactorRange.high));
+        if (!factor || factor->size() != 1) {
+            return refusal(SelectionInput::LeastFactor, "service-factor");
         }
         selection.leastFactor = factor->constFirst();
+    }
+    if (const auto bad = firstInvalid(selection)) {
+        return bad == SelectionInput::Motors ? refusal(*bad, "motors")
+                                             : refusal(*bad, "service-factor");
     }
     return std::nullopt;
 }

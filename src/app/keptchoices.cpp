@@ -265,25 +265,17 @@ void keep(QSettings& settings, const CatalogueAsk& ask) {
 SelectionAsk selectionAsk(const QSettings& settings) {
     const SelectionAsk defaults;
     Reader read(settings);
-    QList<double> powers;
-    for (const Motor& motor : defaults.motors) {
-        powers.append(motor.power);
-    }
     constexpr int poleChoices = 7; // 0 … 6; the calculation takes 2, 4 and 6
     SelectionAsk ask;
     ask.motors =
-        motorsOf(read.numbers(Key::motorPowers, powers),
+        motorsOf(read.numbers(Key::motorPowers, motorPowers(defaults.motors)),
                  read.choice(Key::motorPoles, defaults.motors.constFirst().poles, poleChoices));
     ask.leastFactor = read.number(Key::leastFactor, defaults.leastFactor);
-    return read.ok() && isValid(ask) ? ask : defaults;
+    return read.ok() && !firstInvalid(ask) ? ask : defaults;
 }
 
 void keep(QSettings& settings, const SelectionAsk& ask) {
-    QList<double> powers;
-    for (const Motor& motor : ask.motors) {
-        powers.append(motor.power);
-    }
-    settings.setValue(Key::motorPowers, variants(powers));
+    settings.setValue(Key::motorPowers, variants(motorPowers(ask.motors)));
     settings.setValue(Key::motorPoles, ask.motors.isEmpty() ? 4 : ask.motors.constFirst().poles);
     settings.setValue(Key::leastFactor, ask.leastFactor);
 }

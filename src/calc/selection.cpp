@@ -48,12 +48,41 @@ QList<Motor> defaultMotors() {
     return motorsOf({0.37, 0.55, 0.75, 1.1, 1.5, 2.2, 3, 4, 5.5, 7.5, 9, 11, 15});
 }
 
-bool isValid(const SelectionAsk& ask) {
-    return !ask.motors.isEmpty() && leastFactorRange.holds(ask.leastFactor) &&
-           std::all_of(ask.motors.begin(), ask.motors.end(), [](const Motor& m) {
-               return motorPowerRange.holds(m.power) && motorSpeed(m.poles) && m.speed > 0 &&
-                      m.speed <= 100000;
-           });
+std::optional<SelectionInput> firstInvalid(const SelectionAsk& ask) {
+    const bool motors = !ask.motors.isEmpty() &&
+                        std::all_of(ask.motors.begin(), ask.motors.end(), [](const Motor& m) {
+                            return motorPowerRange.holds(m.power) && motorSpeed(m.poles) &&
+                                   m.speed > 0 && m.speed <= 100000;
+                        });
+    if (!motors) {
+        return SelectionInput::Motors;
+    }
+    if (!leastFactorRange.holds(ask.leastFactor)) {
+        return SelectionInput::LeastFactor;
+    }
+    return std::nullopt;
+}
+
+QString selectionRuleText(SelectionInput input, const QString& name, const QLocale& locale) {
+    const auto n = [&locale](double x) { return FieldValues::writeNumber(x, locale); };
+    switch (input) {
+    case SelectionInput::Motors:
+        return t(QT_TRANSLATE_NOOP("Selection", "%1 noktalı virgülle ayrılmış, sıfırdan büyük ve "
+                                                "en çok %2 kW güçler olmalı."))
+            .arg(name, n(motorPowerRange.high));
+    case SelectionInput::LeastFactor:
+        return t(QT_TRANSLATE_NOOP("Selection", "%1 %2 ile %3 arasında olmalı."))
+            .arg(name, n(leastFactorRange.low), n(leastFactorRange.high));
+    }
+    return {};
+}
+
+QList<double> motorPowers(const QList<Motor>& motors) {
+    QList<double> powers;
+    for (const Motor& motor : motors) {
+        powers.append(motor.power);
+    }
+    return powers;
 }
 
 QList<SelectionRow> selectionOf(const Catalogue& catalogue, const CatalogueAsk& ask,

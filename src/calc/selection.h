@@ -47,8 +47,17 @@ struct SelectionAsk {
 };
 inline constexpr ValueRange leastFactorRange{0.5, 5};
 
-// Whether every motor has a power in range and a speed of its poles, and the least factor its own.
-bool isValid(const SelectionAsk& ask);
+enum class SelectionInput { Motors, LeastFactor };
+
+// The first input out of its range: a motor whose power is out of range or whose poles have no
+// speed, or the least factor; for a window or a command line that names it.
+std::optional<SelectionInput> firstInvalid(const SelectionAsk& ask);
+// What an input must be, naming it as the caller does ("«MOTORLAR»" in the window, "--motors" on
+// the command line).
+QString selectionRuleText(SelectionInput input, const QString& name, const QLocale& locale);
+
+// The motors' powers, kW, in their order: what the window shows and the settings keep.
+QList<double> motorPowers(const QList<Motor>& motors);
 
 struct SelectionRow {
     Motor motor;

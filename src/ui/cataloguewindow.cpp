@@ -73,11 +73,8 @@ CatalogueWindow::CatalogueWindow(Workflow& flow, const MachineStore& store, QSet
     m_sumpLimit = edit("catalogueSumpLimit", n(kept.sumpLimit));
     m_profileAngle = edit("catalogueProfileAngle", n(kept.design.profileAngle));
     const SelectionAsk selection = KeptChoices::selectionAsk(settings);
-    QList<double> powers;
-    for (const Motor& motor : selection.motors) {
-        powers.append(motor.power);
-    }
-    m_motors = edit("catalogueMotors", FieldValues::writeNumbers(powers, locale));
+    m_motors =
+        edit("catalogueMotors", FieldValues::writeNumbers(motorPowers(selection.motors), locale));
     m_leastFactor = edit("catalogueLeastFactor", n(selection.leastFactor));
     m_poles = new QComboBox(this);
     m_poles->setObjectName(QStringLiteral("cataloguePoles"));
@@ -283,22 +280,24 @@ std::variant<CatalogueAsk, QString> CatalogueWindow::takeAsk() const {
 
 std::variant<SelectionAsk, QString> CatalogueWindow::takeSelection() const {
     const QLocale& locale = form().locale();
-    const auto n = [&locale](double x) { return FieldValues::writeNumber(x, locale); };
+    const auto rule = [&locale](SelectionInput input) {
+        return selectionRuleText(
+            input, input == SelectionInput::Motors ? tr("«MOTORLAR»") : tr("«EN AZ fs»"), locale);
+    };
     SelectionAsk selection;
     const auto powers = readNumberList(m_motors->text(), locale);
-    if (!powers || !std::all_of(powers->begin(), powers->end(),
-                                [](double p) { return motorPowerRange.holds(p); })) {
-        return tr("«MOTORLAR» noktalı virgülle ayrılmış, sıfırdan büyük ve en çok %1 kW güçler "
-                  "olmalı.")
-            .arg(n(motorPowerRange.high));
+    if (!powers) {
+        return rule(SelectionInput::Motors);
     }
     selection.motors = motorsOf(*powers, m_poles->currentData().toInt());
     const auto least = FieldValues::readNumber(m_leastFactor->text().trimmed(), locale);
-    if (!least || !leastFactorRange.holds(*least)) {
-        return tr("«EN AZ fs» %1 ile %2 arasında olmalı.")
-            .arg(n(leastFactorRange.low), n(leastFactorRange.high));
+    if (!least) {
+        return rule(SelectionInput::LeastFactor);
     }
     selection.leastFactor = *least;
+    if (const auto bad = firstInvalid(selection)) {
+        return rule(*bad);
+    }
     return selection;
 }
 
