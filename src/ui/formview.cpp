@@ -1,8 +1,7 @@
 #include "ui/formview.h"
 
-#include "calc/rating.h"
-
 #include "calc/jobsheet.h"
+#include "calc/rating.h"
 #include "model/fieldvalues.h"
 
 #include "ui_formview.h"
